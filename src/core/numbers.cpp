@@ -1,0 +1,65 @@
+#include "core/numbers.h"
+
+#include <cfenv>
+#include <cmath>
+
+namespace velko {
+
+namespace {
+
+double roundHalfEven(double v) {
+  // nearbyint follows the current rounding mode, which the game never changes from
+  // round-to-nearest-even; say so explicitly rather than rely on it.
+  const int saved = std::fegetround();
+  std::fesetround(FE_TONEAREST);
+  const double r = std::nearbyint(v);
+  std::fesetround(saved);
+  return r;
+}
+
+}  // namespace
+
+Overflow16::Overflow16(double value)
+    : std::overflow_error("value out of 16-bit range: " + std::to_string(value)) {}
+
+bool fitsInt16(double v) {
+  if (std::isnan(v)) return false;
+  const double r = roundHalfEven(v);
+  return r >= -32768.0 && r <= 32767.0;
+}
+
+int16_t toInt16(double v) {
+  if (!fitsInt16(v)) throw Overflow16(v);
+  return static_cast<int16_t>(roundHalfEven(v));
+}
+
+int16_t saturate16(double v) {
+  if (std::isnan(v)) return 0;
+  const double r = roundHalfEven(v);
+  if (r > 32767.0) return 32767;
+  if (r < -32768.0) return -32768;
+  return static_cast<int16_t>(r);
+}
+
+int intFloor(double v) { return static_cast<int>(std::floor(v)); }
+
+std::string Str(long n) {
+  if (n < 0) return std::to_string(n);
+  return " " + std::to_string(n);
+}
+
+int16_t clampMax(int16_t v, int16_t max) {
+  int16_t result = v;
+  if (v < 0) result = 0;
+  if (max < v) result = max;
+  return result;
+}
+
+int16_t clampRange(int16_t v, int16_t min, int16_t max) {
+  int16_t result = v;
+  if (v < min) result = min;
+  if (max < v) result = max;
+  return result;
+}
+
+}  // namespace velko

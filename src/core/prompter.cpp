@@ -1,0 +1,55 @@
+#include "core/prompter.h"
+
+namespace velko {
+
+int dialogHeightTwips(int16_t lines) { return lines * 200 + 1200; }
+
+int dialogButtonTopTwips(int16_t lines) { return lines * 200 + 400; }
+
+int DialogPrompter::askOK(const std::string& text) { return askOKCaption(text, kGameTitle); }
+
+int DialogPrompter::askOKCaption(const std::string& text, const std::string& caption) {
+  DialogRequest request;
+  request.caption = caption;
+  request.text = text;
+  request.lines = lines_;
+  return dialog_.show(request);
+}
+
+int DialogPrompter::askYesNo(const std::string& text, const std::string& caption) {
+  DialogRequest request;
+  request.caption = caption;
+  request.text = text;
+  request.okCaption = "Yes";
+  request.cancelCaption = "No";
+  request.lines = lines_;
+  return dialog_.show(request) == kAnswerOK ? kAnswerYes : kAnswerNo;
+}
+
+void DialogPrompter::notify(const std::string& text) { notifyCaption(text, kGameTitle); }
+
+void DialogPrompter::notifyCaption(const std::string& text, const std::string& caption) {
+  DialogRequest request;
+  request.caption = caption;
+  request.text = text;
+  request.cancelVisible = false;
+  request.lines = lines_;
+  dialog_.show(request);
+}
+
+void DialogPrompter::notifyTall(const std::string& text, const std::string& caption,
+                                int16_t lines) {
+  lines_ = lines;
+  notifyCaption(text, caption);
+  lines_ = 3;
+}
+
+void DialogPrompter::msgBox(const std::string& text) { dialog_.msgBox(text); }
+
+int DialogPrompter::msgBoxOKCancel(const std::string& text) {
+  return dialog_.msgBoxOKCancel(text);
+}
+
+int DialogPrompter::msgBoxYesNo(const std::string& text) { return dialog_.msgBoxYesNo(text); }
+
+}  // namespace velko

@@ -1,0 +1,83 @@
+#pragma once
+// How the rules ask and tell the player. The rules call a Prompter; the screens answer.
+// DialogPrompter holds the routines' own rules (captions, button labels, heights, the Yes/No
+// codes) over a MessageDialog that a screen, or a test, shows.
+
+#include <cstdint>
+#include <string>
+
+namespace velko {
+
+// Answers, as the platform's message box numbers them.
+inline constexpr int kAnswerOK = 1;
+inline constexpr int kAnswerCancel = 2;
+inline constexpr int kAnswerYes = 6;
+inline constexpr int kAnswerNo = 7;
+
+// The caption of the game's dialogs and plain message boxes.
+inline constexpr const char* kGameTitle = "VELKO";
+
+class Prompter {
+ public:
+  virtual ~Prompter() = default;
+  // The game's own dialog: 1 for OK, 2 for Cancel, 0 when closed by the window frame.
+  virtual int askOK(const std::string& text) = 0;
+  virtual int askOKCaption(const std::string& text, const std::string& caption) = 0;
+  // 6 for Yes, 7 for No or the window frame.
+  virtual int askYesNo(const std::string& text, const std::string& caption) = 0;
+  virtual void notify(const std::string& text) = 0;
+  virtual void notifyCaption(const std::string& text, const std::string& caption) = 0;
+  virtual void notifyTall(const std::string& text, const std::string& caption, int16_t lines) = 0;
+  // The platform's plain message box with the game's title as caption.
+  virtual void msgBox(const std::string& text) = 0;
+  virtual int msgBoxOKCancel(const std::string& text) = 0;  // 1 or 2
+  virtual int msgBoxYesNo(const std::string& text) = 0;     // 6 or 7
+};
+
+// One showing of the game's dialog.
+struct DialogRequest {
+  std::string caption;
+  std::string text;
+  std::string okCaption = "OK";
+  std::string cancelCaption = "Cancel";
+  bool cancelVisible = true;
+  int16_t lines = 3;
+};
+
+// The dialog's height and the top of its buttons, in twips, for a message of n lines.
+int dialogHeightTwips(int16_t lines);
+int dialogButtonTopTwips(int16_t lines);
+inline constexpr int kTwipsPerPixel = 15;
+
+// What a screen (or a test) provides: show the dialog modally and return its value
+// (1 OK pressed, 2 Cancel pressed, 0 closed otherwise), and the plain message boxes.
+class MessageDialog {
+ public:
+  virtual ~MessageDialog() = default;
+  virtual int show(const DialogRequest& request) = 0;
+  virtual void msgBox(const std::string& text) = 0;
+  virtual int msgBoxOKCancel(const std::string& text) = 0;
+  virtual int msgBoxYesNo(const std::string& text) = 0;
+};
+
+class DialogPrompter : public Prompter {
+ public:
+  explicit DialogPrompter(MessageDialog& dialog) : dialog_(dialog) {}
+
+  int askOK(const std::string& text) override;
+  int askOKCaption(const std::string& text, const std::string& caption) override;
+  int askYesNo(const std::string& text, const std::string& caption) override;
+  void notify(const std::string& text) override;
+  void notifyCaption(const std::string& text, const std::string& caption) override;
+  void notifyTall(const std::string& text, const std::string& caption, int16_t lines) override;
+  void msgBox(const std::string& text) override;
+  int msgBoxOKCancel(const std::string& text) override;
+  int msgBoxYesNo(const std::string& text) override;
+
+ private:
+  MessageDialog& dialog_;
+  // The dialog keeps a set height until it is set again; notifyTall sets it back to 3.
+  int16_t lines_ = 3;
+};
+
+}  // namespace velko

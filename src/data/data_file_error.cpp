@@ -1,0 +1,21 @@
+#include "data/data_file_error.h"
+
+namespace velko {
+
+namespace {
+
+std::string describe(const std::string& file, size_t line, const std::string& reason) {
+  if (line == 0) return file + ": " + reason;
+  return file + " " + std::to_string(line) + "行目: " + reason;
+}
+
+}  // namespace
+
+DataFileError::DataFileError(Kind kind, std::string file, size_t line, std::string reason)
+    : std::runtime_error(describe(file, line, reason)),
+      kind_(kind),
+      file_(std::move(file)),
+      line_(line),
+      reason_(std::move(reason)) {}
+
+}  // namespace velko
