@@ -14,8 +14,10 @@ int main(int argc, char** argv) {
   int faults = 0;
   for (const auto& check : checks) {
     std::cout << "== " << check.file << " (" << check.records.size() << ")\n";
-    for (const auto& record : check.records) std::cout << record << "\n";
-    for (const auto& error : check.errors) std::cerr << error << "\n";
+    for (const auto& record : check.records)
+      std::cout << record << "\n";
+    for (const auto& error : check.errors)
+      std::cerr << error << "\n";
     faults += static_cast<int>(check.errors.size());
   }
   if (faults > 0) {

@@ -4,7 +4,9 @@
 
 namespace velko {
 
-int die(Random& rnd) { return intFloor(rnd.next() * 6) + 1; }
+int die(Random& rnd) {
+  return intFloor(rnd.next() * 6) + 1;
+}
 
 int roll2D6(Random& rnd) {
   const int first = intFloor(rnd.next() * 6);

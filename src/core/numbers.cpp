@@ -41,7 +41,9 @@ int16_t saturate16(double v) {
   return static_cast<int16_t>(r);
 }
 
-int intFloor(double v) { return static_cast<int>(std::floor(v)); }
+int intFloor(double v) {
+  return static_cast<int>(std::floor(v));
+}
 
 std::string Str(long n) {
   if (n < 0) return std::to_string(n);

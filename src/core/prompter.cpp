@@ -2,11 +2,17 @@
 
 namespace velko {
 
-int dialogHeightTwips(int16_t lines) { return lines * 200 + 1200; }
+int dialogHeightTwips(int16_t lines) {
+  return lines * 200 + 1200;
+}
 
-int dialogButtonTopTwips(int16_t lines) { return lines * 200 + 400; }
+int dialogButtonTopTwips(int16_t lines) {
+  return lines * 200 + 400;
+}
 
-int DialogPrompter::askOK(const std::string& text) { return askOKCaption(text, kGameTitle); }
+int DialogPrompter::askOK(const std::string& text) {
+  return askOKCaption(text, kGameTitle);
+}
 
 int DialogPrompter::askOKCaption(const std::string& text, const std::string& caption) {
   DialogRequest request;
@@ -26,7 +32,9 @@ int DialogPrompter::askYesNo(const std::string& text, const std::string& caption
   return dialog_.show(request) == kAnswerOK ? kAnswerYes : kAnswerNo;
 }
 
-void DialogPrompter::notify(const std::string& text) { notifyCaption(text, kGameTitle); }
+void DialogPrompter::notify(const std::string& text) {
+  notifyCaption(text, kGameTitle);
+}
 
 void DialogPrompter::notifyCaption(const std::string& text, const std::string& caption) {
   DialogRequest request;
@@ -44,12 +52,16 @@ void DialogPrompter::notifyTall(const std::string& text, const std::string& capt
   lines_ = 3;
 }
 
-void DialogPrompter::msgBox(const std::string& text) { dialog_.msgBox(text); }
+void DialogPrompter::msgBox(const std::string& text) {
+  dialog_.msgBox(text);
+}
 
 int DialogPrompter::msgBoxOKCancel(const std::string& text) {
   return dialog_.msgBoxOKCancel(text);
 }
 
-int DialogPrompter::msgBoxYesNo(const std::string& text) { return dialog_.msgBoxYesNo(text); }
+int DialogPrompter::msgBoxYesNo(const std::string& text) {
+  return dialog_.msgBoxYesNo(text);
+}
 
 }  // namespace velko

@@ -8,7 +8,8 @@ namespace velko {
 namespace {
 
 uint64_t clockTicks() {
-  return static_cast<uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
+  return static_cast<uint64_t>(
+      std::chrono::high_resolution_clock::now().time_since_epoch().count());
 }
 
 }  // namespace
@@ -35,7 +36,9 @@ void ClockRandom::reseedFromClock() {
 
 ScriptedRandom::ScriptedRandom(std::vector<double> numbers) : numbers_(std::move(numbers)) {}
 
-void ScriptedRandom::push(double r) { numbers_.push_back(r); }
+void ScriptedRandom::push(double r) {
+  numbers_.push_back(r);
+}
 
 void ScriptedRandom::pushFace(int face, int sides) {
   // The middle of the face's interval, so Int(r * sides) + 1 gives exactly `face`.

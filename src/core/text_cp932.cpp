@@ -13,8 +13,7 @@ struct IconvCloser {
   void operator()(void* cd) const { iconv_close(static_cast<iconv_t>(cd)); }
 };
 
-std::string convert(std::string_view input, const char* from, const char* to,
-                    const char* failure) {
+std::string convert(std::string_view input, const char* from, const char* to, const char* failure) {
   iconv_t raw = iconv_open(to, from);
   if (raw == reinterpret_cast<iconv_t>(-1)) {
     throw EncodingError(std::string("no converter from ") + from + " to " + to, 0);

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "core/numbers.h"
+#include "data/catalogue_fields.h"
 #include "data/data_file_error.h"
 #include "data/text_file.h"
-#include "data/catalogue_fields.h"
 #include "data/value_stream.h"
 
 namespace velko {
@@ -13,8 +13,8 @@ namespace velko {
 namespace {
 
 // How far each reader scans: it stops after the first header whose ID is at least this.
-constexpr int kStopMotor = 99, kStopFrame = 99, kStopBoost = 99, kStopProtect = 20,
-              kStopHard = 99, kStopSoft = 20;
+constexpr int kStopMotor = 99, kStopFrame = 99, kStopBoost = 99, kStopProtect = 20, kStopHard = 99,
+              kStopSoft = 20;
 constexpr int kTableStopMotor = 20, kTableStopFrame = 25, kTableStopBooster = 21,
               kTableStopProtector = 25, kTableStopHard = 25, kTableStopSoftM = 25,
               kTableStopSoftA = 7, kTableStopSoftD = 25;
@@ -112,7 +112,9 @@ SoftDeffenceRef ld_SoftD(const GameFolder& folder, int16_t id) {
   return readOne<SoftDeffence>(folder, kSoftDeffenceFile, id, kStopSoft, readSoftD);
 }
 
-MotorRef ldMotor(const GameFolder& folder, int16_t id) { return ld_Motor(folder, id); }
+MotorRef ldMotor(const GameFolder& folder, int16_t id) {
+  return ld_Motor(folder, id);
+}
 
 FrameRef ldFrame(const GameFolder& folder, int16_t id) {
   return readOne<DollFrame>(folder, kFrameFile, id, kStopFrame, withoutId(readFrameValues));
@@ -132,7 +134,8 @@ FrameTable ld_AllFrame(const GameFolder& folder) {
 
 BoosterTable ld_AllBooster(const GameFolder& folder) {
   BoosterTable table{};
-  for (auto& slot : table) slot = std::make_shared<Booster>();
+  for (auto& slot : table)
+    slot = std::make_shared<Booster>();
   readTable(folder, kBoosterFile, table, kTableStopBooster, withoutId(readBooster));
   return table;
 }

@@ -33,8 +33,8 @@ std::string costs(const std::vector<std::pair<const char*, const Action*>>& acti
 std::string describeMotor(ValueStream& in, int16_t) {
   Motor m;
   readMotor(in, m, Use::Lookup);
-  return m.name + "  " + std::to_string(m.Rl) + "Rl  パワー " + std::to_string(m.pow) +
-         "  HP " + std::to_string(m.HP) + "  重量 " + std::to_string(m.weight);
+  return m.name + "  " + std::to_string(m.Rl) + "Rl  パワー " + std::to_string(m.pow) + "  HP " +
+         std::to_string(m.HP) + "  重量 " + std::to_string(m.weight);
 }
 
 std::string describeFrame(ValueStream& in, int16_t) {
@@ -64,8 +64,8 @@ std::string describeProtector(ValueStream& in, int16_t) {
 std::string describeHard(ValueStream& in, int16_t) {
   Hard h;
   readHard(in, h, Use::Lookup);
-  return h.name + "  " + std::to_string(h.Rl) + "Rl  CPU " + std::to_string(h.CPU) +
-         "  メモリ " + std::to_string(h.Memory);
+  return h.name + "  " + std::to_string(h.Rl) + "Rl  CPU " + std::to_string(h.CPU) + "  メモリ " +
+         std::to_string(h.Memory);
 }
 
 std::string describeSoftM(ValueStream& in, int16_t id) {

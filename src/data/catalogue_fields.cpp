@@ -12,8 +12,10 @@ namespace {
 template <size_t N>
 std::array<Action, N> readCosts(ValueStream& in) {
   std::array<Action, N> costs{};
-  for (Action& a : costs) a.AP = in.nextInt();
-  for (Action& a : costs) a.Memory = in.nextInt();
+  for (Action& a : costs)
+    a.AP = in.nextInt();
+  for (Action& a : costs)
+    a.Memory = in.nextInt();
   return costs;
 }
 
@@ -37,12 +39,14 @@ TextFile openCatalogue(const GameFolder& folder, const char* gamePath) {
 }
 
 DataFileError noShelfError(const std::string& file, size_t line, int id, size_t tableSize) {
-  return DataFileError(DataFileError::Kind::Malformed, file, line,
-                       "ID" + Str(id) + " を入れる棚がありません（IDは 0～" +
-                           std::to_string(tableSize - 1) + "）");
+  return DataFileError(
+      DataFileError::Kind::Malformed, file, line,
+      "ID" + Str(id) + " を入れる棚がありません（IDは 0～" + std::to_string(tableSize - 1) + "）");
 }
 
-bool isHeader(const std::string& line) { return !line.empty() && line[0] == '.'; }
+bool isHeader(const std::string& line) {
+  return !line.empty() && line[0] == '.';
+}
 
 // The ID is the number in the three characters after the full stop.
 int headerId(const std::string& line) {

@@ -30,8 +30,7 @@ TextFile readTextFile(const std::filesystem::path& path, const std::string& disp
   std::ifstream in(path, std::ios::binary);
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   if (in.bad() || !in.is_open()) {
-    throw DataFileError(DataFileError::Kind::Unreadable, displayName, 0,
-                        "ファイルを読めません");
+    throw DataFileError(DataFileError::Kind::Unreadable, displayName, 0, "ファイルを読めません");
   }
 
   // Line ends are plain ASCII bytes in CP932 (no trail byte is CR or LF), so the bytes can be

@@ -11,13 +11,17 @@ namespace velko {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 std::string trimBlanks(const std::string& s) {
   size_t begin = 0;
   size_t end = s.size();
-  while (begin < end && isBlank(s[begin])) ++begin;
-  while (end > begin && isBlank(s[end - 1])) --end;
+  while (begin < end && isBlank(s[begin]))
+    ++begin;
+  while (end > begin && isBlank(s[end - 1]))
+    --end;
   return s.substr(begin, end - begin);
 }
 
@@ -27,7 +31,8 @@ std::vector<std::string> splitValues(const std::string& line) {
   std::vector<std::string> values;
   size_t i = 0;
   while (true) {
-    while (i < line.size() && isBlank(line[i])) ++i;
+    while (i < line.size() && isBlank(line[i]))
+      ++i;
     std::string value;
     if (i < line.size() && line[i] == '"') {
       const size_t close = line.find('"', i + 1);
@@ -37,7 +42,8 @@ std::vector<std::string> splitValues(const std::string& line) {
       i = line.find(',', stop);
     } else {
       const size_t comma = line.find(',', i);
-      value = trimBlanks(line.substr(i, comma == std::string::npos ? std::string::npos : comma - i));
+      value =
+          trimBlanks(line.substr(i, comma == std::string::npos ? std::string::npos : comma - i));
       i = comma;
     }
     values.push_back(value);
@@ -49,7 +55,8 @@ std::vector<std::string> splitValues(const std::string& line) {
 
 double leadingNumber(const std::string& text) {
   size_t i = 0;
-  while (i < text.size() && isBlank(text[i])) ++i;
+  while (i < text.size() && isBlank(text[i]))
+    ++i;
   std::string number;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) number += text[i++];
   bool point = false;
@@ -71,7 +78,10 @@ ValueStream::ValueStream(const TextFile& file, size_t firstLine) : file_(file), 
 
 std::string ValueStream::nextValue() {
   if (pos_ >= values_.size()) {
-    if (line_ >= file_.lines.size()) fail("レコードの途中でファイルが終わっています");
+    if (line_ >= file_.lines.size()) {
+      valueLine_ = file_.lines.empty() ? 0 : file_.lines.size() - 1;
+      fail("レコードの途中でファイルが終わっています");
+    }
     const std::string& line = file_.lines[line_];
     valueLine_ = line_;
     ++line_;
@@ -83,7 +93,9 @@ std::string ValueStream::nextValue() {
   return values_[pos_++];
 }
 
-std::string ValueStream::nextText() { return nextValue(); }
+std::string ValueStream::nextText() {
+  return nextValue();
+}
 
 double ValueStream::parseNumber(const std::string& text) const {
   if (text.empty()) return 0;
@@ -96,7 +108,9 @@ double ValueStream::parseNumber(const std::string& text) const {
   return value;
 }
 
-double ValueStream::nextReal() { return parseNumber(nextValue()); }
+double ValueStream::nextReal() {
+  return parseNumber(nextValue());
+}
 
 int16_t ValueStream::nextInt() {
   const std::string text = nextValue();

@@ -51,36 +51,46 @@ Action& Action::getActionM(int16_t Index, const SoftMobile& softM) {
   return *this;
 }
 
-ActionRef newAction() { return std::make_shared<Action>(); }
+ActionRef newAction() {
+  return std::make_shared<Action>();
+}
 
-Logic::Logic() { removeAll(); }
+Logic::Logic() {
+  removeAll();
+}
 
 std::shared_ptr<Logic> Logic::clone() const {
   auto copy = std::make_shared<Logic>();
   copy->ID = ID;
   copy->name = name;
-  for (const ActionRef& action : actions) copy->addQuietly(action);
+  for (const ActionRef& action : actions)
+    copy->addQuietly(action);
   return copy;
 }
 
 void Logic::removeAll() {
-  for (ActionRef& slot : actions) slot = newAction();
+  for (ActionRef& slot : actions)
+    slot = newAction();
   AP = 0;
   Memory = 0;
 }
 
-std::string Logic::getActionsname(int slot) const { return getActions(slot)->name; }
+std::string Logic::getActionsname(int slot) const {
+  return getActions(slot)->name;
+}
 
 int16_t Logic::getTotalMem() {
   int sum = 0;
-  for (const ActionRef& action : actions) sum += action->Memory;
+  for (const ActionRef& action : actions)
+    sum += action->Memory;
   Memory = saturate16(sum);
   return Memory;
 }
 
 int16_t Logic::getTotalAP() {
   int sum = 0;
-  for (const ActionRef& action : actions) sum += action->AP;
+  for (const ActionRef& action : actions)
+    sum += action->AP;
   AP = saturate16(sum);
   return AP;
 }

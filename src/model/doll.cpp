@@ -15,7 +15,6 @@ void addSkippingOverflow(int16_t& field, int add) {
   field = static_cast<int16_t>(sum);
 }
 
-
 }  // namespace
 
 doll::doll()
@@ -30,9 +29,13 @@ doll::doll()
   removeAllLogic();
 }
 
-void doll::setLogics(LogicRef logic, int slot) { logics.at(slot) = std::move(logic); }
+void doll::setLogics(LogicRef logic, int slot) {
+  logics.at(slot) = std::move(logic);
+}
 
-const LogicRef& doll::getLogic(int slot) const { return logics.at(slot); }
+const LogicRef& doll::getLogic(int slot) const {
+  return logics.at(slot);
+}
 
 void doll::setSoftA(int slot, SoftAttackRef soft) {
   if (slot < 0 || slot >= kSoftSlots || !soft) return;
@@ -77,9 +80,13 @@ void doll::removeAllBoost() {
   spin = 0;
 }
 
-const BoosterRef& doll::getBoost(int slot) const { return boosters.at(slot); }
+const BoosterRef& doll::getBoost(int slot) const {
+  return boosters.at(slot);
+}
 
-const ProtectorRef& doll::getProtector(int slot) const { return protectors.at(slot); }
+const ProtectorRef& doll::getProtector(int slot) const {
+  return protectors.at(slot);
+}
 
 bool doll::addBooster(BoosterRef booster) {
   if (!booster) return false;
@@ -107,7 +114,8 @@ bool doll::addProtector(ProtectorRef protector, Prompter& prompter) {
 }
 
 void doll::removeAllLogic() {
-  for (LogicRef& slot : logics) slot = std::make_shared<Logic>();
+  for (LogicRef& slot : logics)
+    slot = std::make_shared<Logic>();
 }
 
 void doll::refresh() {

@@ -12,8 +12,10 @@ namespace {
 // 0-3 and the three programs in slot 0.
 int mountedValue(const doll& d) {
   int sum = d.Motor->Rl + d.Hard->Rl + d.frame->Rl;
-  for (int i = 0; i < 4; ++i) sum += d.getBoost(i)->Rl;
-  for (int i = 0; i < doll::kProtectorSlots; ++i) sum += d.getProtector(i)->Rl;
+  for (int i = 0; i < 4; ++i)
+    sum += d.getBoost(i)->Rl;
+  for (int i = 0; i < doll::kProtectorSlots; ++i)
+    sum += d.getProtector(i)->Rl;
   sum += d.getSoftA(0)->Rl + d.getSoftD(0)->Rl + d.getSoftM(0)->Rl;
   return sum;
 }

@@ -10,7 +10,8 @@ namespace velko {
 
 template <typename T, size_t N>
 void fillBlank(std::array<std::shared_ptr<T>, N>& slots) {
-  for (auto& slot : slots) slot = std::make_shared<T>();
+  for (auto& slot : slots)
+    slot = std::make_shared<T>();
 }
 
 // Stores into the first free slot among the first `visited` slots.
@@ -32,7 +33,8 @@ template <typename T, size_t N>
 void removeFirstMatch(std::array<std::shared_ptr<T>, N>& slots, int16_t id, bool isNew) {
   for (size_t i = 0; i < N; ++i) {
     if (slots[i]->ID != id || slots[i]->isNew != isNew) continue;
-    for (size_t k = i; k + 1 < N; ++k) slots[k] = std::move(slots[k + 1]);
+    for (size_t k = i; k + 1 < N; ++k)
+      slots[k] = std::move(slots[k + 1]);
     slots[N - 1] = std::make_shared<T>();
     return;
   }
@@ -40,7 +42,8 @@ void removeFirstMatch(std::array<std::shared_ptr<T>, N>& slots, int16_t id, bool
 
 template <typename T, size_t N>
 void markAllUsed(std::array<std::shared_ptr<T>, N>& slots) {
-  for (auto& slot : slots) slot->isNew = false;
+  for (auto& slot : slots)
+    slot->isNew = false;
 }
 
 }  // namespace velko

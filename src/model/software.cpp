@@ -16,13 +16,16 @@ ActionRef namedAction(int16_t id) {
 
 // All AP first, then all Memory, as the catalogue readers rely on.
 void copyCosts(std::initializer_list<std::pair<Action*, const Action*>> pairs) {
-  for (const auto& [to, from] : pairs) to->AP = from->AP;
-  for (const auto& [to, from] : pairs) to->Memory = from->Memory;
+  for (const auto& [to, from] : pairs)
+    to->AP = from->AP;
+  for (const auto& [to, from] : pairs)
+    to->Memory = from->Memory;
 }
 
 }  // namespace
 
-SoftMobile::SoftMobile() : move(namedAction(kMove)), jump(namedAction(kJump)), spin(namedAction(kSpin)) {}
+SoftMobile::SoftMobile()
+    : move(namedAction(kMove)), jump(namedAction(kJump)), spin(namedAction(kSpin)) {}
 
 void SoftMobile::init(int16_t id, const std::string& softName, int16_t price) {
   ID = id;
@@ -36,10 +39,14 @@ void SoftMobile::init2(const Action& moveCost, const Action& jumpCost, const Act
 
 ActionRef SoftMobile::getAction(int id) const {
   switch (id) {
-    case kMove: return move;
-    case kJump: return jump;
-    case kSpin: return spin;
-    default: return newAction();
+    case kMove:
+      return move;
+    case kJump:
+      return jump;
+    case kSpin:
+      return spin;
+    default:
+      return newAction();
   }
 }
 
@@ -67,12 +74,18 @@ void SoftAttack::init2(const Action& punchCost, const Action& kickCost, const Ac
 
 ActionRef SoftAttack::getAction(int id) const {
   switch (id) {
-    case kPunch: return punch;
-    case kKick: return kick;
-    case kKumi: return kumi;
-    case kDrop: return drop;
-    case kHold: return hold;
-    default: return newAction();
+    case kPunch:
+      return punch;
+    case kKick:
+      return kick;
+    case kKumi:
+      return kumi;
+    case kDrop:
+      return drop;
+    case kHold:
+      return hold;
+    default:
+      return newAction();
   }
 }
 
@@ -85,17 +98,20 @@ void SoftDeffence::init(int16_t id, const std::string& softName, int16_t price) 
   Rl = price;
 }
 
-void SoftDeffence::init2(const Action& blockCost, const Action& ukeCost,
-                         const Action& hazusiCost) {
+void SoftDeffence::init2(const Action& blockCost, const Action& ukeCost, const Action& hazusiCost) {
   copyCosts({{block.get(), &blockCost}, {uke.get(), &ukeCost}, {hazusi.get(), &hazusiCost}});
 }
 
 ActionRef SoftDeffence::getAction(int id) const {
   switch (id) {
-    case kBlock: return block;
-    case kUke: return uke;
-    case kHazusi: return hazusi;
-    default: return newAction();
+    case kBlock:
+      return block;
+    case kUke:
+      return uke;
+    case kHazusi:
+      return hazusi;
+    default:
+      return newAction();
   }
 }
 

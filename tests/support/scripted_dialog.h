@@ -35,7 +35,8 @@ class ScriptedDialog : public MessageDialog {
 
   std::vector<std::string> texts() const {
     std::vector<std::string> all;
-    for (const auto& s : shown) all.push_back(s.request.text);
+    for (const auto& s : shown)
+      all.push_back(s.request.text);
     return all;
   }
 

@@ -22,8 +22,7 @@ TempFolder::~TempFolder() {
   std::filesystem::remove_all(path_, ec);
 }
 
-void TempFolder::writeCp932(const std::string& relative, const std::string& utf8,
-                            bool crlf) const {
+void TempFolder::writeCp932(const std::string& relative, const std::string& utf8, bool crlf) const {
   std::string text;
   for (char c : utf8) {
     if (c == '\n' && crlf) text += '\r';

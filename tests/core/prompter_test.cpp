@@ -1,0 +1,59 @@
+#include "core/prompter.h"
+
+#include <gtest/gtest.h>
+
+#include "support/scripted_dialog.h"
+
+namespace velko {
+namespace {
+
+TEST(Prompter, RoutinesSetCaptionsButtonsAndAnswers) {
+  testing::ScriptedDialog dialog;
+  DialogPrompter prompter(dialog);
+  dialog.answer(kAnswerOK);
+  dialog.answer(kAnswerCancel);
+  dialog.answer(0);  // closed by the window frame
+  EXPECT_EQ(prompter.askOK("買いますか？"), 1);
+  EXPECT_EQ(prompter.askOKCaption("出ますか？", "Tornament"), 2);
+  EXPECT_EQ(prompter.askOK("?"), 0);
+
+  const auto& ask = dialog.shown[0].request;
+  EXPECT_EQ(ask.caption, "VELKO");
+  EXPECT_EQ(ask.okCaption, "OK");
+  EXPECT_EQ(ask.cancelCaption, "Cancel");
+  EXPECT_TRUE(ask.cancelVisible);
+  EXPECT_EQ(dialog.shown[1].request.caption, "Tornament");
+
+  dialog.answer(kAnswerOK);
+  dialog.answer(kAnswerCancel);
+  dialog.answer(0);
+  EXPECT_EQ(prompter.askYesNo("q", "BRAM-KOL"), 6);
+  EXPECT_EQ(prompter.askYesNo("q", "BRAM-KOL"), 7);
+  EXPECT_EQ(prompter.askYesNo("q", "BRAM-KOL"), 7);
+  EXPECT_EQ(dialog.shown[3].request.okCaption, "Yes");
+  EXPECT_EQ(dialog.shown[3].request.cancelCaption, "No");
+
+  prompter.notify("n");
+  EXPECT_EQ(dialog.shown.back().request.caption, "VELKO");
+  EXPECT_FALSE(dialog.shown.back().request.cancelVisible);
+}
+
+TEST(Prompter, TallNoticeThenBackToNormalHeight) {
+  testing::ScriptedDialog dialog;
+  DialogPrompter prompter(dialog);
+  prompter.notifyTall("a\nb\nc\nd\ne", "Result", 5);
+  prompter.askOK("next");
+  ASSERT_EQ(dialog.shown.size(), 2u);
+  const auto& tall = dialog.shown[0].request;
+  EXPECT_EQ(tall.lines, 5);
+  EXPECT_EQ(tall.caption, "Result");
+  EXPECT_FALSE(tall.cancelVisible);
+  EXPECT_EQ(dialogHeightTwips(tall.lines), 2200);
+  EXPECT_EQ(dialogButtonTopTwips(tall.lines), 1400);
+  EXPECT_EQ(dialog.shown[1].request.lines, 3);
+  EXPECT_EQ(dialogHeightTwips(3), 1800);
+  EXPECT_EQ(dialogButtonTopTwips(3), 1000);
+}
+
+}  // namespace
+}  // namespace velko
