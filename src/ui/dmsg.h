@@ -1,0 +1,45 @@
+#pragma once
+// The game's own message dialog: a caption, a message and up to two buttons, placed over the
+// workshop window. Each use is a fresh dialog; `value` says which button closed it.
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace velko::ui {
+
+class DMsg : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit DMsg(QWidget* owner = nullptr);
+
+  // 1 after OK, 2 after Cancel, 0 while neither was pressed (or closed by the frame).
+  int value() const { return value_; }
+
+  // Places the dialog a third of the way into the owner window and shows the text.
+  void setDialog(const QString& text);
+  // Height for n lines of message: n x 200 + 1200 twips, buttons at n x 200 + 400.
+  void setHeight(int lines);
+
+  QLabel* lblMsg() const { return lblMsg_; }
+  QPushButton* cmdOK() const { return cmdOK_; }
+  QPushButton* cmdCancel() const { return cmdCancel_; }
+
+ private:
+  void cmdOK_Click();
+  void cmdCancel_Click();
+  void layoutButtons();
+
+  QLabel* lblMsg_;
+  QPushButton* cmdOK_;
+  QPushButton* cmdCancel_;
+  int value_ = 0;
+  int buttonTop_ = 0;
+};
+
+// Twips to pixels at the game's 15 twips to the pixel.
+int twipsToPixels(int twips);
+
+}  // namespace velko::ui

@@ -1,0 +1,27 @@
+#pragma once
+// The screens' side of the message routines: each request shows a fresh DMsg over the owner
+// window; the plain boxes are the platform's message box with the game's title.
+
+#include <QPointer>
+#include <QWidget>
+
+#include "core/prompter.h"
+
+namespace velko::ui {
+
+class QtMessageDialog : public MessageDialog {
+ public:
+  explicit QtMessageDialog(QWidget* owner = nullptr) : owner_(owner) {}
+  // The window dialogs are placed over (the workshop while it is open).
+  void setOwner(QWidget* owner) { owner_ = owner; }
+
+  int show(const DialogRequest& request) override;
+  void msgBox(const std::string& text) override;
+  int msgBoxOKCancel(const std::string& text) override;
+  int msgBoxYesNo(const std::string& text) override;
+
+ private:
+  QPointer<QWidget> owner_;
+};
+
+}  // namespace velko::ui
