@@ -2,8 +2,8 @@
 // The random source behind every die of the game, behind a small interface so that tests
 // can script each number.
 
+#include <cstddef>
 #include <cstdint>
-#include <random>
 #include <vector>
 
 namespace velko {
@@ -17,8 +17,9 @@ class Random {
   virtual void reseedFromClock() = 0;
 };
 
-// The game's own source. Reseeding mixes the clock into the running state, so two reseeds
-// within one clock tick never restart the same sequence.
+// The game's own source (xoshiro256**). Reseeding mixes the clock into the running state, so
+// two reseeds within one clock tick never restart the same sequence; it is cheap, as a fight
+// reseeds before every roll of two dice.
 class ClockRandom : public Random {
  public:
   ClockRandom();
@@ -27,7 +28,10 @@ class ClockRandom : public Random {
   void reseedFromClock() override;
 
  private:
-  std::mt19937_64 engine_;
+  uint64_t nextBits();
+  void seed(uint64_t seed);
+
+  uint64_t state_[4] = {};
 };
 
 // A source that returns the given numbers in order; running past the end is a test error.

@@ -1,0 +1,133 @@
+// Whole street fights between two Dolls built from the shipped catalogue, and single steps,
+// with the game's own random source (which reseeds from the clock at every action-point roll
+// and every 2D6), narration kept.
+
+#include <benchmark/benchmark.h>
+
+#include <initializer_list>
+
+#include "battle/computer_controller.h"
+#include "battle/headless_fight.h"
+#include "core/random.h"
+#include "data/catalogue.h"
+#include "model/doll.h"
+#include "model/doll_stats.h"
+#include "model/owner.h"
+
+namespace velko {
+namespace {
+
+struct Parts {
+  int16_t motor;
+  int16_t frame;
+  const char* name;
+};
+
+// Six patterns of the software's own actions, as the program editor builds them.
+LogicRef pattern(const doll& d, const char* name, std::initializer_list<int> ids) {
+  auto logic = std::make_shared<Logic>();
+  logic->name = name;
+  int slot = 0;
+  for (int id : ids) {
+    ActionRef action = id <= kSpin   ? d.getSoftM(0)->getAction(id)
+                       : id <= kHold ? d.getSoftA(0)->getAction(id)
+                                     : d.getSoftD(0)->getAction(id);
+    logic->setAction(action, slot++);
+  }
+  logic->getTotalAP();
+  logic->getTotalMem();
+  return logic;
+}
+
+DollRef buildDoll(const GameFolder& folder, const Parts& parts) {
+  auto d = std::make_shared<doll>();
+  d->name = parts.name;
+  d->Motor = ld_Motor(folder, parts.motor);
+  d->frame = ld_Frame(folder, parts.frame);
+  d->Hard = ld_Hard(folder, 1);
+  d->setSoftM(0, ld_SoftM(folder, 2));
+  d->setSoftA(0, ld_SoftA(folder, 5));
+  d->setSoftD(0, ld_SoftD(folder, 1));
+  ClockRandom rnd;
+  Owner pilot(rnd);
+  resetDollParam(*d, pilot);
+  d->setLogics(pattern(*d, "突進", {kMove, kPunch, kPunch}), 0);
+  d->setLogics(pattern(*d, "跳び蹴り", {kMove, kJump, kKick}), 1);
+  d->setLogics(pattern(*d, "組み投げ", {kKumi, kDrop}), 2);
+  d->setLogics(pattern(*d, "守り", {kBlock, kUke}), 3);
+  d->setLogics(pattern(*d, "外し", {kHazusi, kPunch}), 4);
+  d->setLogics(pattern(*d, "起き上がり", {kSpin, kKick}), 5);
+  d->programed = true;
+  return d;
+}
+
+void repair(doll& d) {
+  d.Motor->HP = d.Motor->maxHP;
+  d.frame->HP = d.frame->maxHP;
+}
+
+struct Pair {
+  DollRef player;
+  DollRef opponent;
+};
+
+// The player's ダフネ on motor 5 against a バルキリー on motor 4.
+Pair catalogueDolls() {
+  const GameFolder folder(VELKO_GAME_DIR);
+  return {buildDoll(folder, {5, 4, "ダフネ"}), buildDoll(folder, {4, 3, "バルキリー"})};
+}
+
+template <typename Source>
+void wholeFights(benchmark::State& state) {
+  Pair dolls = catalogueDolls();
+  Source rnd;
+  ComputerController mirrored;
+  int64_t steps = 0;
+  int64_t wins = 0;
+  for (auto _ : state) {
+    repair(*dolls.player);
+    repair(*dolls.opponent);
+    HeadlessResult result = playHeadless(dolls.player, dolls.opponent, mirrored, rnd);
+    steps += result.steps;
+    wins += result.winner == 0;
+    benchmark::DoNotOptimize(result);
+  }
+  state.SetItemsProcessed(state.iterations());
+  state.counters["steps/fight"] =
+      benchmark::Counter(static_cast<double>(steps), benchmark::Counter::kAvgIterations);
+  state.counters["player wins"] =
+      benchmark::Counter(static_cast<double>(wins), benchmark::Counter::kAvgIterations);
+}
+
+template <typename Source>
+void oneStep(benchmark::State& state) {
+  Pair dolls = catalogueDolls();
+  Source rnd;
+  ComputerController mirrored;
+  auto fight = std::make_unique<HeadlessFight>(dolls.player, dolls.opponent, mirrored, rnd);
+  for (auto _ : state) {
+    if (!fight->step()) {
+      state.PauseTiming();
+      repair(*dolls.player);
+      repair(*dolls.opponent);
+      fight = std::make_unique<HeadlessFight>(dolls.player, dolls.opponent, mirrored, rnd);
+      state.ResumeTiming();
+    }
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+
+void BM_WholeFight_ClockRandom(benchmark::State& state) {
+  wholeFights<ClockRandom>(state);
+}
+void BM_Step_ClockRandom(benchmark::State& state) {
+  oneStep<ClockRandom>(state);
+}
+
+BENCHMARK(BM_WholeFight_ClockRandom);
+BENCHMARK(BM_Step_ClockRandom);
+
+}  // namespace
+}  // namespace velko
+
+BENCHMARK_MAIN();

@@ -1,0 +1,91 @@
+#pragma once
+// The battle engine: one fight between fighters 0 and 1, advanced one step at a time. It owns
+// the battle state; what is decided comes from the controllers, what is shown goes to the view,
+// and what a decided fight brings goes to the after-fight hooks.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "battle/after_fight.h"
+#include "battle/battle_state.h"
+#include "battle/computer_controller.h"
+#include "battle/fight_controller.h"
+#include "battle/fight_view.h"
+#include "core/prompter.h"
+#include "core/random.h"
+
+namespace velko {
+
+// Damage kinds.
+inline constexpr int16_t kWazaPunch = 1;
+inline constexpr int16_t kWazaKick = 2;
+inline constexpr int16_t kWazaThrow = 3;
+inline constexpr int16_t kWazaHold = 4;
+
+class Battle {
+ public:
+  // Both fighters are played by the computer until setController says otherwise.
+  Battle(Random& rnd, FightView& view, Prompter& prompter, AfterFight& afterFight);
+  Battle(const Battle&) = delete;
+  Battle& operator=(const Battle&) = delete;
+
+  void setController(int i, FightController& controller);
+
+  BattleState& state() { return s_; }
+  const BattleState& state() const { return s_; }
+  bool isOver() const { return over_; }
+
+  // --- the turn sequence ---
+  // The common reset at the start of every fight; a Doll already broken ends it here.
+  void initFight(DollRef fighter0, DollRef fighter1);
+  void cmdNext_Click();
+  void nextFight();
+  void nextDuel();
+  int16_t getInitiative();
+  void getAP(int i);
+  void initTurn();
+  void endTurn();
+  void endFace();
+  void cmdTap_Click();
+
+  // --- techniques ---
+  void waza_rtn(int i, const Logic& pattern);
+
+  // --- hits, defence, damage and falls ---
+  int get2D6();
+  int Hit(int i, const std::string& actionName);
+  int bougyo_rtn(int defender, int attackRoll, int offence, int defence, int blockCount);
+  int16_t Damage(int i, int16_t waza, int16_t wazaPow);
+  void checkTentou(int i);
+  bool checkTentou2(int i, const std::string& actionName);
+
+ private:
+  void act(int i);
+  void decideWin();
+  void decideLoss();
+
+  // One action each; they share the pattern's running power bonus.
+  void move(int i, int slot, const Logic& pattern, int16_t& wazaPow);
+  void jump(int i, int16_t& wazaPow);
+  void spin(int i, int16_t& wazaPow);
+  void strike(int i, const std::string& name, int16_t waza, int16_t& wazaPow);
+  void kumi(int i, int16_t& wazaPow);
+  void nage(int i, int16_t& wazaPow);
+  void ori(int i, int16_t& wazaPow);
+  void block(int i, int16_t& wazaPow);
+  void uke(int i, int16_t& wazaPow);
+  void hazusi(int i, int16_t& wazaPow);
+  void patternEnd(const Logic& pattern);
+
+  Random& rnd_;
+  FightView& view_;
+  Prompter& prompter_;
+  AfterFight& afterFight_;
+  ComputerController computer_;
+  std::array<FightController*, 2> controllers_{&computer_, &computer_};
+  BattleState s_;
+  bool over_ = false;
+};
+
+}  // namespace velko

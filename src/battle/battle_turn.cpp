@@ -1,0 +1,198 @@
+// The turn sequence: set-up, initiative, action points, the step, the end phase, giving up.
+
+#include <stdexcept>
+
+#include "battle/battle.h"
+#include "battle/fight_labels.h"
+#include "core/dice.h"
+#include "core/numbers.h"
+
+namespace velko {
+
+namespace {
+
+bool isBroken(const doll& d) {
+  return d.Motor->HP <= 0 || d.frame->HP <= 0;
+}
+
+void requireDoll(const DollRef& d) {
+  if (!d || !d->Motor || !d->frame)
+    throw std::invalid_argument("a fighter needs a motor and a frame");
+}
+
+}  // namespace
+
+Battle::Battle(Random& rnd, FightView& view, Prompter& prompter, AfterFight& afterFight)
+    : rnd_(rnd), view_(view), prompter_(prompter), afterFight_(afterFight) {}
+
+void Battle::setController(int i, FightController& controller) {
+  controllers_.at(i) = &controller;
+}
+
+void Battle::initFight(DollRef fighter0, DollRef fighter1) {
+  requireDoll(fighter0);
+  requireDoll(fighter1);
+  s_.fighters = {std::move(fighter0), std::move(fighter1)};
+  s_.bougyo = {};
+  s_.ukemi = {};
+  s_.kumiai = {};
+  s_.tentou = {};
+  s_.spun = {};
+  s_.span = 0;
+  s_.winner = kNoWinner;
+  over_ = false;
+  s_.battleLog.clear();
+  view_.dspMsg(s_.battleLog);
+  view_.dspDolls(s_);
+  view_.dspFightImage(s_, 0, "初期");
+  initTurn();
+  endFace();
+}
+
+void Battle::cmdNext_Click() {
+  if (s_.isDuel()) {
+    nextDuel();
+    return;
+  }
+  nextFight();
+}
+
+void Battle::nextFight() {
+  // The screen is closed once the fight is decided; a late press does nothing.
+  if (over_) return;
+  if (s_.turnStep == kTurnStart) {
+    s_.sente = getInitiative();
+    if (s_.sente == 0) {
+      getAP(0);
+      s_.turnStep = kFighter0Acts;
+    } else if (s_.sente == 1) {
+      getAP(1);
+      s_.turnStep = kFighter1Acts;
+    }
+  } else if (s_.turnStep == kFighter0Acts) {
+    act(0);
+    if (s_.sente == 0) {
+      getAP(1);
+      s_.turnStep = kFighter1Acts;
+    } else {
+      s_.turnStep = kTurnStart;
+      endTurn();
+      initTurn();
+    }
+  } else if (s_.turnStep == kFighter1Acts) {
+    act(1);
+    if (s_.sente == 1) {
+      getAP(0);
+      s_.turnStep = kFighter0Acts;
+    } else {
+      s_.turnStep = kTurnStart;
+      endTurn();
+      initTurn();
+    }
+  }
+  endFace();
+}
+
+// In a duel the users answer for both fighters through their controllers; the step is the same.
+void Battle::nextDuel() {
+  nextFight();
+}
+
+// A cancelled order is a pass: the pattern does not run at all.
+void Battle::act(int i) {
+  const Logic* pattern = controllers_[i]->choosePattern(s_, i);
+  if (pattern == nullptr) return;
+  waza_rtn(i, *pattern);
+}
+
+int16_t Battle::getInitiative() {
+  const int a = die(rnd_);
+  const int b = die(rnd_);
+  if (a > b) {
+    view_.dspInitiative(0, "先手");
+    view_.dspInitiative(1, "後手");
+    return 0;
+  }
+  if (a < b) {
+    view_.dspInitiative(0, "後手");
+    view_.dspInitiative(1, "先手");
+    return 1;
+  }
+  s_.battleLog =
+      "（両者のイニシアチヴチェックは互角です）\r\n極限の精神状態が生み出す緊迫した攻防！";
+  view_.dspMsg(s_.battleLog);
+  return kSenteTie;
+}
+
+void Battle::getAP(int i) {
+  rnd_.reseedFromClock();
+  // A computer rating near the 16-bit limit stays at the limit.
+  s_.playAP = saturate16(roll2D6(rnd_) + s_.fighter(i).AP);
+  view_.dspAP(i, "行動ポイント" + Str(s_.playAP));
+  view_.dspAP(1 - i, "");
+}
+
+// Turn hooks: nothing happens at the start or end of a turn yet.
+void Battle::initTurn() {}
+void Battle::endTurn() {}
+
+void Battle::endFace() {
+  for (const DollRef& d : s_.fighters) {
+    d->Motor->HP = clampMax(d->Motor->HP, d->Motor->maxHP);
+    d->frame->HP = clampMax(d->frame->HP, d->frame->maxHP);
+  }
+  view_.dspLabels(s_, fightLabels(s_));
+  view_.dspDollImage(s_);
+  s_.effectCount = 0;
+  // One decision per end phase: a fight is won or lost, never both.
+  if (!over_ && isBroken(s_.fighter(1))) {
+    decideWin();
+  } else if (!over_ && isBroken(s_.fighter(0))) {
+    decideLoss();
+  }
+  s_.spun = {};
+}
+
+void Battle::decideWin() {
+  s_.winner = 0;
+  over_ = true;
+  if (s_.isTournament()) {
+    afterFight_.setWin(0);
+    afterFight_.levelUp(1);
+  }
+  afterFight_.winFight();
+}
+
+void Battle::decideLoss() {
+  s_.winner = 1;
+  over_ = true;
+  if (s_.isTournament()) {
+    afterFight_.setWin(s_.fighter(1).ID);
+    afterFight_.countLoss();
+    afterFight_.levelUp(0);
+    afterFight_.Shunyu();
+    afterFight_.Shuri();
+  } else if (s_.isDuel()) {
+    prompter_.notifyCaption(s_.fighter(1).name + "勝利", "DUEL");
+    afterFight_.initParam();
+  } else {
+    prompter_.notifyCaption(s_.fighter(0).name + "敗北", "Simulation");
+    afterFight_.initParam();
+  }
+  view_.closeFight();
+}
+
+void Battle::cmdTap_Click() {
+  if (prompter_.askYesNo("ギブアップして試合を中断しますか？", kGameTitle) != kAnswerYes) return;
+  // Giving up is not a loss in the record.
+  if (s_.isTournament()) {
+    afterFight_.Shunyu();
+    afterFight_.Shuri();
+  } else {
+    afterFight_.initParam();
+  }
+  over_ = true;
+  view_.closeFight();
+}
+
+}  // namespace velko

@@ -1,0 +1,221 @@
+// One action of a fighter: its pattern's basic actions run in order, with the narration.
+// Move, jump and spin build a power bonus (wazaPow) that the next strike or hold adds to its
+// damage; every other action uses it up or drops it.
+
+#include <algorithm>
+#include <cmath>
+
+#include "battle/battle.h"
+#include "core/numbers.h"
+
+namespace velko {
+
+namespace {
+
+// Int of a mobility quotient, kept within 16 bits. A Doll without weight gets no bonus and
+// covers no distance, instead of dividing by zero.
+int16_t mobilityInt(int16_t value, double weight, double divisor) {
+  if (!(weight > 0)) return 0;
+  return saturate16(std::floor(value / weight / divisor));
+}
+
+void addPow(int16_t& wazaPow, int16_t bonus) {
+  wazaPow = saturate16(wazaPow + bonus);
+}
+
+int16_t clampSpan(int span) {
+  return static_cast<int16_t>(std::clamp(span, 0, 10));
+}
+
+}  // namespace
+
+void Battle::waza_rtn(int i, const Logic& pattern) {
+  s_.battleLog.clear();
+  s_.ukemi[i] = kOff;
+  s_.bougyo[i] = kOff;
+  if (s_.kumiai[i] != kOff) s_.battleLog += "組んでいる状態では、100％命中します。\r\n";
+
+  int16_t wazaPow = 0;
+  for (int slot = 0; slot < Logic::kSlots; ++slot) {
+    const ActionRef& action = pattern.getActions(slot);
+    const std::string& name = action->name;
+    if (name == "移動") {
+      move(i, slot, pattern, wazaPow);
+    } else if (name == "ジャンプ") {
+      jump(i, wazaPow);
+    } else if (name == "回転") {
+      spin(i, wazaPow);
+    } else if (name == "パンチ") {
+      strike(i, name, kWazaPunch, wazaPow);
+    } else if (name == "キック") {
+      strike(i, name, kWazaKick, wazaPow);
+    } else if (name == "組み") {
+      kumi(i, wazaPow);
+    } else if (name == "投げ") {
+      nage(i, wazaPow);
+    } else if (name == "折り") {
+      ori(i, wazaPow);
+    } else if (name == "防御") {
+      block(i, wazaPow);
+    } else if (name == "受身") {
+      uke(i, wazaPow);
+    } else if (name == "外し") {
+      hazusi(i, wazaPow);
+    } else {
+      // The first empty slot ends the pattern.
+      break;
+    }
+  }
+  patternEnd(pattern);
+}
+
+void Battle::move(int i, int slot, const Logic& pattern, int16_t& wazaPow) {
+  const doll& d = s_.fighter(i);
+  const int16_t direction = controllers_[i]->chooseMove(s_, i, slot, pattern);
+  if (direction == kCloseIn) {
+    if (s_.anyHold()) {
+      s_.battleLog += "組み合ったまま移動します。\r\n";
+    } else if (checkTentou2(i, "移動")) {
+      // Down: checkTentou2 has said why.
+    } else if (s_.span == 0) {
+      const int16_t b = mobilityInt(d.move, d.weight, 2);
+      addPow(wazaPow, b);
+      s_.battleLog += "移動しつつ勢いをつけて" + Str(b) + "パワー\r\n";
+    } else {
+      const int16_t distance = mobilityInt(d.move, d.weight, 1);
+      s_.battleLog += Str(distance) + "ダッシュで間合いを詰めた！\r\n";
+      s_.span = clampSpan(s_.span - distance);
+      addPow(wazaPow, distance);
+    }
+  } else {
+    if (s_.anyHold()) {
+      s_.battleLog += "距離を置こうとしたが、ガッチリつかまれている。\r\n";
+    } else if (checkTentou2(i, "移動")) {
+      // Down: checkTentou2 has said why.
+    } else {
+      s_.battleLog += "距離を置いた。\r\n";
+      s_.span = clampSpan(s_.span + mobilityInt(d.move, d.weight, 1));
+    }
+  }
+  view_.dspFightImage(s_, i, "移動");
+}
+
+void Battle::jump(int i, int16_t& wazaPow) {
+  if (checkTentou2(i, "ジャンプ")) return;
+  const doll& d = s_.fighter(i);
+  const int16_t b = mobilityInt(d.jump, d.weight, 1);
+  s_.battleLog += "ジャンプで＋" + Str(b) + "パワー";
+  addPow(wazaPow, b);
+}
+
+// A spin is allowed while down: it is how a Doll gets up.
+void Battle::spin(int i, int16_t& wazaPow) {
+  const doll& d = s_.fighter(i);
+  const int16_t b = mobilityInt(d.spin, d.weight, 1);
+  s_.battleLog += "回転で＋" + Str(b) + "パワー";
+  addPow(wazaPow, b);
+  checkTentou(i);
+  view_.dspFightImage(s_, i, "回転");
+}
+
+void Battle::strike(int i, const std::string& name, int16_t waza, int16_t& wazaPow) {
+  s_.battleLog += name;
+  const int hitRoll = Hit(i, name);
+  const bool down = checkTentou2(i, name);
+  if (hitRoll > 0 && !down) {
+    s_.battleLog += "・・・命中！";
+    const int16_t dmg = Damage(i, waza, wazaPow);
+    s_.battleLog += s_.damageNote + "\r\n";
+    s_.battleLog += "ダメージは" + Str(dmg) + "\r\n";
+  } else {
+    s_.battleLog += "かわされた！\r\n";
+  }
+  wazaPow = 0;
+  view_.dspFightImage(s_, i, name);
+}
+
+void Battle::kumi(int i, int16_t& wazaPow) {
+  const int hitRoll = Hit(i, "組み");
+  if (hitRoll > 0 && s_.span == 0) {
+    s_.battleLog += "組みついて";
+    s_.kumiai[i] = kOn;
+  } else {
+    s_.battleLog += "組みつきに失敗。\r\n";
+  }
+  wazaPow = 0;
+  view_.dspFightImage(s_, i, "組み");
+}
+
+void Battle::nage(int i, int16_t& wazaPow) {
+  const int foe = 1 - i;
+  if (s_.kumiai[i] != kOff) {
+    Damage(i, kWazaThrow, wazaPow);
+    s_.kumiai[i] = kOff;
+    s_.tentou[foe] = kOn;
+    // Thrown, the other Doll loses its own hold too.
+    if (s_.kumiai[foe] != kOff) {
+      s_.kumiai[foe] = kOff;
+      s_.battleLog += "組み合っていた相手の技が外れました。\r\n";
+    }
+  } else {
+    s_.battleLog += "組んでいなければ投げられません。\r\n";
+  }
+  wazaPow = 0;
+}
+
+// A joint lock keeps the hold.
+void Battle::ori(int i, int16_t& wazaPow) {
+  if (s_.kumiai[i] != kOff) {
+    Damage(i, kWazaHold, wazaPow);
+  } else {
+    s_.battleLog += "組んでいなければ関節技も決められません。\r\n";
+  }
+  wazaPow = 0;
+}
+
+void Battle::block(int i, int16_t& wazaPow) {
+  s_.bougyo[i] = 1;
+  s_.battleLog += "防御の構えです。\r\n";
+  view_.dspFightImage(s_, i, "防御");
+  wazaPow = 0;
+}
+
+void Battle::uke(int i, int16_t& wazaPow) {
+  s_.ukemi[i] = kOn;
+  wazaPow = 0;
+}
+
+void Battle::hazusi(int i, int16_t& wazaPow) {
+  const int foe = 1 - i;
+  if (s_.kumiai[foe] != kOff) {
+    // Power against power; the one held wins ties.
+    const int mine = s_.fighter(i).pow + wazaPow + get2D6();
+    const int theirs = s_.fighter(foe).pow + get2D6();
+    if (mine >= theirs) {
+      s_.kumiai = {};
+      s_.battleLog += "振りほどいた。\r\n";
+    } else {
+      s_.kumiai[i] = kOff;
+      s_.battleLog += "力が強くて振りほどけない！\r\n";
+    }
+  } else if (s_.kumiai[i] != kOff) {
+    s_.kumiai[i] = kOff;
+    s_.battleLog += "自ら技を解いた。\r\n";
+  } else {
+    s_.battleLog += "振りほどく動き。\r\n";
+  }
+  wazaPow = 0;
+}
+
+void Battle::patternEnd(const Logic& pattern) {
+  if (pattern.AP == 0) {
+    s_.battleLog += "様子見です。\r\n";
+  } else if (pattern.AP >= 13) {
+    s_.battleLog += "これが、これが！" + pattern.name + "だッ！！\r\n";
+  } else {
+    s_.battleLog += "でたぁっ！" + pattern.name + "ッ！！！！！\r\n";
+  }
+  view_.dspMsg(s_.battleLog);
+}
+
+}  // namespace velko

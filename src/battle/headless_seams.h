@@ -1,0 +1,60 @@
+#pragma once
+// The seams of a fight without a screen: a view that only keeps the narration, a prompter that
+// nobody answers, and after-fight hooks that bring nothing.
+
+#include <string>
+#include <vector>
+
+#include "battle/after_fight.h"
+#include "battle/fight_view.h"
+#include "core/prompter.h"
+
+namespace velko {
+
+class NarrationView : public FightView {
+ public:
+  explicit NarrationView(bool keep) : keep_(keep) {}
+  void dspMsg(const std::string& text) override;
+  void dspInitiative(int, const std::string&) override {}
+  void dspAP(int, const std::string&) override {}
+  void dspDolls(const BattleState&) override {}
+  void dspFightImage(const BattleState&, int, const std::string&) override {}
+  void dspDollImage(const BattleState&) override {}
+  void dspLabels(const BattleState&, const FightLabels&) override {}
+  void playSound(const std::string&) override {}
+  void closeFight() override {}
+
+  // Each text the narration area showed, in order (when kept).
+  std::vector<std::string> narration;
+
+ private:
+  bool keep_;
+};
+
+// Every question is declined, every notice goes unseen.
+class SilentPrompter : public Prompter {
+ public:
+  int askOK(const std::string&) override { return kAnswerCancel; }
+  int askOKCaption(const std::string&, const std::string&) override { return kAnswerCancel; }
+  int askYesNo(const std::string&, const std::string&) override { return kAnswerNo; }
+  void notify(const std::string&) override {}
+  void notifyCaption(const std::string&, const std::string&) override {}
+  void notifyTall(const std::string&, const std::string&, int16_t) override {}
+  void msgBox(const std::string&) override {}
+  int msgBoxOKCancel(const std::string&) override { return kAnswerCancel; }
+  int msgBoxYesNo(const std::string&) override { return kAnswerNo; }
+};
+
+// The Dolls keep their damage; whoever runs the fight decides what to do with them.
+class NoAfterFight : public AfterFight {
+ public:
+  void setWin(int16_t) override {}
+  void levelUp(int16_t) override {}
+  void winFight() override {}
+  void countLoss() override {}
+  void Shunyu() override {}
+  void Shuri() override {}
+  void initParam() override {}
+};
+
+}  // namespace velko

@@ -1,0 +1,30 @@
+#include "battle/move_direction.h"
+
+#include "battle/fight_controller.h"
+
+namespace velko {
+
+namespace {
+
+// Actions worth staying in contact for.
+bool wantsContact(const std::string& name) {
+  return name == "パンチ" || name == "回転" || name == "キック" || name == "組み" ||
+         name == "ジャンプ";
+}
+
+}  // namespace
+
+int16_t getHitAway(const BattleState& s, int index, const Logic& logic) {
+  if (index <= 1) return kCloseIn;
+  // The last slot has no action after it to read.
+  if (index >= Logic::kSlots - 1) return kBackAway;
+  if (s.span == 0 && !wantsContact(logic.getActionsname(index + 1))) return kBackAway;
+  return kCloseIn;
+}
+
+void setDMove(const BattleState& s, int i, std::string& stateLabel) {
+  if (s.tentou[i] != kOff) stateLabel = "転倒中\r\n";
+  if (s.anyHold()) stateLabel = "組み合っている";
+}
+
+}  // namespace velko

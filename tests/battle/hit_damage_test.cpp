@@ -1,0 +1,88 @@
+// Hits and guards, damage and its effect request, falls.
+
+#include <gtest/gtest.h>
+
+#include "battle_fixture.h"
+
+namespace velko::testing {
+namespace {
+
+TEST_F(BattleTest, HitTiesGuardsAndHolds) {
+  start({}, {.name = "ブラム", .defence = 6});
+  faces({3, 4, 3, 3});  // 5 + 7 against 6 + 6: the attacker wins ties
+  EXPECT_EQ(battle.Hit(0, "パンチ"), 7);
+  faces({3, 4, 3, 4});
+  EXPECT_EQ(battle.Hit(0, "パンチ"), 0);
+
+  s().bougyo[1] = 1;
+  faces({3, 4, 3, 3, 3, 4});  // guard 7 + 6 beats 7 + 5
+  EXPECT_EQ(battle.Hit(0, "キック"), 0);
+  EXPECT_EQ(s().battleLog, "攻撃はしかし、ブラムの防御に阻まれます。\r\n");
+  s().battleLog.clear();
+  faces({3, 4, 3, 3, 3, 3});  // guard 6 + 6 does not
+  EXPECT_EQ(battle.Hit(0, "キック"), 7);
+  EXPECT_EQ(s().battleLog, "ブラムの防御をかいくぐってヒット！\r\n");
+
+  s().kumiai[0] = kOn;  // holding: always hit, no guard roll
+  faces({1, 1, 6, 6});
+  EXPECT_EQ(battle.Hit(0, "パンチ"), 2);
+  EXPECT_EQ(rnd.remaining(), 0u);
+  EXPECT_EQ(rnd.reseeds(), 12);  // every 2D6 of a hit or a guard reseeds
+}
+
+TEST_F(BattleTest, DamageFloorCapAndEffects) {
+  start({.pow = 32767}, {.name = "ブラム", .AC = 50, .motorHP = 500, .frameHP = 500});
+  faces({6, 1, 1});                                     // the motor; 2 + 32767 - 50
+  EXPECT_EQ(battle.Damage(0, kWazaPunch, 32767), 100);  // capped, never overflowing
+  EXPECT_EQ(f1->Motor->HP, 400);
+  EXPECT_EQ(s().effectSize, 10);
+  EXPECT_EQ(s().effectTarget, 1);
+
+  f0->pow = 5;
+  s().tentou[0] = kOn;
+  faces({3});  // the frame
+  faces({1, 1}, 8);
+  EXPECT_EQ(battle.Damage(0, kWazaKick, 0), 0);  // below the armour: 0, still a hit
+  EXPECT_EQ(f1->frame->HP, 500);
+  EXPECT_EQ(s().effectSize, 180);  // the attacker is down
+  s().tentou[1] = kOn;             // the foe being down wins
+  faces({1});
+  battle.Damage(0, kWazaHold, 0);
+  EXPECT_EQ(s().effectSize, 150);
+  EXPECT_EQ(s().effectCount, 3);
+  EXPECT_EQ(view.sounds.size(), 3u);
+
+  battle.endFace();  // the picture takes the effects; the request is cleared
+  EXPECT_EQ(view.effects.back(), 3);
+  EXPECT_EQ(s().effectCount, 0);
+}
+
+TEST_F(BattleTest, SpinsTakeDollsDownAndRaiseThem) {
+  start();
+  battle.checkTentou(0);
+  EXPECT_EQ(s().tentou[0], kOn);
+  EXPECT_EQ(s().spun[0], kOn);
+  EXPECT_EQ(s().battleLog, "");
+  battle.checkTentou(0);
+  EXPECT_EQ(s().tentou[0], kOff);
+  EXPECT_EQ(s().battleLog, "ヴェルコ、立ちあがりました。\r\n");
+
+  // In a clinch the other Doll turns with the spinner.
+  s().battleLog.clear();
+  s().kumiai[1] = kOn;
+  battle.checkTentou(0);
+  battle.checkTentou(0);
+  EXPECT_EQ(s().tentou[1], kOff);
+  EXPECT_EQ(s().battleLog,
+            "ブラム、組まれたまま転倒しました。\r\nヴェルコ、立ちあがりました。\r\n");
+
+  s().tentou[0] = kOn;
+  s().spun[0] = kOff;
+  for (const char* name : {"防御", "受身", "組み", "投げ", "折り", "外し", "回転"}) {
+    EXPECT_FALSE(battle.checkTentou2(0, name)) << name;
+  }
+  EXPECT_TRUE(battle.checkTentou2(0, "キック"));
+}
+
+}  // namespace
+}  // namespace velko::testing
