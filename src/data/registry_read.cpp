@@ -1,0 +1,156 @@
+#include "data/registry_read.h"
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "data/catalogue.h"
+#include "data/catalogue_fields.h"
+#include "data/data_file_error.h"
+#include "data/registry_doll_record.h"
+#include "data/registry_files.h"
+#include "data/registry_logic_record.h"
+#include "data/text_file.h"
+#include "model/action_factories.h"
+
+namespace velko {
+
+namespace {
+
+TextFile readRegistry(const GameFolder& folder, const char* gamePath, const char* display) {
+  return readTextFile(folder.path(gamePath), display);
+}
+
+std::optional<EnemyDollRecord> tryDollRecord(const TextFile& file, size_t& next) {
+  try {
+    return readEnemyDollRecord(file, next, next);
+  } catch (const DataFileError&) {
+    return std::nullopt;
+  }
+}
+
+std::optional<EnemyLogicRecord> tryLogicRecord(const TextFile& file, size_t& next) {
+  try {
+    return readEnemyLogicRecord(file, next, next);
+  } catch (const DataFileError&) {
+    return std::nullopt;
+  }
+}
+
+// Number and value of every readable Doll record numbered above 0, up to the stop.
+std::vector<std::pair<int16_t, int16_t>> enemyValues(const GameFolder& folder) {
+  const TextFile file = readRegistry(folder, kEnemyDollFile, "save/EDollsv.ini");
+  std::vector<std::pair<int16_t, int16_t>> values;
+  size_t next = 0;
+  while (next < file.lines.size()) {
+    const std::string& line = file.lines[next++];
+    if (!isHeader(line)) continue;
+    const int number = headerId(line);
+    if (number > kLastLoadableEnemy) break;
+    if (number > 0) {
+      const auto record = tryDollRecord(file, next);
+      if (record) values.emplace_back(static_cast<int16_t>(number), record->value);
+    }
+    if (number >= kLastLoadableEnemy) break;
+  }
+  return values;
+}
+
+void setStatistics(const GameFolder& folder, doll& d, int16_t r, const EnemyDollRecord& e) {
+  d.ID = r;
+  d.name = e.name;
+  d.ownerID = e.ownerID;
+  d.pow = e.pow;
+  d.offence = e.offence;
+  d.defence = e.defence;
+  d.move = e.move;
+  d.jump = e.jump;
+  d.spin = e.spin;
+  d.AC = e.AC;
+  d.AP = e.AP;
+  d.Memory = e.Memory;
+  d.junkParts = e.junkParts;
+  d.value = e.value;
+  d.weight = e.weight;
+  d.image = e.image;
+  d.Motor = ldMotor(folder, e.motor);
+  d.frame = ldFrame(folder, e.frame);
+}
+
+// The pattern as the battle screen builds it: names without costs, the totals from the file.
+// Empty action IDs take no place, as adding them one by one would leave them.
+LogicRef enemyLogic(int number, const EnemyLogicRecord& e) {
+  auto logic = std::make_shared<Logic>();
+  logic->ID = static_cast<int16_t>(number);
+  logic->name = e.name;
+  logic->AP = e.AP;
+  logic->Memory = e.Memory;
+  int slot = 0;
+  for (int16_t id : e.actions) {
+    if (id != 0) logic->setAction(battleAction(id), slot++);
+  }
+  return logic;
+}
+
+}  // namespace
+
+DollRef ldTekiDoll(const GameFolder& folder, int16_t r) {
+  auto d = std::make_shared<doll>();
+  const TextFile file = readRegistry(folder, kEnemyDollFile, "save/EDollsv.ini");
+  std::optional<EnemyDollRecord> found;
+  size_t next = 0;
+  while (next < file.lines.size()) {
+    const std::string& line = file.lines[next++];
+    if (!isHeader(line)) continue;
+    const int number = headerId(line);
+    if (number > kLastLoadableEnemy) break;
+    if (number == r) {
+      const auto record = tryDollRecord(file, next);
+      if (record) found = record;
+    }
+    if (number >= kLastLoadableEnemy) break;
+  }
+  if (!found) return d;
+  setStatistics(folder, *d, r, *found);
+  d->removeAllLogic();
+  ldLogics(folder, r, *d);
+  return d;
+}
+
+void ldLogics(const GameFolder& folder, int16_t r, doll& d) {
+  const TextFile file = readRegistry(folder, kEnemyLogicFile, "save/ELogicsv.ini");
+  int slot = 0;
+  size_t next = 0;
+  while (next < file.lines.size()) {
+    const std::string& line = file.lines[next++];
+    if (!isHeader(line)) continue;
+    const int number = headerId(line);
+    const auto record = tryLogicRecord(file, next);
+    if (!record) continue;
+    if (record->dollNumber > kLastLoadableEnemy) break;
+    if (record->dollNumber != r || slot >= doll::kLogicSlots) continue;
+    d.setLogics(enemyLogic(number, *record), slot++);
+  }
+}
+
+EnemyIdList ldTekiIDs(const GameFolder& folder, int16_t m) {
+  EnemyIdList ids{};
+  size_t count = 0;
+  for (const auto& [number, value] : enemyValues(folder)) {
+    if (value > m || count >= ids.size()) continue;
+    ids[count++] = number;
+  }
+  return ids;
+}
+
+int16_t countTekiDoll(const GameFolder& folder, int16_t maxValue, EnemyIdList& tekiIDs) {
+  tekiIDs.fill(0);
+  int16_t count = 0;
+  for (const auto& [number, value] : enemyValues(folder)) {
+    if (value > maxValue || count + 1 >= static_cast<int>(tekiIDs.size())) continue;
+    tekiIDs[++count] = number;
+  }
+  return count;
+}
+
+}  // namespace velko

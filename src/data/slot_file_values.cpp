@@ -1,0 +1,31 @@
+#include "data/slot_file_values.h"
+
+#include <charconv>
+
+namespace velko {
+
+const std::string& lineAt(const TextFile& file, size_t index) {
+  if (index >= file.lines.size()) {
+    throw DataFileError(DataFileError::Kind::Malformed, file.name, index + 1,
+                        "レコードの途中でファイルが終わっています");
+  }
+  return file.lines[index];
+}
+
+const std::string& nameLineAt(const TextFile& file, size_t index) {
+  const std::string& line = lineAt(file, index);
+  if (!line.empty() && line[0] == '.') {
+    throw DataFileError(DataFileError::Kind::Malformed, file.name, index + 1,
+                        "名前の行が「.」で始まっています");
+  }
+  return line;
+}
+
+std::string shortestReal(double value) {
+  if (value == 0) return "0";  // never "-0"
+  char text[32];
+  const auto result = std::to_chars(text, text + sizeof text, value);
+  return std::string(text, result.ptr);
+}
+
+}  // namespace velko

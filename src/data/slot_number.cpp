@@ -1,0 +1,53 @@
+#include "data/slot_number.h"
+
+namespace velko {
+
+namespace {
+
+constexpr int kHighestSlot = 32767;
+
+std::filesystem::path slotPath(const GameFolder& folder, const char* stem, int16_t n) {
+  return folder.path(std::string("\\save\\") + stem + std::to_string(n) + ".ini");
+}
+
+SlotNumberCheck refused() {
+  SlotNumberCheck check;
+  check.message = "セーブ番号は0～32767の数字で打ち込んでください";
+  return check;
+}
+
+}  // namespace
+
+SlotNumberCheck checkSlotDigits(const std::string& typed) {
+  int number = 0;
+  for (char c : typed) {
+    if (c < '0' || c > '9') return refused();
+    number = number * 10 + (c - '0');
+    // Checked at every digit, so no length of input can overflow the sum.
+    if (number > kHighestSlot) return refused();
+  }
+  SlotNumberCheck check;
+  check.ok = true;
+  check.number = static_cast<int16_t>(number);
+  return check;
+}
+
+std::filesystem::path playerFilePath(const GameFolder& folder, int16_t n) {
+  return slotPath(folder, "Playersv", n);
+}
+
+std::filesystem::path dollFilePath(const GameFolder& folder, int16_t n) {
+  return slotPath(folder, "PlayDollsv", n);
+}
+
+std::filesystem::path logicFilePath(const GameFolder& folder, int16_t n) {
+  return slotPath(folder, "Logicsv", n);
+}
+
+bool ensureSaveFolder(const GameFolder& folder) {
+  std::error_code ec;
+  std::filesystem::create_directories(folder.path("\\save"), ec);
+  return std::filesystem::is_directory(folder.path("\\save"), ec);
+}
+
+}  // namespace velko

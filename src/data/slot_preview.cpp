@@ -1,0 +1,25 @@
+#include "data/slot_preview.h"
+
+#include "core/game_date.h"
+#include "data/data_file_error.h"
+#include "data/save_name_line.h"
+#include "data/slot_number.h"
+#include "data/text_file.h"
+
+namespace velko {
+
+std::optional<SlotPreview> Rinload_rtn(const GameFolder& folder, int16_t n) {
+  try {
+    const TextFile player = readTextFile(playerFilePath(folder, n), "Playersv");
+    const TextFile dollFile = readTextFile(dollFilePath(folder, n), "PlayDollsv");
+    if (player.lines.size() < 2 || dollFile.lines.empty()) return std::nullopt;
+    const auto date = GameDate::parse(player.lines[0]);
+    if (!date) return std::nullopt;
+    return SlotPreview{date->format(), decodeNameLine(player.lines[1]),
+                       decodeNameLine(dollFile.lines[0])};
+  } catch (const DataFileError&) {
+    return std::nullopt;
+  }
+}
+
+}  // namespace velko

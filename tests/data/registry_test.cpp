@@ -1,0 +1,199 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "data/data_file_error.h"
+#include "data/registry_doll_record.h"
+#include "data/registry_files.h"
+#include "data/registry_logic_record.h"
+#include "data/registry_read.h"
+#include "data/registry_reset.h"
+#include "data/registry_write.h"
+#include "data/save_commit.h"
+#include "slot_fixture.h"
+
+namespace velko {
+namespace {
+
+using testing::SlotFixture;
+
+class Registry : public ::testing::Test {
+ protected:
+  // A registry of Dolls 1..last (worth 100 times their number), six patterns each.
+  void writeRegistry(int last) {
+    std::vector<std::string> dolls;
+    std::vector<std::string> logics;
+    int pattern = 0;
+    for (int n = 1; n <= last; ++n) {
+      EnemyDollRecord r;
+      r.name = "敵" + std::to_string(n);
+      r.motor = 1;
+      r.frame = 5;
+      r.value = static_cast<int16_t>(100 * n);
+      r.weight = 3.5;
+      r.image = "01";
+      const auto lines = enemyDollLines(r, n);
+      dolls.insert(dolls.end(), lines.begin(), lines.end());
+      for (int k = 0; k < 6; ++k) {
+        EnemyLogicRecord p;
+        p.dollNumber = static_cast<int16_t>(n);
+        p.name = "技" + std::to_string(k);
+        p.actions[0] = kPunch;
+        const auto record = enemyLogicLines(p, ++pattern);
+        logics.insert(logics.end(), record.begin(), record.end());
+      }
+    }
+    f.temp.writeBytes("save/EDollsv.ini", cp932Lines(dolls));
+    f.temp.writeBytes("save/ELogicsv.ini", cp932Lines(logics));
+  }
+
+  SlotFixture f;
+};
+
+TEST_F(Registry, ANewDollFollowsDoll41WithItsSixPatterns) {
+  writeRegistry(41);
+  const std::string dollsBefore = f.bytesOf("save/EDollsv.ini");
+  const std::string logicsBefore = f.bytesOf("save/ELogicsv.ini");
+  f.equipPlayer();
+  doll& d = *f.Dolls[0];
+  d.name = "鉄,\"丸\"";
+  d.getLogic(0)->name = "突き,蹴り";
+  auto eight = std::make_shared<Logic>();
+  for (int id : {1, 4, 4, 5, 5, 6, 7, 8})
+    eight->addAction(workshopAction(d, id), f.prompter);
+  d.setLogics(eight, 2);
+
+  EXPECT_EQ(entryEnemy(f.folder, d, f.prompter), 42);
+  EXPECT_TRUE(f.dialog.shown.empty());
+  EXPECT_EQ(f.bytesOf("save/EDollsv.img"), dollsBefore);
+  EXPECT_EQ(f.bytesOf("save/ELogicsv.img"), logicsBefore);
+  const std::string dolls = f.bytesOf("save/EDollsv.ini");
+  EXPECT_EQ(dolls.substr(0, dollsBefore.size()), dollsBefore);
+  EXPECT_EQ(dolls.substr(dollsBefore.size(), 5), ".42\r\n");
+  const std::string added = f.bytesOf("save/ELogicsv.ini").substr(logicsBefore.size());
+  for (int number = 247; number <= 252; ++number) {
+    EXPECT_NE(added.find("." + std::to_string(number) + "\r\n42\r\n"), std::string::npos);
+  }
+  EXPECT_EQ(added.find(".253"), std::string::npos);
+
+  const DollRef enemy = ldTekiDoll(f.folder, 42);
+  EXPECT_EQ(enemy->name, "鉄,\"丸\"");
+  EXPECT_EQ(
+      std::vector<double>({double(enemy->ID), double(enemy->value), enemy->AC, enemy->weight,
+                           double(enemy->move), double(enemy->AP)}),
+      std::vector<double>({42, double(d.value), d.AC, d.weight, double(d.move), double(d.AP)}));
+  EXPECT_EQ(enemy->image + enemy->frame->image, "020200");  // the battle reader's frame: "00"
+  EXPECT_EQ(enemy->Motor->ID * 100 + enemy->frame->ID, 504);
+  EXPECT_EQ(enemy->getLogic(0)->name, "突き,蹴り");
+  EXPECT_EQ(enemy->getLogic(0)->ID, 247);
+  // A pattern of eight actions fights with its first six, at the total it was registered with.
+  const Logic& long8 = *enemy->getLogic(2);
+  EXPECT_EQ(long8.getActionsname(5) + "/" + long8.getActionsname(6), "組み/");
+  EXPECT_EQ(long8.AP, d.getLogic(2)->AP);
+
+  EnemyIdList ids{};
+  EXPECT_EQ(countTekiDoll(f.folder, 9999, ids), 42);
+  EXPECT_EQ(ids[42], 42);
+
+  // Patterns that cannot be written take the new Doll back out: none is left without them.
+  std::filesystem::create_directory(f.temp.path() / "save" / "ELogicsv.ini.tmp");
+  EXPECT_EQ(entryEnemy(f.folder, d, f.prompter), 0);
+  EXPECT_EQ(f.dialog.texts().back(), "敵ファイルに書き込めませんでした");
+  EXPECT_EQ(f.bytesOf("save/EDollsv.ini"), dolls);
+}
+
+TEST_F(Registry, AFullRegistryRefusesAndNothingAbove99EverLoads) {
+  writeRegistry(100);
+  const std::string dollsBefore = f.bytesOf("save/EDollsv.ini");
+  const std::string logicsBefore = f.bytesOf("save/ELogicsv.ini");
+  f.equipPlayer();
+  EXPECT_EQ(entryEnemy(f.folder, *f.Dolls[0], f.prompter), 0);
+  ASSERT_EQ(f.dialog.shown.size(), 1u);
+  EXPECT_EQ(f.dialog.texts()[0],
+            "現在 99体以上は登録できません\n"
+            "新たに登録したい場合は、一度敵ファイルを初期化して下さい");
+  EXPECT_EQ(f.bytesOf("save/EDollsv.ini"), dollsBefore);
+  EXPECT_EQ(f.bytesOf("save/ELogicsv.ini"), logicsBefore);
+  EXPECT_EQ(f.bytesOf("save/EDollsv.img"), dollsBefore);
+
+  EXPECT_EQ(ldTekiDoll(f.folder, 100)->name, "PlayerDoll");
+  EXPECT_EQ(ldTekiDoll(f.folder, 100)->ID, 0);
+  const DollRef last = ldTekiDoll(f.folder, 99);
+  EXPECT_EQ(last->name, "敵99");
+  EXPECT_EQ(last->getLogic(5)->name, "技5");  // all six patterns of Doll 99
+  EXPECT_EQ(last->getLogic(6)->name, "");
+  const EnemyIdList ids = ldTekiIDs(f.folder, 9999);
+  EXPECT_EQ(ids[98], 99);
+  EXPECT_EQ(ids[99], 0);
+  EnemyIdList teki{};
+  EXPECT_EQ(countTekiDoll(f.folder, 9999, teki), 99);
+  EXPECT_EQ(std::count(teki.begin(), teki.end(), 100), 0);
+
+  // Registration goes on to 100 from 99, and stops there.
+  writeRegistry(99);
+  EXPECT_EQ(saveEnemyDoll(f.folder, *f.Dolls[0], f.prompter), 100);
+  EXPECT_EQ(ldTekiDoll(f.folder, 100)->ID, 0);
+}
+
+TEST_F(Registry, ResetAndFirstStartPutTheFactoryFilesInPlace) {
+  ASSERT_TRUE(prepareSaveFolder(f.folder));
+  const std::string factoryDolls = f.bytesOf("ini/Dollsv.ini");
+  const std::string factoryLogics = f.bytesOf("ini/Logicsv.ini");
+  EXPECT_EQ(f.bytesOf("save/EDollsv.ini"), factoryDolls);
+  EXPECT_EQ(f.bytesOf("save/ELogicsv.ini"), factoryLogics);
+
+  f.equipPlayer();
+  ASSERT_GT(entryEnemy(f.folder, *f.Dolls[0], f.prompter), 0);
+  const std::string dollCopy = f.bytesOf("save/EDollsv.img");
+  ASSERT_TRUE(prepareSaveFolder(f.folder));  // an existing registry is left alone
+  EXPECT_NE(f.bytesOf("save/EDollsv.ini"), factoryDolls);
+
+  f.dialog.answer(kAnswerNo);
+  mnInit_Click(f.folder, f.prompter);
+  EXPECT_NE(f.bytesOf("save/EDollsv.ini"), factoryDolls);
+  mnInit_Click(f.folder, f.prompter);
+  EXPECT_EQ(f.dialog.texts(),
+            (std::vector<std::string>{"敵Dollファイルを初期化しますか？",
+                                      "敵Dollファイルを初期化しますか？", "初期化完了しました"}));
+  EXPECT_EQ(f.bytesOf("save/EDollsv.ini"), factoryDolls);
+  EXPECT_EQ(f.bytesOf("save/ELogicsv.ini"), factoryLogics);
+  EXPECT_EQ(f.bytesOf("save/EDollsv.img"), dollCopy);
+
+  std::filesystem::remove(f.temp.path() / "ini" / "Logicsv.ini");
+  std::filesystem::remove(f.temp.path() / "save" / "ELogicsv.ini");
+  EXPECT_FALSE(prepareSaveFolder(f.folder));
+  EXPECT_THROW(ldLogics(f.folder, 1, *f.Dolls[1]), DataFileError);
+  EXPECT_FALSE(resetRegistry(f.folder));
+  EXPECT_EQ(f.bytesOf("save/EDollsv.ini"), factoryDolls);
+}
+
+TEST_F(Registry, DamagedRecordsArePassedOverAndPriceLimitsFilter) {
+  writeRegistry(5);
+  std::string dolls = f.bytesOf("save/EDollsv.ini");
+  const size_t third = dolls.find(".3\r\n");
+  dolls.replace(dolls.find("300", third), 3, "3x0");  // a value that is not a number
+  dolls += cp932Lines({".6", "切れた敵", "0,1,2"});   // cut short at the end
+  f.temp.writeBytes("save/EDollsv.ini", dolls);
+
+  EnemyIdList teki{};
+  EXPECT_EQ(countTekiDoll(f.folder, 9999, teki), 4);
+  EXPECT_EQ(std::vector<int16_t>(teki.begin(), teki.begin() + 6),
+            (std::vector<int16_t>{0, 1, 2, 4, 5, 0}));
+  EXPECT_EQ(ldTekiDoll(f.folder, 3)->ID, 0);
+  EXPECT_EQ(ldTekiDoll(f.folder, 6)->ID, 0);
+  EXPECT_EQ(ldTekiDoll(f.folder, 5)->name, "敵5");
+
+  const EnemyIdList cheap = ldTekiIDs(f.folder, 250);
+  EXPECT_EQ(std::vector<int16_t>(cheap.begin(), cheap.begin() + 3),
+            (std::vector<int16_t>{1, 2, 0}));
+  const EnemyIdList none = ldTekiIDs(f.folder, 99);
+  EXPECT_TRUE(std::all_of(none.begin(), none.end(), [](int16_t id) { return id == 0; }));
+
+  std::filesystem::remove(f.temp.path() / "save" / "EDollsv.ini");
+  EXPECT_THROW(ldTekiIDs(f.folder, 9999), DataFileError);
+  EXPECT_EQ(saveEnemyDoll(f.folder, *f.Dolls[0], f.prompter), 0);
+  EXPECT_EQ(f.dialog.texts().back(), "ファイルが見つかりません");
+}
+
+}  // namespace
+}  // namespace velko

@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+
+#include "data/save_name_line.h"
+#include "data/slot_fight_record.h"
+#include "data/slot_load.h"
+#include "data/slot_number.h"
+#include "data/slot_preview.h"
+#include "data/slot_protector_names.h"
+#include "data/slot_save.h"
+#include "data/text_file.h"
+#include "data/value_stream.h"
+#include "slot_fixture.h"
+
+namespace velko {
+namespace {
+
+using testing::SlotFixture;
+
+// Every inventory slot's ID, kind by kind; a part still new is marked with "+".
+std::string inventoryText(const Owner& o) {
+  std::string text;
+  const auto add = [&](int count, auto get) {
+    for (int i = 0; i < count; ++i) {
+      const auto& part = get(i);
+      text += std::to_string(part->ID) + (part->isNew && part->ID ? "+ " : " ");
+    }
+    text += "| ";
+  };
+  add(4, [&](int i) { return o.getMotor(i); });
+  add(4, [&](int i) { return o.getFrame(i); });
+  add(10, [&](int i) { return o.getBooster(i); });
+  add(10, [&](int i) { return o.getProtector(i); });
+  add(4, [&](int i) { return o.getHard(i); });
+  add(4, [&](int i) { return o.getSoftM(i); });
+  add(4, [&](int i) { return o.getSoftA(i); });
+  add(4, [&](int i) { return o.getSoftD(i); });
+  return text;
+}
+
+std::string actionIds(const Logic& logic) {
+  std::string ids;
+  for (int i = 0; i < Logic::kSlots; ++i)
+    ids += std::to_string(logic.getActions(i)->ID) + " ";
+  return ids;
+}
+
+TEST(SaveSlot, SlotThreeComesBackAsSavedWithEveryPartUsed) {
+  SlotFixture f;
+  f.equipPlayer();
+  const DollRef savedDoll = f.Dolls[0];
+  ASSERT_TRUE(save_rtn(f.folder, 3, f.state, f.prompter));
+
+  // A fresh start, then the load.
+  f.Owners[0] = std::make_shared<Owner>(f.rnd);
+  f.Dolls[0] = std::make_shared<doll>();
+  f.gameDate = GameDate();
+  f.playMusic = true;
+  f.guideOn = false;
+  f.duelistState = kDuelistReady;
+  load_rtn(f.folder, 3, f.state, f.rnd, f.prompter);
+  EXPECT_TRUE(f.dialog.shown.empty());
+
+  const Owner& o = *f.Owners[0];
+  EXPECT_EQ(o.name, "秋津遥人");
+  EXPECT_EQ(std::vector<int>({o.Rl, o.Lv, o.exp, o.skillPlay, o.skillHard, o.skillSoft, o.recWin,
+                              o.recLoose, o.recChamp}),
+            std::vector<int>({1530, 3, 120, 14, 2, 5, 4, 2, 1}));
+  EXPECT_EQ(f.gameDate.format(), "2014/05/01");
+  EXPECT_FALSE(f.playMusic);
+  EXPECT_TRUE(f.guideOn);
+  EXPECT_EQ(f.duelistState, kDuelistNotReady);
+  EXPECT_EQ(inventoryText(o),
+            "5 3 0 0 | 4 2 0 0 | 1 2 5 9 3 0 0 0 0 0 | 3 3 3 8 1 0 0 0 0 0 | 5 2 0 0 | "
+            "2 4 0 0 | 5 3 0 0 | 1 2 0 0 | ");
+  std::vector<std::string> protectors;
+  for (int i = 0; i < 5; ++i)
+    protectors.push_back(o.getProtector(i)->name);
+  EXPECT_EQ(protectors, (std::vector<std::string>{"スチール", "スチール 1", "スチール 2",
+                                                  "カーボン", "レザーパッド"}));
+
+  const doll& d = *f.Dolls[0];
+  EXPECT_EQ(d.name, "ヴァルキリー改");
+  EXPECT_EQ(std::vector<int>({d.Motor->ID, d.Motor->HP, d.Motor->maxHP, d.frame->ID, d.frame->HP,
+                              d.Hard->ID, d.getSoftM(0)->ID, d.getSoftA(0)->ID, d.getSoftD(0)->ID,
+                              d.getBoost(0)->ID, d.getBoost(1)->ID, d.getBoost(2)->ID}),
+            std::vector<int>({5, 12, 60, 4, 80, 5, 2, 5, 1, 1, 5, 0}));
+  EXPECT_EQ(d.getProtector(0)->name + "/" + d.getProtector(1)->name + "/" +
+                d.getProtector(2)->name + "/" + d.getProtector(3)->name,
+            "スチール/スチール 1/カーボン/");
+  EXPECT_NE(d.Motor, o.getMotor(0));  // records of its own after loading
+  EXPECT_TRUE(d.programed);
+  for (int k = 0; k < 7; ++k) {
+    const Logic& saved = *savedDoll->getLogic(k);
+    const Logic& loaded = *d.getLogic(k);
+    EXPECT_EQ(loaded.ID, k + 1);
+    EXPECT_EQ(loaded.name, saved.name);
+    EXPECT_EQ(actionIds(loaded), actionIds(saved));
+    EXPECT_EQ(loaded.AP, saved.AP);
+    EXPECT_EQ(loaded.Memory, saved.Memory);
+  }
+  // The loaded patterns hold the installed software's own actions; slots 7-12 stay empty.
+  EXPECT_EQ(d.getLogic(0)->getActions(1), d.getSoftA(0)->getAction(kPunch));
+  EXPECT_EQ(actionIds(*d.getLogic(7)), actionIds(Logic()));
+}
+
+TEST(SaveSlot, NamesWithCommasAndQuotesComeBackExactly) {
+  SlotFixture f;
+  f.equipPlayer();
+  const std::string player = "秋津, \"遥人\" 100%";
+  const std::string dollName = ".Doll,二号\"";
+  const std::string pattern = " 突進,パンチ %22 ";
+  f.Owners[0]->name = player;
+  f.Dolls[0]->name = dollName;
+  f.Dolls[0]->getLogic(0)->name = pattern;
+  ASSERT_TRUE(save_rtn(f.folder, 12, f.state, f.prompter));
+
+  // A reader that splits lines into values still finds one value on each name line.
+  const TextFile file = readTextFile(playerFilePath(f.folder, 12), "player");
+  EXPECT_EQ(splitValues(file.lines[1]).size(), 1u);
+  EXPECT_EQ(file.lines[2], "3,120,1530");
+
+  f.Owners[0] = std::make_shared<Owner>(f.rnd);
+  f.Dolls[0] = std::make_shared<doll>();
+  load_rtn(f.folder, 12, f.state, f.rnd, f.prompter);
+  EXPECT_EQ(f.Owners[0]->name, player);
+  EXPECT_EQ(f.Owners[0]->Lv, 3);
+  EXPECT_EQ(f.Dolls[0]->name, dollName);
+  EXPECT_EQ(f.Dolls[0]->getLogic(0)->name, pattern);
+  EXPECT_EQ(f.Dolls[0]->getLogic(1)->name, "技2");
+
+  const auto preview = Rinload_rtn(f.folder, 12);
+  ASSERT_TRUE(preview.has_value());
+  EXPECT_EQ(preview->playerName, player);
+  EXPECT_EQ(preview->dollName, dollName);
+  EXPECT_EQ(preview->gameDate, "2014/05/01");
+  EXPECT_FALSE(Rinload_rtn(f.folder, 13).has_value());
+
+  for (const std::string& name : {std::string(""), std::string("\""), std::string("a\r\nb"),
+                                  std::string("%25"), std::string("\"quoted\"")}) {
+    EXPECT_EQ(decodeNameLine(encodeNameLine(name)), name);
+  }
+  EXPECT_EQ(encodeNameLine("ヴァルキリー改"), "ヴァルキリー改");
+}
+
+TEST(SaveSlot, ProtectorSuffixesKeepOneContainersNamesDistinct) {
+  EXPECT_EQ(countUpName("X", {}), "X");
+  EXPECT_EQ(countUpName("X", {"A", "X"}), "X 1");
+  EXPECT_EQ(countUpName("X", {"X", "X 1"}), "X 2");
+  // The nearest name that begins with "X" decides, and a name in use is passed over.
+  EXPECT_EQ(countUpName("X", {"X", "X 1", "XY"}), "X 2");
+  EXPECT_EQ(countUpName("X", {"X 2", "X", "X 1"}), "X 3");
+}
+
+TEST(SaveSlot, AnUnwritableNameIsReportedAndNothingIsSaved) {
+  SlotFixture f;
+  f.equipPlayer();
+  f.Dolls[0]->name = "Doll \xF0\x9F\x98\x80";  // an emoji: CP932 has no such character
+  EXPECT_FALSE(save_rtn(f.folder, 4, f.state, f.prompter));
+  ASSERT_EQ(f.dialog.texts().size(), 1u);
+  EXPECT_EQ(f.dialog.texts()[0],
+            "セーブできませんでした\n名前にセーブできない文字が含まれています");
+  EXPECT_FALSE(std::filesystem::exists(playerFilePath(f.folder, 4)));
+}
+
+TEST(SaveSlot, DuelOpponentLoadsIntoIndexOneOrIsRefused) {
+  SlotFixture f;
+  f.equipPlayer();
+  f.Owners[0]->skillPlay = 22;
+  ASSERT_TRUE(save_rtn(f.folder, 5, f.state, f.prompter));
+  f.Dolls[0]->programed = false;
+  ASSERT_TRUE(save_rtn(f.folder, 6, f.state, f.prompter));
+  f.Dolls[0]->programed = true;
+  f.Dolls[0]->frame->HP = 0;
+  ASSERT_TRUE(save_rtn(f.folder, 7, f.state, f.prompter));
+
+  const Owner* player = f.Owners[0].get();
+  f.gameDate = GameDate();
+  EXPECT_TRUE(loadDuelOpponent(f.folder, 5, f.state, f.rnd, f.prompter));
+  EXPECT_EQ(f.duelistState, kDuelistReady);
+  EXPECT_EQ(f.Owners[0].get(), player);  // the player and the date are not touched
+  EXPECT_EQ(f.gameDate, GameDate());
+  EXPECT_EQ(f.Owners[1]->skillPlay, 22);
+  const doll& opponent = *f.Dolls[1];
+  EXPECT_EQ(opponent.name, "ヴァルキリー改");
+  EXPECT_EQ(opponent.AP, 22 / 5 + opponent.Hard->CPU);  // the workshop's recomputation
+  EXPECT_EQ(opponent.image, "0202");
+  EXPECT_EQ(opponent.getLogic(1)->getActions(0), opponent.getSoftM(0)->getAction(kSpin));
+  EXPECT_TRUE(f.dialog.shown.empty());
+
+  EXPECT_FALSE(loadDuelOpponent(f.folder, 6, f.state, f.rnd, f.prompter));
+  EXPECT_FALSE(loadDuelOpponent(f.folder, 7, f.state, f.rnd, f.prompter));
+  EXPECT_FALSE(loadDuelOpponent(f.folder, 8, f.state, f.rnd, f.prompter));
+  EXPECT_EQ(f.dialog.texts(),
+            (std::vector<std::string>{"このドールは技がプログラムされていません",
+                                      "このドールは完成されていません", "ファイルが見つかりません",
+                                      "ファイルが見つかりません", "ファイルが見つかりません"}));
+  EXPECT_EQ(f.duelistState, kDuelistNotReady);
+}
+
+TEST(SaveSlot, TypedSlotNumbersMustFitSixteenBits) {
+  EXPECT_EQ(checkSlotDigits("").number, 0);  // confirming nothing saves slot 0
+  EXPECT_TRUE(checkSlotDigits("").ok);
+  EXPECT_EQ(checkSlotDigits("007").number, 7);
+  EXPECT_EQ(checkSlotDigits("32767").number, 32767);
+  for (const char* typed : {"32768", "99999", "123456789012345678901234567890", "1a", "-1"}) {
+    const SlotNumberCheck check = checkSlotDigits(typed);
+    EXPECT_FALSE(check.ok) << typed;
+    EXPECT_EQ(check.message, "セーブ番号は0～32767の数字で打ち込んでください");
+  }
+}
+
+TEST(SaveSlot, FightRecordShowsEachNumberAfterABlank) {
+  SlotFixture f;
+  Owner& o = *f.Owners[0];
+  o.recWin = 3;
+  o.recLoose = 12;
+  EXPECT_EQ(fightRecordText(o), "過去の成績\n 3勝 12敗\n優勝 0回\n");
+  mnRec_Click(o, f.prompter);
+  ASSERT_EQ(f.dialog.shown.size(), 1u);
+  EXPECT_EQ(f.dialog.shown[0].request.caption, "VELKO");
+  EXPECT_FALSE(f.dialog.shown[0].request.cancelVisible);
+}
+
+}  // namespace
+}  // namespace velko
