@@ -1,0 +1,49 @@
+#pragma once
+// What a running game shares between the workshop and the screens it opens: the two Dolls and
+// player records (index 0 the player, index 1 a duel opponent), the options, the calendar and
+// the saved and duel-opponent flags; and the services the rules use to ask, tell and play.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "core/game_date.h"
+#include "core/music_player.h"
+#include "core/prompter.h"
+#include "core/random.h"
+#include "data/game_folder.h"
+#include "data/slot_state.h"
+#include "model/doll.h"
+#include "model/owner.h"
+
+namespace velko {
+
+struct CareerState {
+  explicit CareerState(Random& rnd);
+
+  std::array<std::shared_ptr<Owner>, 2> Owners;
+  std::array<DollRef, 2> Dolls;
+  bool newGame = true;
+  bool guideOn = true;
+  bool guideDesign = true;  // the workshop's guide has not been dismissed
+  bool guideDialog = true;  // the pattern dialog's guide has not been dismissed
+  bool playMusic = true;
+  GameDate gameDate;
+  bool saved = true;
+  int16_t duelistState = kDuelistNotReady;
+
+  // The references the save-slot routines work on.
+  SlotState slots();
+
+  Owner& player() { return *Owners[0]; }
+  doll& playerDoll() { return *Dolls[0]; }
+};
+
+struct CareerServices {
+  GameFolder folder;
+  Random& rnd;
+  Prompter& prompter;
+  MusicPlayer& music;
+};
+
+}  // namespace velko

@@ -1,0 +1,204 @@
+#include "career/fight_session.h"
+
+#include "career/after_fight_rules.h"
+#include "career/tournament_draw.h"
+#include "core/numbers.h"
+#include "data/registry_read.h"
+
+namespace velko {
+
+FightSession::FightSession(CareerState& state, CareerServices& services, FightScreen& screen,
+                           int16_t mode, FightController& player0, FightController& player1)
+    : state_(state),
+      services_(services),
+      screen_(screen),
+      battle_(services.rnd, screen, services.prompter, *this),
+      player0_(player0),
+      player1_(player1),
+      mode_(mode) {
+  battle_.state().Mode = mode;
+  battle_.setController(0, player0_);
+  if (mode == kModeDuel) battle_.setController(1, player1_);
+}
+
+void FightSession::Form_Load() {
+  battle_.state().turnStep = kTurnStart;
+  roundNo_ = 1;
+  if (state_.playMusic) startTrack(services_.music, "fight", services_.prompter);
+  if (mode_ == kModeStreet) {
+    initStreet();
+  } else if (mode_ == kModeDuel) {
+    initDuel();
+  } else {
+    initTornament();
+    if (!closed_) {
+      view_.resetWin();
+      boutIndex_ = 0;
+      runTornament();
+    }
+  }
+  if (state_.guideOn) {
+    screen_.showGuide("試合画面です。「次へ」を押して進行し、指示にしたがって下さい。");
+  } else {
+    screen_.showGuide("");
+  }
+}
+
+void FightSession::cmdNext_Click() {
+  if (closed_) return;
+  battle_.cmdNext_Click();
+}
+
+void FightSession::cmdTap_Click() {
+  if (closed_) return;
+  battle_.cmdTap_Click();
+}
+
+DollRef FightSession::ldTekiDoll(int16_t id) {
+  return velko::ldTekiDoll(services_.folder, id);
+}
+
+void FightSession::registryFault(const std::exception& fault) {
+  services_.prompter.msgBox(fault.what());
+  close();
+}
+
+void FightSession::initStreet() {
+  screen_.setCaption("Simulation");
+  try {
+    services_.rnd.reseedFromClock();
+    EnemyIdList tekiIDs{};
+    const int16_t n = countTekiDoll(services_.folder, 9999, tekiIDs);
+    // With no registered opponent there is nobody to fight; the workshop checks this first.
+    if (n < 1) {
+      services_.prompter.msgBox("登録されている敵Dollがいません");
+      close();
+      return;
+    }
+    const int k = intFloor(n * services_.rnd.next()) + 1;
+    battle_.initFight(state_.Dolls[0], ldTekiDoll(tekiIDs[k]));
+  } catch (const std::exception& fault) {
+    registryFault(fault);
+  }
+}
+
+void FightSession::initDuel() {
+  screen_.setCaption("Duel");
+  battle_.initFight(state_.Dolls[0], state_.Dolls[1]);
+}
+
+void FightSession::initTornament() {
+  screen_.setCaption("TornamentFight");
+  try {
+    EnemyIdList tekiIDs{};
+    const int16_t limit = classLimit(className_);
+    const int16_t n = countTekiDoll(services_.folder, limit, tekiIDs);
+    if (n < kTournamentOpponents) {
+      services_.prompter.msgBox("このクラスのトーナメントに出場できる敵Dollが足りません");
+      close();
+      return;
+    }
+    bracket_ = makeKumiawase(ldTekiIDs(services_.folder, limit), n, services_.rnd);
+    for (int s = 0; s < Bracket::kEntrants; ++s) {
+      view_.setKumiawase(s, bracket_[s] != 0 ? ldTekiDoll(bracket_[s]) : state_.Dolls[0]);
+    }
+  } catch (const std::exception& fault) {
+    registryFault(fault);
+    return;
+  }
+  screen_.showBracket(view_);
+}
+
+void FightSession::runTornament() {
+  while (!closed_) {
+    if ((1 << roundNo_) * boutIndex_ >= 8) {
+      ++roundNo_;
+      screen_.showBracket(view_);
+      boutIndex_ = 0;
+    }
+    const int16_t a = bracket_[2 * boutIndex_];
+    const int16_t b = bracket_[2 * boutIndex_ + 1];
+    try {
+      if (a == 0 || b == 0) {
+        // The player's bout: the run pauses until this fight is decided.
+        battle_.initFight(state_.Dolls[0], ldTekiDoll(a == 0 ? b : a));
+        return;
+      }
+      const DollRef second = ldTekiDoll(b);
+      const DollRef first = ldTekiDoll(a);
+      const DollRef& winner = getAutoWinner(first, second, services_.rnd);
+      bracket_[boutIndex_] = winner->ID;
+      view_.setWin(winner->ID, boutIndex_, roundNo_, services_.prompter);
+      ++boutIndex_;
+    } catch (const std::exception& fault) {
+      registryFault(fault);
+      return;
+    }
+  }
+}
+
+void FightSession::close() {
+  if (closed_) return;
+  closed_ = true;
+  screen_.closeFight();
+}
+
+void FightSession::setWin(int16_t winnerID) {
+  view_.setWin(winnerID, boutIndex_, roundNo_, services_.prompter);
+}
+
+void FightSession::levelUp(int16_t outcome) {
+  const BattleState& s = battle_.state();
+  velko::levelUp(state_.player(), outcome, s.fighter(0).value, s.fighter(1).value, services_.rnd,
+                 services_.prompter);
+}
+
+void FightSession::winFight() {
+  const BattleState& s = battle_.state();
+  if (mode_ == kModeStreet || mode_ == kModeDuel) {
+    services_.prompter.notifyCaption(s.fighter(0).name + "勝利",
+                                     mode_ == kModeStreet ? "Simulation" : "DUEL");
+    initParam();
+    close();
+    return;
+  }
+  Owner& player = state_.player();
+  addCapped(player.recWin, 1);
+  if (roundNo_ == 3) {
+    addCapped(player.Rl, 500);
+    addCapped(player.recChamp, 1);
+    services_.prompter.notify("優勝\n賞金" + Str(500) + "Rl");
+    Shuri();
+    close();
+    return;
+  }
+  Shuri();
+  bracket_[boutIndex_] = 0;
+  ++boutIndex_;
+  runTornament();
+}
+
+void FightSession::countLoss() {
+  addCapped(state_.player().recLoose, 1);
+}
+
+void FightSession::Shunyu() {
+  velko::Shunyu(state_.player(), services_.rnd, services_.prompter);
+}
+
+void FightSession::Shuri() {
+  ShuriAfterFight(state_.player(), state_.playerDoll(), battle_.state().fighter(0),
+                  services_.prompter);
+}
+
+void FightSession::initParam() {
+  const auto restore = [](doll& d) {
+    d.frame->HP = d.frame->maxHP;
+    d.Motor->HP = d.Motor->maxHP;
+  };
+  if (battle_.state().fighters[0]) restore(*battle_.state().fighters[0]);
+  restore(*state_.Dolls[0]);
+  restore(*state_.Dolls[1]);
+}
+
+}  // namespace velko

@@ -1,0 +1,77 @@
+#pragma once
+// The battle screen's rules for one opening: setting up a street fight, a duel or a whole
+// tournament, running the fight through the battle engine, and what a decided fight brings.
+// The Qt battle screen (or a headless runner) shows it and forwards the player's commands.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "battle/after_fight.h"
+#include "battle/battle.h"
+#include "battle/fight_controller.h"
+#include "career/bracket.h"
+#include "career/career_state.h"
+#include "career/fight_screen.h"
+
+namespace velko {
+
+class FightSession : public AfterFight {
+ public:
+  // player0 answers for the player's Doll; in a duel player1 answers for the opponent.
+  FightSession(CareerState& state, CareerServices& services, FightScreen& screen, int16_t mode,
+               FightController& player0, FightController& player1);
+  FightSession(const FightSession&) = delete;
+  FightSession& operator=(const FightSession&) = delete;
+
+  // The tournament class ("Novice", "Expert", "Master"), before Form_Load.
+  void setClass(const std::string& strClass) { className_ = strClass; }
+
+  // Opening: the fight music, the set-up for the mode, the guide.
+  void Form_Load();
+  void cmdNext_Click();
+  void cmdTap_Click();
+
+  // True once the screen has been told to close (by a result, a loss or a give-up).
+  bool closed() const { return closed_ || battle_.isOver(); }
+  Battle& battle() { return battle_; }
+  const Bracket& bracket() const { return view_; }
+  const std::array<int16_t, 17>& entries() const { return bracket_; }
+  int16_t roundNo() const { return roundNo_; }
+  int16_t boutIndex() const { return boutIndex_; }
+
+  // --- what a decided fight brings ---
+  void setWin(int16_t winnerID) override;
+  void levelUp(int16_t outcome) override;
+  void winFight() override;
+  void countLoss() override;
+  void Shunyu() override;
+  void Shuri() override;
+  void initParam() override;
+
+ private:
+  void initStreet();
+  void initDuel();
+  void initTornament();
+  void runTornament();
+  void close();
+  DollRef ldTekiDoll(int16_t id);
+  // A registry that cannot be read ends the opening with its message.
+  void registryFault(const std::exception& fault);
+
+  CareerState& state_;
+  CareerServices& services_;
+  FightScreen& screen_;
+  Battle battle_;
+  FightController& player0_;
+  FightController& player1_;
+  int16_t mode_;
+  std::string className_ = "Novice";
+  Bracket view_;
+  std::array<int16_t, 17> bracket_{};
+  int16_t boutIndex_ = 0;
+  int16_t roundNo_ = 1;
+  bool closed_ = false;
+};
+
+}  // namespace velko

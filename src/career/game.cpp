@@ -1,0 +1,309 @@
+#include "career/game.h"
+
+#include "battle/battle_state.h"
+#include "career/after_fight_rules.h"
+#include "career/calendar.h"
+#include "career/tournament_draw.h"
+#include "core/numbers.h"
+#include "data/registry_read.h"
+#include "data/registry_reset.h"
+#include "data/registry_write.h"
+#include "data/slot_fight_record.h"
+#include "data/slot_load.h"
+#include "data/slot_save.h"
+#include "model/doll_stats.h"
+
+namespace velko {
+
+namespace {
+
+constexpr const char* kGuideThirdLine =
+    "　コンボボックスでパーツの種類を選択し、リストからパーツを選んで下さい。";
+// Switching the guide back on words the third line a little shorter.
+constexpr const char* kGuideThirdLineAgain =
+    "　コンボでパーツの種類を選択し、リストからパーツを選んで下さい。";
+
+}  // namespace
+
+Game::Game(CareerState& state, CareerServices& services, Navigator& navigator)
+    : state_(state), services_(services), nav_(navigator) {}
+
+// --- the title screen ---
+
+void Game::StartUp_Form_Load() {
+  state_.Owners = {std::make_shared<Owner>(services_.rnd), std::make_shared<Owner>(services_.rnd)};
+  state_.Dolls = {std::make_shared<doll>(), std::make_shared<doll>()};
+  state_.guideOn = true;
+}
+
+void Game::Command1_Click(int index) {
+  if (index == 0) {
+    state_.newGame = true;
+    if (nav_.openCharMake()) nav_.openWorkshop(std::nullopt);
+    return;
+  }
+  state_.newGame = false;
+  const std::optional<int16_t> slot = nav_.openSaveLoad(2);
+  if (slot) nav_.openWorkshop(slot);
+}
+
+void Game::cmdQuit_Click() {
+  nav_.endProgram();
+}
+
+// --- the workshop ---
+
+void Game::Form_Load(std::optional<int16_t> loadSlot) {
+  state_.saved = true;
+  state_.playMusic = true;
+  if (state_.newGame || !loadSlot) {
+    state_.duelistState = kDuelistNotReady;
+    nav_.openShop();
+    state_.gameDate = careerStart();
+    stMusic();
+  } else {
+    SlotState slots = state_.slots();
+    load_rtn(services_.folder, *loadSlot, slots, services_.rnd, services_.prompter);
+    if (state_.playMusic) {
+      stMusic();
+    } else {
+      services_.music.close();
+    }
+  }
+  if (state_.guideOn) {
+    state_.guideDialog = true;
+    state_.guideDesign = true;
+  }
+  init();
+}
+
+void Game::init() {
+  doll& d = state_.playerDoll();
+  const Owner& player = state_.player();
+  d.setSoftA(0, player.getSoftA(0));
+  d.setSoftD(0, player.getSoftD(0));
+  d.setSoftM(0, player.getSoftM(0));
+  resetDollParam(d, player);
+  if (state_.guideOn && state_.guideDesign) {
+    showWorkshopGuide(kGuideThirdLine);
+  } else {
+    guide_.clear();
+  }
+}
+
+void Game::showWorkshopGuide(const char* thirdLine) {
+  guide_ = std::string("\n　ここでDollの組み立てを行います。") +
+           "\n　Dollには最低でも、モーター、フレーム、ハードウェアが必要です。" + "\n" + thirdLine;
+}
+
+std::string Game::dateText() const {
+  return state_.gameDate.format();
+}
+
+std::string Game::dspClass() const {
+  return className(state_.Dolls[0]->value);
+}
+
+bool Game::fightsEnabled() const {
+  const doll& d = *state_.Dolls[0];
+  return !d.Motor->name.empty() && !d.frame->name.empty() && !d.Hard->name.empty();
+}
+
+bool Game::programEnabled() const {
+  const doll& d = *state_.Dolls[0];
+  return !d.Hard->name.empty() && !d.getSoftM(0)->name.empty() && !d.getSoftA(0)->name.empty() &&
+         !d.getSoftD(0)->name.empty();
+}
+
+void Game::stMusic() {
+  if (!state_.playMusic) return;
+  startTrack(services_.music, "ind30xg", services_.prompter);
+}
+
+void Game::backFromScreen() {
+  stMusic();
+  init();
+}
+
+bool Game::programmedOrRefuse() {
+  if (state_.playerDoll().programed) return true;
+  services_.prompter.msgBox("プログラムを登録して下さい");
+  return false;
+}
+
+bool Game::enoughOpponents(int16_t maxValue, int needed, const std::string& refusal) {
+  try {
+    EnemyIdList ids{};
+    if (countTekiDoll(services_.folder, maxValue, ids) >= needed) return true;
+    services_.prompter.msgBox(refusal);
+  } catch (const std::exception& fault) {
+    services_.prompter.msgBox(fault.what());
+  }
+  return false;
+}
+
+void Game::Command1_Click(const std::string& newName) {
+  if (services_.prompter.askOK("ドールの名前を" + newName + "に変更しますか？") != kAnswerOK)
+    return;
+  state_.playerDoll().name = newName;
+}
+
+void Game::cmdProgram_Click() {
+  state_.saved = false;
+  nav_.openProgram();
+}
+
+void Game::cmdShop_Click() {
+  state_.saved = false;
+  nav_.openShop();
+  backFromScreen();
+}
+
+void Game::cmdStreet_Click() {
+  if (!programmedOrRefuse()) return;
+  if (services_.prompter.askOK("テストのための模擬戦闘を行いますか？") != kAnswerOK) return;
+  // An empty or unreadable registry leaves nobody to fight.
+  if (!enoughOpponents(9999, 1, "登録されている敵Dollがいません")) return;
+  nav_.openFight(kModeStreet, "");
+  backFromScreen();
+}
+
+void Game::cmdDuel_Click() {
+  if (!programmedOrRefuse()) return;
+  if (state_.duelistState < kDuelistReady) {
+    services_.prompter.msgBox(
+        "対戦相手が準備されていません\nメニューの「対戦相手のロード」より対戦相手ファイルをロードし"
+        "て"
+        "下さい");
+    return;
+  }
+  if (services_.prompter.askOK(state_.Dolls[1]->name + "と対戦しますか？") != kAnswerOK) return;
+  nav_.openFight(kModeDuel, "");
+  backFromScreen();
+}
+
+void Game::cmdTornament_Click() {
+  if (!programmedOrRefuse()) return;
+  const std::string cls = dspClass();
+  if (services_.prompter.askOK(cls + "クラスのトーナメントに参加しますか？") != kAnswerOK) return;
+  // A bracket needs seven computer entrants of the class; refuse before the month is spent.
+  if (!enoughOpponents(classLimit(cls), kTournamentOpponents,
+                       "このクラスのトーナメントに出場できる敵Dollが足りません")) {
+    return;
+  }
+  monthStep(state_.gameDate);
+  state_.saved = false;
+  state_.player().useAllParts();
+  nav_.openFight(kModeTournament, cls);
+  backFromScreen();
+  if (careerIsOver(state_.gameDate)) Ending();
+}
+
+void Game::cmdWork_Click() {
+  if (services_.prompter.askOK("試合をせずに日々の仕事に徹しますか？") != kAnswerOK) return;
+  monthStep(state_.gameDate);
+  state_.saved = false;
+  Shunyu(state_.player(), services_.rnd, services_.prompter);
+  ShuriWorkDay(state_.player(), state_.playerDoll(), services_.prompter);
+  if (careerIsOver(state_.gameDate)) Ending();
+}
+
+void Game::Ending() {
+  services_.prompter.msgBox(endingText(state_.player()));
+  nav_.showTitle();
+}
+
+void Game::mnSave_Click() {
+  const std::optional<int16_t> slot = nav_.openSaveLoad(1);
+  if (!slot) return;
+  if (save_rtn(services_.folder, *slot, state_.slots(), services_.prompter)) state_.saved = true;
+}
+
+void Game::mnLoad_Click() {
+  const std::optional<int16_t> slot = nav_.openSaveLoad(2);
+  if (slot) {
+    SlotState slots = state_.slots();
+    load_rtn(services_.folder, *slot, slots, services_.rnd, services_.prompter);
+  }
+  init();
+}
+
+void Game::mnRec_Click() {
+  velko::mnRec_Click(state_.player(), services_.prompter);
+}
+
+void Game::mnLdDuel_Click() {
+  if (services_.prompter.msgBoxYesNo("対戦相手をロードしますか？") != kAnswerYes) return;
+  const std::optional<int16_t> slot = nav_.openSaveLoad(2);
+  if (!slot) return;
+  SlotState slots = state_.slots();
+  loadDuelOpponent(services_.folder, *slot, slots, services_.rnd, services_.prompter);
+}
+
+void Game::mnEntry_Click() {
+  const doll& d = state_.playerDoll();
+  if (services_.prompter.msgBoxYesNo(d.name + "を敵として登録しますか？") != kAnswerYes) return;
+  entryEnemy(services_.folder, d, services_.prompter);
+}
+
+void Game::mnInit_Click() {
+  velko::mnInit_Click(services_.folder, services_.prompter);
+}
+
+void Game::mnBGM_Click() {
+  if (state_.playMusic) {
+    state_.playMusic = false;
+    services_.music.close();
+    return;
+  }
+  state_.playMusic = true;
+  stMusic();
+}
+
+void Game::mnChar_Click() {
+  const Owner& p = state_.player();
+  services_.prompter.msgBox("プレイヤー名　" + p.name + "\n操作能力" + Str(p.skillPlay) +
+                            "\nレベル" + Str(p.Lv) + "\n経験値" + Str(p.exp));
+}
+
+void Game::mnEnd_Click() {
+  if (state_.saved) {
+    services_.music.close();
+    nav_.endProgram();
+    return;
+  }
+  if (services_.prompter.msgBoxOKCancel("セーブしていませんが、よろしいですか？") != kAnswerOK) {
+    return;
+  }
+  services_.music.close();
+  nav_.endProgram();
+}
+
+void Game::mnStart_Click() {
+  nav_.showTitle();
+}
+
+void Game::mnGuide_Click() {
+  if (state_.guideOn) {
+    if (services_.prompter.msgBoxYesNo("初心者用ガイドをオフにしますか？") == kAnswerYes) {
+      state_.guideOn = false;
+    }
+    return;
+  }
+  state_.guideOn = true;
+  services_.prompter.msgBox("初心者用ガイドをオンにしました");
+  showWorkshopGuide(kGuideThirdLineAgain);
+  state_.guideDialog = true;
+  state_.guideDesign = true;
+}
+
+void Game::mnVersion_Click() {
+  services_.prompter.msgBox("BRAM-KOL\nver.1.01\n2005/01/03");
+}
+
+void Game::dspGuide_Click() {
+  guide_.clear();
+  state_.guideDesign = false;
+}
+
+}  // namespace velko

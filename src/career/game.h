@@ -1,0 +1,82 @@
+#pragma once
+// A running game: the title screen's commands and the workshop's commands and menus, on the
+// shared state. The Qt title screen and workshop only show this and forward the player's
+// clicks; the rules of each command live here.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "career/career_state.h"
+#include "career/navigator.h"
+
+namespace velko {
+
+class Game {
+ public:
+  Game(CareerState& state, CareerServices& services, Navigator& navigator);
+
+  CareerState& state() { return state_; }
+
+  // --- the title screen ---
+  // Fresh player records and Dolls, and the guide on.
+  void StartUp_Form_Load();
+  // "Initial Start" (0) and "Load Start" (1).
+  void Command1_Click(int index);
+  void cmdQuit_Click();
+
+  // --- the workshop ---
+  // Opening: a new game visits the shop and starts the calendar; a loaded game loads its slot.
+  void Form_Load(std::optional<int16_t> loadSlot);
+  // Refresh after every screen: the software fitted, the Doll recomputed, the guide text.
+  void init();
+  std::string dateText() const;
+  // The workshop's guide text, or "" when the guide pane is hidden.
+  const std::string& guideText() const { return guide_; }
+  // The class of the player's Doll by its value.
+  std::string dspClass() const;
+  // The fight commands need a motor, a frame and a computer; the editor a computer and
+  // the three programs.
+  bool fightsEnabled() const;
+  bool programEnabled() const;
+
+  void Command1_Click(const std::string& newName);
+  void cmdProgram_Click();
+  void cmdShop_Click();
+  void cmdStreet_Click();
+  void cmdDuel_Click();
+  void cmdTornament_Click();
+  void cmdWork_Click();
+  void Ending();
+
+  void mnSave_Click();
+  void mnLoad_Click();
+  void mnRec_Click();
+  void mnLdDuel_Click();
+  void mnEntry_Click();
+  void mnInit_Click();
+  void mnBGM_Click();
+  void mnChar_Click();
+  void mnEnd_Click();
+  void mnStart_Click();
+  void mnGuide_Click();
+  void mnVersion_Click();
+  void dspGuide_Click();
+
+ private:
+  bool programmedOrRefuse();
+  // The workshop theme, when music is on.
+  void stMusic();
+  // After a fight or the shop: music again and a refresh.
+  void backFromScreen();
+  // Opponents the registry offers up to a value; refuses (and says why) below `needed`.
+  bool enoughOpponents(int16_t maxValue, int needed, const std::string& refusal);
+  void showWorkshopGuide(const char* thirdLine);
+
+  CareerState& state_;
+  CareerServices& services_;
+  Navigator& nav_;
+  std::string guide_;
+};
+
+}  // namespace velko

@@ -1,0 +1,28 @@
+#pragma once
+// How the career opens screens. Each call returns when the screen it opened has closed.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace velko {
+
+class Navigator {
+ public:
+  virtual ~Navigator() = default;
+  // The player-creation screen; true when the player pressed Entry.
+  virtual bool openCharMake() = 0;
+  // The workshop of a new game, or of the save slot to load.
+  virtual void openWorkshop(std::optional<int16_t> loadSlot) = 0;
+  virtual void openShop() = 0;
+  virtual void openProgram() = 0;
+  // The battle screen in a fight mode (0 street, 1 tournament, 2 duel) and class.
+  virtual void openFight(int16_t mode, const std::string& className) = 0;
+  // The save/load screen in mode 1 (save) or 2 (load): the confirmed slot number, if any.
+  virtual std::optional<int16_t> openSaveLoad(int16_t mode) = 0;
+  // The title screen, shown as the workshop closes.
+  virtual void showTitle() = 0;
+  virtual void endProgram() = 0;
+};
+
+}  // namespace velko

@@ -1,0 +1,33 @@
+#pragma once
+// Drawing a tournament: seven computer entrants from the registered opponents that fit the
+// class, the player in a random seat, and computer bouts decided by weighted dice.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "core/random.h"
+#include "model/doll.h"
+
+namespace velko {
+
+// The highest Doll value an opponent of the class may have: Novice 2500, Expert 3500, else 9999.
+int16_t classLimit(const std::string& className);
+
+// The class of a Doll by its value, as the workshop shows it.
+std::string className(int16_t value);
+
+// A tournament needs seven computer entrants.
+inline constexpr int kTournamentOpponents = 7;
+
+// Slots 0-7 of the bracket: seven distinct IDs drawn uniformly from the eligible ones, and 0
+// (the player) in a uniformly drawn seat. The eligible list holds `count` IDs from index 0.
+// With fewer than seven eligible IDs the draw cannot fill the bracket: the caller refuses the
+// tournament first. Every eligible ID can be drawn, however many there are.
+std::array<int16_t, 17> makeKumiawase(const std::array<int16_t, 101>& eligible, int count,
+                                      Random& rnd);
+
+// Two computer entrants: each adds two rolls of 0-149 to its value; ties go to fighter 0.
+const DollRef& getAutoWinner(const DollRef& fighter0, const DollRef& fighter1, Random& rnd);
+
+}  // namespace velko

@@ -1,0 +1,214 @@
+// A whole tournament from entering to the championship, every die scripted: three bouts of
+// the player, five computer bouts, and the bracket as its view would draw it.
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "career/tournament_draw.h"
+#include "career_fixture.h"
+
+namespace velko::testing {
+namespace {
+
+class TournamentTest : public CareerFixture {};
+
+TEST_F(TournamentTest, FromEnteringToTheChampionship) {
+  // Opponents 1-7 are broken from the start; 8 is whole but falls to one punch.
+  for (int n = 1; n <= 7; ++n)
+    registerOpponent(n, 9);
+  registerOpponent(8, 1);
+  career.init();
+  ASSERT_EQ(state.playerDoll().value, 920);
+
+  // The draw takes the first eligible each time (IDs 1-8); the player takes seat 0.
+  for (int i = 0; i < 9; ++i)
+    rnd.push(0.0);
+  rnd.push(0.5);  // round 1: the player's first win levels up with 3 skill
+  for (double r : {0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0})
+    rnd.push(r);  // 3 beats 4, 5 beats 6
+  for (double r : {0.0, 0.0, 0.99, 0.99})
+    rnd.push(r);  // 8 beats 7
+  rnd.push(0.0);  // round 2: skill 1
+  for (double r : {0.0, 0.0, 0.99, 0.99})
+    rnd.push(r);  // 8 beats 5
+  // The final: the player wins the initiative, hits, and the die sends the damage to the motor.
+  for (double r : {0.99, 0.0, 0.5, 0.5})
+    rnd.push(r);
+  for (double r : {0.99, 0.99, 0.0, 0.0, 0.99, 0.5, 0.5, 0.5, 0.5})
+    rnd.push(r);
+  rnd.push(0.99);  // skill 4
+
+  career.cmdTornament_Click();
+
+  EXPECT_EQ(rnd.remaining(), 0u);
+  const std::vector<std::string> expected = {
+      "VELKO|Noviceクラスのトーナメントに参加しますか？",
+      "VELKO|ヴェルコ Win",
+      "勝利|経験値＋1000\nレベル＋１\n操作能力＋ 3\n賞金 180\n",
+      "VELKO|敵3 Win",
+      "VELKO|敵5 Win",
+      "VELKO|敵8 Win",
+      "VELKO|ヴェルコ Win",
+      "勝利|経験値＋1000\nレベル＋１\n操作能力＋ 1\n賞金 180\n",
+      "VELKO|敵8 Win",
+      "VELKO|ヴェルコ Win",
+      "勝利|経験値＋1000\nレベル＋１\n操作能力＋ 4\n賞金 180\n",
+      "VELKO|優勝\n賞金 500Rl",
+  };
+  EXPECT_EQ(captionsAndTexts(dialog), expected);
+  EXPECT_EQ(dialog.shown[2].request.lines, 5);
+  EXPECT_EQ(dialog.shown[3].request.lines, 3);
+
+  const Owner& p = state.player();
+  EXPECT_EQ(p.Rl, 1000 + 3 * 180 + 500);
+  EXPECT_EQ(p.Lv, 3);
+  EXPECT_EQ(p.exp, 3000);
+  EXPECT_EQ(p.skillPlay, 10 + 3 + 1 + 4);
+  EXPECT_EQ(p.recWin, 3);
+  EXPECT_EQ(p.recLoose, 0);
+  EXPECT_EQ(p.recChamp, 1);
+  EXPECT_FALSE(p.getMotor(0)->isNew);
+  EXPECT_EQ(state.gameDate.format(), "2013/02/01");
+  EXPECT_FALSE(state.saved);
+
+  // The final's narration, and the bracket before each round.
+  EXPECT_EQ(nav.screen.narration.back(),
+            "パンチ・・・命中！\r\nダメージは 16\r\nでたぁっ！正拳ッ！！！！！\r\n");
+  EXPECT_EQ(nav.screen.sounds, std::vector<std::string>{"SE"});
+  EXPECT_EQ(nav.screen.bracketShown, 3);
+  EXPECT_EQ(nav.screen.caption, "TornamentFight");
+  EXPECT_EQ(nav.screen.closes, 1);
+  for (int i = 0; i < Bracket::kLines; ++i)
+    EXPECT_TRUE(nav.lastBracket.line1Red(i)) << i;
+  // The winners' paths: the player's seat, seats 2, 4 and 7 in round 1, the player in round 2.
+  // Seat 7's path of round 2 rounds to 12, beyond the path lines, as the view always placed it.
+  for (int k = 0; k < Bracket::kPathLines; ++k) {
+    const bool red = k == 0 || k == 2 || k == 4 || k == 7 || k == 8;
+    EXPECT_EQ(nav.lastBracket.lineVRed(k), red) << k;
+  }
+  const std::vector<std::string> music = {"Close", "midi/fight.mid", "Close", "midi/ind30xg.mid"};
+  EXPECT_EQ(this->music.played, music);
+}
+
+TEST_F(TournamentTest, ALostBoutEndsTheTournamentAndADestroyedMotorIsGone) {
+  for (int n = 1; n <= 8; ++n)
+    registerOpponent(n, 2);
+  career.init();
+  state.playerDoll().Motor->HP = 0;  // broken before the first bout
+  for (int i = 0; i < 9; ++i)
+    rnd.push(0.0);
+  rnd.push(0.0);  // level up: skill 1
+  for (double r : {0.0, 0.99})
+    rnd.push(r);  // income (1 + 4 + 3) x 50 = 400
+
+  career.cmdTornament_Click();
+
+  EXPECT_EQ(rnd.remaining(), 0u);
+  const std::vector<std::string> expected = {
+      "VELKO|Noviceクラスのトーナメントに参加しますか？", "VELKO|敵2 Win",
+      "敗北|経験値＋1000\nレベル＋１\n操作能力＋ 1\n",    "VELKO|臨時収入が 400Rl入った",
+      "VELKO|モータは完全に破壊されています\n",
+  };
+  EXPECT_EQ(captionsAndTexts(dialog), expected);
+  EXPECT_TRUE(dialog.shown.back().plainBox);
+  const Owner& p = state.player();
+  EXPECT_EQ(p.recLoose, 1);
+  EXPECT_EQ(p.recWin, 0);
+  EXPECT_EQ(p.Rl, 1400);
+  EXPECT_EQ(p.getMotor(0)->name, "");  // gone from the inventory
+  EXPECT_EQ(state.playerDoll().Motor->name, "");
+  EXPECT_EQ(nav.screen.closes, 1);
+}
+
+TEST_F(TournamentTest, GivingUpPaysIncomeAndRepairsButIsNoLoss) {
+  for (int n = 1; n <= 8; ++n)
+    registerOpponent(n, 2);
+  career.init();
+  state.playerDoll().frame->HP = 40;  // 70 lost: repair costs 200
+  for (int i = 0; i < 9; ++i)
+    rnd.push(0.0);
+  for (double r : {0.0, 0.0})
+    rnd.push(r);  // income 250
+  nav.giveUpAt = 0;
+
+  career.cmdTornament_Click();
+
+  EXPECT_EQ(rnd.remaining(), 0u);
+  EXPECT_EQ(captionsAndTexts(dialog).back(), "VELKO|フレームを修理しました\n（代金 200Rl）");
+  EXPECT_EQ(dialog.shown[1].request.text, "ギブアップして試合を中断しますか？");
+  EXPECT_EQ(state.player().recLoose, 0);
+  EXPECT_EQ(state.player().Rl, 1000 + 250 - 200);
+  EXPECT_EQ(state.playerDoll().frame->HP, 110);
+}
+
+TEST_F(TournamentTest, TooFewOpponentsOfTheClassRefuseBeforeTheMonthIsSpent) {
+  for (int n = 1; n <= 6; ++n)
+    registerOpponent(n, 2);
+  registerOpponent(7, 2, 3000);  // an Expert does not count for Novice
+  career.init();
+  career.cmdTornament_Click();
+  EXPECT_EQ(dialog.shown.back().request.text,
+            "このクラスのトーナメントに出場できる敵Dollが足りません");
+  EXPECT_EQ(state.gameDate.format(), "2013/01/01");
+  EXPECT_TRUE(state.saved);
+  EXPECT_EQ(nav.fights, 0);
+}
+
+TEST(TournamentDraw, SeatsAndEntrantsAreUniformWhateverTheRegistrySize) {
+  ClockRandom rnd(99);
+  for (int count : {7, 8, 40}) {
+    std::array<int16_t, 101> eligible{};
+    for (int i = 0; i < count; ++i)
+      eligible[i] = static_cast<int16_t>(i + 1);
+    std::array<int, 8> playerSeat{};
+    std::vector<int> drawn(count + 1, 0);
+    const int runs = 8000;
+    for (int run = 0; run < runs; ++run) {
+      const auto bracket = makeKumiawase(eligible, count, rnd);
+      int players = 0;
+      std::set<int16_t> seen;
+      for (int s = 0; s < 8; ++s) {
+        if (bracket[s] == 0) {
+          ++players;
+          ++playerSeat[s];
+          continue;
+        }
+        seen.insert(bracket[s]);
+        ++drawn[bracket[s]];
+      }
+      ASSERT_EQ(players, 1) << count;  // never a second player seat
+      ASSERT_EQ(seen.size(), 7u);
+    }
+    for (int c : playerSeat)
+      EXPECT_NEAR(c, runs / 8, runs / 8 * 0.15) << count;
+    // Every eligible opponent can be drawn, the last of a large registry too.
+    for (int id = 1; id <= count; ++id)
+      EXPECT_NEAR(drawn[id], runs * 7.0 / count, runs * 7.0 / count * 0.2);
+  }
+  std::array<int16_t, 101> few{};
+  EXPECT_THROW(makeKumiawase(few, 6, rnd), std::invalid_argument);
+}
+
+TEST(TournamentDraw, ComputerBoutsFavourValueAndTheEvenSlotOnTies) {
+  auto rich = std::make_shared<doll>();
+  auto poor = std::make_shared<doll>();
+  rich->value = 1300;
+  poor->value = 1000;
+  ScriptedRandom rnd({0.0, 0.0, 0.9999, 0.9999, 0.5, 0.5, 0.5, 0.5});
+  EXPECT_EQ(getAutoWinner(rich, poor, rnd), rich);  // 1300 + 0 against 1000 + 298
+  EXPECT_EQ(getAutoWinner(poor, poor, rnd), poor);  // a tie goes to fighter 0
+  EXPECT_EQ(classLimit("Novice"), 2500);
+  EXPECT_EQ(classLimit("Expert"), 3500);
+  EXPECT_EQ(classLimit("Master"), 9999);
+  EXPECT_EQ(className(2500), "Novice");
+  EXPECT_EQ(className(3500), "Expert");
+  EXPECT_EQ(className(3501), "Master");
+  EXPECT_EQ(Bracket::getShusoku(0), 0);
+  EXPECT_EQ(Bracket::getShusoku(1), 8);
+  EXPECT_EQ(Bracket::getShusoku(2), 12);
+  EXPECT_EQ(Bracket::getShusoku(3), 14);
+}
+
+}  // namespace
+}  // namespace velko::testing

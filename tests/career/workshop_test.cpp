@@ -1,0 +1,136 @@
+// The workshop's commands on a running game: work days to the end of the career, street
+// fights and duels that leave no trace, the refusals, and the menus.
+
+#include <gtest/gtest.h>
+
+#include "career/calendar.h"
+#include "career_fixture.h"
+#include "core/numbers.h"
+
+namespace velko::testing {
+namespace {
+
+class WorkshopTest : public CareerFixture {};
+
+TEST_F(WorkshopTest, TwentyFourWorkDaysEndTheCareerWithTheFinalRecord) {
+  career.Form_Load(std::nullopt);  // a new game: the shop first, then the calendar
+  EXPECT_EQ(nav.shops, 1);
+  EXPECT_EQ(career.dateText(), "2013/01/01");
+  for (int month = 1; month <= 24; ++month) {
+    rnd.push(0.0);
+    rnd.push(0.0);  // 250 Rl each month
+    career.cmdWork_Click();
+    EXPECT_EQ(nav.titles, month == 24 ? 1 : 0) << month;
+  }
+  EXPECT_EQ(career.dateText(), "2015/01/01");
+  EXPECT_EQ(dialog.shown.back().request.text, "最終成績\n 0勝 0敗\n優勝 0回\n");
+  EXPECT_TRUE(dialog.shown.back().plainBox);
+  EXPECT_EQ(state.player().Rl, 1000 + 24 * 250);
+  EXPECT_FALSE(state.saved);
+
+  dialog.answer(kAnswerCancel);
+  career.cmdWork_Click();  // a declined work day changes nothing
+  EXPECT_EQ(career.dateText(), "2015/01/01");
+}
+
+TEST_F(WorkshopTest, AStreetFightLeavesNoTraceAndTheRefusalsSayWhy) {
+  career.init();
+  state.playerDoll().programed = false;
+  career.cmdStreet_Click();
+  EXPECT_EQ(dialog.shown.back().request.text, "プログラムを登録して下さい");
+  state.playerDoll().programed = true;
+
+  career.cmdStreet_Click();  // an empty registry leaves nobody to fight
+  EXPECT_EQ(dialog.shown.back().request.text, "登録されている敵Dollがいません");
+  EXPECT_EQ(nav.fights, 0);
+
+  registerOpponent(1, 9);
+  registerOpponent(2, 9);
+  state.playerDoll().Motor->HP = 20;
+  rnd.push(0.6);  // opponent 2 of 2
+  career.cmdStreet_Click();
+  EXPECT_EQ(dialog.shown.back().request.caption, "Simulation");
+  EXPECT_EQ(dialog.shown.back().request.text, "ヴェルコ勝利");
+  EXPECT_EQ(nav.screen.caption, "Simulation");
+  EXPECT_EQ(state.playerDoll().Motor->HP, 60);  // full hit points after every street fight
+  EXPECT_EQ(career.dateText(), "2013/01/01");
+  EXPECT_TRUE(state.saved);
+  EXPECT_EQ(state.player().recWin, 0);
+}
+
+TEST_F(WorkshopTest, DuelNeedsALoadedOpponentAndAsks) {
+  career.init();
+  career.cmdDuel_Click();
+  EXPECT_EQ(
+      dialog.shown.back().request.text,
+      "対戦相手が準備されていません\nメニューの「対戦相手のロード」より対戦相手ファイルをロード"
+      "して下さい");
+  state.duelistState = kDuelistReady;
+  state.Dolls[1]->name = "ライバル";
+  dialog.answer(kAnswerCancel);
+  career.cmdDuel_Click();
+  EXPECT_EQ(dialog.shown.back().request.text, "ライバルと対戦しますか？");
+  EXPECT_EQ(nav.fights, 0);
+}
+
+TEST_F(WorkshopTest, SaveThenLoadThroughTheMenus) {
+  career.init();
+  nav.slot = 3;
+  state.saved = false;
+  career.mnSave_Click();
+  EXPECT_TRUE(state.saved);
+  state.player().Rl = 5;
+  state.gameDate = careerStart().addMonths(5);
+  rnd.push(0.5);
+  rnd.push(0.5);  // the fresh player record's money, overwritten by the file
+  career.mnLoad_Click();
+  EXPECT_EQ(dialog.shown.size(), 0u);  // nothing was missing
+  EXPECT_EQ(state.player().Rl, 1000);
+  EXPECT_EQ(career.dateText(), "2013/01/01");
+  EXPECT_EQ(state.playerDoll().name, "ヴェルコ");
+  EXPECT_EQ(state.playerDoll().value, 920);
+  EXPECT_FALSE(state.player().getMotor(0)->isNew);
+}
+
+TEST_F(WorkshopTest, MenusMusicGuideAndLeaving) {
+  career.Form_Load(std::nullopt);
+  EXPECT_FALSE(career.guideText().empty());
+  career.dspGuide_Click();
+  career.init();
+  EXPECT_TRUE(career.guideText().empty());  // dismissed until switched on again
+
+  career.mnBGM_Click();
+  EXPECT_FALSE(state.playMusic);
+  EXPECT_EQ(music.played.back(), "Close");
+  career.mnBGM_Click();
+  EXPECT_EQ(music.played.back(), "midi/ind30xg.mid");
+
+  career.mnGuide_Click();  // on: asks, and Yes turns it off
+  EXPECT_EQ(dialog.shown.back().request.text, "初心者用ガイドをオフにしますか？");
+  EXPECT_FALSE(state.guideOn);
+  career.mnGuide_Click();
+  EXPECT_EQ(dialog.shown.back().request.text, "初心者用ガイドをオンにしました");
+  EXPECT_NE(career.guideText().find("　コンボでパーツの種類を選択し"), std::string::npos);
+
+  state.player().skillPlay = 12;
+  career.mnChar_Click();
+  EXPECT_EQ(dialog.shown.back().request.text,
+            "プレイヤー名　秋津遥人\n操作能力 12\nレベル 0\n経験値 0");
+  career.mnVersion_Click();
+  EXPECT_EQ(dialog.shown.back().request.text, "BRAM-KOL\nver.1.01\n2005/01/03");
+
+  state.saved = false;
+  dialog.answer(kAnswerCancel);
+  career.mnEnd_Click();
+  EXPECT_EQ(dialog.shown.back().request.text, "セーブしていませんが、よろしいですか？");
+  EXPECT_EQ(nav.ends, 0);
+  career.mnEnd_Click();
+  EXPECT_EQ(nav.ends, 1);
+
+  career.Command1_Click(std::string("新しい名前"));
+  EXPECT_EQ(dialog.shown.back().request.text, "ドールの名前を新しい名前に変更しますか？");
+  EXPECT_EQ(state.playerDoll().name, "新しい名前");
+}
+
+}  // namespace
+}  // namespace velko::testing
