@@ -1,0 +1,73 @@
+// Every picture the game opens exists under img/ with the name, format and size it expects,
+// and every mask is strictly black and white.
+
+#include <QFile>
+#include <QImageReader>
+#include <QTest>
+
+#include "picture_support.h"
+
+using velko::test::loadPicture;
+using velko::test::picturePath;
+
+class PictureFilesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void hasNameFormatAndSize_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("format");
+    QTest::addColumn<QSize>("size");
+    const QSize sheet(240 * 7, 480);
+    for (const char* name :
+         {"VELKO01.jpg", "VELKO01M.jpg", "VELKO0201.jpg", "VELKO0202.jpg", "VELKO02M.jpg"}) {
+      QTest::newRow(name) << QString(name) << QByteArray("jpeg") << sheet;
+    }
+    for (const char* name : {"VELKO01S.jpg", "VELKO0201S.jpg", "VELKO0202S.jpg"}) {
+      QTest::newRow(name) << QString(name) << QByteArray("jpeg") << QSize(240, 320);
+    }
+    QTest::newRow("effect") << QString("effect.jpg") << QByteArray("jpeg") << QSize(40, 40);
+    QTest::newRow("effect mask") << QString("effect_m.jpg") << QByteArray("jpeg") << QSize(40, 40);
+    QTest::newRow("stage") << QString("stage.jpg") << QByteArray("jpeg") << QSize(800, 400);
+    QTest::newRow("chips") << QString("icon0.bmp") << QByteArray("bmp") << QSize(28 * 13, 28);
+  }
+
+  void hasNameFormatAndSize() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, format);
+    QFETCH(QSize, size);
+    QVERIFY2(QFile::exists(picturePath(name)), qPrintable(picturePath(name)));
+    // Judge the format by the file's content, as a Windows picture loader would.
+    QImageReader reader(picturePath(name));
+    reader.setDecideFormatFromContent(true);
+    QCOMPARE(reader.format(), format);
+    QCOMPARE(reader.size(), size);
+  }
+
+  // A grey pixel in a mask would XOR stray bits into the stage.
+  void masksAreBlackAndWhite_data() {
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"VELKO01M.jpg", "VELKO02M.jpg", "effect_m.jpg"}) {
+      QTest::newRow(name) << QString(name);
+    }
+  }
+
+  void masksAreBlackAndWhite() {
+    QFETCH(QString, name);
+    const QImage mask = loadPicture(name);
+    int black = 0;
+    for (int y = 0; y < mask.height(); ++y) {
+      for (int x = 0; x < mask.width(); ++x) {
+        const QRgb px = mask.pixel(x, y);
+        const int lo = std::min({qRed(px), qGreen(px), qBlue(px)});
+        const int hi = std::max({qRed(px), qGreen(px), qBlue(px)});
+        if (hi > 8 && lo < 247) QFAIL(qPrintable(QString("grey at %1,%2").arg(x).arg(y)));
+        if (hi <= 8) ++black;
+      }
+    }
+    QVERIFY(black > 0);
+  }
+};
+
+QTEST_MAIN(PictureFilesTest)
+#include "picture_files_test.moc"
