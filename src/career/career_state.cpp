@@ -6,7 +6,7 @@ CareerState::CareerState(Random& rnd)
     : Owners{std::make_shared<Owner>(rnd), std::make_shared<Owner>(rnd)},
       Dolls{std::make_shared<doll>(), std::make_shared<doll>()} {}
 
-SlotState CareerState::slots() {
+SlotState CareerState::slotState() {
   return SlotState{Owners, Dolls, gameDate, playMusic, guideOn, duelistState};
 }
 

@@ -33,7 +33,7 @@ struct CareerState {
   int16_t duelistState = kDuelistNotReady;
 
   // The references the save-slot routines work on.
-  SlotState slots();
+  SlotState slotState();
 
   Owner& player() { return *Owners[0]; }
   doll& playerDoll() { return *Dolls[0]; }

@@ -62,7 +62,7 @@ void Game::Form_Load(std::optional<int16_t> loadSlot) {
     state_.gameDate = careerStart();
     stMusic();
   } else {
-    SlotState slots = state_.slots();
+    SlotState slots = state_.slotState();
     load_rtn(services_.folder, *loadSlot, slots, services_.rnd, services_.prompter);
     if (state_.playMusic) {
       stMusic();
@@ -102,17 +102,6 @@ std::string Game::dateText() const {
 
 std::string Game::dspClass() const {
   return className(state_.Dolls[0]->value);
-}
-
-bool Game::fightsEnabled() const {
-  const doll& d = *state_.Dolls[0];
-  return !d.Motor->name.empty() && !d.frame->name.empty() && !d.Hard->name.empty();
-}
-
-bool Game::programEnabled() const {
-  const doll& d = *state_.Dolls[0];
-  return !d.Hard->name.empty() && !d.getSoftM(0)->name.empty() && !d.getSoftA(0)->name.empty() &&
-         !d.getSoftD(0)->name.empty();
 }
 
 void Game::stMusic() {
@@ -216,13 +205,14 @@ void Game::Ending() {
 void Game::mnSave_Click() {
   const std::optional<int16_t> slot = nav_.openSaveLoad(1);
   if (!slot) return;
-  if (save_rtn(services_.folder, *slot, state_.slots(), services_.prompter)) state_.saved = true;
+  if (save_rtn(services_.folder, *slot, state_.slotState(), services_.prompter))
+    state_.saved = true;
 }
 
 void Game::mnLoad_Click() {
   const std::optional<int16_t> slot = nav_.openSaveLoad(2);
   if (slot) {
-    SlotState slots = state_.slots();
+    SlotState slots = state_.slotState();
     load_rtn(services_.folder, *slot, slots, services_.rnd, services_.prompter);
   }
   init();
@@ -236,7 +226,7 @@ void Game::mnLdDuel_Click() {
   if (services_.prompter.msgBoxYesNo("対戦相手をロードしますか？") != kAnswerYes) return;
   const std::optional<int16_t> slot = nav_.openSaveLoad(2);
   if (!slot) return;
-  SlotState slots = state_.slots();
+  SlotState slots = state_.slotState();
   loadDuelOpponent(services_.folder, *slot, slots, services_.rnd, services_.prompter);
 }
 

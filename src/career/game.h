@@ -35,10 +35,6 @@ class Game {
   const std::string& guideText() const { return guide_; }
   // The class of the player's Doll by its value.
   std::string dspClass() const;
-  // The fight commands need a motor, a frame and a computer; the editor a computer and
-  // the three programs.
-  bool fightsEnabled() const;
-  bool programEnabled() const;
 
   void Command1_Click(const std::string& newName);
   void cmdProgram_Click();

@@ -1,0 +1,359 @@
+#include "ui/design.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/click_label.h"
+#include "ui/ui_style.h"
+
+namespace velko::ui {
+
+namespace {
+
+QString q(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+QLabel* valueLabel(QWidget* parent, const QString& name) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(name);
+  label->setMinimumWidth(70);
+  label->setStyleSheet(
+      "QLabel { background: white; border: 1px solid #b8bcc6; border-radius: 3px;"
+      " padding: 1px 6px; font-weight: bold; }");
+  return label;
+}
+
+struct StatRow {
+  const char* caption;
+  const char* tooltip;
+  const char* value;
+};
+
+constexpr StatRow kStats[] = {
+    {"パワー", "攻撃命中時のダメージ", "dspPow"},
+    {"Offence", "攻撃の命中率", "dspOf"},
+    {"Defence", "防御能力", "dspDef"},
+    {"移動力", "移動力", "dspMove"},
+    {"ジャンプ力", "ジャンプ力", "dspJump"},
+    {"回転力", "回転力", "dspSpin"},
+    {"アーマークラス", "ダメージ軽減", "dspAbs"},
+    {"行動力", "行動ポイント", "dspAp"},
+    {"メモリ", "メモリ", "dspMem"},
+    {"重量", "重量", "dspWgt"},
+    {"価値", "ドールの格", "dspVal"},
+    {"クラス", "出場クラス", "dspClass"},
+};
+
+}  // namespace
+
+Design::Design(Game& game, CareerServices& services, QWidget* parent)
+    : QMainWindow(parent), game_(game), state_(game.state()), services_(services) {
+  setWindowTitle("VELKO");
+  setStyleSheet(panelStyle());
+  buildMenus();
+
+  auto* central = new QWidget(this);
+  auto* outer = new QVBoxLayout(central);
+  auto* columns = new QHBoxLayout;
+  columns->addWidget(buildDollPanel());
+  columns->addWidget(buildStatsPanel(), 1);
+  columns->addWidget(buildAssemblyPanel());
+  outer->addLayout(columns);
+
+  dspGuide_ = new ClickLabel(central);
+  dspGuide_->setObjectName("dspGuide");
+  dspGuide_->setWordWrap(true);
+  dspGuide_->setStyleSheet(guideStyle());
+  connect(dspGuide_, &ClickLabel::clicked, this, [this] {
+    game_.dspGuide_Click();
+    dspGuide_->hide();
+  });
+  outer->addWidget(dspGuide_);
+  outer->addWidget(buildCommandBar());
+  setCentralWidget(central);
+  resize(1120, 720);
+}
+
+void Design::buildMenus() {
+  const auto add = [this](QMenu* menu, const char* name, const char* caption,
+                          void (Game::*command)()) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, [this, command] { run(command); });
+    return action;
+  };
+  QMenu* mnFile = menuBar()->addMenu("ファイル");
+  add(mnFile, "mnSave", "セーブ", &Game::mnSave_Click);
+  add(mnFile, "mnLoad", "ロード", &Game::mnLoad_Click);
+  add(mnFile, "mnStart", "スタート", &Game::mnStart_Click);
+  add(mnFile, "mnEnd", "終了", &Game::mnEnd_Click);
+  QMenu* mnInfo = menuBar()->addMenu("情報");
+  add(mnInfo, "mnChar", "プレイヤー", &Game::mnChar_Click);
+  add(mnInfo, "mnRec", "記録", &Game::mnRec_Click);
+  QMenu* mnEdit = menuBar()->addMenu("対戦");
+  add(mnEdit, "mnLdDuel", "対戦相手のロード", &Game::mnLdDuel_Click);
+  // Registering and resetting opponents exist but are not offered on the menu.
+  add(mnEdit, "mnEntry", "敵として登録", &Game::mnEntry_Click)->setVisible(false);
+  add(mnEdit, "mnInit", "敵ファイルの初期化", &Game::mnInit_Click)->setVisible(false);
+  QMenu* mnSystem = menuBar()->addMenu("システム");
+  add(mnSystem, "mnBGM", "BGM", &Game::mnBGM_Click)->setCheckable(true);
+  add(mnSystem, "mnGuide", "ガイド", &Game::mnGuide_Click)->setCheckable(true);
+  add(mnSystem, "mnVersion", "バージョン情報", &Game::mnVersion_Click);
+}
+
+QWidget* Design::buildDollPanel() {
+  auto* box = new QGroupBox("Doll", this);
+  auto* layout = new QVBoxLayout(box);
+  picture1_ = new QLabel(box);
+  picture1_->setObjectName("Picture1");
+  picture1_->setFixedSize(240, 320);
+  picture1_->setAlignment(Qt::AlignCenter);
+  picture1_->setStyleSheet("QLabel { background: #1c2029; border: 1px solid #444; }");
+  layout->addWidget(picture1_);
+  auto* rename = new QHBoxLayout;
+  impDollName_ = new QLineEdit(box);
+  impDollName_->setObjectName("impDollName");
+  auto* command1 = new QPushButton("名前変更", box);
+  command1->setObjectName("Command1");
+  connect(command1, &QPushButton::clicked, this, [this] {
+    game_.Command1_Click(impDollName_->text().toStdString());
+    impDollName_->setText(q(state_.playerDoll().name));
+  });
+  rename->addWidget(impDollName_);
+  rename->addWidget(command1);
+  layout->addLayout(rename);
+  layout->addStretch();
+  return box;
+}
+
+QWidget* Design::buildStatsPanel() {
+  auto* box = new QGroupBox("装備と能力", this);
+  auto* grid = new QGridLayout(box);
+  const char* partHeadings[3] = {"モーター", "フレーム", "コンピュータ"};
+  for (int i = 0; i < 3; ++i) {
+    grid->addWidget(new QLabel(partHeadings[i], box), i, 0);
+    QLabel* value = valueLabel(box, QString("dspPart%1").arg(i + 1));
+    grid->addWidget(value, i, 1, 1, 3);
+  }
+  const auto addList = [&](QListWidget*& list, const char* name, const char* heading, int row) {
+    grid->addWidget(new QLabel(heading, box), row, 0, Qt::AlignTop);
+    list = new QListWidget(box);
+    list->setObjectName(name);
+    list->setMaximumHeight(64);
+    list->setFocusPolicy(Qt::NoFocus);
+    list->setSelectionMode(QAbstractItemView::NoSelection);
+    grid->addWidget(list, row, 1, 1, 3);
+  };
+  addList(listBoost_, "ListBoost", "ブースター", 3);
+  addList(listP_, "ListP", "プロテクタ", 4);
+  addList(listSoft_, "ListSoft", "ソフト", 5);
+  int row = 6;
+  int column = 0;
+  for (const StatRow& stat : kStats) {
+    auto* heading = new QLabel(stat.caption, box);
+    heading->setToolTip(stat.tooltip);
+    grid->addWidget(heading, row, column);
+    grid->addWidget(valueLabel(box, stat.value), row, column + 1);
+    column += 2;
+    if (column == 4) {
+      column = 0;
+      ++row;
+    }
+  }
+  return box;
+}
+
+QWidget* Design::buildAssemblyPanel() {
+  auto* box = new QGroupBox("所持パーツ", this);
+  box->setFixedWidth(300);
+  auto* layout = new QVBoxLayout(box);
+  cmbParts_ = new QComboBox(box);
+  cmbParts_->setObjectName("cmbParts");
+  for (const std::string& name : partKindNames())
+    cmbParts_->addItem(q(name));
+  connect(cmbParts_, &QComboBox::currentIndexChanged, this, [this](int kind) { dspParts(kind); });
+  layout->addWidget(cmbParts_);
+  listPart_ = new QListWidget(box);
+  listPart_->setObjectName("ListPart");
+  connect(listPart_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { ListPart_Click(listPart_->row(item)); });
+  layout->addWidget(listPart_, 1);
+
+  auto* detail = new QGridLayout;
+  detail->addWidget(valueLabel(box, "dspPart0"), 0, 0, 1, 2);
+  detail->addWidget(valueLabel(box, "dspRl"), 1, 0, 1, 2);
+  for (int i = 0; i < 2; ++i) {
+    auto* heading = new QLabel(box);
+    heading->setObjectName(QString("lblPart%1").arg(i));
+    heading->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    auto* value = new QLabel(box);
+    value->setObjectName(QString("dspAbl%1").arg(i + 1));
+    value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    detail->addWidget(heading, 2 + i, 0);
+    detail->addWidget(value, 2 + i, 1);
+  }
+  layout->addLayout(detail);
+  auto* clear = new QPushButton("AllClear", box);
+  clear->setObjectName("cmdClear");
+  connect(clear, &QPushButton::clicked, this, [this] {
+    cmdClear_Click(state_);
+    dspDoll();
+  });
+  layout->addWidget(clear);
+  return box;
+}
+
+QWidget* Design::buildCommandBar() {
+  auto* bar = new QWidget(this);
+  auto* layout = new QHBoxLayout(bar);
+  auto* date = new QLabel(bar);
+  date->setObjectName("dspDate");
+  date->setStyleSheet(
+      "QLabel { font-size: 14pt; font-weight: bold; color: #7a1c1c; padding: 0 12px; }");
+  layout->addWidget(date);
+  layout->addStretch();
+  const struct {
+    const char* name;
+    const char* caption;
+    void (Game::*command)();
+  } commands[] = {
+      {"cmdShop", "店", &Game::cmdShop_Click},
+      {"cmdProgram", "プログラム", &Game::cmdProgram_Click},
+      {"cmdStreet", "シミュレーション", &Game::cmdStreet_Click},
+      {"cmdTornament", "トーナメント参加", &Game::cmdTornament_Click},
+      {"cmdDuel", "対戦", &Game::cmdDuel_Click},
+      {"cmdWork", "時間を進める", &Game::cmdWork_Click},
+  };
+  for (const auto& c : commands) {
+    auto* button = new QPushButton(c.caption, bar);
+    button->setObjectName(c.name);
+    button->setMinimumSize(120, 38);
+    connect(button, &QPushButton::clicked, this, [this, command = c.command] { run(command); });
+    layout->addWidget(button);
+  }
+  return bar;
+}
+
+void Design::run(void (Game::*command)()) {
+  (game_.*command)();
+  if (!closing_) refresh();
+}
+
+void Design::refresh() {
+  game_.init();
+  label("dspDate")->setText(q(game_.dateText()));
+  impDollName_->setText(q(state_.playerDoll().name));
+  dspParts(cmbParts_->currentIndex());
+  dspDoll();
+  const std::string& guide = game_.guideText();
+  QString text = q(guide);
+  // The guide's lines each start with a line feed; the pane needs no empty first line.
+  while (text.startsWith('\n'))
+    text.remove(0, 1);
+  dspGuide_->setText(text);
+  dspGuide_->setVisible(!guide.empty());
+  menu("mnBGM")->setChecked(state_.playMusic);
+  menu("mnGuide")->setChecked(state_.guideOn);
+}
+
+void Design::dspParts(int kind) {
+  if (kind < 0) kind = 0;
+  listPart_->clear();
+  for (const std::string& name : velko::dspParts(state_.player(), kind)) {
+    listPart_->addItem(q(name));
+  }
+  showDetail(kind, 0);
+}
+
+void Design::showDetail(int kind, int slot) {
+  const PartDetail d = partDetail(state_.player(), kind, slot);
+  label("dspPart0")->setText(q(d.name));
+  label("dspRl")->setText(q(d.price));
+  for (int i = 0; i < 2; ++i) {
+    label(QString("lblPart%1").arg(i))->setText(q(d.heading[i]));
+    label(QString("dspAbl%1").arg(i + 1))->setText(q(d.value[i]));
+  }
+}
+
+void Design::ListPart_Click(int row) {
+  const int kind = cmbParts_->currentIndex();
+  if (row < listPart_->count() - 1) showDetail(kind, row);
+  velko::ListPart_Click(state_, kind, row, services_.prompter);
+  dspDoll();
+}
+
+void Design::dspDoll() {
+  const DollView v = velko::dspDoll(state_);
+  label("dspPart1")->setText(q(v.motor));
+  label("dspPart2")->setText(q(v.frame));
+  label("dspPart3")->setText(q(v.computer));
+  listBoost_->clear();
+  for (const auto& name : v.boosters)
+    listBoost_->addItem(q(name));
+  listP_->clear();
+  for (const auto& name : v.protectors)
+    listP_->addItem(q(name));
+  listSoft_->clear();
+  for (const auto& [name, code] : v.softs) {
+    auto* item = new QListWidgetItem(q(name));
+    item->setData(Qt::UserRole, code);
+    listSoft_->addItem(item);
+  }
+  const std::pair<const char*, const std::string*> values[] = {
+      {"dspPow", &v.pow},    {"dspOf", &v.offence}, {"dspDef", &v.defence},
+      {"dspMove", &v.move},  {"dspJump", &v.jump},  {"dspSpin", &v.spin},
+      {"dspAbs", &v.AC},     {"dspAp", &v.AP},      {"dspMem", &v.memory},
+      {"dspWgt", &v.weight}, {"dspVal", &v.value},  {"dspClass", &v.className}};
+  for (const auto& [name, text] : values)
+    label(name)->setText(q(*text));
+  const QPixmap picture(q(v.picture));
+  picture1_->setPixmap(v.picture.empty() ? QPixmap() : picture);
+
+  // refreshEditable
+  const bool fights = fightCommandsEnabled(v);
+  command("cmdStreet")->setEnabled(fights);
+  command("cmdTornament")->setEnabled(fights);
+  command("cmdDuel")->setEnabled(fights);
+  command("cmdProgram")->setEnabled(cmdProgramEnabled(v));
+}
+
+QPushButton* Design::command(const QString& name) const {
+  return findChild<QPushButton*>(name);
+}
+
+QLabel* Design::label(const QString& name) const {
+  return findChild<QLabel*>(name);
+}
+
+QAction* Design::menu(const QString& name) const {
+  return findChild<QAction*>(name);
+}
+
+void Design::closeQuietly() {
+  closing_ = true;
+  close();
+}
+
+void Design::closeEvent(QCloseEvent* event) {
+  if (closing_) {
+    event->accept();
+    return;
+  }
+  // The window frame leaves the game as the "終了" menu does, asking when unsaved.
+  event->ignore();
+  game_.mnEnd_Click();
+}
+
+}  // namespace velko::ui

@@ -1,0 +1,71 @@
+#include "ui/svld.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace velko::ui {
+
+SVLD::SVLD(int16_t mode, const GameFolder& folder, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), form_(mode, folder, prompter) {
+  setWindowTitle(QString::fromStdString(form_.caption()));
+  setModal(true);
+  setFixedWidth(300);
+
+  auto* layout = new QVBoxLayout(this);
+  labNum_ = new QLabel(this);
+  labNum_->setObjectName("Lab_num");
+  labNum_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  labNum_->setMinimumHeight(40);
+  labNum_->setStyleSheet(
+      "QLabel { background: #10161c; color: #7cf09a; font-size: 18pt; font-family: monospace;"
+      " border: 2px inset #555; padding: 2px 8px; }");
+  layout->addWidget(labNum_);
+  hlp_ = new QLabel(QString::fromStdString(form_.Hlp()), this);
+  hlp_->setObjectName("Hlp");
+  layout->addWidget(hlp_);
+
+  auto* pad = new QGridLayout;
+  for (int d = 0; d < 10; ++d) {
+    command1_[d] = new QPushButton(QString(" %1").arg(d), this);
+    command1_[d]->setObjectName(QString("Command1_%1").arg(d));
+    command1_[d]->setMinimumHeight(38);
+    connect(command1_[d], &QPushButton::clicked, this, [this, d] { Command1_Click(d); });
+  }
+  // A telephone pad: 7 8 9 / 4 5 6 / 1 2 3 / 0.
+  for (int d = 1; d <= 9; ++d)
+    pad->addWidget(command1_[d], 2 - (d - 1) / 3, (d - 1) % 3);
+  pad->addWidget(command1_[0], 3, 0);
+  const char* captions[2] = {"取消", "決定"};
+  for (int i = 0; i < 2; ++i) {
+    command2_[i] = new QPushButton(captions[i], this);
+    command2_[i]->setObjectName(QString("Command2_%1").arg(i));
+    command2_[i]->setMinimumHeight(38);
+    connect(command2_[i], &QPushButton::clicked, this, [this, i] { Command2_Click(i); });
+  }
+  pad->addWidget(command2_[0], 3, 1);
+  pad->addWidget(command2_[1], 3, 2);
+  layout->addLayout(pad);
+  command3_ = new QPushButton("戻る", this);
+  command3_->setObjectName("Command3");
+  layout->addWidget(command3_);
+  connect(command3_, &QPushButton::clicked, this, &QDialog::reject);
+  labNum_->setText(QString::fromStdString(form_.Lab_num()));
+}
+
+void SVLD::Command1_Click(int digit) {
+  form_.digit(digit);
+  labNum_->setText(QString::fromStdString(form_.Lab_num()));
+}
+
+void SVLD::Command2_Click(int index) {
+  if (index == 0) {
+    form_.clear();
+    labNum_->setText(QString::fromStdString(form_.Lab_num()));
+    return;
+  }
+  if (form_.confirm()) accept();
+}
+
+}  // namespace velko::ui

@@ -1,0 +1,19 @@
+#pragma once
+// The look the game's windows share: the Japanese font, panel colours and button styles.
+
+#include <QString>
+
+class QApplication;
+
+namespace velko::ui {
+
+// The application font and palette; called once at start (and by screen tests).
+void applyGameStyle(QApplication& app);
+
+QString titleButtonStyle();
+// A heading over a panel of the workshop and the other screens.
+QString panelStyle();
+// The beginner's guide pane.
+QString guideStyle();
+
+}  // namespace velko::ui

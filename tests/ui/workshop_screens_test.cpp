@@ -1,0 +1,164 @@
+// The title, player-creation, save/load and workshop screens on the offscreen platform:
+// their texts, what their buttons do, the workshop's enabling rules, and a screenshot of each.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+#include "career/game.h"
+#include "data/catalogue.h"
+#include "support/career_fakes.h"
+#include "support/scripted_dialog.h"
+#include "ui/design.h"
+#include "ui/f_char_make.h"
+#include "ui/start_up.h"
+#include "ui/svld.h"
+#include "ui/ui_style.h"
+
+using namespace velko;
+using namespace velko::ui;
+
+namespace {
+
+void screenshot(QWidget& widget, const QString& name) {
+  const QString dir = QString(VELKO_ARTIFACTS_DIR) + "/screens";
+  QDir().mkpath(dir);
+  widget.show();
+  QApplication::processEvents();
+  widget.grab().save(dir + "/" + name + ".png");
+}
+
+}  // namespace
+
+class WorkshopScreensTest : public QObject {
+  Q_OBJECT
+
+  ClockRandom rnd{7};
+  testing::ScriptedDialog dialog;
+  DialogPrompter prompter{dialog};
+  testing::FakeMusic music;
+  std::unique_ptr<CareerState> state;
+  std::unique_ptr<CareerServices> services;
+  std::unique_ptr<testing::HeadlessNavigator> nav;
+  std::unique_ptr<Game> game;
+
+ private slots:
+  void initTestCase() {
+    applyGameStyle(*qApp);
+    QDir::setCurrent(VELKO_GAME_DIR);
+  }
+
+  void init() {
+    dialog.shown.clear();
+    state = std::make_unique<CareerState>(rnd);
+    services = std::make_unique<CareerServices>(
+        CareerServices{GameFolder(VELKO_GAME_DIR), rnd, prompter, music});
+    nav = std::make_unique<testing::HeadlessNavigator>(*state, *services);
+    game = std::make_unique<Game>(*state, *services, *nav);
+  }
+
+  void titleScreen() {
+    StartUp title(*game);
+    QCOMPARE(title.command1(0)->text(), QString("Initial Start"));
+    QCOMPARE(title.command1(1)->text(), QString("Load Start"));
+    QCOMPARE(title.cmdQuit()->text(), QString("Quit"));
+    screenshot(title, "title");
+    title.command1(0)->click();
+    QCOMPARE(nav->workshops, 1);
+    QVERIFY(state->newGame);
+  }
+
+  void playerCreation() {
+    FCharMake screen(*state, *services);
+    QCOMPARE(screen.dspName()->text(), QString("秋津遥人"));
+    for (int i = 0; i < 50; ++i) {
+      screen.cmdReset()->click();
+      const int money = screen.dspRl()->text().toInt();
+      const int skill = screen.dspOparate()->text().toInt();
+      QVERIFY(money >= 1000 && money <= 1600 && money % 100 == 0);
+      QVERIFY(skill >= 3 && skill <= 18);
+    }
+    screen.dspName()->setText("別名");
+    screen.cmdReset()->click();
+    QCOMPARE(screen.dspName()->text(), QString("秋津遥人"));
+    QVERIFY(screen.paneGuide()->isVisibleTo(&screen));
+    screenshot(screen, "player-creation");
+    screen.dspName()->setText("");
+    screen.cmdEntry()->click();
+    QCOMPARE(screen.value(), -1);
+    QCOMPARE(state->player().name, std::string(""));  // an empty name is accepted
+  }
+
+  void saveLoadScreen() {
+    SVLD screen(1, services->folder, prompter);
+    QCOMPARE(screen.windowTitle(), QString("セーブ画面"));
+    QCOMPARE(screen.command1(7)->text(), QString(" 7"));
+    screen.command1(1)->click();
+    screen.command1(2)->click();
+    QCOMPARE(screen.labNum()->text(), QString("save12"));
+    screen.command2(0)->click();
+    QCOMPARE(screen.labNum()->text(), QString("save"));
+    screen.command1(9)->click();
+    screenshot(screen, "save-screen");
+    dialog.answer(kAnswerOK);
+    screen.command2(1)->click();
+    QVERIFY(screen.value());
+    QCOMPARE(screen.svNum(), int16_t(9));
+  }
+
+  void workshop() {
+    const GameFolder folder(VELKO_GAME_DIR);
+    Owner& p = state->player();
+    p.setMotor(ld_Motor(folder, 5));
+    p.setMotor(ld_Motor(folder, 9));
+    p.setFrame(ld_Frame(folder, 4));
+    p.setHard(ld_Hard(folder, 1));
+    p.setBooster(ld_Boost(folder, 2));
+    p.setProtector(ld_Protect(folder, 3));
+    state->gameDate = GameDate::fromYMD(2013, 4, 1);
+    Design design(*game, *services);
+    design.refresh();
+    QCOMPARE(design.label("dspDate")->text(), QString("2013/04/01"));
+    QVERIFY(!design.command("cmdStreet")->isEnabled());
+    QVERIFY(!design.command("cmdProgram")->isEnabled());
+    QVERIFY(!design.menu("mnEntry")->isVisible());
+
+    // Mount motor, frame and computer from the lists.
+    design.cmbParts()->setCurrentIndex(0);
+    QCOMPARE(design.listPart()->item(design.listPart()->count() - 1)->text(),
+             QString("（はずす）"));
+    QTest::mouseClick(design.listPart()->viewport(), Qt::LeftButton, {},
+                      design.listPart()->visualItemRect(design.listPart()->item(0)).center());
+    for (int kind : {1, 2, 3, 4}) {
+      design.cmbParts()->setCurrentIndex(kind);
+      auto* first = design.listPart()->item(0);
+      QTest::mouseClick(design.listPart()->viewport(), Qt::LeftButton, {},
+                        design.listPart()->visualItemRect(first).center());
+    }
+    p.setSoftM(ld_SoftM(folder, 2));
+    p.setSoftA(ld_SoftA(folder, 5));
+    p.setSoftD(ld_SoftD(folder, 1));
+    design.refresh();
+    QVERIFY(design.command("cmdStreet")->isEnabled());
+    QVERIFY(design.command("cmdProgram")->isEnabled());
+    QCOMPARE(design.label("dspPart1")->text(), QString::fromStdString(ld_Motor(folder, 5)->name));
+    QCOMPARE(design.label("dspClass")->text(), QString("Novice"));
+    QVERIFY(design.findChild<QLabel*>("Picture1")->pixmap().width() > 0);
+    QVERIFY(!state->saved);
+    screenshot(design, "workshop");
+
+    // Stripping keeps the programs and turns the fight commands off.
+    design.findChild<QPushButton*>("cmdClear")->click();
+    QVERIFY(!design.command("cmdStreet")->isEnabled());
+    QCOMPARE(design.label("dspMove")->text(), QString("--"));
+    design.closeQuietly();
+  }
+};
+
+QTEST_MAIN(WorkshopScreensTest)
+#include "workshop_screens_test.moc"

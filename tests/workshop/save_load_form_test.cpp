@@ -1,0 +1,65 @@
+// The save and load screen's questions, and the slot numbers it refuses.
+
+#include "workshop/save_load_form.h"
+
+#include <gtest/gtest.h>
+
+#include "../career/career_fixture.h"
+#include "data/slot_save.h"
+
+namespace velko::testing {
+namespace {
+
+class SaveLoadFormTest : public CareerFixture {};
+
+TEST_F(SaveLoadFormTest, SavingAsksToSaveOrToSaveOver) {
+  SaveLoadForm save(kSaveMode, game(), prompter);
+  EXPECT_EQ(save.caption(), "セーブ画面");
+  save.digit(1);
+  save.digit(2);
+  EXPECT_EQ(save.Lab_num(), "save12");
+  dialog.answer(kAnswerCancel);
+  EXPECT_FALSE(save.confirm());
+  EXPECT_EQ(dialog.shown.back().request.text,
+            "save12でセーブしますか？\r\n（ロード時には新品のパーツも中古として扱われます）");
+  EXPECT_TRUE(save.confirm());
+  EXPECT_EQ(save.svNum(), 12);
+
+  ASSERT_TRUE(save_rtn(game(), 12, state.slotState(), prompter));
+  SaveLoadForm again(kSaveMode, game(), prompter);
+  again.digit(1);
+  again.digit(2);
+  again.confirm();
+  EXPECT_EQ(dialog.shown.back().request.text,
+            "save12には以下のデータがあります。\r\n秋津遥人 ヴェルコ 2013/01/01\r\n上書きしますか？"
+            "\r\n（ロード時には新品のパーツも中古として扱われます）");
+
+  SaveLoadForm empty(kSaveMode, game(), prompter);
+  EXPECT_TRUE(empty.confirm());  // nothing typed saves slot 0
+  EXPECT_EQ(empty.svNum(), 0);
+}
+
+TEST_F(SaveLoadFormTest, LoadingNeedsTheSlotAndLongNumbersAreRefused) {
+  SaveLoadForm load(kLoadMode, game(), prompter);
+  EXPECT_EQ(load.caption(), "ロード画面");
+  load.digit(4);
+  EXPECT_FALSE(load.confirm());
+  EXPECT_EQ(dialog.shown.back().request.text, "ファイルが見つかりません");
+  EXPECT_FALSE(load.value());
+
+  ASSERT_TRUE(save_rtn(game(), 4, state.slotState(), prompter));
+  EXPECT_TRUE(load.confirm());
+  EXPECT_EQ(dialog.shown.back().request.text,
+            "save4 秋津遥人 ヴェルコ\r\n2013/01/01\r\nこれをロードしますか？");
+  EXPECT_EQ(load.svNum(), 4);
+
+  SaveLoadForm huge(kSaveMode, game(), prompter);
+  for (int d : {3, 2, 7, 6, 8})
+    huge.digit(d);
+  EXPECT_FALSE(huge.confirm());
+  EXPECT_TRUE(dialog.shown.back().plainBox);
+  EXPECT_FALSE(huge.value());
+}
+
+}  // namespace
+}  // namespace velko::testing
