@@ -48,7 +48,7 @@ TEST_F(AssemblyTest, TheDollViewClassPictureAndEnabling) {
   DollView v = dspDoll(state);
   EXPECT_EQ(v.motor, "タフ");
   EXPECT_EQ(v.AP, "4");  // 10 / 5 + CPU 2
-  EXPECT_EQ(v.value, "920");
+  EXPECT_EQ(v.value, "750");  // the programs are not fitted yet
   EXPECT_EQ(v.className, "Novice");
   EXPECT_EQ(v.move, "0/4=0");
   EXPECT_EQ(v.picture, "img/VELKO01S.jpg");

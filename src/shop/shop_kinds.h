@@ -1,0 +1,30 @@
+#pragma once
+// The five kinds the shop deals in: the selector's entries (index 0-4), the kind number of the
+// owned-parts row codes (1-5), and the codes themselves (kind number x 1000 + part ID).
+
+#include <array>
+#include <cstdint>
+
+namespace velko {
+
+inline constexpr int kKindMotor = 1;
+inline constexpr int kKindFrame = 2;
+inline constexpr int kKindBooster = 3;
+inline constexpr int kKindProtector = 4;
+inline constexpr int kKindHard = 5;
+
+// ComboShop's entries, in selector order.
+inline constexpr std::array<const char*, 5> kShopKindNames = {"モーター", "フレーム", "ブースター",
+                                                              "プロテクタ", "コンピュータ"};
+
+// The kind number of a selector index; any index the selector does not list counts as motors.
+int kindNumberOfIndex(int index);
+
+bool isShopKind(int kindNumber);
+
+int rowCode(int kindNumber, int16_t id);
+// The kind number is the code's first decimal digit; the ID what is left after kind x 1000.
+int kindOfCode(int code);
+int16_t idOfCode(int code);
+
+}  // namespace velko

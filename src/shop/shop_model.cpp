@@ -1,0 +1,177 @@
+#include "shop/shop_model.h"
+
+#include <exception>
+
+#include "core/music_player.h"
+#include "core/numbers.h"
+#include "shop/shop_kinds.h"
+#include "shop/shop_texts.h"
+#include "shop/shop_trade.h"
+
+namespace velko {
+
+namespace {
+
+constexpr int16_t kStarterSoftM = 2;
+constexpr int16_t kStarterSoftA = 5;
+constexpr int16_t kStarterSoftD = 1;
+
+}  // namespace
+
+ShopModel::ShopModel(CareerState& state, CareerServices& services)
+    : state_(state), services_(services) {}
+
+void ShopModel::Form_Load() {
+  firstGuideClick_ = true;
+  if (state_.playMusic) startTrack(services_.music, "jzz33xg", services_.prompter);
+  // The game has no recovery for a broken catalogue; the shop tells it and opens with the
+  // tables it could read, so the player can still leave.
+  try {
+    readShopTables(services_.folder, tables_);
+  } catch (const std::exception& fault) {
+    services_.prompter.msgBox(fault.what());
+  }
+  dsp_Parts(0);
+  dspInit();
+  ComboShop = 0;
+  if (state_.guideOn) {
+    dspGuide = openingGuide();
+    paneGuideVisible = true;
+  } else {
+    paneGuideVisible = false;
+  }
+  giveStarterSoftware();
+}
+
+void ShopModel::giveStarterSoftware() {
+  Owner& player = state_.player();
+  if (!player.getSoftA(0)->name.empty()) return;
+  // A catalogue without one of the three leaves that kind unowned rather than a hole.
+  if (const auto& soft = tables_.soft.mobile[kStarterSoftM]) player.setSoftM(soft);
+  if (const auto& soft = tables_.soft.attack[kStarterSoftA]) player.setSoftA(soft);
+  if (const auto& soft = tables_.soft.defence[kStarterSoftD]) player.setSoftD(soft);
+}
+
+void ShopModel::dsp_Parts(int index) {
+  ComboShop = index;
+  stock = stockOfKind(tables_, index);
+  showGuide(kindGuide(index));
+}
+
+void ShopModel::dspInit() {
+  ListOwnParts = ownedPartLists(state_.player());
+}
+
+int16_t ShopModel::getRl(int row) const {
+  const auto part =
+      catalogueEntry(tables_, kindNumberOfIndex(ComboShop), static_cast<int16_t>(row + 1));
+  return part ? part->Rl : 0;
+}
+
+void ShopModel::List1_Click(int row) {
+  if (row < 0 || row >= static_cast<int>(stock.List1.size())) return;
+  const std::string name = stock.List1[row];
+  // A row the catalogue left blank has nothing to sell.
+  if (name.empty()) return;
+  if (state_.guideOn) {
+    const std::string description = frameDescription(name);
+    if (!description.empty()) showGuide(description);
+  }
+  const int16_t price = getRl(row);
+  if (price > state_.player().Rl) {
+    services_.prompter.msgBox("お金が足りません");
+    return;
+  }
+  if (services_.prompter.askOKCaption("購入しますか？", name) == kAnswerOK) buy_rtn(row);
+}
+
+void ShopModel::buy_rtn(int row) {
+  if (row < 0 || row >= static_cast<int>(stock.List1.size())) return;
+  const int kind = kindNumberOfIndex(ComboShop);
+  const auto id = static_cast<int16_t>(row + 1);
+  if (!catalogueEntry(tables_, kind, id)) return;
+  const int16_t price = getRl(row);
+  Owner& player = state_.player();
+  const std::optional<std::string> name = storePurchase(player, tables_, kind, id);
+  if (!name) {
+    services_.prompter.msgBox("これ以上買えません");
+    return;
+  }
+  player.Rl = static_cast<int16_t>(player.Rl - price);
+  ListOwnParts[kListNew].push_back({*name, rowCode(kind, id)});
+}
+
+bool ShopModel::codeOfRow(int list, int row, int& kindNumber, int16_t& id) const {
+  const int code = ListOwnParts[list][row].code;
+  kindNumber = kindOfCode(code);
+  id = idOfCode(code);
+  return isShopKind(kindNumber);
+}
+
+void ShopModel::ListOwnParts_Click(int list, int row) {
+  if (list != kListUsed && list != kListNew) return;
+  if (row < 0 || row >= static_cast<int>(ListOwnParts[list].size())) return;
+  int kind = 0;
+  int16_t id = 0;
+  const bool known = codeOfRow(list, row, kind, id);
+  // A part the catalogue no longer holds has no price to pay back.
+  const auto part = known ? catalogueEntry(tables_, kind, id) : std::nullopt;
+  if (!part) {
+    services_.prompter.msgBox("パーツが見つかりません");
+    return;
+  }
+  const int16_t value = list == kListNew ? part->Rl : toInt16(part->Rl / 2.0);
+  const std::string text =
+      ListOwnParts[list][row].name + "（" + Str(value) + "Rl）" + "\n" + "返品しますか？";
+  if (services_.prompter.askOK(text) == kAnswerOK) sel_rtn(row, list);
+}
+
+void ShopModel::sel_rtn(int row, int list) {
+  if (list != kListUsed && list != kListNew) return;
+  if (row < 0 || row >= static_cast<int>(ListOwnParts[list].size())) return;
+  int kind = 0;
+  int16_t id = 0;
+  if (!codeOfRow(list, row, kind, id)) return;
+  const auto part = catalogueEntry(tables_, kind, id);
+  if (!part) return;
+  Owner& player = state_.player();
+  const bool isNew = list == kListNew;
+  // Money is 16-bit: a refund that would pass 32767 stops there instead of overflowing.
+  const double refund = isNew ? part->Rl : part->Rl / 2.0;
+  player.Rl = saturate16(player.Rl + refund);
+  dollLosesKind(state_.playerDoll(), kind);
+  removeOwned(player, kind, id, isNew);
+  // The inventory drops the first owned part of that ID and state, which need not be the row
+  // clicked (protectors X and X1 share an ID); the lists are read again so they show what is
+  // really left.
+  dspInit();
+}
+
+void ShopModel::lblAbl_MouseMove(int index) {
+  if (index < 0 || index >= static_cast<int>(stock.lblAbl.size())) return;
+  dspMsg = headingHint(stock.lblAbl[index]);
+}
+
+void ShopModel::dspGuide_Click() {
+  if (firstGuideClick_) {
+    firstGuideClick_ = false;
+    showGuide(kindGuide(0));
+    return;
+  }
+  paneGuideVisible = false;
+}
+
+void ShopModel::showGuide(const std::string& text) {
+  if (!state_.guideOn) {
+    paneGuideVisible = false;
+    return;
+  }
+  dspGuide = text;
+  paneGuideVisible = true;
+}
+
+std::string ShopModel::lblPlayerRl() const {
+  return Str(state_.player().Rl);
+}
+
+}  // namespace velko

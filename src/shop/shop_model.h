@@ -1,0 +1,66 @@
+#pragma once
+// The shop's rules (form Shop) on the running game: buying parts from the catalogue, returning
+// new parts at full price and selling used ones at half, the starter software of a first
+// visit, and what the screen shows: the stock of one kind, the two owned-parts lists, the
+// money, the hint line and the guide. The Qt view shows these fields and forwards its events.
+
+#include <cstdint>
+#include <string>
+
+#include "career/career_state.h"
+#include "shop/owned_parts.h"
+#include "shop/shop_stock.h"
+#include "shop/shop_tables.h"
+
+namespace velko {
+
+class ShopModel {
+ public:
+  ShopModel(CareerState& state, CareerServices& services);
+
+  // Opening: money, music, the catalogue, the motor stock, the owned parts, the guide, and the
+  // starter software when no attack software is owned yet.
+  void Form_Load();
+
+  // ComboShop_Click / ComboShop_Change: the stock and guide of a selector index.
+  void dsp_Parts(int index);
+  void dspInit();
+
+  // The catalogue price of stock row `row` of the selected kind.
+  int16_t getRl(int row) const;
+  // A click on a stock row: frame description, money check, confirmation, purchase.
+  void List1_Click(int row);
+  void buy_rtn(int row);
+
+  // A click on row `row` of owned-parts list `list` (0 used, 1 new): confirmation, then sale.
+  void ListOwnParts_Click(int list, int row);
+  void sel_rtn(int row, int list);
+
+  void lblAbl_MouseMove(int index);
+  void Form_MouseMove() { dspMsg.clear(); }
+  // The first click shows the motor text, every later click closes the guide.
+  void dspGuide_Click();
+  void showGuide(const std::string& text);
+
+  // The player's money as lblPlayerRl shows it.
+  std::string lblPlayerRl() const;
+
+  // What the screen shows.
+  int ComboShop = 0;  // the selector's ListIndex
+  StockTable stock;
+  OwnedLists ListOwnParts;
+  std::string dspMsg;
+  std::string dspGuide;
+  bool paneGuideVisible = false;
+
+ private:
+  void giveStarterSoftware();
+  bool codeOfRow(int list, int row, int& kindNumber, int16_t& id) const;
+
+  CareerState& state_;
+  CareerServices& services_;
+  ShopTables tables_;
+  bool firstGuideClick_ = true;
+};
+
+}  // namespace velko

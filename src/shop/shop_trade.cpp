@@ -1,0 +1,158 @@
+#include "shop/shop_trade.h"
+
+#include <memory>
+
+#include "shop/shop_kinds.h"
+
+namespace velko {
+
+namespace {
+
+template <typename Part>
+std::optional<CatalogueEntry> entryOf(const Part* part) {
+  if (!part || part->name.empty()) return std::nullopt;
+  return CatalogueEntry{part->name, part->Rl};
+}
+
+template <typename Part>
+std::shared_ptr<Part> newCopy(const Part& part) {
+  auto copy = std::make_shared<Part>(part);
+  copy->isNew = true;
+  return copy;
+}
+
+bool protectorNameTaken(const Owner& owner, const std::string& name) {
+  for (int slot = 0; slot < Owner::kProtectorSlots; ++slot) {
+    if (owner.getProtector(slot)->name == name) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::optional<CatalogueEntry> catalogueEntry(const ShopTables& tables, int kindNumber, int16_t id) {
+  switch (kindNumber) {
+    case kKindMotor:
+      return entryOf(entry(tables.motors, id));
+    case kKindFrame:
+      return entryOf(entry(tables.frames, id));
+    case kKindBooster:
+      return entryOf(entry(tables.boosters, id));
+    case kKindProtector:
+      return entryOf(entry(tables.protectors, id));
+    case kKindHard:
+      return entryOf(entry(tables.hards, id));
+    default:
+      return std::nullopt;
+  }
+}
+
+std::string boughtProtectorName(const Owner& owner, const Protector& bought) {
+  int n = owner.countProtector(bought.ID);
+  std::string name = n > 0 ? bought.name + std::to_string(n) : bought.name;
+  while (protectorNameTaken(owner, name))
+    name = bought.name + std::to_string(++n);
+  return name;
+}
+
+std::optional<std::string> storePurchase(Owner& owner, const ShopTables& tables, int kindNumber,
+                                         int16_t id) {
+  bool stored = false;
+  std::string name;
+  switch (kindNumber) {
+    case kKindMotor: {
+      const Motor* m = entry(tables.motors, id);
+      if (!m) return std::nullopt;
+      auto copy = newCopy(*m);
+      copy->maxHP = copy->HP;
+      name = copy->name;
+      stored = owner.setMotor(copy);
+      break;
+    }
+    case kKindFrame: {
+      const DollFrame* f = entry(tables.frames, id);
+      if (!f) return std::nullopt;
+      auto copy = newCopy(*f);
+      copy->maxHP = copy->HP;
+      name = copy->name;
+      stored = owner.setFrame(copy);
+      break;
+    }
+    case kKindBooster: {
+      const Booster* b = entry(tables.boosters, id);
+      if (!b) return std::nullopt;
+      auto copy = newCopy(*b);
+      name = copy->name;
+      stored = owner.setBooster(copy);
+      break;
+    }
+    case kKindProtector: {
+      const Protector* p = entry(tables.protectors, id);
+      if (!p) return std::nullopt;
+      ProtectorRef copy = p->clone();
+      copy->name = boughtProtectorName(owner, *copy);
+      name = copy->name;
+      stored = owner.setProtector(copy);
+      break;
+    }
+    case kKindHard: {
+      const Hard* h = entry(tables.hards, id);
+      if (!h) return std::nullopt;
+      auto copy = newCopy(*h);
+      name = copy->name;
+      stored = owner.setHard(copy);
+      break;
+    }
+    default:
+      return std::nullopt;
+  }
+  if (!stored) return std::nullopt;
+  return name;
+}
+
+void dollLosesKind(doll& d, int kindNumber) {
+  switch (kindNumber) {
+    case kKindMotor:
+      d.Motor = std::make_shared<Motor>();
+      break;
+    case kKindFrame:
+      d.frame = std::make_shared<DollFrame>();
+      break;
+    case kKindBooster:
+      d.removeAllBoost();
+      break;
+    case kKindProtector:
+      d.removeAllProtect();
+      break;
+    case kKindHard:
+      d.Hard = std::make_shared<Hard>();
+      d.programed = false;
+      break;
+    default:
+      break;
+  }
+}
+
+void removeOwned(Owner& owner, int kindNumber, int16_t id, bool isNew) {
+  switch (kindNumber) {
+    case kKindMotor:
+      owner.removeMotor(id, isNew);
+      break;
+    case kKindFrame:
+      owner.removeFrame(id, isNew);
+      break;
+    case kKindBooster:
+      owner.removeBoost(id, isNew);
+      break;
+    case kKindProtector:
+      owner.removeProtect(id, isNew);
+      break;
+    case kKindHard:
+      owner.removeHard(id, isNew);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace velko

@@ -1,0 +1,39 @@
+#pragma once
+// What a purchase and a sale do to the player's inventory and Doll, by kind number.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "model/doll.h"
+#include "model/owner.h"
+#include "shop/shop_tables.h"
+
+namespace velko {
+
+// The catalogue record's name and price; nothing when the catalogue has no part of that ID.
+struct CatalogueEntry {
+  std::string name;
+  int16_t Rl = 0;
+};
+std::optional<CatalogueEntry> catalogueEntry(const ShopTables& tables, int kindNumber, int16_t id);
+
+// A bought protector is named after the owned protectors of its ID: none, X; one, X1; two, X2.
+// Once one of them has been sold that number may already be worn by another, so it is raised
+// until the name is free: two owned protectors of one name could not be worn together.
+std::string boughtProtectorName(const Owner& owner, const Protector& bought);
+
+// Puts a new record of the catalogue part into the inventory and returns its name, or nothing
+// when the kind is full. Each purchase is a record of its own, so two motors bought in one
+// visit do not share their hit points; motors and frames come at full strength.
+std::optional<std::string> storePurchase(Owner& owner, const ShopTables& tables, int kindNumber,
+                                         int16_t id);
+
+// A sale strips the Doll of whatever it carries of the kind, sold part or not; selling a
+// computer also clears its programmed state.
+void dollLosesKind(doll& d, int kindNumber);
+
+// Takes one owned part of that ID and new/used state out of the inventory.
+void removeOwned(Owner& owner, int kindNumber, int16_t id, bool isNew);
+
+}  // namespace velko
