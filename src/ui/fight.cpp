@@ -1,0 +1,147 @@
+// The battle screen's life and commands: opening the session, loading, next and give-up, the
+// scroll buttons, the guide, the keys, and closing once the session is done.
+
+#include "ui/fight.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+
+#include "ui/fight_layout.h"
+#include "ui/fight_player.h"
+#include "ui/fight_stage.h"
+
+namespace velko::ui {
+
+Fight::Fight(CareerState& state, CareerServices& services, MusicPlayer& soundEffects,
+             QWidget* parent)
+    : QDialog(parent),
+      state_(state),
+      services_(services),
+      soundEffects_(soundEffects),
+      sound_(soundEffects, services.prompter) {
+  setObjectName("Fight");
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  setModal(true);
+  buildHeader();
+  buildNarration();
+  buildSidePanel();
+  // When the sound effect ends, music that has reached its end starts again.
+  soundEffects_.setOnDone([this] { replayAtEnd(services_.music); });
+}
+
+Fight::Fight(CareerState& state, CareerServices& services, int16_t mode,
+             const std::string& className, MusicPlayer& soundEffects, QWidget* parent)
+    : Fight(state, services, soundEffects, parent) {
+  ownPlayer_ = std::make_unique<FightPlayer>(*this, state, services.prompter);
+  openSession(mode, className, *ownPlayer_, *ownPlayer_);
+}
+
+Fight::Fight(CareerState& state, CareerServices& services, int16_t mode,
+             const std::string& className, MusicPlayer& soundEffects, FightController& player0,
+             FightController& player1, QWidget* parent)
+    : Fight(state, services, soundEffects, parent) {
+  openSession(mode, className, player0, player1);
+}
+
+Fight::~Fight() {
+  soundEffects_.setOnDone(nullptr);
+  soundEffects_.close();
+}
+
+void Fight::openSession(int16_t mode, const std::string& className, FightController& player0,
+                        FightController& player1) {
+  session_ = std::make_unique<FightSession>(state_, services_, *this, mode, player0, player1);
+  session_->setClass(className);
+}
+
+void Fight::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (loaded_) return;
+  loaded_ = true;
+  // Loaded once the screen is up, so that the bracket and any message open over it.
+  QTimer::singleShot(0, this, &Fight::Form_Load);
+}
+
+void Fight::Form_Load() {
+  for (QLabel* label : dspAbl_)
+    label->setText("パワー\n移動力\nジャンプ力\n回転力\nAC\n重量\n行動力\nメモリ\n価値");
+  dspDollImg_->loadBackground(picture(kStagePicture));
+  dspDollImg_->loadEffect(picture(kEffectSheet), picture(kEffectMask));
+  dspDollImg_->drawBackground();
+  session_->Form_Load();
+  ready_ = true;
+}
+
+// Commands wait for the fight to be set up: before that there is nobody to move.
+void Fight::cmdNext_Click() {
+  if (!ready_ || closing_) return;
+  session_->cmdNext_Click();
+}
+
+void Fight::cmdTap_Click() {
+  if (!ready_ || closing_) return;
+  session_->cmdTap_Click();
+}
+
+void Fight::closeFight() {
+  if (closing_) return;
+  closing_ = true;
+  cmdNext_->setEnabled(false);
+  cmdTap_->setEnabled(false);
+  // The engine closes from inside a click; the screen goes once that click is over.
+  QTimer::singleShot(0, this, [this] { done(QDialog::Accepted); });
+}
+
+void Fight::reject() {
+  cmdTap_Click();
+}
+
+void Fight::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+    if (cmdNext_->isEnabled()) cmdNext_->click();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void Fight::Command1_Click(int index) {
+  const int step = index == 1 ? 40 : -40;  // 600 twips
+  // The text may move only as far as keeps some of it in view.
+  const int lowest = std::min(0, msgView_->height() - dspMsg_->height());
+  dspMsg_->move(0, std::clamp(dspMsg_->y() + step, lowest, 0));
+}
+
+void Fight::showGuide(const std::string& text) {
+  if (text.empty()) {
+    paneGuide_->hide();
+    return;
+  }
+  dspGuide_->setText(QString::fromStdString(text));
+  paneGuide_->show();
+}
+
+void Fight::dspGuide_Click() {
+  paneGuide_->hide();
+}
+
+bool Fight::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == dspGuide_ && event->type() == QEvent::MouseButtonRelease) {
+    dspGuide_Click();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void Fight::setCaption(const std::string& caption) {
+  setWindowTitle(QString::fromStdString(caption));
+}
+
+void Fight::playSound(const std::string& name) {
+  sound_.stSound(name);
+}
+
+}  // namespace velko::ui

@@ -1,0 +1,38 @@
+#include "ui/fight_player.h"
+
+#include <QLabel>
+
+#include "battle/move_direction.h"
+#include "program/pattern_choice.h"
+#include "ui/dialog_action.h"
+#include "ui/dialog_move.h"
+#include "ui/fight_text.h"
+
+namespace velko::ui {
+
+FightPlayer::FightPlayer(QWidget& battleWindow, CareerState& state, Prompter& prompter)
+    : battleWindow_(battleWindow), state_(state), prompter_(prompter) {}
+
+const Logic* FightPlayer::choosePattern(const BattleState& s, int i) {
+  const doll& d = s.fighter(i);
+  DialogAction dialog(s.playAP, state_.guideOn && state_.guideDialog, prompter_, &battleWindow_);
+  for (int slot = 0; slot < PatternChoice::kRows; ++slot)
+    dialog.setLogics(d.getLogic(slot), slot);
+  dialog.setDialog(d.name);
+  dialog.exec();
+  if (dialog.guideDismissed()) state_.guideDialog = false;
+  return chosenPattern(d, dialog.value());
+}
+
+int16_t FightPlayer::chooseMove(const BattleState& s, int i, int, const Logic&) {
+  dialogMove dialog(s.span, &battleWindow_);
+  // A fresh dialog each time: a state line never outlives the hold or fall it told of.
+  std::string stateLine;
+  setDMove(s, i, stateLine);
+  dialog.dsp(1)->setText(qtText(stateLine));
+  dialog.setDialog();
+  dialog.exec();
+  return dialog.value();
+}
+
+}  // namespace velko::ui

@@ -1,0 +1,317 @@
+// The battle screen on screen (offscreen platform): a street fight played to its end through
+// the real dialogs against a registry opponent, giving up by button, key and window frame, the
+// next command on Enter and Space, the narration's scroll buttons, a tournament's opening
+// bracket, and the time of one step.
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QSet>
+#include <QtTest>
+#include <algorithm>
+
+#include "core/numbers.h"
+#include "ui/dialog_action.h"
+#include "ui/dialog_move.h"
+#include "ui/dmsg.h"
+#include "ui/fight.h"
+#include "ui/fight_fixture.h"
+#include "ui/fight_stage.h"
+#include "ui/frm_tornament.h"
+
+using namespace velko;
+using namespace velko::ui;
+using velko::testing::FightGame;
+using velko::testing::ModalAnswerer;
+using velko::testing::PatternPicker;
+using velko::testing::saveScreen;
+
+namespace {
+
+QString text(Fight& fight, const char* name) {
+  return fight.findChild<QLabel*>(name)->text();
+}
+
+int count(const std::vector<std::string>& played, const std::string& file) {
+  return static_cast<int>(std::count(played.begin(), played.end(), file));
+}
+
+// The costliest white row, as a player spending the whole action would pick.
+void pickPattern(DialogAction* dialog) {
+  int best = -1;
+  int bestAP = -1;
+  for (int row = 0; row < 6; ++row) {
+    const QString style = dialog->dspPattern(row)->styleSheet();
+    if (style.contains("#c0c0c0") || dialog->dspPattern(row)->text().isEmpty()) continue;
+    const int ap = dialog->lblAP(row)->text().toInt();
+    if (ap > bestAP) {
+      best = row;
+      bestAP = ap;
+    }
+  }
+  if (best < 0) {
+    dialog->cmdCancel()->click();
+    return;
+  }
+  dialog->dspPattern(best)->click();
+}
+
+void openFight(Fight& fight, const char* caption) {
+  fight.show();
+  QTRY_COMPARE(fight.windowTitle(), QString(caption));
+}
+
+// Stage pixels that differ from the background picture.
+int drawnPixels(const QImage& stage, const QImage& background) {
+  int drawn = 0;
+  for (int y = 0; y < stage.height(); y += 2) {
+    for (int x = 0; x < stage.width(); x += 2) {
+      if (stage.pixel(x, y) != background.pixel(x, y)) ++drawn;
+    }
+  }
+  return drawn;
+}
+
+}  // namespace
+
+class FightTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { QApplication::setFont(QFont("Noto Sans CJK JP", 10)); }
+
+  void streetFightPlaysToItsEnd() {
+    FightGame game(18);  // an Expert Doll: fights against any class last a while
+    const doll& player = game.state.playerDoll();
+    Fight fight(game.state, game.services, kModeStreet, "Novice", game.soundEffects);
+    int patterns = 0;
+    int moves = 0;
+    ModalAnswerer answerer([&](QWidget* modal) {
+      if (auto* dialog = qobject_cast<DialogAction*>(modal)) {
+        ++patterns;
+        pickPattern(dialog);
+      } else if (auto* dialog = qobject_cast<dialogMove*>(modal)) {
+        ++moves;
+        dialog->Command1(moves % 4 == 0 ? 1 : 0)->click();
+      }
+    });
+    openFight(fight, "Simulation");
+
+    QCOMPARE(count(game.music.played, "midi/fight.mid"), 1);
+    QCOMPARE(text(fight, "dspGuide"),
+             QString("試合画面です。「次へ」を押して進行し、指示にしたがって下さい。"));
+    QCOMPARE(text(fight, "dspName0"), QString::fromStdString(player.name));
+    QCOMPARE(text(fight, "dspSpan"), QString("距離　 0"));
+    QCOMPARE(text(fight, "dspHP0"),
+             QString("Motor:") + QString::fromStdString(Str(player.Motor->HP)));
+    QVERIFY(text(fight, "dspAbl0").startsWith("パワー\n移動力"));
+    const QImage background =
+        QImage(QString::fromStdString(game.services.folder.path("\\img\\stage.jpg").string()))
+            .convertToFormat(QImage::Format_RGB32);
+    QVERIFY(drawnPixels(fight.stage()->image(), background) > 4000);
+    saveScreen(fight, "fight-start.png");
+
+    bool punchShot = false;
+    bool downShot = false;
+    int press = 0;
+    for (; press < 1500 && fight.isVisible(); ++press) {
+      const int blows = count(game.soundEffects.played, "midi/SE.mid");
+      fight.cmdNext()->click();
+      const BattleState& s = fight.session().battle().state();
+      if (fight.session().closed()) break;
+      // The bars stand for the hit points: fighter 0's from the left, fighter 1's to 9500 twips.
+      QCOMPARE(fight.barHP(0)->x(), 0);
+      QCOMPARE(fight.barHP(0)->width(), twipsToPixels(20 * s.fighter(0).Motor->HP));
+      QCOMPARE(fight.barHP(3)->x() + fight.barHP(3)->width(), twipsToPixels(9500));
+      QCOMPARE(fight.barHP(3)->width(),
+               twipsToPixels(9500) - twipsToPixels(9500 - 20 * s.fighter(1).frame->HP));
+      if (!punchShot && count(game.soundEffects.played, "midi/SE.mid") > blows) {
+        saveScreen(fight, "fight-punch.png");
+        punchShot = true;
+      }
+      if (!downShot && (s.tentou[0] != kOff || s.tentou[1] != kOff)) {
+        saveScreen(fight, "fight-down.png");
+        downShot = true;
+      }
+    }
+    QTRY_VERIFY(!fight.isVisible());
+    QCOMPARE(fight.result(), int(QDialog::Accepted));
+    QVERIFY(count(game.soundEffects.played, "midi/SE.mid") > 0);
+    QCOMPARE(count(game.music.played, "midi/SE.mid"), 0);
+
+    // The result under "Simulation", and no damage left behind.
+    const auto& last = game.dialog.shown.back().request;
+    QCOMPARE(last.caption, std::string("Simulation"));
+    const QString result = QString::fromStdString(last.text);
+    QVERIFY(result == QString::fromStdString(player.name) + "勝利" ||
+            result == QString::fromStdString(player.name) + "敗北");
+    QCOMPARE(player.Motor->HP, player.Motor->maxHP);
+    QCOMPARE(player.frame->HP, player.frame->maxHP);
+    // Unless the opponent broke the player's Doll at once, the player chose through the dialog.
+    QVERIFY(patterns > 0 || result.endsWith("敗北"));
+    qInfo("street fight: %d presses, %d patterns, %d moves asked, %s", press, patterns, moves,
+          qPrintable(result));
+  }
+
+  void givingUpByButtonKeyOrFrameAsksFirst() {
+    FightGame game;
+    PatternPicker picker(-1);  // the player passes: the fight goes on while we ask
+    Fight fight(game.state, game.services, kModeStreet, "Novice", game.soundEffects, picker,
+                picker);
+    openFight(fight, "Simulation");
+
+    // Enter and Space are the next command.
+    QTest::keyClick(&fight, Qt::Key_Space);
+    QVERIFY(!text(fight, "dspInitiative0").isEmpty() || text(fight, "dspMsg").contains("互角"));
+    QTest::keyClick(&fight, Qt::Key_Return);
+
+    game.state.playerDoll().frame->HP -= 10;
+    const size_t before = game.dialog.shown.size();
+    game.dialog.answer(kAnswerCancel);  // No
+    fight.close();
+    QVERIFY(fight.isVisible());
+    QCOMPARE(game.dialog.shown.back().request.caption, std::string("VELKO"));
+    QCOMPARE(game.dialog.shown.back().request.text,
+             std::string("ギブアップして試合を中断しますか？"));
+    game.dialog.answer(kAnswerCancel);
+    fight.cmdTap()->click();
+    QVERIFY(fight.isVisible());
+
+    QTest::keyClick(&fight, Qt::Key_Escape);  // Yes
+    QTRY_VERIFY(!fight.isVisible());
+    QCOMPARE(game.dialog.shown.size(), before + 3);
+    const doll& player = game.state.playerDoll();
+    QCOMPARE(player.frame->HP, player.frame->maxHP);
+  }
+
+  void guideAndNarrationScroll() {
+    FightGame game;
+    PatternPicker picker(0);
+    Fight fight(game.state, game.services, kModeStreet, "Novice", game.soundEffects, picker,
+                picker);
+    openFight(fight, "Simulation");
+    QLabel* guide = fight.findChild<QLabel*>("dspGuide");
+    QVERIFY(guide->isVisible());
+    QTest::mouseClick(guide, Qt::LeftButton);
+    QVERIFY(!guide->isVisible());
+
+    std::string log;
+    for (int line = 1; line <= 30; ++line)
+      log += "パンチ・・・命中！ " + std::to_string(line) + "\r\n";
+    fight.dspMsg(log);
+    QLabel* message = fight.dspMsg();
+    QVERIFY(!message->text().contains('\r'));
+    QCOMPARE(message->y(), 0);
+    fight.Command1(0)->click();
+    QCOMPARE(message->y(), -40);
+    fight.Command1(1)->click();
+    QCOMPARE(message->y(), 0);
+    fight.Command1(1)->click();  // the first line stays at the top
+    QCOMPARE(message->y(), 0);
+    for (int k = 0; k < 40; ++k)
+      fight.Command1(0)->click();
+    QCOMPARE(message->y() + message->height(), message->parentWidget()->height());
+    // A new narration starts at its first line.
+    fight.dspMsg("様子見です。\r\n");
+    QCOMPARE(message->y(), 0);
+  }
+
+  void tournamentOpensWithTheBracket() {
+    FightGame game;
+    PatternPicker picker(0);
+    game.state.guideOn = false;
+    Fight fight(game.state, game.services, kModeTournament, "Novice", game.soundEffects, picker,
+                picker);
+    int brackets = 0;
+    QStringList names;
+    bool allWhite = true;
+    ModalAnswerer answerer([&](QWidget* modal) {
+      auto* view = qobject_cast<frmTornament*>(modal);
+      if (view == nullptr) return;
+      if (++brackets == 1) {
+        for (int j = 0; j < 8; ++j)
+          names << view->lblName(j)->text();
+        for (int i = 0; i < 14; ++i)
+          allWhite = allWhite && view->line1Color(i) == QColor(255, 255, 255);
+      }
+      view->Command1()->click();
+    });
+    openFight(fight, "TornamentFight");
+    QTRY_COMPARE(brackets, 1);
+    QVERIFY(allWhite);
+    QVERIFY(names.contains(QString::fromStdString(game.state.playerDoll().name)));
+    QVERIFY(!names.contains(QString()));
+    QVERIFY(!fight.findChild<QFrame*>("paneGuide")->isVisible());
+    // The player's first bout is set up on the stage.
+    QTRY_VERIFY(!text(fight, "dspName1").isEmpty());
+    fight.cmdTap()->click();  // give up: income and repairs, then the screen closes
+    QTRY_VERIFY(!fight.isVisible());
+  }
+
+  // In a duel the user answers for both fighters; the screen runs modally until it closes.
+  void duelAsksForBothFighters() {
+    FightGame game;
+    game.state.Dolls[1] = ldTekiDoll(game.services.folder, 20);
+    Fight fight(game.state, game.services, kModeDuel, "Novice", game.soundEffects);
+    QSet<QString> asked;
+    ModalAnswerer answerer([&](QWidget* modal) {
+      if (auto* dialog = qobject_cast<DialogAction*>(modal)) {
+        asked.insert(dialog->findChild<QLabel*>("dspDollName")->text());
+        pickPattern(dialog);
+      } else if (auto* dialog = qobject_cast<dialogMove*>(modal)) {
+        dialog->Command1(0)->click();
+      }
+    });
+    // Early presses do nothing; once loaded, presses until both Dolls were asked or the fight
+    // ended, then a give-up.
+    fight.cmdNext()->click();
+    QTimer loaded;
+    loaded.setInterval(1);
+    loaded.callOnTimeout([&] {
+      if (fight.windowTitle().isEmpty()) {
+        fight.cmdNext()->click();
+        return;
+      }
+      loaded.stop();
+      for (int press = 0; press < 200 && asked.size() < 2 && !fight.session().closed(); ++press)
+        fight.cmdNext()->click();
+      fight.cmdTap()->click();
+    });
+    loaded.start();
+    QCOMPARE(fight.exec(), int(QDialog::Accepted));
+    QCOMPARE(fight.windowTitle(), QString("Duel"));
+    if (game.dialog.shown.back().request.caption != "DUEL") {
+      QCOMPARE(asked.size(), 2);
+      QVERIFY(asked.contains(QString::fromStdString(game.state.Dolls[1]->name)));
+    }
+    QCOMPARE(game.state.Dolls[1]->Motor->HP, game.state.Dolls[1]->Motor->maxHP);
+  }
+
+  // Reported, not asserted: one press of "次へ" up to the repainted stage.
+  void stepTime() {
+    FightGame game;
+    PatternPicker picker(0);
+    std::vector<qint64> times;
+    while (times.size() < 50) {
+      Fight fight(game.state, game.services, kModeStreet, "Novice", game.soundEffects, picker,
+                  picker);
+      openFight(fight, "Simulation");
+      while (fight.isVisible() && !fight.session().closed() && times.size() < 50) {
+        QElapsedTimer timer;
+        timer.start();
+        fight.cmdNext()->click();
+        fight.stage()->repaint();
+        times.push_back(timer.nsecsElapsed());
+      }
+      QCoreApplication::processEvents();
+    }
+    std::sort(times.begin(), times.end());
+    qInfo("battle step: median %.3f ms, max %.3f ms over %d steps", times[25] / 1e6,
+          times.back() / 1e6, int(times.size()));
+  }
+};
+
+QTEST_MAIN(FightTest)
+#include "fight_test.moc"
