@@ -1,0 +1,88 @@
+#include "program/program_guide.h"
+
+#include "core/numbers.h"
+
+namespace velko {
+
+namespace {
+
+const std::string kLf = "\n";
+
+std::string openingText() {
+  return "　ここでDollの動きをプログラムします。" + kLf + kLf +
+         "　基本行動を行動パターンにドラッグ＆ドロップして、「移動＋ジャンプ＋キック」のように"
+         "設定して下さい。" +
+         kLf + "　「移動＋パンチ＋移動」のようにすれば、ヒット＆アウェイも可能です。▼" + kLf;
+}
+
+// AP plus two dice reaches AP + 2 to AP + 12; about AP + 7 is the likely roll.
+std::string costPage(int ap, int mem) {
+  return "　基本行動を複雑に組み合わせるほど、行動パターンの使用行動ポイントと使用メモリも増えて"
+         "行きます。" +
+         kLf + "①使用行動ポイントが大きい程、その技を出せる確率が低くなります。" + kLf +
+         "　このDollの行動ポイントは" + Str(ap + 2) + "～" + Str(ap + 12) + "　なので、" +
+         Str(ap + 12) + "以内、" + Str(ap + 7) + "ポイントくらいの技を中心に考えましょう。" + kLf +
+         "②あなたのコンピュータのメモリは" + Str(mem) + "です。" + kLf +
+         "　全ての行動パターンの使用メモリの合計が、" + Str(mem) +
+         "以内に収まるよう設定しましょう。▼" + kLf;
+}
+
+std::string strengthPage() {
+  return "　得意な技を多く組みこむのがコツです。" + kLf +
+         "ジャンプ力があるDollはジャンプを多く組みこむべきですし、パワーがあるDollは連打をや投げ、"
+         "折りを多用すると効果的です。▼" +
+         kLf;
+}
+
+std::string musthavePage() {
+  return "「移動」を組みこんだ技（離れた相手と戦うため）" + kLf +
+         "「回転」を組みこんだ技（転倒時に立ちあがるため）" + kLf +
+         "「外し」を組みこんだ技（組まれたときのため）" + kLf +
+         "を最低一つは入れておくべきでしょう。▼" + kLf;
+}
+
+}  // namespace
+
+ProgramGuide::ProgramGuide(bool guideOn, int16_t dollAP, int16_t dollMemory)
+    : guideOn_(guideOn), dollAP_(dollAP), dollMemory_(dollMemory) {}
+
+void ProgramGuide::open() {
+  page_ = 0;
+  if (!guideOn_) {
+    visible_ = false;
+    return;
+  }
+  showGuide(openingText());
+}
+
+void ProgramGuide::dspGuide_Click() {
+  switch (page_) {
+    case 0:
+      showGuide(costPage(dollAP_, dollMemory_));
+      page_ = 1;
+      return;
+    case 1:
+      showGuide(strengthPage());
+      page_ = 2;
+      return;
+    case 2:
+      showGuide(musthavePage());
+      page_ = 3;
+      return;
+    default:
+      visible_ = false;
+      page_ = 0;
+      return;
+  }
+}
+
+void ProgramGuide::showGuide(const std::string& text) {
+  if (!guideOn_) {
+    visible_ = false;
+    return;
+  }
+  text_ = text;
+  visible_ = true;
+}
+
+}  // namespace velko

@@ -1,0 +1,19 @@
+#include "program/program_labels.h"
+
+#include "core/numbers.h"
+
+namespace velko {
+
+std::string dspAblText(const Action& action) {
+  return Str(action.AP) + "：" + Str(action.Memory);
+}
+
+std::string dspDollAPText(int16_t dollAP) {
+  return Str(dollAP + 2) + "～" + Str(dollAP + 12);
+}
+
+std::string dspDollMemText(int16_t dollMemory) {
+  return Str(dollMemory);
+}
+
+}  // namespace velko

@@ -1,0 +1,90 @@
+#pragma once
+// The rules of the program editor, free of any toolkit: the six working patterns the player
+// edits, what is being dragged, the drops on the grid and the trash, the labels the screen
+// shows, and the checks and writing-back of registration. The Qt screen only draws this.
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "core/prompter.h"
+#include "model/doll.h"
+#include "program/program_guide.h"
+#include "program/program_software.h"
+
+namespace velko {
+
+class ProgramModel {
+ public:
+  static constexpr int kPatterns = 6;
+  static constexpr int kGridSlots = kPatterns * Logic::kSlots;
+  static constexpr int kFromPalette = -1;
+
+  // The player's Doll; guideOn is the beginner's guide option.
+  ProgramModel(doll& d, Prompter& prompter, bool guideOn);
+
+  // Opening: names the software's eleven actions, re-binds the Doll's patterns to its current
+  // software, takes working copies of them and fills the labels.
+  void Form_Load();
+
+  // What the mouse is over: sets the drag name and source and the dspDoll hint.
+  void dspAchip_MouseMove(int chip);
+  void dspAction_MouseMove(int slot);
+  void dspAbl_MouseMove(int chip);
+  void frm_MouseMove(int chip);
+  void dspTrash_MouseMove();
+  void Form_MouseMove();
+
+  // Drops of the chip being dragged.
+  void dspAction_DragDrop(int slot);
+  void dspTrash_DragDrop();
+  void cmdClear_Click(int pattern);
+  // Checks, then writes the six patterns into the Doll; true when the editor may close.
+  bool cmdRegist_Click();
+  bool checkInput();
+
+  // The action ID shown in a grid slot (putChip): 1-11, or 0 for the empty tile.
+  int chipAt(int slot) const;
+  const Logic& pattern(int p) const { return *working_[p]; }
+
+  // Text1: the name boxes.
+  const std::string& Text1(int p) const { return names_[p]; }
+  void setText1(int p, const std::string& text);
+
+  // dspAP 0-5 and dspMem 0-5 (empty after a clear), dspMem 6 the total.
+  std::string dspAP(int p) const;
+  std::string dspMem(int i) const;
+  std::string dspAbl(int chip) const;
+  std::string cmbSoft(int kind) const { return software_.softName(kind); }
+  std::string dspDollAP() const;
+  std::string dspDollMem() const;
+  const std::string& dspDoll() const { return hint_; }
+  ProgramGuide& guide() { return guide_; }
+  const ProgramGuide& guide() const { return guide_; }
+
+  const std::string& dragName() const { return dragName_; }
+  int dragSource() const { return dragSource_; }
+
+ private:
+  void initSoftLogic();
+  void dspLogics();
+  void showTotals(int p);
+  void refreshTotal();
+  void setHint(const std::string& text) { hint_ = text; }
+
+  doll& doll_;
+  Prompter& prompter_;
+  bool guideOn_;
+  ProgramSoftware software_;
+  ProgramGuide guide_;
+  std::array<LogicRef, kPatterns> working_;
+  std::array<std::string, kPatterns> names_;
+  std::array<std::optional<int16_t>, kPatterns> apShown_;
+  std::array<std::optional<int16_t>, kPatterns> memShown_;
+  long totalMem_ = 0;
+  std::string dragName_;
+  int dragSource_ = kFromPalette;
+  std::string hint_;
+};
+
+}  // namespace velko

@@ -1,0 +1,102 @@
+#include "ui/app.h"
+
+#include <QApplication>
+
+#include "data/registry_reset.h"
+#include "ui/design.h"
+#include "ui/f_char_make.h"
+#include "ui/fight.h"
+#include "ui/program.h"
+#include "ui/shop.h"
+#include "ui/start_up.h"
+#include "ui/svld.h"
+
+namespace velko::ui {
+
+App::App()
+    : music_(engine_, audio::kMusicChannels),
+      soundEffects_(engine_, audio::kSoundEffectChannels),
+      services_{GameFolder(), rnd_, prompter_, music_},
+      game_(state_, services_, *this) {
+  // The workshop's music starts again from the top whenever it reaches its end.
+  music_.setOnDone([this] { replayAtEnd(music_); });
+}
+
+App::~App() {
+  music_.close();
+  soundEffects_.close();
+}
+
+void App::start() {
+  // The opponents come from the factory files on the first start.
+  if (!prepareSaveFolder(services_.folder)) {
+    prompter_.msgBox(
+        "敵Dollファイルを用意できませんでした\nsaveフォルダに書き込めるか確かめて下さい");
+  }
+  showTitle();
+}
+
+QWidget* App::owner() const {
+  if (design_) return design_;
+  return title_;
+}
+
+bool App::openCharMake() {
+  FCharMake screen(state_, services_, owner());
+  screen.exec();
+  return screen.value() == -1;
+}
+
+void App::openWorkshop(std::optional<int16_t> loadSlot) {
+  if (title_) {
+    title_->hide();
+    title_->deleteLater();
+  }
+  design_ = new Design(game_, services_);
+  design_->setAttribute(Qt::WA_DeleteOnClose);
+  dialog_.setOwner(design_);
+  game_.Form_Load(loadSlot);
+  if (!design_) return;  // the opening may already have ended the career
+  design_->refresh();
+  design_->show();
+}
+
+void App::openShop() {
+  Shop screen(state_, services_, design_);
+  screen.exec();
+}
+
+void App::openProgram() {
+  Program screen(state_, services_, design_);
+  screen.exec();
+}
+
+void App::openFight(int16_t mode, const std::string& className) {
+  Fight screen(state_, services_, mode, className, soundEffects_, design_);
+  screen.exec();
+}
+
+std::optional<int16_t> App::openSaveLoad(int16_t mode) {
+  SVLD screen(mode, services_.folder, prompter_, owner());
+  screen.exec();
+  if (!screen.value()) return std::nullopt;
+  return screen.svNum();
+}
+
+void App::showTitle() {
+  if (design_) {
+    design_->closeQuietly();
+    design_ = nullptr;
+  }
+  title_ = new StartUp(game_);
+  title_->setAttribute(Qt::WA_DeleteOnClose);
+  dialog_.setOwner(title_);
+  title_->show();
+}
+
+void App::endProgram() {
+  music_.close();
+  QApplication::quit();
+}
+
+}  // namespace velko::ui

@@ -1,0 +1,60 @@
+#pragma once
+// The running program: the random source, the dialogs, the music, the shared game state and
+// the screens, wired together in one place. It is the career's navigator: every screen the
+// rules open is opened here.
+
+#include <QPointer>
+#include <memory>
+
+#include "audio/fluid_engine.h"
+#include "audio/fluid_midi_player.h"
+#include "career/career_state.h"
+#include "career/game.h"
+#include "career/navigator.h"
+#include "core/random.h"
+#include "ui/design.h"
+#include "ui/qt_message_dialog.h"
+#include "ui/start_up.h"
+
+namespace velko::ui {
+
+class App : public Navigator {
+ public:
+  App();
+  ~App() override;
+
+  // Prepares the save folder and shows the title screen.
+  void start();
+
+  Game& game() { return game_; }
+  CareerState& state() { return state_; }
+  CareerServices& services() { return services_; }
+  Design* workshop() const { return design_; }
+  StartUp* title() const { return title_; }
+
+  bool openCharMake() override;
+  void openWorkshop(std::optional<int16_t> loadSlot) override;
+  void openShop() override;
+  void openProgram() override;
+  void openFight(int16_t mode, const std::string& className) override;
+  std::optional<int16_t> openSaveLoad(int16_t mode) override;
+  void showTitle() override;
+  void endProgram() override;
+
+ private:
+  QWidget* owner() const;
+
+  ClockRandom rnd_;
+  QtMessageDialog dialog_;
+  DialogPrompter prompter_{dialog_};
+  audio::FluidEngine engine_;
+  audio::FluidMidiPlayer music_;
+  audio::FluidMidiPlayer soundEffects_;
+  CareerState state_{rnd_};
+  CareerServices services_;
+  Game game_;
+  QPointer<StartUp> title_;
+  QPointer<Design> design_;
+};
+
+}  // namespace velko::ui
