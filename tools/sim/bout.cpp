@@ -1,0 +1,62 @@
+#include "sim/bout.h"
+
+#include "battle/computer_controller.h"
+#include "battle/headless_fight.h"
+
+namespace velko::sim {
+
+BoutTally& BoutTally::operator+=(const BoutTally& other) {
+  fights += other.fights;
+  winsA += other.winsA;
+  winsB += other.winsB;
+  draws += other.draws;
+  steps += other.steps;
+  return *this;
+}
+
+BoutTally BoutTally::swapped() const {
+  BoutTally other = *this;
+  other.winsA = winsB;
+  other.winsB = winsA;
+  return other;
+}
+
+double BoutTally::scoreA() const {
+  if (fights == 0) return 0;
+  return (winsA + 0.5 * draws) / fights;
+}
+
+double BoutTally::meanSteps() const {
+  if (fights == 0) return 0;
+  return static_cast<double>(steps) / fights;
+}
+
+void restoreHitPoints(doll& d) {
+  d.Motor->HP = d.Motor->maxHP;
+  d.frame->HP = d.frame->maxHP;
+}
+
+BoutTally playBout(const DollRef& a, const DollRef& b, int fights, Random& rnd, int stepCap) {
+  ComputerController computer;
+  const HeadlessOptions options{.stepCap = stepCap, .keepNarration = false};
+  BoutTally tally;
+  for (int k = 0; k < fights; ++k) {
+    restoreHitPoints(*a);
+    restoreHitPoints(*b);
+    const bool aFirst = k % 2 == 0;
+    const HeadlessResult result = aFirst ? playHeadless(a, b, computer, rnd, options)
+                                         : playHeadless(b, a, computer, rnd, options);
+    ++tally.fights;
+    tally.steps += result.steps;
+    if (result.winner < 0) {
+      ++tally.draws;
+    } else if ((result.winner == 0) == aFirst) {
+      ++tally.winsA;
+    } else {
+      ++tally.winsB;
+    }
+  }
+  return tally;
+}
+
+}  // namespace velko::sim

@@ -1,0 +1,92 @@
+#include "sim/sim_options.h"
+
+#include <charconv>
+#include <stdexcept>
+
+namespace velko::sim {
+
+namespace {
+
+template <typename T>
+T numberArg(const std::string& text, const std::string& what, T lowest, T highest) {
+  T value{};
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || value < lowest || value > highest)
+    throw std::invalid_argument(what + " must be a number from " + std::to_string(lowest) + " to " +
+                                std::to_string(highest) + ": " + text);
+  return value;
+}
+
+// Positional arguments: GAME_FOLDER, the command, and the slot number after "slot".
+void takePositional(SimOptions& o, const std::string& arg, int& position) {
+  if (position == 0) {
+    o.game = arg;
+  } else if (position == 1) {
+    if (arg == "roster") {
+      o.command = SimCommand::Roster;
+    } else if (arg == "slot") {
+      o.command = SimCommand::Slot;
+    } else if (arg == "novice-build") {
+      o.command = SimCommand::NoviceBuild;
+    } else if (arg == "career") {
+      o.command = SimCommand::Career;
+    } else {
+      throw std::invalid_argument("unknown command: " + arg);
+    }
+  } else if (position == 2 && o.command == SimCommand::Slot) {
+    o.slot = numberArg<int16_t>(arg, "the slot", 0, 9999);
+  } else {
+    throw std::invalid_argument("unexpected argument: " + arg);
+  }
+  ++position;
+}
+
+}  // namespace
+
+SimOptions parseOptions(const std::vector<std::string>& args) {
+  SimOptions o;
+  int position = 0;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg.rfind("--", 0) != 0) {
+      takePositional(o, arg, position);
+      continue;
+    }
+    if (i + 1 >= args.size()) throw std::invalid_argument(arg + " needs a value");
+    const std::string& value = args[++i];
+    if (arg == "--fights") {
+      o.fights = numberArg<int>(value, "--fights", 1, 100000);
+    } else if (arg == "--seed") {
+      o.seed = numberArg<uint64_t>(value, "--seed", 0, UINT64_MAX);
+    } else if (arg == "--runs") {
+      o.runs = numberArg<int>(value, "--runs", 1, 1000000);
+    } else if (arg == "--skill") {
+      o.skill = numberArg<int16_t>(value, "--skill", 3, 18);
+    } else if (arg == "--registry" && (value == "factory" || value == "save")) {
+      o.registry = value == "save" ? RegistrySource::Save : RegistrySource::Factory;
+    } else {
+      throw std::invalid_argument("unknown option: " + arg + " " + value);
+    }
+  }
+  if (position < 2) throw std::invalid_argument("a game folder and a command are needed");
+  if (o.command == SimCommand::Slot && position < 3)
+    throw std::invalid_argument("slot needs a slot number");
+  return o;
+}
+
+const char* usageText() {
+  return "usage: velko-sim GAME_FOLDER roster|novice-build|slot N|career [options]\n"
+         "  roster        every registry Doll against every other\n"
+         "  slot N        save slot N's Doll against each registry Doll\n"
+         "  novice-build  starter Dolls bought with 1300 Rl against the registry\n"
+         "  career        whole careers with random legal choices, checking the game's\n"
+         "                invariants after every step (in a scratch copy of the folder)\n"
+         "options:\n"
+         "  --fights N             fights per pair (default 40), seats alternate\n"
+         "  --seed S               dice seed (default 1)\n"
+         "  --registry factory|save  ini/Dollsv.ini (default) or save/EDollsv.ini\n"
+         "  --skill S              the fresh pilot's skill for novice-build (default 10)\n"
+         "  --runs N               careers to play (default 100)\n";
+}
+
+}  // namespace velko::sim

@@ -1,0 +1,30 @@
+#pragma once
+// The simulator's command line.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "sim/registry_roster.h"
+
+namespace velko::sim {
+
+enum class SimCommand { Roster, Slot, NoviceBuild, Career };
+
+struct SimOptions {
+  std::string game;  // the game folder
+  SimCommand command = SimCommand::Roster;
+  int16_t slot = 0;    // for SimCommand::Slot
+  int fights = 40;     // per pair of Dolls
+  uint64_t seed = 1;   // the same seed plays the same fights
+  int16_t skill = 10;  // the fresh pilot's skill, 3-18
+  int runs = 100;      // whole careers, for SimCommand::Career
+  RegistrySource registry = RegistrySource::Factory;
+};
+
+// The arguments after the program name. Throws std::invalid_argument naming what is wrong.
+SimOptions parseOptions(const std::vector<std::string>& args);
+
+const char* usageText();
+
+}  // namespace velko::sim
