@@ -31,18 +31,26 @@ class NarrationView : public FightView {
   bool keep_;
 };
 
-// Every question is declined, every notice goes unseen.
+// Every notice goes unseen; every question gets the same answer (declined unless agreeing).
 class SilentPrompter : public Prompter {
  public:
-  int askOK(const std::string&) override { return kAnswerCancel; }
-  int askOKCaption(const std::string&, const std::string&) override { return kAnswerCancel; }
-  int askYesNo(const std::string&, const std::string&) override { return kAnswerNo; }
+  explicit SilentPrompter(bool agree = false) : agree_(agree) {}
+  int askOK(const std::string&) override { return agree_ ? kAnswerOK : kAnswerCancel; }
+  int askOKCaption(const std::string&, const std::string&) override {
+    return agree_ ? kAnswerOK : kAnswerCancel;
+  }
+  int askYesNo(const std::string&, const std::string&) override {
+    return agree_ ? kAnswerYes : kAnswerNo;
+  }
   void notify(const std::string&) override {}
   void notifyCaption(const std::string&, const std::string&) override {}
   void notifyTall(const std::string&, const std::string&, int16_t) override {}
   void msgBox(const std::string&) override {}
-  int msgBoxOKCancel(const std::string&) override { return kAnswerCancel; }
-  int msgBoxYesNo(const std::string&) override { return kAnswerNo; }
+  int msgBoxOKCancel(const std::string&) override { return agree_ ? kAnswerOK : kAnswerCancel; }
+  int msgBoxYesNo(const std::string&) override { return agree_ ? kAnswerYes : kAnswerNo; }
+
+ private:
+  bool agree_;
 };
 
 // The Dolls keep their damage; whoever runs the fight decides what to do with them.

@@ -80,4 +80,17 @@ class SoundEffect {
   bool failed_ = false;
 };
 
+// A player that plays nothing and never fails: for runs without sound (simulations, benchmarks).
+class SilentMusic : public MusicPlayer {
+ public:
+  void close() override {}
+  bool open(const std::string&) override { return true; }
+  bool play() override { return true; }
+  bool seek() override { return true; }
+  void setNotify(bool) override {}
+  void setOnDone(std::function<void()>) override {}
+  long length() const override { return 0; }
+  long position() const override { return 0; }
+};
+
 }  // namespace velko

@@ -8,19 +8,6 @@
 
 namespace velko {
 
-namespace {
-
-std::string ints(std::initializer_list<int> list) {
-  std::string line;
-  for (int v : list) {
-    if (!line.empty()) line += ',';
-    line += std::to_string(v);
-  }
-  return line;
-}
-
-}  // namespace
-
 EnemyDollRecord enemyDollRecordOf(const doll& d) {
   EnemyDollRecord r;
   r.name = d.name;
@@ -55,14 +42,14 @@ std::vector<std::string> enemyDollLines(const EnemyDollRecord& r, int number) {
   return {
       "." + std::to_string(number),
       encodeNameLine(r.name),
-      ints({r.ownerID, r.pow, r.offence, r.defence}),
-      ints({r.move, r.jump, r.spin}),
-      shortestReal(r.AC) + "," + ints({r.AP, r.Memory}),
-      ints({r.motor, r.frame}),
+      joinValues({r.ownerID, r.pow, r.offence, r.defence}),
+      joinValues({r.move, r.jump, r.spin}),
+      shortestReal(r.AC) + "," + joinValues({r.AP, r.Memory}),
+      joinValues({r.motor, r.frame}),
       joinIds(r.boosters),
       joinIds(r.protectors),
-      ints({r.hard, r.softM, r.softA, r.softD}),
-      ints({r.junkParts, 1, r.value}) + "," + shortestReal(r.weight),
+      joinValues({r.hard, r.softM, r.softA, r.softD}),
+      joinValues({r.junkParts, 1, r.value}) + "," + shortestReal(r.weight),
       "\"" + r.image + "\"",
   };
 }

@@ -4,6 +4,15 @@
 
 namespace velko {
 
+std::string joinValues(std::initializer_list<int> values) {
+  std::string line;
+  for (int v : values) {
+    if (!line.empty()) line += ',';
+    line += std::to_string(v);
+  }
+  return line;
+}
+
 const std::string& lineAt(const TextFile& file, size_t index) {
   if (index >= file.lines.size()) {
     throw DataFileError(DataFileError::Kind::Malformed, file.name, index + 1,

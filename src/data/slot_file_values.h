@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 #include "data/data_file_error.h"
@@ -12,6 +13,8 @@
 namespace velko {
 
 // "1,0,12" from the values in order.
+std::string joinValues(std::initializer_list<int> values);
+
 template <size_t N>
 std::string joinIds(const std::array<int16_t, N>& ids) {
   std::string line;

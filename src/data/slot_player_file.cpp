@@ -9,25 +9,12 @@
 
 namespace velko {
 
-namespace {
-
-std::string values(std::initializer_list<int> list) {
-  std::string line;
-  for (int v : list) {
-    if (!line.empty()) line += ',';
-    line += std::to_string(v);
-  }
-  return line;
-}
-
-}  // namespace
-
 std::vector<std::string> playerFileLines(const PlayerFile& d) {
   return {
       d.date.format(),
       encodeNameLine(d.name),
-      values({d.Lv, d.exp, d.Rl}),
-      values({d.skillPlay, d.skillHard, d.skillSoft}),
+      joinValues({d.Lv, d.exp, d.Rl}),
+      joinValues({d.skillPlay, d.skillHard, d.skillSoft}),
       joinIds(d.motors),
       joinIds(d.frames),
       joinIds(d.boosters),
@@ -36,8 +23,8 @@ std::vector<std::string> playerFileLines(const PlayerFile& d) {
       joinIds(d.softM),
       joinIds(d.softA),
       joinIds(d.softD),
-      values({d.music ? 1 : 0, d.guide ? 1 : 0}),
-      values({d.recWin, d.recLoose, d.recChamp}),
+      joinValues({d.music ? 1 : 0, d.guide ? 1 : 0}),
+      joinValues({d.recWin, d.recLoose, d.recChamp}),
   };
 }
 

@@ -22,32 +22,6 @@ namespace velko::sim {
 
 namespace {
 
-// Says yes to every question, as a player who goes along with each command would.
-class AgreeingPrompter : public Prompter {
- public:
-  int askOK(const std::string&) override { return kAnswerOK; }
-  int askOKCaption(const std::string&, const std::string&) override { return kAnswerOK; }
-  int askYesNo(const std::string&, const std::string&) override { return kAnswerYes; }
-  void notify(const std::string&) override {}
-  void notifyCaption(const std::string&, const std::string&) override {}
-  void notifyTall(const std::string&, const std::string&, int16_t) override {}
-  void msgBox(const std::string&) override {}
-  int msgBoxOKCancel(const std::string&) override { return kAnswerOK; }
-  int msgBoxYesNo(const std::string&) override { return kAnswerYes; }
-};
-
-class NoMusic : public MusicPlayer {
- public:
-  void close() override {}
-  bool open(const std::string&) override { return true; }
-  bool play() override { return true; }
-  bool seek() override { return true; }
-  void setNotify(bool) override {}
-  void setOnDone(std::function<void()>) override {}
-  long length() const override { return 0; }
-  long position() const override { return 0; }
-};
-
 class BlindScreen : public FightScreen {
  public:
   void dspMsg(const std::string&) override {}
@@ -267,8 +241,8 @@ class CareerRun : public Navigator {
   }
 
   Random& rnd_;
-  AgreeingPrompter prompter_;
-  NoMusic music_;
+  SilentPrompter prompter_{true};  // a player who goes along with every command
+  SilentMusic music_;
   CareerState state_;
   CareerServices services_;
   Game game_;

@@ -1,0 +1,41 @@
+#pragma once
+// Start-up probes end as soon as a window has really been painted once: a paint event on the
+// watched widget queues the action, which then runs after the frame has been flushed.
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QObject>
+#include <cstdio>
+#include <functional>
+#include <utility>
+
+#include <sys/resource.h>
+
+namespace velko::bench {
+
+class FirstPaint : public QObject {
+ public:
+  explicit FirstPaint(std::function<void()> then) : then_(std::move(then)) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (!fired_ && event->type() == QEvent::Paint) {
+      fired_ = true;
+      QMetaObject::invokeMethod(QCoreApplication::instance(), then_, Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<void()> then_;
+  bool fired_ = false;
+};
+
+// The line the benchmarks read back: this process's peak resident set in KB.
+inline void printPeakResident() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  std::printf("peak_kb=%ld\n", usage.ru_maxrss);
+  std::fflush(stdout);
+}
+
+}  // namespace velko::bench
