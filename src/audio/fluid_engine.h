@@ -1,12 +1,15 @@
 #pragma once
 // The one FluidSynth synthesizer of the game, shared by the music and the sound effect, with
 // its sequencer, audio output and soundfont. Nothing is started before the first track: the
-// title screen must come up as fast as a bare window.
+// title screen must come up as fast as a bare window, so even the FluidSynth library is only
+// loaded then.
 
 #include <fluidsynth.h>
 
 #include <string>
 #include <vector>
+
+#include "audio/fluid_api.h"
 
 namespace velko::audio {
 
@@ -27,7 +30,7 @@ struct FluidOutput {
 };
 
 // The synthesizer settings the game plays with (channels, gain, sample rate).
-void applySynthSettings(fluid_settings_t* settings);
+void applySynthSettings(const FluidApi& fluid, fluid_settings_t* settings);
 
 class FluidEngine {
  public:
@@ -36,11 +39,14 @@ class FluidEngine {
   FluidEngine(const FluidEngine&) = delete;
   FluidEngine& operator=(const FluidEngine&) = delete;
 
-  // Starts the synthesizer, its audio output and the soundfont on the first call; false
-  // when any of them fails. A failure is remembered: every later start fails at once rather
-  // than trying the devices again at each blow of a fight.
+  // Loads FluidSynth and starts the synthesizer, its audio output and the soundfont on the
+  // first call; false when any of them fails. A failure is remembered: every later start
+  // fails at once rather than trying the devices again at each blow of a fight.
   bool start();
   bool started() const { return started_; }
+
+  // The FluidSynth functions; only once started.
+  const FluidApi& fluid() const { return *fluid_; }
 
   fluid_synth_t* synth() const { return synth_; }
   fluid_sequencer_t* sequencer() const { return sequencer_; }
@@ -61,6 +67,7 @@ class FluidEngine {
   void release();
 
   FluidOutput output_;
+  const FluidApi* fluid_ = nullptr;
   fluid_settings_t* settings_ = nullptr;
   fluid_synth_t* synth_ = nullptr;
   fluid_sequencer_t* sequencer_ = nullptr;

@@ -23,30 +23,31 @@ std::optional<std::vector<uint8_t>> readFile(const std::string& fileName) {
 }
 
 // The sequencer event of a channel message, moved to the given synth channel.
-bool fillEvent(fluid_event_t* event, const MidiMessage& message, int channel) {
+bool fillEvent(const FluidApi& fluid, fluid_event_t* event, const MidiMessage& message,
+               int channel) {
   const int key = message.data1;
   const int value = message.data2;
   switch (message.status & 0xF0) {
     case 0x80:
-      fluid_event_noteoff(event, channel, static_cast<short>(key));
+      fluid.fluid_event_noteoff(event, channel, static_cast<short>(key));
       return true;
     case 0x90:
-      fluid_event_noteon(event, channel, static_cast<short>(key), static_cast<short>(value));
+      fluid.fluid_event_noteon(event, channel, static_cast<short>(key), static_cast<short>(value));
       return true;
     case 0xA0:
-      fluid_event_key_pressure(event, channel, static_cast<short>(key), value);
+      fluid.fluid_event_key_pressure(event, channel, static_cast<short>(key), value);
       return true;
     case 0xB0:
-      fluid_event_control_change(event, channel, static_cast<short>(key), value);
+      fluid.fluid_event_control_change(event, channel, static_cast<short>(key), value);
       return true;
     case 0xC0:
-      fluid_event_program_change(event, channel, key);
+      fluid.fluid_event_program_change(event, channel, key);
       return true;
     case 0xD0:
-      fluid_event_channel_pressure(event, channel, key);
+      fluid.fluid_event_channel_pressure(event, channel, key);
       return true;
     case 0xE0:
-      fluid_event_pitch_bend(event, channel, (value << 7) | key);
+      fluid.fluid_event_pitch_bend(event, channel, (value << 7) | key);
       return true;
   }
   return false;
@@ -63,16 +64,17 @@ FluidMidiPlayer::FluidMidiPlayer(FluidEngine& engine, int channels)
 FluidMidiPlayer::~FluidMidiPlayer() {
   close();
   if (source_ != -1 && engine_.started())
-    fluid_sequencer_unregister_client(engine_.sequencer(), source_);
+    engine_.fluid().fluid_sequencer_unregister_client(engine_.sequencer(), source_);
 }
 
 void FluidMidiPlayer::close() {
   unschedule();
   if (engine_.started()) {
     // Silence at once, and leave the channels as the next track expects them.
+    const FluidApi& fluid = engine_.fluid();
     for (int channel = channels_; channel < channels_ + 16; ++channel) {
-      fluid_synth_all_sounds_off(engine_.synth(), channel);
-      fluid_synth_cc(engine_.synth(), channel, 121, 0);  // reset all controllers
+      fluid.fluid_synth_all_sounds_off(engine_.synth(), channel);
+      fluid.fluid_synth_cc(engine_.synth(), channel, 121, 0);  // reset all controllers
     }
   }
   song_.reset();
@@ -87,7 +89,8 @@ bool FluidMidiPlayer::open(const std::string& fileName) {
   if (!song) return false;
   if (!engine_.start()) return false;
   if (source_ == -1)
-    source_ = fluid_sequencer_register_client(engine_.sequencer(), "velko", nullptr, nullptr);
+    source_ = engine_.fluid().fluid_sequencer_register_client(engine_.sequencer(), "velko", nullptr,
+                                                              nullptr);
   if (source_ == FLUID_FAILED) {
     source_ = -1;
     return false;
@@ -108,7 +111,7 @@ bool FluidMidiPlayer::seek() {
   unschedule();
   // Notes still held are let go, so they ring out into the new start.
   for (int channel = channels_; channel < channels_ + 16; ++channel)
-    fluid_synth_all_notes_off(engine_.synth(), channel);
+    engine_.fluid().fluid_synth_all_notes_off(engine_.synth(), channel);
   atEnd_ = false;
   return true;
 }
@@ -128,17 +131,18 @@ long FluidMidiPlayer::position() const {
 
 // The whole track goes to the sequencer at once, timed from now.
 void FluidMidiPlayer::schedule() {
+  const FluidApi& fluid = engine_.fluid();
   startMs_ = engine_.now();
-  fluid_event_t* event = new_fluid_event();
-  fluid_event_set_source(event, source_);
-  fluid_event_set_dest(event, engine_.synthClient());
+  fluid_event_t* event = fluid.new_fluid_event();
+  fluid.fluid_event_set_source(event, source_);
+  fluid.fluid_event_set_dest(event, engine_.synthClient());
   for (const MidiMessage& message : song_->messages) {
     const int channel = channels_ + (message.status & 0x0F);
-    if (!fillEvent(event, message, channel)) continue;
+    if (!fillEvent(fluid, event, message, channel)) continue;
     const unsigned int at = startMs_ + static_cast<unsigned int>(std::lround(message.ms));
-    fluid_sequencer_send_at(engine_.sequencer(), event, at, 1);
+    fluid.fluid_sequencer_send_at(engine_.sequencer(), event, at, 1);
   }
-  delete_fluid_event(event);
+  fluid.delete_fluid_event(event);
   playing_ = true;
   doneTimer_.start();
 }
@@ -147,7 +151,7 @@ void FluidMidiPlayer::unschedule() {
   doneTimer_.stop();
   playing_ = false;
   if (source_ == -1 || !engine_.started()) return;
-  fluid_sequencer_remove_events(engine_.sequencer(), source_, -1, -1);
+  engine_.fluid().fluid_sequencer_remove_events(engine_.sequencer(), source_, -1, -1);
 }
 
 void FluidMidiPlayer::checkDone() {

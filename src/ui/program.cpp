@@ -26,7 +26,7 @@ const char* kStyle =
     "velko--ui--Program { background: #e9edf1; }"
     "QLabel[heading=\"true\"] { color: #2c3e55; font-weight: bold; }"
     "QGroupBox { background: #f7f9fb; border: 1px solid #b9c3cd; border-radius: 4px;"
-    "  margin-top: 11px; padding-top: 6px; min-width: 62px; }"
+    "  margin-top: 11px; padding-top: 6px; min-width: 68px; }"
     "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top center;"
     "  padding: 0 3px; background: #e9edf1; color: #24405e; font-weight: bold; }"
     "QFrame#patternStrip { background: #27303b; border: 1px solid #141a21; border-radius: 3px; }"
