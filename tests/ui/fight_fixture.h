@@ -16,19 +16,10 @@
 #include "data/registry_read.h"
 #include "data/registry_reset.h"
 #include "support/career_fakes.h"
+#include "support/screenshots.h"
 #include "support/scripted_dialog.h"
 
 namespace velko::testing {
-
-inline QString screenPath(const QString& name) {
-  const QString folder = QStringLiteral(VELKO_ARTIFACTS_DIR) + "/screens";
-  QDir().mkpath(folder);
-  return folder + "/" + name;
-}
-
-inline void saveScreen(QWidget& widget, const QString& name) {
-  widget.grab().save(screenPath(name));
-}
 
 struct FightGame {
   // The player fights with registry Doll playerId of the factory registry.

@@ -19,6 +19,7 @@
 #include "core/random.h"
 #include "data/catalogue.h"
 #include "support/career_fakes.h"
+#include "support/screenshots.h"
 #include "support/scripted_dialog.h"
 #include "ui/program.h"
 #include "ui/program_chip.h"
@@ -27,21 +28,10 @@ using namespace velko;
 using namespace velko::ui;
 using velko::testing::FakeMusic;
 using velko::testing::ScriptedDialog;
+using velko::testing::settle;
+using velko::testing::settleAndSave;
 
 namespace {
-
-void settle(QWidget& widget) {
-  widget.show();
-  for (int i = 0; i < 3; ++i)
-    QCoreApplication::processEvents();
-}
-
-void saveScreen(QWidget& widget, const QString& name) {
-  settle(widget);
-  const QString folder = QStringLiteral(VELKO_ARTIFACTS_DIR) + "/screens";
-  QDir().mkpath(folder);
-  QVERIFY(widget.grab().save(folder + "/" + name));
-}
 
 // The Doll as a new pilot has it: starter software and the first computer.
 void starterDoll(CareerState& state, const GameFolder& folder) {
@@ -175,7 +165,7 @@ class ProgramTest : public QObject {
     QCOMPARE(e.label("dspMem(6)")->text(), QString(" 0"));
     QVERIFY(e.label("dspGuide")->isVisible());
     QVERIFY(e.label("dspGuide")->text().startsWith("　ここでDollの動きをプログラムします。"));
-    saveScreen(program, "program-empty.png");
+    QVERIFY(settleAndSave(program, "program-empty.png"));
 
     // Hints follow the mouse: chip, label and frame each have their own.
     hover(e.trash());
@@ -227,7 +217,7 @@ class ProgramTest : public QObject {
     e.fromGrid(5, 1, e.trash());
     QCOMPARE(program.model().chipAt(51), 0);
     hover(e.slot(4, 0));
-    saveScreen(program, "program-filled.png");
+    QVERIFY(settleAndSave(program, "program-filled.png"));
     QTest::mouseClick(e.button("cmdRegist"), Qt::LeftButton);
     QCOMPARE(dialog.texts().back(),
              std::string(" 6番目の技の入力が正しくありません\n左寄せに入力して下さい"));
@@ -276,7 +266,7 @@ class ProgramTest : public QObject {
     QVERIFY(guide->text().startsWith("　基本行動を複雑に組み合わせるほど"));
     QVERIFY(
         guide->text().contains(QString("以内、 %1ポイントくらい").arg(state.playerDoll().AP + 7)));
-    saveScreen(program, "program-guide.png");
+    QVERIFY(settleAndSave(program, "program-guide.png"));
     QTest::mouseClick(guide, Qt::LeftButton);
     QVERIFY(guide->text().startsWith("　得意な技を多く組みこむのがコツです。"));
     QTest::mouseClick(guide, Qt::LeftButton);

@@ -18,6 +18,7 @@
 #include "core/random.h"
 #include "shop/owned_parts.h"
 #include "support/career_fakes.h"
+#include "support/screenshots.h"
 #include "support/scripted_dialog.h"
 #include "ui/shop.h"
 
@@ -25,21 +26,10 @@ using namespace velko;
 using namespace velko::ui;
 using velko::testing::FakeMusic;
 using velko::testing::ScriptedDialog;
+using velko::testing::settle;
+using velko::testing::settleAndSave;
 
 namespace {
-
-void settle(QWidget& widget) {
-  widget.show();
-  for (int i = 0; i < 3; ++i)
-    QCoreApplication::processEvents();
-}
-
-void saveScreen(QWidget& widget, const QString& name) {
-  settle(widget);
-  const QString folder = QStringLiteral(VELKO_ARTIFACTS_DIR) + "/screens";
-  QDir().mkpath(folder);
-  QVERIFY(widget.grab().save(folder + "/" + name));
-}
 
 void clickCell(QTableWidget* table, int row) {
   const QRect cell = table->visualItemRect(table->item(row, 0));
@@ -100,7 +90,7 @@ class ShopTest : public QObject {
     QVERIFY(shop.paneGuide()->isVisible());
     QVERIFY(shop.dspGuide()->text().startsWith("　ここでDollのパーツを買います。"));
     QVERIFY(!state.player().getSoftA(0)->name.empty());  // the starter software
-    saveScreen(shop, "shop-motors.png");
+    QVERIFY(settleAndSave(shop, "shop-motors.png"));
 
     hoverHeading(shop.List1(), 2);
     QCOMPARE(shop.dspMsg()->text(),
@@ -129,7 +119,7 @@ class ShopTest : public QObject {
     QCOMPARE(shop.ListOwnParts(kListNew)->item(0)->data(Qt::UserRole).toInt(), 2003);
     hoverHeading(shop.List1(), 3);
     QCOMPARE(shop.dspMsg()->text(), QString("ジャンプ力：ジャンプ攻撃のダメージが大きくなります"));
-    saveScreen(shop, "shop-frames.png");
+    QVERIFY(settleAndSave(shop, "shop-frames.png"));
 
     shop.ComboShop()->setCurrentIndex(3);
     clickCell(shop.List1(), 2);
@@ -141,7 +131,7 @@ class ShopTest : public QObject {
     QTest::mouseClick(shop.dspGuide(), Qt::LeftButton);  // first click: the motor text
     QVERIFY(shop.paneGuide()->isVisible());
     QVERIFY(shop.dspGuide()->text().startsWith("モーターはパワーを扱うパーツです。"));
-    saveScreen(shop, "shop-after-buy.png");
+    QVERIFY(settleAndSave(shop, "shop-after-buy.png"));
     QTest::mouseClick(shop.dspGuide(), Qt::LeftButton);
     QVERIFY(!shop.paneGuide()->isVisible());
 

@@ -13,6 +13,7 @@
 #include "career/game.h"
 #include "data/catalogue.h"
 #include "support/career_fakes.h"
+#include "support/screenshots.h"
 #include "support/scripted_dialog.h"
 #include "ui/design.h"
 #include "ui/f_char_make.h"
@@ -22,18 +23,6 @@
 
 using namespace velko;
 using namespace velko::ui;
-
-namespace {
-
-void screenshot(QWidget& widget, const QString& name) {
-  const QString dir = QString(VELKO_ARTIFACTS_DIR) + "/screens";
-  QDir().mkpath(dir);
-  widget.show();
-  QApplication::processEvents();
-  widget.grab().save(dir + "/" + name + ".png");
-}
-
-}  // namespace
 
 class WorkshopScreensTest : public QObject {
   Q_OBJECT
@@ -67,7 +56,7 @@ class WorkshopScreensTest : public QObject {
     QCOMPARE(title.command1(0)->text(), QString("Initial Start"));
     QCOMPARE(title.command1(1)->text(), QString("Load Start"));
     QCOMPARE(title.cmdQuit()->text(), QString("Quit"));
-    screenshot(title, "title");
+    QVERIFY(testing::settleAndSave(title, "title.png"));
     title.command1(0)->click();
     QCOMPARE(nav->workshops, 1);
     QVERIFY(state->newGame);
@@ -87,7 +76,7 @@ class WorkshopScreensTest : public QObject {
     screen.cmdReset()->click();
     QCOMPARE(screen.dspName()->text(), QString("秋津遥人"));
     QVERIFY(screen.paneGuide()->isVisibleTo(&screen));
-    screenshot(screen, "player-creation");
+    QVERIFY(testing::settleAndSave(screen, "player-creation.png"));
     screen.dspName()->setText("");
     screen.cmdEntry()->click();
     QCOMPARE(screen.value(), -1);
@@ -104,7 +93,7 @@ class WorkshopScreensTest : public QObject {
     screen.command2(0)->click();
     QCOMPARE(screen.labNum()->text(), QString("save"));
     screen.command1(9)->click();
-    screenshot(screen, "save-screen");
+    QVERIFY(testing::settleAndSave(screen, "save-screen.png"));
     dialog.answer(kAnswerOK);
     screen.command2(1)->click();
     QVERIFY(screen.value());
@@ -150,7 +139,7 @@ class WorkshopScreensTest : public QObject {
     QCOMPARE(design.label("dspClass")->text(), QString("Novice"));
     QVERIFY(design.findChild<QLabel*>("Picture1")->pixmap().width() > 0);
     QVERIFY(!state->saved);
-    screenshot(design, "workshop");
+    QVERIFY(testing::settleAndSave(design, "workshop.png"));
 
     // Stripping keeps the programs and turns the fight commands off.
     design.findChild<QPushButton*>("cmdClear")->click();
