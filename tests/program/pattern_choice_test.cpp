@@ -2,6 +2,7 @@
 // Choosing, refusing and cancelling are tried on the dialog itself (tests/ui).
 
 #include "program/pattern_choice.h"
+#include "support/patterns.h"
 
 #include <gtest/gtest.h>
 
@@ -11,15 +12,7 @@
 namespace velko {
 namespace {
 
-LogicRef pattern(const std::string& name, int16_t ap, std::initializer_list<int> ids) {
-  auto logic = std::make_shared<Logic>();
-  logic->name = name;
-  logic->AP = ap;
-  int slot = 0;
-  for (int id : ids)
-    logic->setAction(battleAction(id), slot++);
-  return logic;
-}
+using velko::testing::pattern;
 
 class PatternChoiceTest : public ::testing::Test {
  protected:

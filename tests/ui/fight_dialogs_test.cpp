@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "model/action_factories.h"
+#include "support/patterns.h"
 #include "ui/dialog_action.h"
 #include "ui/dialog_move.h"
 #include "ui/fight_fixture.h"
@@ -21,15 +22,7 @@ using velko::testing::ScriptedDialog;
 
 namespace {
 
-LogicRef pattern(const std::string& name, int16_t ap, std::initializer_list<int> ids) {
-  auto logic = std::make_shared<Logic>();
-  logic->name = name;
-  logic->AP = ap;
-  int slot = 0;
-  for (int id : ids)
-    logic->setAction(battleAction(id), slot++);
-  return logic;
-}
+using velko::testing::pattern;
 
 // The colour inside a row, right of its text.
 QRgb rowColour(DialogAction& dialog, int row) {
