@@ -89,6 +89,7 @@ void Game::init() {
   } else {
     guide_.clear();
   }
+  if (view_) view_->showRefresh();
 }
 
 void Game::showWorkshopGuide(const char* thirdLine) {
@@ -194,6 +195,7 @@ void Game::cmdWork_Click() {
   state_.saved = false;
   Shunyu(state_.player(), services_.rnd, services_.prompter);
   ShuriWorkDay(state_.player(), state_.playerDoll(), services_.prompter);
+  if (view_) view_->showDate();
   if (careerIsOver(state_.gameDate)) Ending();
 }
 
@@ -277,6 +279,7 @@ void Game::mnGuide_Click() {
   if (state_.guideOn) {
     if (services_.prompter.msgBoxYesNo("初心者用ガイドをオフにしますか？") == kAnswerYes) {
       state_.guideOn = false;
+      guide_.clear();  // the pane goes at once rather than at the next refresh
     }
     return;
   }

@@ -9,6 +9,7 @@
 
 #include "career/career_state.h"
 #include "career/navigator.h"
+#include "career/workshop_view.h"
 
 namespace velko {
 
@@ -17,6 +18,12 @@ class Game {
   Game(CareerState& state, CareerServices& services, Navigator& navigator);
 
   CareerState& state() { return state_; }
+  // The workshop window that shows the refresh and the date while a command runs; a window
+  // that closes detaches itself (a newer one may already have taken its place).
+  void setView(WorkshopView* view) { view_ = view; }
+  void detachView(const WorkshopView* view) {
+    if (view_ == view) view_ = nullptr;
+  }
 
   // --- the title screen ---
   // Fresh player records and Dolls, and the guide on.
@@ -72,6 +79,7 @@ class Game {
   CareerState& state_;
   CareerServices& services_;
   Navigator& nav_;
+  WorkshopView* view_ = nullptr;
   std::string guide_;
 };
 

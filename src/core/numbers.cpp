@@ -1,6 +1,7 @@
 #include "core/numbers.h"
 
 #include <cfenv>
+#include <charconv>
 #include <cmath>
 
 namespace velko {
@@ -48,6 +49,17 @@ int intFloor(double v) {
 std::string Str(long n) {
   if (n < 0) return std::to_string(n);
   return " " + std::to_string(n);
+}
+
+std::string shortestReal(double value) {
+  if (value == 0) return "0";  // never "-0"
+  char text[32];
+  const auto result = std::to_chars(text, text + sizeof text, value);
+  return std::string(text, result.ptr);
+}
+
+std::string StrReal(double value) {
+  return (value >= 0 ? " " : "") + shortestReal(value);
 }
 
 int16_t clampMax(int16_t v, int16_t max) {

@@ -29,6 +29,11 @@ int intFloor(double v);
 // The number text of messages and labels: a blank before a non-negative number.
 std::string Str(long n);
 
+// A real in its shortest decimal form with a full stop: 12.5, 40, 0.25.
+std::string shortestReal(double value);
+// A real as Str writes numbers: " 1.5", "-0.5".
+std::string StrReal(double value);
+
 // Limits v to 0..max; the second test compares max with the value given, not the first result.
 int16_t clampMax(int16_t v, int16_t max);
 

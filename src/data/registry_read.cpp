@@ -46,7 +46,6 @@ std::vector<std::pair<int16_t, int16_t>> enemyValues(const GameFolder& folder) {
     const std::string& line = file.lines[next++];
     if (!isHeader(line)) continue;
     const int number = headerId(line);
-    if (number > kLastLoadableEnemy) break;
     if (number > 0) {
       const auto record = tryDollRecord(file, next);
       if (record) values.emplace_back(static_cast<int16_t>(number), record->value);
@@ -103,7 +102,6 @@ DollRef ldTekiDoll(const GameFolder& folder, int16_t r) {
     const std::string& line = file.lines[next++];
     if (!isHeader(line)) continue;
     const int number = headerId(line);
-    if (number > kLastLoadableEnemy) break;
     if (number == r) {
       const auto record = tryDollRecord(file, next);
       if (record) found = record;
@@ -127,9 +125,10 @@ void ldLogics(const GameFolder& folder, int16_t r, doll& d) {
     const int number = headerId(line);
     const auto record = tryLogicRecord(file, next);
     if (!record) continue;
-    if (record->dollNumber > kLastLoadableEnemy) break;
-    if (record->dollNumber != r || slot >= doll::kLogicSlots) continue;
-    d.setLogics(enemyLogic(number, *record), slot++);
+    if (record->dollNumber == r && slot < doll::kLogicSlots)
+      d.setLogics(enemyLogic(number, *record), slot++);
+    // The stop comes after the record: Doll 99 keeps only its first pattern.
+    if (record->dollNumber >= kLastLoadableEnemy) break;
   }
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // The battle screen's readers of the opponent registry.
 //
-// Every reader stops after Doll 99: a Doll numbered above it is never drawn or loaded, and
-// neither are its patterns. A record that is cut short or holds a value that is not a number
+// Every reader stops after the first record numbered 99 or more, once it has taken that
+// record: a Doll behind Doll 99 is never drawn or loaded, and the pattern reader stops after
+// the first pattern of Doll 99. A record that is cut short or holds a value that is not a number
 // is passed over as if it were not there. A missing or undecodable registry file throws
 // DataFileError; so does a missing catalogue file when a motor or frame is looked up.
 

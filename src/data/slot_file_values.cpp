@@ -1,7 +1,5 @@
 #include "data/slot_file_values.h"
 
-#include <charconv>
-
 namespace velko {
 
 std::string joinValues(std::initializer_list<int> values) {
@@ -28,13 +26,6 @@ const std::string& nameLineAt(const TextFile& file, size_t index) {
                         "名前の行が「.」で始まっています");
   }
   return line;
-}
-
-std::string shortestReal(double value) {
-  if (value == 0) return "0";  // never "-0"
-  char text[32];
-  const auto result = std::to_chars(text, text + sizeof text, value);
-  return std::string(text, result.ptr);
 }
 
 }  // namespace velko

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "core/numbers.h"
 #include "data/data_file_error.h"
 #include "data/text_file.h"
 #include "data/value_stream.h"
@@ -36,8 +37,5 @@ const std::string& lineAt(const TextFile& file, size_t index);
 
 // A name line; a record header where the name belongs means the record was cut short.
 const std::string& nameLineAt(const TextFile& file, size_t index);
-
-// A real in its shortest decimal form with a full stop: 12.5, 40, 0.25.
-std::string shortestReal(double value);
 
 }  // namespace velko

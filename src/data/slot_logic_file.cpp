@@ -43,7 +43,9 @@ std::vector<LogicFileRecord> parseLogicFile(const TextFile& file) {
     }
     LogicFileRecord r;
     r.ID = static_cast<int16_t>(headerId(header));
-    r.name = decodeNameLine(nameLineAt(file, next + 1));
+    // The records keep their places, so the line after a header is the name whatever it
+    // begins with (a name may begin with a full stop).
+    r.name = decodeNameLine(lineAt(file, next + 1));
     ValueStream in(file, next + 2);
     r.AP = in.nextInt();
     r.Memory = in.nextInt();

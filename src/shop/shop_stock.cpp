@@ -3,17 +3,11 @@
 #include <initializer_list>
 
 #include "core/numbers.h"
-#include "data/slot_file_values.h"
 #include "shop/shop_kinds.h"
 
 namespace velko {
 
 namespace {
-
-// Protector AC and weight are reals; written like Str: a blank before a non-negative value.
-std::string realText(double v) {
-  return (v >= 0 ? " " : "") + shortestReal(v);
-}
 
 StockTable withHeadings(std::initializer_list<const char*> headings) {
   StockTable table;
@@ -96,7 +90,7 @@ StockTable dsp_AllProtector(const ShopTables& tables) {
       addBlankRow(table);
       continue;
     }
-    addRow(table, p->name, p->Rl, {realText(p->AC), realText(p->weight)});
+    addRow(table, p->name, p->Rl, {StrReal(p->AC), StrReal(p->weight)});
   }
   return table;
 }

@@ -17,10 +17,7 @@ App::App()
     : music_(engine_, audio::kMusicChannels),
       soundEffects_(engine_, audio::kSoundEffectChannels),
       services_{GameFolder(), rnd_, prompter_, music_},
-      game_(state_, services_, *this) {
-  // The workshop's music starts again from the top whenever it reaches its end.
-  music_.setOnDone([this] { replayAtEnd(music_); });
-}
+      game_(state_, services_, *this) {}
 
 App::~App() {
   music_.close();

@@ -84,6 +84,13 @@ Design::Design(Game& game, CareerServices& services, QWidget* parent)
   outer->addWidget(buildCommandBar());
   setCentralWidget(central);
   resize(1120, 720);
+  game_.setView(this);
+  // The workshop's music starts again from the top whenever it reaches its end.
+  services_.music.setOnDone([&music = services_.music] { replayAtEnd(music); });
+}
+
+Design::~Design() {
+  game_.detachView(this);
 }
 
 void Design::buildMenus() {
@@ -251,9 +258,17 @@ void Design::run(void (Game::*command)()) {
   if (!closing_) refresh();
 }
 
-void Design::refresh() {
-  game_.init();
+void Design::showRefresh() {
+  cmbParts_->setCurrentIndex(0);
+  refresh();
+}
+
+void Design::showDate() {
   label("dspDate")->setText(q(game_.dateText()));
+}
+
+void Design::refresh() {
+  showDate();
   impDollName_->setText(q(state_.playerDoll().name));
   dspParts(cmbParts_->currentIndex());
   dspDoll();

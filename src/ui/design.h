@@ -19,14 +19,19 @@ namespace velko::ui {
 
 class ClickLabel;
 
-class Design : public QMainWindow {
+class Design : public QMainWindow, public WorkshopView {
   Q_OBJECT
 
  public:
   Design(Game& game, CareerServices& services, QWidget* parent = nullptr);
+  ~Design() override;
 
-  // Redraws everything from the Doll and the inventory (after any screen or command).
+  // Redraws everything from the Doll and the inventory (after any command); the kind
+  // selector keeps its entry.
   void refresh();
+  // The Game's refresh has run: the kind selector goes back to its first entry.
+  void showRefresh() override;
+  void showDate() override;
   // Lets the window close without the leaving question (the title screen takes over).
   void closeQuietly();
 

@@ -222,7 +222,7 @@ void Shop::showStock() {
       const std::string& text = c == 0   ? stock.List1[row]
                                 : c == 1 ? stock.lblRl[row]
                                          : stock.dspAbl[c - 2][row];
-      auto* item = new QTableWidgetItem(q(text).trimmed());
+      auto* item = new QTableWidgetItem(q(text));
       item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
                                     : Qt::AlignRight | Qt::AlignVCenter);
       if (!forSale) item->setFlags(Qt::NoItemFlags);

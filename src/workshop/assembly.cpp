@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <sstream>
 
 #include "career/tournament_draw.h"
 #include "core/numbers.h"
@@ -12,14 +11,13 @@ namespace velko {
 
 namespace {
 
+// Every number in the workshop's labels is written as Str writes it, after one blank.
 std::string number(double v) {
-  std::ostringstream out;
-  out << v;
-  return out.str();
+  return StrReal(v);
 }
 
 std::string n(int v) {
-  return std::to_string(v);
+  return Str(v);
 }
 
 // Adds a name unless the list already holds it, as the view's lists always have.

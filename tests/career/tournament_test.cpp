@@ -91,11 +91,30 @@ TEST_F(TournamentTest, FromEnteringToTheChampionship) {
   EXPECT_EQ(this->music.played, music);
 }
 
-TEST_F(TournamentTest, ALostBoutEndsTheTournamentAndADestroyedMotorIsGone) {
+// What the workshop window was showing at each refresh or date: the date, and how many
+// dialogs had appeared by then.
+class DateWatcher : public WorkshopView {
+ public:
+  DateWatcher(const Game& game, const ScriptedDialog& dialog) : game_(game), dialog_(dialog) {}
+  void showRefresh() override { seen.emplace_back(game_.dateText(), dialog_.shown.size()); }
+  void showDate() override { showRefresh(); }
+
+  std::vector<std::pair<std::string, size_t>> seen;
+
+ private:
+  const Game& game_;
+  const ScriptedDialog& dialog_;
+};
+
+TEST_F(TournamentTest, ALostBoutInTheLastMonthDestroysPartsThenEndsTheCareer) {
   for (int n = 1; n <= 8; ++n)
     registerOpponent(n, 2);
   career.init();
+  state.gameDate = GameDate::fromYMD(2014, 12, 1);
+  DateWatcher workshop(career, dialog);
+  career.setView(&workshop);
   state.playerDoll().Motor->HP = 0;  // broken before the first bout
+  state.playerDoll().frame->HP = 0;
   for (int i = 0; i < 9; ++i)
     rnd.push(0.0);
   rnd.push(0.0);  // level up: skill 1
@@ -106,9 +125,12 @@ TEST_F(TournamentTest, ALostBoutEndsTheTournamentAndADestroyedMotorIsGone) {
 
   EXPECT_EQ(rnd.remaining(), 0u);
   const std::vector<std::string> expected = {
-      "VELKO|Noviceクラスのトーナメントに参加しますか？", "VELKO|敵2 Win",
-      "敗北|経験値＋1000\nレベル＋１\n操作能力＋ 1\n",    "VELKO|臨時収入が 400Rl入った",
-      "VELKO|モータは完全に破壊されています\n",
+      "VELKO|Noviceクラスのトーナメントに参加しますか？",
+      "VELKO|敵2 Win",
+      "敗北|経験値＋1000\nレベル＋１\n操作能力＋ 1\n",
+      "VELKO|臨時収入が 400Rl入った",
+      "VELKO|モータは完全に破壊されています\nフレームは完全に破壊されています\n",
+      "VELKO|最終成績\n 0勝 1敗\n優勝 0回\n",
   };
   EXPECT_EQ(captionsAndTexts(dialog), expected);
   EXPECT_TRUE(dialog.shown.back().plainBox);
@@ -117,8 +139,14 @@ TEST_F(TournamentTest, ALostBoutEndsTheTournamentAndADestroyedMotorIsGone) {
   EXPECT_EQ(p.recWin, 0);
   EXPECT_EQ(p.Rl, 1400);
   EXPECT_EQ(p.getMotor(0)->name, "");  // gone from the inventory
+  EXPECT_EQ(p.getFrame(0)->name, "");
   EXPECT_EQ(state.playerDoll().Motor->name, "");
+  EXPECT_EQ(state.playerDoll().frame->name, "");
   EXPECT_EQ(nav.screen.closes, 1);
+  EXPECT_EQ(nav.titles, 1);
+  // The refreshed workshop showed the new month before the final record.
+  ASSERT_FALSE(workshop.seen.empty());
+  EXPECT_EQ(workshop.seen.back(), std::make_pair(std::string("2015/01/01"), expected.size() - 1));
 }
 
 TEST_F(TournamentTest, GivingUpPaysIncomeAndRepairsButIsNoLoss) {

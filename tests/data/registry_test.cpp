@@ -21,10 +21,17 @@ class Registry : public ::testing::Test {
  protected:
   // A registry of Dolls 1..last (worth 100 times their number), six patterns each.
   void writeRegistry(int last) {
+    std::vector<int> numbers;
+    for (int n = 1; n <= last; ++n)
+      numbers.push_back(n);
+    writeRegistry(numbers);
+  }
+
+  void writeRegistry(const std::vector<int>& numbers) {
     std::vector<std::string> dolls;
     std::vector<std::string> logics;
     int pattern = 0;
-    for (int n = 1; n <= last; ++n) {
+    for (int n : numbers) {
       EnemyDollRecord r;
       r.name = "敵" + std::to_string(n);
       r.motor = 1;
@@ -102,6 +109,64 @@ TEST_F(Registry, ANewDollFollowsDoll41WithItsSixPatterns) {
   EXPECT_EQ(f.bytesOf("save/EDollsv.ini"), dolls);
 }
 
+TEST_F(Registry, ARegisteredDollIsWrittenByteForByte) {
+  f.temp.writeBytes("save/EDollsv.ini", "");
+  f.temp.writeBytes("save/ELogicsv.ini", "");
+  doll d;
+  d.name = "Velko";
+  d.Motor->ID = 2;
+  d.frame->ID = 1;
+  d.Hard->ID = 1;
+  for (const auto& [id, name] : {std::pair{3, "b3"}, std::pair{7, "b7"}}) {
+    auto booster = std::make_shared<Booster>();
+    booster->ID = static_cast<int16_t>(id);
+    booster->name = name;
+    d.addBooster(booster);
+    auto protector = std::make_shared<Protector>();
+    protector->ID = static_cast<int16_t>(id + 1);
+    protector->name = name;
+    d.addProtector(protector, f.prompter);
+  }
+  auto softM = std::make_shared<SoftMobile>();
+  softM->init(2, "m", 50);
+  auto softA = std::make_shared<SoftAttack>();
+  softA->init(5, "a", 80);
+  auto softD = std::make_shared<SoftDeffence>();
+  softD->init(1, "d", 40);
+  d.setSoftM(0, softM);
+  d.setSoftA(0, softA);
+  d.setSoftD(0, softD);
+  d.pow = 12;
+  d.offence = 5;
+  d.defence = 6;
+  d.move = 30;
+  d.jump = 20;
+  d.spin = 10;
+  d.AC = 1.5;
+  d.AP = 4;
+  d.Memory = 40;
+  d.value = 1800;
+  d.weight = 95.5;
+  d.image = "0201";
+  auto jab = std::make_shared<Logic>();
+  jab->name = "Jab";
+  jab->AP = 3;
+  jab->Memory = 2;
+  jab->setAction(battleAction(kPunch), 0);
+  jab->setAction(battleAction(kMove), 1);
+  d.setLogics(jab, 0);
+
+  ASSERT_EQ(entryEnemy(f.folder, d, f.prompter), 1);
+  // Boosters and protectors are taken from Doll slots 1 to 3.
+  EXPECT_EQ(f.bytesOf("save/EDollsv.ini"),
+            ".1\r\nVelko\r\n0,12,5,6\r\n30,20,10\r\n1.5,4,40\r\n2,1\r\n7,0,0\r\n8,0,0\r\n"
+            "1,2,5,1\r\n0,1,1800,95.5\r\n\"0201\"\r\n");
+  std::string logics = ".1\r\n1\r\nJab\r\n3,2\r\n4,1,0,0,0,0,0,0,0,0,0\r\n";
+  for (int k = 2; k <= 6; ++k)
+    logics += "." + std::to_string(k) + "\r\n1\r\n\r\n0,0\r\n0,0,0,0,0,0,0,0,0,0,0\r\n";
+  EXPECT_EQ(f.bytesOf("save/ELogicsv.ini"), logics);
+}
+
 TEST_F(Registry, AFullRegistryRefusesAndNothingAbove99EverLoads) {
   writeRegistry(100);
   const std::string dollsBefore = f.bytesOf("save/EDollsv.ini");
@@ -120,14 +185,22 @@ TEST_F(Registry, AFullRegistryRefusesAndNothingAbove99EverLoads) {
   EXPECT_EQ(ldTekiDoll(f.folder, 100)->ID, 0);
   const DollRef last = ldTekiDoll(f.folder, 99);
   EXPECT_EQ(last->name, "敵99");
-  EXPECT_EQ(last->getLogic(5)->name, "技5");  // all six patterns of Doll 99
-  EXPECT_EQ(last->getLogic(6)->name, "");
+  EXPECT_EQ(last->getLogic(0)->name, "技0");  // the pattern reader stops after the first
+  EXPECT_EQ(last->getLogic(1)->name, "");
   const EnemyIdList ids = ldTekiIDs(f.folder, 9999);
   EXPECT_EQ(ids[98], 99);
   EXPECT_EQ(ids[99], 0);
   EnemyIdList teki{};
   EXPECT_EQ(countTekiDoll(f.folder, 9999, teki), 99);
   EXPECT_EQ(std::count(teki.begin(), teki.end(), 100), 0);
+
+  // A header above 99 is taken before the readers stop, when no Doll 99 came first.
+  writeRegistry({1, 120, 121});
+  EXPECT_EQ(ldTekiDoll(f.folder, 120)->name, "敵120");
+  EXPECT_EQ(ldTekiDoll(f.folder, 120)->getLogic(1)->name, "");
+  EXPECT_EQ(ldTekiDoll(f.folder, 121)->ID, 0);
+  EXPECT_EQ(ldTekiIDs(f.folder, 32767)[1], 120);
+  EXPECT_EQ(countTekiDoll(f.folder, 32767, teki), 2);
 
   // Registration goes on to 100 from 99, and stops there.
   writeRegistry(99);

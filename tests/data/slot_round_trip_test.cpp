@@ -103,6 +103,79 @@ TEST(SaveSlot, SlotThreeComesBackAsSavedWithEveryPartUsed) {
   EXPECT_EQ(actionIds(*d.getLogic(7)), actionIds(Logic()));
 }
 
+// A slot written by hand in the files' layout: player "秋津" in CP932, a damaged motor, two
+// protectors of one kind, and two patterns, the second named as given.
+std::string handPlayerFile() {
+  return "2014/05/01\r\n"
+         "\x8f\x48\x92\xc3\r\n"
+         "3,120,1530\r\n"
+         "14,2,5\r\n"
+         "2,1,0,0\r\n"
+         "1,0,0,0\r\n"
+         "3,0,0,0,0,0,0,0,0,0\r\n"
+         "4,4,0,0,0,0,0,0,0,0\r\n"
+         "1,0,0,0\r\n"
+         "2,0,0,0\r\n"
+         "5,0,0,0\r\n"
+         "1,0,0,0\r\n"
+         "0,1\r\n"
+         "4,2,1\r\n";
+}
+
+std::string handDollFile() {
+  return "Velko\r\n"
+         "0,2,1\r\n"
+         "3,0,0,0,0\r\n"
+         "4,4,0,0\r\n"
+         "1\r\n"
+         "2,0,0,0\r\n"
+         "5,0,0,0\r\n"
+         "1,0,0,0\r\n"
+         "0\r\n"
+         "12,80\r\n"
+         "True\r\n";
+}
+
+std::string handLogicFile(const std::string& secondNameLine) {
+  std::string text = ". 1\r\nJab\r\n3,2\r\n4,1,0,0,0,0,0,0,0,0\r\n. 2\r\n" + secondNameLine +
+                     "\r\n1,1\r\n1,0,0,0,0,0,0,0,0,0\r\n";
+  for (int k = 3; k <= 7; ++k)
+    text += ". " + std::to_string(k) + "\r\n\r\n0,0\r\n0,0,0,0,0,0,0,0,0,0\r\n";
+  return text;
+}
+
+TEST(SaveSlot, AHandWrittenSlotLoadsAndIsWrittenBackByteForByte) {
+  SlotFixture f;
+  f.temp.writeCp932("ini/Motor.ini", ".1\nウィーク\n100\n3,40,1\n.2\nタフ\n300\n8,60,2\n");
+  f.temp.writeCp932("ini/Frame.ini", ".1\n修羅\n300\n5,6,0,0,0\n110,2\n01\n");
+  f.temp.writeCp932("ini/Booster.ini", ".3\nジェット\n200\n5,4,3\n10,1\n");
+  f.temp.writeCp932("ini/Protector.ini", ".4\nスチール\n90\n1.5,0.5\n");
+  f.temp.writeCp932("ini/Hardware.ini", ".1\nベーシック\n150\n2,40\n");
+  f.temp.writeCp932("ini/Software1.ini", ".2\nステッパー\n50\n1,1,1\n1,1,1\n");
+  f.temp.writeCp932("ini/Software2.ini", ".5\nファイター\n80\n2,3,3,4,4\n1,1,1,1,1\n");
+  f.temp.writeCp932("ini/Software3.ini", ".1\nガード\n40\n1,1,1\n1,1,1\n");
+  f.temp.writeBytes("save/Playersv5.ini", handPlayerFile());
+  f.temp.writeBytes("save/PlayDollsv5.ini", handDollFile());
+  f.temp.writeBytes("save/Logicsv5.ini", handLogicFile(".Dash"));
+
+  load_rtn(f.folder, 5, f.state, f.rnd, f.prompter);
+  EXPECT_EQ(f.dialog.texts(), std::vector<std::string>());
+  EXPECT_EQ(f.Owners[0]->name, "秋津");
+  EXPECT_EQ(f.Owners[0]->getProtector(1)->name, "スチール 1");
+  EXPECT_EQ(f.gameDate.format(), "2014/05/01");
+  EXPECT_FALSE(f.playMusic);
+  const doll& d = *f.Dolls[0];
+  EXPECT_EQ(d.Motor->HP * 100 + d.Motor->maxHP, 1260);
+  EXPECT_EQ(d.getLogic(0)->getActionsname(0), "パンチ");
+  EXPECT_EQ(d.getLogic(1)->name, ".Dash");  // read in its place, full stop and all
+  EXPECT_EQ(d.getLogic(6)->ID, 7);
+
+  ASSERT_TRUE(save_rtn(f.folder, 6, f.state, f.prompter));
+  EXPECT_EQ(f.bytesOf("save/Playersv6.ini"), handPlayerFile());
+  EXPECT_EQ(f.bytesOf("save/PlayDollsv6.ini"), handDollFile());
+  EXPECT_EQ(f.bytesOf("save/Logicsv6.ini"), handLogicFile("\".Dash\""));  // written quoted
+}
+
 TEST(SaveSlot, NamesWithCommasAndQuotesComeBackExactly) {
   SlotFixture f;
   f.equipPlayer();

@@ -22,14 +22,31 @@ class FakeMusic : public MusicPlayer {
     played.push_back(fileName);
     return true;
   }
-  bool play() override { return true; }
-  bool seek() override { return true; }
+  bool play() override {
+    ++plays;
+    return true;
+  }
+  bool seek() override {
+    ++seeks;
+    return true;
+  }
   void setNotify(bool) override {}
-  void setOnDone(std::function<void()>) override {}
-  long length() const override { return 0; }
-  long position() const override { return 0; }
+  void setOnDone(std::function<void()> handler) override { onDone = std::move(handler); }
+  long length() const override { return trackLength; }
+  long position() const override { return trackPosition; }
+
+  // A track that has played to its end, as the player reports it.
+  void reachEnd() {
+    trackLength = trackPosition = 480;
+    if (onDone) onDone();
+  }
 
   std::vector<std::string> played;
+  std::function<void()> onDone;
+  long trackLength = 0;
+  long trackPosition = 0;
+  int plays = 0;
+  int seeks = 0;
 };
 
 class RecordingScreen : public FightScreen {

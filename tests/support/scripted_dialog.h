@@ -2,6 +2,7 @@
 // A MessageDialog for tests: records every showing and answers from a script (OK by default).
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,7 @@ class ScriptedDialog : public MessageDialog {
 
   int show(const DialogRequest& request) override {
     shown.push_back({request, false});
+    if (onShow) onShow(request.text);
     return next(kAnswerOK);
   }
   void msgBox(const std::string& text) override { plain(text); }
@@ -41,6 +43,8 @@ class ScriptedDialog : public MessageDialog {
   }
 
   std::vector<Shown> shown;
+  // Runs at every showing with its text, while the dialog would be on screen.
+  std::function<void(const std::string&)> onShow;
 
  private:
   void plain(const std::string& text) {
@@ -48,6 +52,7 @@ class ScriptedDialog : public MessageDialog {
     request.caption = kGameTitle;
     request.text = text;
     shown.push_back({request, true});
+    if (onShow) onShow(text);
   }
   int next(int fallback) {
     if (answers_.empty()) return fallback;

@@ -111,7 +111,7 @@ class WorkshopScreensTest : public QObject {
     p.setProtector(ld_Protect(folder, 3));
     state->gameDate = GameDate::fromYMD(2013, 4, 1);
     Design design(*game, *services);
-    design.refresh();
+    game->init();
     QCOMPARE(design.label("dspDate")->text(), QString("2013/04/01"));
     QVERIFY(!design.command("cmdStreet")->isEnabled());
     QVERIFY(!design.command("cmdProgram")->isEnabled());
@@ -132,7 +132,7 @@ class WorkshopScreensTest : public QObject {
     p.setSoftM(ld_SoftM(folder, 2));
     p.setSoftA(ld_SoftA(folder, 5));
     p.setSoftD(ld_SoftD(folder, 1));
-    design.refresh();
+    game->init();
     QVERIFY(design.command("cmdStreet")->isEnabled());
     QVERIFY(design.command("cmdProgram")->isEnabled());
     QCOMPARE(design.label("dspPart1")->text(), QString::fromStdString(ld_Motor(folder, 5)->name));
@@ -146,6 +146,45 @@ class WorkshopScreensTest : public QObject {
     QVERIFY(!design.command("cmdStreet")->isEnabled());
     QCOMPARE(design.label("dspMove")->text(), QString("--"));
     design.closeQuietly();
+  }
+
+  void theRefreshAfterAScreenTheGuideAndTheEnding() {
+    Design design(*game, *services);
+    game->init();
+    design.cmbParts()->setCurrentIndex(3);
+    design.menu("mnChar")->trigger();  // a menu that does not refresh keeps the kind
+    QCOMPARE(design.cmbParts()->currentIndex(), 3);
+    design.command("cmdShop")->click();
+    QCOMPARE(nav->shops, 1);
+    QCOMPARE(design.cmbParts()->currentIndex(), 0);
+
+    auto* guide = design.findChild<QLabel*>("dspGuide");
+    design.menu("mnGuide")->trigger();  // on: Yes turns it off
+    QVERIFY(guide->isHidden());
+    design.menu("mnGuide")->trigger();  // back on, the third line worded for the menu
+    QVERIFY(!guide->isHidden());
+    QVERIFY(guide->text().endsWith(
+        "\n　コンボでパーツの種類を選択し、リストからパーツを選んで下さい。"));
+
+    // The last work day: the new date is on screen when the final record appears.
+    state->gameDate = GameDate::fromYMD(2014, 12, 1);
+    QString dateAtEnding;
+    dialog.onShow = [&](const std::string& text) {
+      if (text.starts_with("最終成績")) dateAtEnding = design.label("dspDate")->text();
+    };
+    design.command("cmdWork")->click();
+    dialog.onShow = nullptr;
+    QCOMPARE(nav->titles, 1);
+    QCOMPARE(dateAtEnding, QString("2015/01/01"));
+  }
+
+  void theWorkshopMusicStartsAgainAtItsEnd() {
+    Design design(*game, *services);
+    const int seeks = music.seeks;
+    const int plays = music.plays;
+    music.reachEnd();
+    QCOMPARE(music.seeks, seeks + 1);
+    QCOMPARE(music.plays, plays + 1);
   }
 };
 

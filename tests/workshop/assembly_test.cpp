@@ -35,11 +35,11 @@ TEST_F(AssemblyTest, MountingFromTheListAndTheRemoveRow) {
 
   const PartDetail detail = partDetail(p, kProtectorKind, 1);
   EXPECT_EQ(detail.name, "カーボン");
-  EXPECT_EQ(detail.price, "260Rl");
+  EXPECT_EQ(detail.price, " 260Rl");  // numbers in labels follow a blank
   EXPECT_EQ(detail.heading[0], "アーマー ");
-  EXPECT_EQ(detail.value[0], "2.5");
+  EXPECT_EQ(detail.value[0], " 2.5");
   EXPECT_EQ(partDetail(p, kMotorKind, 0).heading[1], "HP \n重量 ");
-  EXPECT_EQ(partDetail(p, kMotorKind, 0).value[1], "60\n2");
+  EXPECT_EQ(partDetail(p, kMotorKind, 0).value[1], " 60\n 2");
   ListPart_Click(state, kMotorKind, 99, prompter);  // no such row: nothing happens
   EXPECT_EQ(state.playerDoll().Motor, second);
 }
@@ -47,10 +47,10 @@ TEST_F(AssemblyTest, MountingFromTheListAndTheRemoveRow) {
 TEST_F(AssemblyTest, TheDollViewClassPictureAndEnabling) {
   DollView v = dspDoll(state);
   EXPECT_EQ(v.motor, "タフ");
-  EXPECT_EQ(v.AP, "4");  // 10 / 5 + CPU 2
-  EXPECT_EQ(v.value, "750");  // the programs are not fitted yet
+  EXPECT_EQ(v.AP, " 4");       // 10 / 5 + CPU 2
+  EXPECT_EQ(v.value, " 750");  // the programs are not fitted yet
   EXPECT_EQ(v.className, "Novice");
-  EXPECT_EQ(v.move, "0/4=0");
+  EXPECT_EQ(v.move, " 0/ 4= 0");
   EXPECT_EQ(v.picture, "img/VELKO01S.jpg");
   EXPECT_TRUE(fightCommandsEnabled(v));
   EXPECT_FALSE(cmdProgramEnabled(v));  // no programs fitted yet: the workshop fits them
@@ -72,7 +72,7 @@ TEST_F(AssemblyTest, TheDollViewClassPictureAndEnabling) {
   EXPECT_EQ(v.picture, "");
   EXPECT_FALSE(state.playerDoll().getLogic(0)->name.empty());  // the programs stay
 
-  EXPECT_EQ(mobilityText(7, 2.5), "7/2.5=2");
+  EXPECT_EQ(mobilityText(7, 2.5), " 7/ 2.5= 2");
 }
 
 }  // namespace
