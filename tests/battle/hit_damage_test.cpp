@@ -57,6 +57,30 @@ TEST_F(BattleTest, DamageFloorCapAndEffects) {
   EXPECT_EQ(s().effectCount, 0);
 }
 
+TEST_F(BattleTest, TheTargetDieChoosesThePartAndHalvesRoundToEven) {
+  start({.pow = 5}, {.name = "ブラム", .AC = 0.5, .motorHP = 90, .frameHP = 90});
+  // Target die 3 or more (a face of 4 or more) hits the motor, 1 or 2 the frame; the lowest
+  // dice with pow 5 against armour 0.5 make 6.5, which rounds to 6.
+  const struct {
+    int16_t waza;
+    int face;
+    bool motor;
+  } blows[] = {
+      {kWazaPunch, 4, true}, {kWazaPunch, 3, false}, {kWazaKick, 4, true}, {kWazaKick, 3, false}};
+  for (const auto& blow : blows) {
+    const int16_t motorBefore = f1->Motor->HP;
+    const int16_t frameBefore = f1->frame->HP;
+    faces({blow.face});
+    faces({1, 1}, blow.waza == kWazaPunch ? 6 : 8);
+    EXPECT_EQ(battle.Damage(0, blow.waza, 0), 6);
+    EXPECT_EQ(motorBefore - f1->Motor->HP, blow.motor ? 6 : 0) << blow.waza << "/" << blow.face;
+    EXPECT_EQ(frameBefore - f1->frame->HP, blow.motor ? 0 : 6) << blow.waza << "/" << blow.face;
+  }
+  f1->AC = 1.5;  // 5.5 rounds to 6 as well
+  faces({1, 1, 1});
+  EXPECT_EQ(battle.Damage(0, kWazaPunch, 0), 6);
+}
+
 TEST_F(BattleTest, SpinsTakeDollsDownAndRaiseThem) {
   start();
   battle.checkTentou(0);

@@ -32,6 +32,11 @@ TEST_F(BattleTest, APassStillLetsTheOtherAct) {
   EXPECT_EQ(s().bougyo[1], 1);
   EXPECT_EQ(s().turnStep, kTurnStart);
   EXPECT_EQ(player.asked.size() + opponent.asked.size(), 2u);
+
+  faces({2, 5, 1, 1});  // fighter 1 wins the next initiative
+  battle.cmdNext_Click();
+  EXPECT_EQ(view.initiative[0] + view.initiative[1], "後手先手");
+  EXPECT_EQ(s().turnStep, kFighter1Acts);
 }
 
 TEST_F(BattleTest, EndPhaseClampsAndLabels) {

@@ -56,6 +56,9 @@ TEST_F(CatalogueReaderTest, HeadersValuesAndStops) {
   EXPECT_EQ(twelve->weight, 2);
   EXPECT_EQ(ld_Motor(game(), 99)->name, "Top");  // matched before the stop is tested
   EXPECT_EQ(ld_Motor(game(), 50)->name, "");
+  write("Motor.ini", ".1234\nFour digits\n1,1,1,1\n");
+  EXPECT_EQ(ld_Motor(game(), 123)->name, "Four digits");  // the ID is in columns 2 to 4
+  EXPECT_EQ(ld_Motor(game(), 1234)->name, "");
 
   write("Motor.ini", ".1\nFirst\n1,1,1,1\n.12\nTwelve\n1,1,0,1\n.1\nSecond one\n1,1,1,1\n");
   const auto table = ld_AllMotors(game());

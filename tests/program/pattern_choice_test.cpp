@@ -42,5 +42,16 @@ TEST_F(PatternChoiceTest, EmptyRowsAndSlotsOutOfRange) {
   EXPECT_EQ(choice.value(), 3);
 }
 
+TEST_F(PatternChoiceTest, ARowCostingExactlyThePointsMayBeChosen) {
+  PatternChoice choice(5);
+  choice.setLogics(pattern("五", 5, {kPunch}), 0);
+  choice.setLogics(pattern("六", 6, {kPunch}), 1);
+  EXPECT_FALSE(choice.isGrey(0));
+  EXPECT_TRUE(choice.isGrey(1));
+  EXPECT_FALSE(choice.dspPattern_Click(1, "d", prompter));
+  EXPECT_TRUE(choice.dspPattern_Click(0, "d", prompter));
+  EXPECT_EQ(choice.value(), 1);
+}
+
 }  // namespace
 }  // namespace velko

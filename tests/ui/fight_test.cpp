@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "core/numbers.h"
+#include "support/patterns.h"
 #include "ui/dialog_action.h"
 #include "ui/dialog_move.h"
 #include "ui/dmsg.h"
@@ -184,6 +185,28 @@ class FightTest : public QObject {
     QCOMPARE(game.dialog.shown.size(), before + 3);
     const doll& player = game.state.playerDoll();
     QCOMPARE(player.frame->HP, player.frame->maxHP);
+  }
+
+  void musicOffStillPlaysTheSoundEffectAndItsEndLoopsTheMusic() {
+    FightGame game;
+    game.state.playMusic = false;
+    game.state.playerDoll().setLogics(velko::testing::pattern("正拳", 0, {kPunch}), 0);
+    PatternPicker picker(0);
+    Fight fight(game.state, game.services, kModeStreet, "Novice", game.soundEffects, picker,
+                picker);
+    openFight(fight, "Simulation");
+    QCOMPARE(count(game.music.played, "midi/fight.mid"), 0);
+    for (int press = 0; press < 600 && count(game.soundEffects.played, "midi/SE.mid") == 0 &&
+                        !fight.session().closed();
+         ++press) {
+      fight.cmdNext()->click();
+    }
+    QVERIFY(count(game.soundEffects.played, "midi/SE.mid") > 0);
+
+    // The sound effect's end restarts music that has reached its own end.
+    game.music.trackLength = game.music.trackPosition = 480;
+    game.soundEffects.reachEnd();
+    QCOMPARE(game.music.seeks, 1);
   }
 
   void guideAndNarrationScroll() {
