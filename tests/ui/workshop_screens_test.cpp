@@ -52,7 +52,7 @@ class WorkshopScreensTest : public QObject {
   }
 
   void titleScreen() {
-    StartUp title(*game);
+    StartUp title(*game, services->folder);
     QCOMPARE(title.command1(0)->text(), QString("Initial Start"));
     QCOMPARE(title.command1(1)->text(), QString("Load Start"));
     QCOMPARE(title.cmdQuit()->text(), QString("Quit"));
