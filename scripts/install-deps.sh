@@ -11,6 +11,7 @@ packages=(
   xvfb xauth
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-format
+  dpkg-dev desktop-file-utils appstream lintian xdotool imagemagick
 )
 
 missing=()
