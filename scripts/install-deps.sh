@@ -12,6 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-format
   dpkg-dev desktop-file-utils appstream lintian xdotool imagemagick
+  pulseaudio pulseaudio-utils
 )
 
 missing=()
