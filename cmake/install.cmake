@@ -4,8 +4,9 @@
 
 set(VELKO_APP_ID io.github.velko_game.velko)
 set(VELKO_INSTALLED_PROGRAM ${CMAKE_INSTALL_PREFIX}/${VELKO_INSTALL_BINDIR}/velko)
-# Where the software centre finds the picture of the game; replace once the game has a home.
-set(VELKO_SCREENSHOT_URL "https://velko-game.github.io/screenshots/workshop.png")
+# Where software centres find a picture of the game: a placeholder until the game has a
+# home page to publish it on.
+set(VELKO_SCREENSHOT_URL "https://velko.example.org/screenshots/workshop.png")
 set(VELKO_DIST_DIR ${CMAKE_BINARY_DIR}/dist)
 
 configure_file(dist/velko.desktop.in ${VELKO_DIST_DIR}/velko.desktop @ONLY)
