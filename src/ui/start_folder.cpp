@@ -27,6 +27,8 @@ std::string environment(const char* name) {
 
 void refuse(const std::string& message) {
   std::cerr << "velko: " << message << "\n";
+  // Without a screen nobody could close the box, and the program would never end.
+  if (QGuiApplication::platformName() == "offscreen") return;
   QMessageBox::critical(nullptr, "VELKO", QString::fromStdString(message));
 }
 
