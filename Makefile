@@ -1,5 +1,5 @@
 # The two commands of the README. Each does the whole set-up on a fresh Debian machine.
-.PHONY: deps build test run sanitize bench clean
+.PHONY: deps build test run sanitize bench package clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -18,6 +18,10 @@ sanitize: deps
 
 run: build
 	bash scripts/run-game.sh build
+
+# The Debian package build/velko_<version>_amd64.deb.
+package: build
+	cmake --build --preset default --target package
 
 bench: build
 	bash scripts/run-benchmarks.sh build

@@ -1,16 +1,19 @@
-// VELKO: starts in the game folder (the working directory) with the title screen.
+// VELKO: finds its game folder (see --help) and starts with the title screen.
 
 #include <QApplication>
 
 #include "ui/app.h"
+#include "ui/start_folder.h"
 #include "ui/ui_style.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   velko::ui::applyGameStyle(application);
+  const std::optional<velko::GameFolder> folder = velko::ui::startFolder(application);
+  if (!folder) return 1;
   // The title screen closing must not end the program while the workshop takes over.
   application.setQuitOnLastWindowClosed(false);
-  velko::ui::App app;
+  velko::ui::App app(*folder);
   app.start();
   return application.exec();
 }

@@ -9,7 +9,8 @@ set(VELKO_IMG_DIR ${VELKO_GAME_DIR}/img)
 set(VELKO_ART_NAMES
   VELKO01.jpg VELKO01M.jpg VELKO0201.jpg VELKO0202.jpg VELKO02M.jpg
   VELKO01S.jpg VELKO0201S.jpg VELKO0202S.jpg
-  effect.jpg effect_m.jpg stage.jpg icon0.bmp)
+  effect.jpg effect_m.jpg stage.jpg icon0.bmp
+  velko-icon-48.png velko-icon-64.png velko-icon-128.png velko-icon-256.png)
 list(TRANSFORM VELKO_ART_NAMES PREPEND ${VELKO_IMG_DIR}/ OUTPUT_VARIABLE VELKO_ART_OUTPUTS)
 
 add_custom_command(

@@ -11,6 +11,8 @@ packages=(
   xvfb xauth
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-format
+  dpkg-dev desktop-file-utils appstream lintian xdotool imagemagick
+  pulseaudio pulseaudio-utils
 )
 
 missing=()

@@ -55,8 +55,8 @@ bool fillEvent(const FluidApi& fluid, fluid_event_t* event, const MidiMessage& m
 
 }  // namespace
 
-FluidMidiPlayer::FluidMidiPlayer(FluidEngine& engine, int channels)
-    : engine_(engine), channels_(channels) {
+FluidMidiPlayer::FluidMidiPlayer(FluidEngine& engine, int channels, GameFolder folder)
+    : engine_(engine), channels_(channels), folder_(std::move(folder)) {
   doneTimer_.setInterval(kDoneCheckMs);
   QObject::connect(&doneTimer_, &QTimer::timeout, [this] { checkDone(); });
 }
@@ -83,7 +83,10 @@ void FluidMidiPlayer::close() {
 
 bool FluidMidiPlayer::open(const std::string& fileName) {
   close();
-  const std::optional<std::vector<uint8_t>> bytes = readFile(fileName);
+  // A whole path stays as it is; a track name is looked up in the game folder.
+  const bool whole = std::filesystem::path(fileName).is_absolute();
+  const std::optional<std::vector<uint8_t>> bytes =
+      readFile(whole ? fileName : folder_.path(fileName).string());
   if (!bytes) return false;
   std::optional<MidiSong> song = readMidiSong(*bytes);
   if (!song) return false;

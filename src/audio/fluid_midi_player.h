@@ -15,6 +15,7 @@
 #include "audio/fluid_engine.h"
 #include "audio/midi_file.h"
 #include "core/music_player.h"
+#include "data/game_folder.h"
 
 namespace velko::audio {
 
@@ -22,7 +23,9 @@ class FluidMidiPlayer : public MusicPlayer {
  public:
   // channels: the first of the sixteen synth channels this player plays on
   // (kMusicChannels or kSoundEffectChannels). The engine must outlive the player.
-  FluidMidiPlayer(FluidEngine& engine, int channels);
+  // Track names are game paths ("midi/SE.mid") in the given folder; by default the working
+  // directory at the time a track opens.
+  FluidMidiPlayer(FluidEngine& engine, int channels, GameFolder folder = GameFolder("."));
   ~FluidMidiPlayer() override;
   FluidMidiPlayer(const FluidMidiPlayer&) = delete;
   FluidMidiPlayer& operator=(const FluidMidiPlayer&) = delete;
@@ -43,6 +46,7 @@ class FluidMidiPlayer : public MusicPlayer {
 
   FluidEngine& engine_;
   int channels_;
+  GameFolder folder_;
   fluid_seq_id_t source_ = -1;  // marks this player's events in the sequencer
   std::optional<MidiSong> song_;
   unsigned int startMs_ = 0;  // sequencer time of the track's start

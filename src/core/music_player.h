@@ -37,7 +37,7 @@ class MusicPlayer {
 inline constexpr const char* kCannotPlayMessage =
     "この環境ではＢＧＭを再生できません。必要なランタイムをインストールして下さい。";
 
-// The file of a track: the working directory, "midi/", the track name, ".mid".
+// The file of a track in the game folder: "midi/", the track name, ".mid".
 inline std::string trackFile(const std::string& track) {
   return "midi/" + track + ".mid";
 }

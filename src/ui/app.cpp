@@ -13,10 +13,10 @@
 
 namespace velko::ui {
 
-App::App()
-    : music_(engine_, audio::kMusicChannels),
-      soundEffects_(engine_, audio::kSoundEffectChannels),
-      services_{GameFolder(), rnd_, prompter_, music_},
+App::App(GameFolder folder)
+    : music_(engine_, audio::kMusicChannels, folder),
+      soundEffects_(engine_, audio::kSoundEffectChannels, folder),
+      services_{folder, rnd_, prompter_, music_},
       game_(state_, services_, *this) {}
 
 App::~App() {
@@ -85,7 +85,7 @@ void App::showTitle() {
     design_->closeQuietly();
     design_ = nullptr;
   }
-  title_ = new StartUp(game_);
+  title_ = new StartUp(game_, services_.folder);
   title_->setAttribute(Qt::WA_DeleteOnClose);
   dialog_.setOwner(title_);
   title_->show();

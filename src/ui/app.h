@@ -20,7 +20,8 @@ namespace velko::ui {
 
 class App : public Navigator {
  public:
-  App();
+  // The game folder of this start; the working directory when none is given.
+  explicit App(GameFolder folder = GameFolder());
   ~App() override;
 
   // Prepares the save folder and shows the title screen.

@@ -333,7 +333,7 @@ void Design::dspDoll() {
       {"dspWgt", &v.weight}, {"dspVal", &v.value},  {"dspClass", &v.className}};
   for (const auto& [name, text] : values)
     label(name)->setText(q(*text));
-  const QPixmap picture(q(v.picture));
+  const QPixmap picture(QString::fromStdString(services_.folder.path(v.picture).string()));
   picture1_->setPixmap(v.picture.empty() ? QPixmap() : picture);
 
   // refreshEditable

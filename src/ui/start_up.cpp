@@ -13,7 +13,10 @@
 
 namespace velko::ui {
 
-StartUp::StartUp(Game& game, QWidget* parent) : QWidget(parent), game_(game) {
+StartUp::StartUp(Game& game, const GameFolder& folder, QWidget* parent)
+    : QWidget(parent),
+      game_(game),
+      stageFile_(QString::fromStdString(folder.path("\\img\\stage.jpg").string())) {
   setWindowTitle("VELKO");
   setFixedSize(800, 500);
   game_.StartUp_Form_Load();
@@ -45,7 +48,7 @@ void StartUp::closeEvent(QCloseEvent* event) {
 
 void StartUp::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  const QPixmap stage("img/stage.jpg");
+  const QPixmap stage(stageFile_);
   if (!stage.isNull()) {
     p.drawPixmap(rect(), stage, QRect(0, 0, 800, 400));
   } else {

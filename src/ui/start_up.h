@@ -1,7 +1,10 @@
 #pragma once
 // The title screen: "Initial Start", "Load Start" and "Quit" over the arena.
 
+#include <QString>
 #include <QWidget>
+
+#include "data/game_folder.h"
 
 namespace velko {
 class Game;
@@ -15,7 +18,7 @@ class StartUp : public QWidget {
   Q_OBJECT
 
  public:
-  explicit StartUp(Game& game, QWidget* parent = nullptr);
+  StartUp(Game& game, const GameFolder& folder, QWidget* parent = nullptr);
 
   QPushButton* command1(int index) const { return command1_[index]; }
   QPushButton* cmdQuit() const { return cmdQuit_; }
@@ -27,6 +30,7 @@ class StartUp : public QWidget {
 
  private:
   Game& game_;
+  QString stageFile_;  // the arena behind the title
   QPushButton* command1_[2];
   QPushButton* cmdQuit_;
 };

@@ -30,6 +30,20 @@ class PictureFilesTest : public QObject {
     QTest::newRow("effect mask") << QString("effect_m.jpg") << QByteArray("jpeg") << QSize(40, 40);
     QTest::newRow("stage") << QString("stage.jpg") << QByteArray("jpeg") << QSize(800, 400);
     QTest::newRow("chips") << QString("icon0.bmp") << QByteArray("bmp") << QSize(28 * 13, 28);
+    for (int size : {48, 64, 128, 256}) {
+      const QString name = QString("velko-icon-%1.png").arg(size);
+      QTest::newRow(qPrintable(name)) << name << QByteArray("png") << QSize(size, size);
+    }
+  }
+
+  // The desktop draws the icon on its own background: the tile's rounded corners are clear.
+  void iconCornersAreClear() {
+    for (int size : {48, 256}) {
+      const QImage icon(picturePath(QString("velko-icon-%1.png").arg(size)));
+      QVERIFY(icon.hasAlphaChannel());
+      QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+      QCOMPARE(qAlpha(icon.pixel(size / 2, size / 2)), 255);
+    }
   }
 
   void hasNameFormatAndSize() {

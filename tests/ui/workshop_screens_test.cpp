@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "career/game.h"
@@ -35,11 +36,13 @@ class WorkshopScreensTest : public QObject {
   std::unique_ptr<CareerServices> services;
   std::unique_ptr<testing::HeadlessNavigator> nav;
   std::unique_ptr<Game> game;
+  QTemporaryDir elsewhere;  // a working directory that is no game folder
 
  private slots:
   void initTestCase() {
     applyGameStyle(*qApp);
-    QDir::setCurrent(VELKO_GAME_DIR);
+    // The screens find their pictures through the game folder, wherever the game was started.
+    QVERIFY(QDir::setCurrent(elsewhere.path()));
   }
 
   void init() {
@@ -52,7 +55,7 @@ class WorkshopScreensTest : public QObject {
   }
 
   void titleScreen() {
-    StartUp title(*game);
+    StartUp title(*game, services->folder);
     QCOMPARE(title.command1(0)->text(), QString("Initial Start"));
     QCOMPARE(title.command1(1)->text(), QString("Load Start"));
     QCOMPARE(title.cmdQuit()->text(), QString("Quit"));

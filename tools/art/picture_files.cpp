@@ -5,6 +5,7 @@
 
 #include <stdexcept>
 
+#include "art/app_icon.h"
 #include "art/battle_sheet.h"
 #include "art/chip_strip.h"
 #include "art/doll_kind.h"
@@ -20,7 +21,7 @@ constexpr int kJpegQuality = 100;
 
 void save(const QImage& image, const QString& folder, const QString& name) {
   const QString path = QDir(folder).filePath(name);
-  const char* format = name.endsWith(".bmp") ? "BMP" : "JPG";
+  const char* format = name.endsWith(".bmp") ? "BMP" : name.endsWith(".png") ? "PNG" : "JPG";
   if (!image.save(path, format, format[0] == 'J' ? kJpegQuality : -1)) {
     throw std::runtime_error("cannot write " + path.toStdString());
   }
@@ -45,6 +46,8 @@ void writePictures(const QString& folder) {
   save(effect.mask, folder, "effect_m.jpg");
   save(stageBackdrop(), folder, "stage.jpg");
   save(chipStrip(), folder, "icon0.bmp");
+  for (int size : kAppIconSizes)
+    save(appIcon(size), folder, QString("velko-icon-%1.png").arg(size));
 }
 
 }  // namespace velko::art

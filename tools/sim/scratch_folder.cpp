@@ -14,10 +14,10 @@ ScratchGameFolder::ScratchGameFolder(const GameFolder& game) {
   if (mkdtemp(pattern.data()) == nullptr) throw fs::filesystem_error("mkdtemp", pattern, {});
   root_ = pattern;
   try {
-    fs::create_directory_symlink(fs::absolute(game.root() / "ini"), root_ / "ini");
+    fs::create_directory_symlink(fs::absolute(game.path("\\ini")), root_ / "ini");
     fs::create_directory(root_ / "save");
-    fs::copy_file(game.root() / "ini" / "Dollsv.ini", root_ / "save" / "EDollsv.ini");
-    fs::copy_file(game.root() / "ini" / "Logicsv.ini", root_ / "save" / "ELogicsv.ini");
+    fs::copy_file(game.path("\\ini\\Dollsv.ini"), root_ / "save" / "EDollsv.ini");
+    fs::copy_file(game.path("\\ini\\Logicsv.ini"), root_ / "save" / "ELogicsv.ini");
   } catch (...) {
     // No destructor runs for a half-built object.
     removeRoot();

@@ -1,0 +1,44 @@
+# `cmake --install`: the game laid out as Debian's games are. The program in games/, the
+# catalogue, pictures and music in share/games/velko, and what the desktop needs to list it:
+# a menu entry, AppStream metadata, icons in the hicolor theme and a man page.
+
+set(VELKO_APP_ID io.github.velko_game.velko)
+set(VELKO_INSTALLED_PROGRAM ${CMAKE_INSTALL_PREFIX}/${VELKO_INSTALL_BINDIR}/velko)
+# Where software centres find a picture of the game: a placeholder until the game has a
+# home page to publish it on.
+set(VELKO_SCREENSHOT_URL "https://velko.example.org/screenshots/workshop.png")
+set(VELKO_DIST_DIR ${CMAKE_BINARY_DIR}/dist)
+
+configure_file(dist/velko.desktop.in ${VELKO_DIST_DIR}/velko.desktop @ONLY)
+configure_file(dist/velko.metainfo.xml.in ${VELKO_DIST_DIR}/${VELKO_APP_ID}.metainfo.xml @ONLY)
+configure_file(dist/velko.6.in ${VELKO_DIST_DIR}/velko.6 @ONLY)
+
+# Debian wants the man page and the changelog compressed, reproducibly (no name, no time).
+find_program(GZIP_PROGRAM gzip REQUIRED)
+file(WRITE ${VELKO_DIST_DIR}/changelog
+  "velko (${PROJECT_VERSION}) unstable; urgency=medium\n\n"
+  "  * Release ${PROJECT_VERSION}.\n\n"
+  " -- VELKO developers <velko@users.noreply.github.com>  Mon, 07 Dec 2026 12:00:00 +0000\n")
+add_custom_command(
+  OUTPUT ${VELKO_DIST_DIR}/velko.6.gz ${VELKO_DIST_DIR}/changelog.gz
+  COMMAND ${GZIP_PROGRAM} -9nkf ${VELKO_DIST_DIR}/velko.6
+  COMMAND ${GZIP_PROGRAM} -9nkf ${VELKO_DIST_DIR}/changelog
+  DEPENDS ${VELKO_DIST_DIR}/velko.6 ${VELKO_DIST_DIR}/changelog
+  COMMENT "Compressing the man page and the changelog")
+add_custom_target(velko_dist ALL DEPENDS ${VELKO_DIST_DIR}/velko.6.gz ${VELKO_DIST_DIR}/changelog.gz)
+
+install(TARGETS velko RUNTIME DESTINATION ${VELKO_INSTALL_BINDIR})
+# save/ is the player's own and never shipped: an installed game makes it per user.
+foreach(folder ini img midi)
+  install(DIRECTORY ${VELKO_GAME_DIR}/${folder} DESTINATION ${VELKO_INSTALL_DATADIR})
+endforeach()
+foreach(size 48 64 128 256)
+  install(FILES ${VELKO_GAME_DIR}/img/velko-icon-${size}.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME velko.png)
+endforeach()
+install(FILES ${VELKO_DIST_DIR}/velko.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${VELKO_DIST_DIR}/${VELKO_APP_ID}.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${VELKO_DIST_DIR}/velko.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES dist/copyright ${VELKO_DIST_DIR}/changelog.gz
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velko)

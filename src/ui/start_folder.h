@@ -1,0 +1,17 @@
+#pragma once
+// The game folder of this start, from the command line (--game-folder DIR), VELKO_HOME, the
+// working directory or the installed layout, with its catalogue checked.
+
+#include <optional>
+
+#include "data/game_folder.h"
+
+class QApplication;
+
+namespace velko::ui {
+
+// Reads the options (--help and --version end the program there). When no usable folder is
+// found, says why on the standard error and in a message box, and returns nothing.
+std::optional<GameFolder> startFolder(QApplication& application);
+
+}  // namespace velko::ui
