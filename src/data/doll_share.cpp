@@ -240,12 +240,14 @@ DollImport readChecked(const GameFolder& folder, std::string_view bytes) {
   if (bytes.size() > kDollShareMaxBytes) refuse(dollShareTooLarge());
   const std::string magic = std::string(kDollShareMagic) + " ";
   if (bytes.substr(0, magic.size()) != magic) refuse("Dollファイルではありません");
-  if (!plainUtf8(bytes) || bytes.empty() || bytes.back() != '\n') damaged(0);
+  if (!plainUtf8(bytes)) refuse("ファイルが壊れています（文字として読めないバイトがあります）");
+  if (bytes.back() != '\n') refuse("ファイルの終わりが壊れています");
   const std::vector<std::string_view> lines = splitLines(bytes);
   const std::vector<int16_t> version = numbers(lines[0], kDollShareMagic, 1, 1);
   if (version[0] != kDollShareVersion)
     refuse("この版（" + std::to_string(version[0]) + "）のDollファイルには対応していません");
-  if (lines.size() != static_cast<size_t>(kFileLines)) damaged(static_cast<int>(lines.size()));
+  if (lines.size() != static_cast<size_t>(kFileLines))
+    refuse("ファイルが壊れています（行の数が" + std::to_string(kFileLines) + "ではありません）");
 
   // The checksum covers every byte before its own line.
   const std::string_view checkLine = lines.back();

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -24,6 +25,25 @@
 
 using namespace velko;
 using namespace velko::ui;
+
+namespace {
+
+void saveOverWorkshop(QWidget& workshop, const std::string& text, const QString& name) {
+  QMessageBox box(QMessageBox::Information, "VELKO", QString::fromStdString(text), QMessageBox::Ok,
+                  &workshop);
+  testing::settle(box);
+  QImage shot = workshop.grab().toImage();
+  {
+    QPainter painter(&shot);
+    const QPixmap message = box.grab();
+    painter.drawPixmap((shot.width() - message.width()) / 2, (shot.height() - message.height()) / 3,
+                       message);
+  }
+  box.hide();
+  QVERIFY(shot.save(testing::screenPath(name)));
+}
+
+}  // namespace
 
 class DollShareMenuTest : public QObject {
   Q_OBJECT
@@ -111,6 +131,10 @@ class DollShareMenuTest : public QObject {
     }
     QVERIFY(shot.save(testing::screenPath("doll_share_menu.png")));
     mnFile->hide();
+
+    // What the player reads after each import, as the plain message box shows it.
+    saveOverWorkshop(design, dialog.shown[1].request.text, "doll_share_import.png");
+    saveOverWorkshop(design, dialog.shown.back().request.text, "doll_share_refused.png");
     design.closeQuietly();
   }
 };
