@@ -122,7 +122,7 @@ void ListPart_Click(CareerState& state, int kind, int row, Prompter& prompter) {
   state.saved = false;
   const Owner& owner = state.player();
   const int rows = static_cast<int>(dspParts(owner, kind).size());
-  if (row < 0 || row >= rows || !partKindOfNumber(kind + 1)) return;
+  if (row < 0 || row >= rows || kind < kMotorKind || kind > kComputerKind) return;
   const auto partKind = static_cast<PartKind>(kind);
   if (row == rows - 1) {
     unmountKind(state.playerDoll(), partKind);
