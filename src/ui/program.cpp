@@ -180,8 +180,13 @@ bool Program::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   const QVariant paletteChip = watched->property("paletteChip");
-  if (paletteChip.isValid() && event->type() == QEvent::KeyPress)
-    return paletteKey(paletteChip.toInt(), static_cast<QKeyEvent*>(event)->key());
+  if (paletteChip.isValid()) {
+    // The target slot is marked only while the keyboard can place into it.
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+      dspAction_[target_]->setMarked(event->type() == QEvent::FocusIn);
+    if (event->type() == QEvent::KeyPress)
+      return paletteKey(paletteChip.toInt(), static_cast<QKeyEvent*>(event)->key());
+  }
   if (watched == dspGuide_ || watched == paneGuide_) {
     if (event->type() != QEvent::MouseButtonRelease) return false;
     dspGuide_Click();

@@ -25,7 +25,9 @@ void Program::buildKeyboard() {
       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
   connect(redo, &QAction::triggered, this, &Program::cmdRedo_Click);
   addAction(redo);
-  moveTarget(0);
+  // The editor opens with the first name box ready for typing; no slot is marked until a
+  // palette chip is chosen.
+  Text1_[0]->setFocus();
 }
 
 QWidget* Program::buildUndoButtons(QWidget* parent) {
@@ -81,9 +83,10 @@ void Program::showPatternMenu(int pattern, const QPoint& at) {
 
 void Program::moveTarget(int slot) {
   if (slot < 0 || slot >= ProgramModel::kGridSlots) return;
+  const bool marked = dspAction_[target_]->marked();
   dspAction_[target_]->setMarked(false);
   target_ = slot;
-  dspAction_[target_]->setMarked(true);
+  dspAction_[target_]->setMarked(marked);
 }
 
 bool Program::paletteKey(int chip, int key) {

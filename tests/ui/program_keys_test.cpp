@@ -46,7 +46,10 @@ class ProgramKeysTest : public QObject {
     // Focus the move chip; Enter places it and steps on, so a row is typed in one go.
     auto* move = editor.findChild<ProgramChip*>("dspAchip(0)");
     auto* kick = editor.findChild<ProgramChip*>("dspAchip(4)");
+    auto* first = editor.findChild<ProgramChip*>("dspAction(0)");
+    QVERIFY(!first->marked());  // no mark while the mouse is all that is used
     move->setFocus();
+    QVERIFY(first->marked());
     QTest::keyClick(move, Qt::Key_Return);
     kick->setFocus();
     QTest::keyClick(kick, Qt::Key_Return);
