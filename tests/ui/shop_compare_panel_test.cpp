@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -64,8 +65,14 @@ class ShopComparePanelTest : public QObject {
     shop.ComboShop()->setCurrentIndex(3);
     QCoreApplication::processEvents();
     QVERIFY(panel->thenLabel("パワー") == nullptr);
-    shop.List1()->setCurrentCell(2, 0);
+    // Resting the mouse on a row compares it before any click.
+    QWidget* rows = shop.List1()->viewport();
+    const QPointF at = shop.List1()->visualItemRect(shop.List1()->item(2, 0)).center();
+    QMouseEvent move(QEvent::MouseMove, at, rows->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(rows, &move);
     QVERIFY(panel->thenLabel("アーマークラス") != nullptr);
+    QVERIFY(panel->caption()->text().contains(shop.List1()->item(2, 0)->text()));
     QCOMPARE(d.getProtector(0)->name, std::string());  // the preview mounted nothing
   }
 };
