@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "data/text_file.h"
+#include "model/doll.h"
 
 namespace velko {
 
@@ -27,6 +28,10 @@ struct DollFile {
   int16_t frameHP = 0;
   bool programed = false;
 };
+
+// The Doll's parts as catalogue IDs (boosters 0-4, protectors 0-3, software slots 0-3), its
+// name, hit points and programmed flag, as a save writes them.
+DollFile dollFileOf(const doll& dl);
 
 std::vector<std::string> dollFileLines(const DollFile& data);
 

@@ -63,6 +63,21 @@ void rebuildInventory(const GameFolder& folder, Owner& o, const PlayerFile& d) {
   o.useAllParts();
 }
 
+// A duel opponent must be whole and programmed.
+void checkDuelist(const doll& d, SlotState& state, Prompter& prompter) {
+  if (d.Motor->HP < 1 || d.frame->HP < 1) {
+    prompter.msgBox("このドールは完成されていません");
+    state.duelistState = kDuelistNotReady;
+    return;
+  }
+  if (!d.programed) {
+    prompter.msgBox("このドールは技がプログラムされていません");
+    state.duelistState = kDuelistNotReady;
+  }
+}
+
+}  // namespace
+
 DollRef buildDoll(const GameFolder& folder, const DollFile& f, Prompter& prompter) {
   auto d = std::make_shared<doll>();
   if (f.frame > 0) d->frame = ld_Frame(folder, f.frame);
@@ -86,21 +101,6 @@ DollRef buildDoll(const GameFolder& folder, const DollFile& f, Prompter& prompte
   d->programed = f.programed;
   return d;
 }
-
-// A duel opponent must be whole and programmed.
-void checkDuelist(const doll& d, SlotState& state, Prompter& prompter) {
-  if (d.Motor->HP < 1 || d.frame->HP < 1) {
-    prompter.msgBox("このドールは完成されていません");
-    state.duelistState = kDuelistNotReady;
-    return;
-  }
-  if (!d.programed) {
-    prompter.msgBox("このドールは技がプログラムされていません");
-    state.duelistState = kDuelistNotReady;
-  }
-}
-
-}  // namespace
 
 bool loadPlayerRtn(const GameFolder& folder, int16_t svNum, int i, SlotState& state, Random& rnd,
                    Prompter& prompter) {

@@ -12,6 +12,7 @@
 #include "core/prompter.h"
 #include "core/random.h"
 #include "data/game_folder.h"
+#include "data/slot_doll_file.h"
 #include "data/slot_state.h"
 
 namespace velko {
@@ -32,6 +33,11 @@ bool loadDollRtn(const GameFolder& folder, int16_t svNum, int i, SlotState& stat
 // is the workshop's getAction; a duel opponent keeps its own costs).
 bool loadLogicRtn(const GameFolder& folder, int16_t svNum, int i, SlotState& state,
                   Prompter& prompter);
+
+// A new Doll from a Doll file's parts, each rebuilt from the catalogue by its ID (an ID the
+// catalogue lacks gives a blank part), with the file's name, hit points and programmed flag.
+// Throws DataFileError when a catalogue file is missing or malformed.
+DollRef buildDoll(const GameFolder& folder, const DollFile& f, Prompter& prompter);
 
 // The three readers with index 0; afterwards no duel opponent is loaded.
 void load_rtn(const GameFolder& folder, int16_t svNum, SlotState& state, Random& rnd,

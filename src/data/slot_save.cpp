@@ -46,6 +46,8 @@ PlayerFile playerFileOf(const Owner& o, const SlotState& state) {
   return d;
 }
 
+}  // namespace
+
 DollFile dollFileOf(const doll& dl) {
   DollFile d;
   d.name = dl.name;
@@ -64,6 +66,8 @@ DollFile dollFileOf(const doll& dl) {
   d.programed = dl.programed;
   return d;
 }
+
+namespace {
 
 // Program slots 0-6 are saved; 7-12 are never used by a player's Doll.
 constexpr int kSavedPrograms = 7;

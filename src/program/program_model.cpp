@@ -52,6 +52,8 @@ void ProgramModel::Form_Load() {
   for (int p = 0; p < kPatterns; ++p)
     working_[p] = doll_.getLogic(p)->clone();
   dspLogics();
+  history_ = DraftHistory();
+  renaming_ = -1;
   guide_.open();
 }
 
@@ -112,7 +114,89 @@ void ProgramModel::Form_MouseMove() {
   setHint("");
 }
 
+template <typename Edit>
+void ProgramModel::change(Edit edit) {
+  ProgramDraft before = draft();
+  edit();
+  renaming_ = -1;
+  if (!sameDraft(before, draft())) history_.record(std::move(before));
+}
+
 void ProgramModel::dspAction_DragDrop(int slot) {
+  change([&] { dropOnSlot(slot); });
+}
+
+void ProgramModel::dspTrash_DragDrop() {
+  change([&] { dropOnTrash(); });
+}
+
+void ProgramModel::cmdClear_Click(int pattern) {
+  change([&] { clearPattern(pattern); });
+}
+
+void ProgramModel::copyPattern(int from, int to) {
+  if (!validPattern(from) || !validPattern(to) || from == to) return;
+  change([&] {
+    Logic copy = *working_[from];
+    copy.ID = working_[to]->ID;
+    copy.dollID = working_[to]->dollID;
+    *working_[to] = copy;
+    names_[to] = names_[from];
+    apShown_[to] = apShown_[from];
+    memShown_[to] = memShown_[from];
+    refreshTotal();
+  });
+}
+
+void ProgramModel::placeChip(int chip, int slot) {
+  if (!validChip(chip)) return;
+  dspAchip_MouseMove(chip);
+  dspAction_DragDrop(slot);
+}
+
+void ProgramModel::emptySlot(int slot) {
+  if (!validSlot(slot)) return;
+  dragSource_ = slot;
+  dragName_ = working_[slot / Logic::kSlots]->getActionsname(slot % Logic::kSlots);
+  dspTrash_DragDrop();
+}
+
+ProgramDraft ProgramModel::draft() const {
+  ProgramDraft d;
+  for (int p = 0; p < kPatterns; ++p)
+    d.patterns[p] = *working_[p];
+  d.names = names_;
+  d.apShown = apShown_;
+  d.memShown = memShown_;
+  return d;
+}
+
+void ProgramModel::restore(const ProgramDraft& d) {
+  for (int p = 0; p < kPatterns; ++p)
+    *working_[p] = d.patterns[p];
+  names_ = d.names;
+  apShown_ = d.apShown;
+  memShown_ = d.memShown;
+  refreshTotal();
+}
+
+bool ProgramModel::undo() {
+  std::optional<ProgramDraft> back = history_.undo(draft());
+  if (!back) return false;
+  restore(*back);
+  renaming_ = -1;
+  return true;
+}
+
+bool ProgramModel::redo() {
+  std::optional<ProgramDraft> forward = history_.redo(draft());
+  if (!forward) return false;
+  restore(*forward);
+  renaming_ = -1;
+  return true;
+}
+
+void ProgramModel::dropOnSlot(int slot) {
   if (!validSlot(slot) || dragName_.empty()) return;
   const ActionRef dragged = software_.actionNamed(dragName_);
   if (!dragged) return;
@@ -129,7 +213,7 @@ void ProgramModel::dspAction_DragDrop(int slot) {
   refreshTotal();
 }
 
-void ProgramModel::dspTrash_DragDrop() {
+void ProgramModel::dropOnTrash() {
   // A palette chip dropped on the trash is simply let go.
   if (!validSlot(dragSource_)) return;
   const int p = dragSource_ / Logic::kSlots;
@@ -138,7 +222,7 @@ void ProgramModel::dspTrash_DragDrop() {
   refreshTotal();
 }
 
-void ProgramModel::cmdClear_Click(int pattern) {
+void ProgramModel::clearPattern(int pattern) {
   if (!validPattern(pattern)) return;
   names_[pattern].clear();
   apShown_[pattern].reset();
@@ -189,8 +273,11 @@ int ProgramModel::chipAt(int slot) const {
 }
 
 void ProgramModel::setText1(int p, const std::string& text) {
-  if (!validPattern(p)) return;
+  if (!validPattern(p) || names_[p] == text) return;
+  // Typing on in the same box adds to the same step.
+  if (renaming_ != p) history_.record(draft());
   names_[p] = text;
+  renaming_ = p;
 }
 
 std::string ProgramModel::dspAP(int p) const {

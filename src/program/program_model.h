@@ -9,6 +9,7 @@
 
 #include "core/prompter.h"
 #include "model/doll.h"
+#include "program/program_draft.h"
 #include "program/program_guide.h"
 #include "program/program_software.h"
 
@@ -39,6 +40,20 @@ class ProgramModel {
   void dspAction_DragDrop(int slot);
   void dspTrash_DragDrop();
   void cmdClear_Click(int pattern);
+  // Copies pattern row `from` (chips, name and totals) onto row `to`.
+  void copyPattern(int from, int to);
+  // The keyboard's drops: palette chip `chip` into grid slot `slot`, and emptying a slot.
+  void placeChip(int chip, int slot);
+  void emptySlot(int slot);
+
+  // Every change above (and each run of typing in one name box) can be undone back to the
+  // state the editor opened with, and redone until a new change is made.
+  bool undo();
+  bool redo();
+  bool canUndo() const { return history_.canUndo(); }
+  bool canRedo() const { return history_.canRedo(); }
+  ProgramDraft draft() const;
+
   // Checks, then writes the six patterns into the Doll; true when the editor may close.
   bool cmdRegist_Click();
   bool checkInput();
@@ -71,6 +86,13 @@ class ProgramModel {
   void showTotals(int p);
   void refreshTotal();
   void setHint(const std::string& text) { hint_ = text; }
+  void restore(const ProgramDraft& d);
+  // Runs one edit and keeps the draft from before it when the edit changed anything.
+  template <typename Edit>
+  void change(Edit edit);
+  void dropOnSlot(int slot);
+  void dropOnTrash();
+  void clearPattern(int pattern);
 
   doll& doll_;
   Prompter& prompter_;
@@ -85,6 +107,8 @@ class ProgramModel {
   std::string dragName_;
   int dragSource_ = kFromPalette;
   std::string hint_;
+  DraftHistory history_;
+  int renaming_ = -1;  // the name box typed in by the last change, merged into one step
 };
 
 }  // namespace velko

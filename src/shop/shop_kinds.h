@@ -5,13 +5,15 @@
 #include <array>
 #include <cstdint>
 
+#include "workshop/mount.h"
+
 namespace velko {
 
-inline constexpr int kKindMotor = 1;
-inline constexpr int kKindFrame = 2;
-inline constexpr int kKindBooster = 3;
-inline constexpr int kKindProtector = 4;
-inline constexpr int kKindHard = 5;
+inline constexpr int kKindMotor = kindNumberOf(kMotorKind);
+inline constexpr int kKindFrame = kindNumberOf(kFrameKind);
+inline constexpr int kKindBooster = kindNumberOf(kBoosterKind);
+inline constexpr int kKindProtector = kindNumberOf(kProtectorKind);
+inline constexpr int kKindHard = kindNumberOf(kComputerKind);
 
 // ComboShop's entries, in selector order.
 inline constexpr std::array<const char*, 5> kShopKindNames = {"モーター", "フレーム", "ブースター",

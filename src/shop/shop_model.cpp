@@ -68,6 +68,15 @@ int16_t ShopModel::getRl(int row) const {
   return part ? part->Rl : 0;
 }
 
+std::optional<PartComparison> ShopModel::comparison(int row) const {
+  if (row < 0 || row >= static_cast<int>(stock.List1.size()) || stock.List1[row].empty())
+    return std::nullopt;
+  const auto part = partAsBought(state_.player(), tables_, kindNumberOfIndex(ComboShop),
+                                 static_cast<int16_t>(row + 1));
+  if (!part) return std::nullopt;
+  return comparePart(state_.playerDoll(), state_.player(), *part);
+}
+
 void ShopModel::List1_Click(int row) {
   if (row < 0 || row >= static_cast<int>(stock.List1.size())) return;
   const std::string name = stock.List1[row];

@@ -5,10 +5,12 @@
 // money, the hint line and the guide. The Qt view shows these fields and forwards its events.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "career/career_state.h"
 #include "shop/owned_parts.h"
+#include "shop/shop_compare.h"
 #include "shop/shop_stock.h"
 #include "shop/shop_tables.h"
 
@@ -28,6 +30,9 @@ class ShopModel {
 
   // The catalogue price of stock row `row` of the selected kind.
   int16_t getRl(int row) const;
+  // What the player's Doll would become with stock row `row` of the selected kind mounted;
+  // nothing for a row the catalogue left blank.
+  std::optional<PartComparison> comparison(int row) const;
   // A click on a stock row: frame description, money check, confirmation, purchase.
   void List1_Click(int row);
   void buy_rtn(int row);

@@ -55,59 +55,69 @@ std::string boughtProtectorName(const Owner& owner, const Protector& bought) {
   return name;
 }
 
-std::optional<std::string> storePurchase(Owner& owner, const ShopTables& tables, int kindNumber,
-                                         int16_t id) {
-  bool stored = false;
-  std::string name;
+std::optional<AnyPart> partAsBought(const Owner& owner, const ShopTables& tables, int kindNumber,
+                                    int16_t id) {
   switch (kindNumber) {
     case kKindMotor: {
       const Motor* m = entry(tables.motors, id);
       if (!m) return std::nullopt;
       auto copy = newCopy(*m);
       copy->maxHP = copy->HP;
-      name = copy->name;
-      stored = owner.setMotor(copy);
-      break;
+      return copy;
     }
     case kKindFrame: {
       const DollFrame* f = entry(tables.frames, id);
       if (!f) return std::nullopt;
       auto copy = newCopy(*f);
       copy->maxHP = copy->HP;
-      name = copy->name;
-      stored = owner.setFrame(copy);
-      break;
+      return copy;
     }
     case kKindBooster: {
       const Booster* b = entry(tables.boosters, id);
       if (!b) return std::nullopt;
-      auto copy = newCopy(*b);
-      name = copy->name;
-      stored = owner.setBooster(copy);
-      break;
+      return newCopy(*b);
     }
     case kKindProtector: {
       const Protector* p = entry(tables.protectors, id);
       if (!p) return std::nullopt;
       ProtectorRef copy = p->clone();
       copy->name = boughtProtectorName(owner, *copy);
-      name = copy->name;
-      stored = owner.setProtector(copy);
-      break;
+      return copy;
     }
     case kKindHard: {
       const Hard* h = entry(tables.hards, id);
       if (!h) return std::nullopt;
-      auto copy = newCopy(*h);
-      name = copy->name;
-      stored = owner.setHard(copy);
-      break;
+      return newCopy(*h);
     }
     default:
       return std::nullopt;
   }
+}
+
+std::optional<std::string> storePurchase(Owner& owner, const ShopTables& tables, int kindNumber,
+                                         int16_t id) {
+  const std::optional<AnyPart> part = partAsBought(owner, tables, kindNumber, id);
+  if (!part) return std::nullopt;
+  bool stored = false;
+  switch (kindOf(*part)) {
+    case kMotorKind:
+      stored = owner.setMotor(std::get<MotorRef>(*part));
+      break;
+    case kFrameKind:
+      stored = owner.setFrame(std::get<FrameRef>(*part));
+      break;
+    case kBoosterKind:
+      stored = owner.setBooster(std::get<BoosterRef>(*part));
+      break;
+    case kProtectorKind:
+      stored = owner.setProtector(std::get<ProtectorRef>(*part));
+      break;
+    case kComputerKind:
+      stored = owner.setHard(std::get<HardRef>(*part));
+      break;
+  }
   if (!stored) return std::nullopt;
-  return name;
+  return nameOf(*part);
 }
 
 void dollLosesKind(doll& d, int kindNumber) {

@@ -8,6 +8,7 @@
 #include "model/doll.h"
 #include "model/owner.h"
 #include "shop/shop_tables.h"
+#include "workshop/mount.h"
 
 namespace velko {
 
@@ -22,6 +23,11 @@ std::optional<CatalogueEntry> catalogueEntry(const ShopTables& tables, int kindN
 // Once one of them has been sold that number may already be worn by another, so it is raised
 // until the name is free: two owned protectors of one name could not be worn together.
 std::string boughtProtectorName(const Owner& owner, const Protector& bought);
+
+// A new record of the catalogue part as a purchase makes it: motors and frames at full
+// strength, a protector named after the owned ones. Nothing when the catalogue has no record.
+std::optional<AnyPart> partAsBought(const Owner& owner, const ShopTables& tables, int kindNumber,
+                                    int16_t id);
 
 // Puts a new record of the catalogue part into the inventory and returns its name, or nothing
 // when the kind is full. Each purchase is a record of its own, so two motors bought in one

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "ui/click_label.h"
+#include "ui/doll_share_menu.h"
 #include "ui/ui_style.h"
 
 namespace velko::ui {
@@ -104,6 +105,9 @@ void Design::buildMenus() {
   QMenu* mnFile = menuBar()->addMenu("ファイル");
   add(mnFile, "mnSave", "セーブ", &Game::mnSave_Click);
   add(mnFile, "mnLoad", "ロード", &Game::mnLoad_Click);
+  mnFile->addSeparator();
+  (new DollShareMenu(state_, services_, this))->addTo(mnFile);
+  mnFile->addSeparator();
   add(mnFile, "mnStart", "スタート", &Game::mnStart_Click);
   add(mnFile, "mnEnd", "終了", &Game::mnEnd_Click);
   QMenu* mnInfo = menuBar()->addMenu("情報");

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -51,6 +52,7 @@ Program::Program(CareerState& state, CareerServices& services, QWidget* parent)
   setMouseTracking(true);
   setStyleSheet(kStyle);
   buildControls();
+  buildKeyboard();
 
   dspActionChips();
   model_.Form_Load();
@@ -95,6 +97,7 @@ void Program::showLabels() {
     dspAP_[p]->setText(q(model_.dspAP(p)));
   for (int i = 0; i <= ProgramModel::kPatterns; ++i)
     dspMem_[i]->setText(q(model_.dspMem(i)));
+  showUndo();
 }
 
 void Program::showHint() {
@@ -167,6 +170,23 @@ void Program::mouseMoveEvent(QMouseEvent* event) {
 }
 
 bool Program::eventFilter(QObject* watched, QEvent* event) {
+  // The name boxes leave Ctrl+Z and its kin to the editor, which undoes every change.
+  if (event->type() == QEvent::ShortcutOverride && qobject_cast<QLineEdit*>(watched)) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+        key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
+      event->ignore();
+      return true;
+    }
+  }
+  const QVariant paletteChip = watched->property("paletteChip");
+  if (paletteChip.isValid()) {
+    // The target slot is marked only while the keyboard can place into it.
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+      dspAction_[target_]->setMarked(event->type() == QEvent::FocusIn);
+    if (event->type() == QEvent::KeyPress)
+      return paletteKey(paletteChip.toInt(), static_cast<QKeyEvent*>(event)->key());
+  }
   if (watched == dspGuide_ || watched == paneGuide_) {
     if (event->type() != QEvent::MouseButtonRelease) return false;
     dspGuide_Click();

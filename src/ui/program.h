@@ -34,8 +34,17 @@ class Program : public QDialog {
   void cmdRegist_Click();
   void cmdCancel_Click();
   void dspGuide_Click();
+  // Undo and redo (buttons, Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y).
+  void cmdUndo_Click();
+  void cmdRedo_Click();
+  // The row's context menu: copy pattern `from` onto pattern `to`.
+  void copyPattern_Click(int from, int to);
 
   const ProgramModel& model() const { return model_; }
+  QPushButton* cmdUndo() const { return cmdUndo_; }
+  QPushButton* cmdRedo() const { return cmdRedo_; }
+  // The grid slot the keyboard places into.
+  int keyboardTarget() const { return target_; }
 
  protected:
   void mouseMoveEvent(QMouseEvent* event) override;
@@ -58,6 +67,13 @@ class Program : public QDialog {
   void showLabels();
   void showHint();
   void showGuide();
+  void buildKeyboard();
+  QWidget* buildUndoButtons(QWidget* parent);
+  void showUndo();
+  void showPatternMenu(int pattern, const QPoint& at);
+  // Arrows choose the target slot, Enter places the focused palette chip, Delete empties.
+  bool paletteKey(int chip, int key);
+  void moveTarget(int slot);
   void palette_DragStart(int chip);
   void dspAction_DragStart(int slot);
 
@@ -78,6 +94,9 @@ class Program : public QDialog {
   std::array<QLabel*, ProgramModel::kPatterns + 1> dspMem_{};
   QPushButton* cmdRegist_ = nullptr;
   QPushButton* cmdCancel_ = nullptr;
+  QPushButton* cmdUndo_ = nullptr;
+  QPushButton* cmdRedo_ = nullptr;
+  int target_ = 0;
   QFrame* paneGuide_ = nullptr;
   QLabel* dspGuide_ = nullptr;
 };

@@ -69,11 +69,20 @@ void ProgramChip::dropEvent(QDropEvent* event) {
   emit dropped(index_);
 }
 
+void ProgramChip::setMarked(bool on) {
+  if (marked_ == on) return;
+  marked_ = on;
+  update();
+}
+
 void ProgramChip::paintEvent(QPaintEvent* event) {
   QLabel::paintEvent(event);
-  if (!dropHover_) return;
+  if (!dropHover_ && !marked_ && !hasFocus()) return;
   QPainter painter(this);
-  painter.setPen(QPen(QColor(0xff, 0xc8, 0x3c), 3));
+  // A drop or the keyboard's target in amber, a focused palette chip in blue.
+  const QColor colour =
+      hasFocus() && !dropHover_ && !marked_ ? QColor(0x2f, 0x7d, 0xe1) : QColor(0xff, 0xc8, 0x3c);
+  painter.setPen(QPen(colour, 3, marked_ && !dropHover_ ? Qt::DashLine : Qt::SolidLine));
   painter.drawRect(rect().adjusted(1, 1, -2, -2));
 }
 

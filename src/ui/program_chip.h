@@ -21,6 +21,9 @@ class ProgramChip : public QLabel {
   void setTile(const QPixmap& tile);
   void setDraggable(bool on) { draggable_ = on; }
   void setDropTarget(bool on) { setAcceptDrops(on); }
+  // The slot the keyboard places into.
+  void setMarked(bool on);
+  bool marked() const { return marked_; }
 
  signals:
   // The mouse moved over the chip without a drag.
@@ -44,6 +47,7 @@ class ProgramChip : public QLabel {
   int index_;
   bool draggable_ = false;
   bool dropHover_ = false;
+  bool marked_ = false;
   QPoint pressPos_;
   bool pressed_ = false;
 };

@@ -94,6 +94,9 @@ QWidget* Program::buildPalette() {
     auto* chip = new ProgramChip(k, frame);
     chip->setObjectName(indexed("dspAchip", k));
     chip->setDraggable(true);
+    chip->setFocusPolicy(Qt::StrongFocus);
+    chip->setProperty("paletteChip", k);
+    chip->installEventFilter(this);
     connect(chip, &ProgramChip::hovered, this, [this](int i) {
       model_.dspAchip_MouseMove(i);
       showHint();
@@ -149,13 +152,19 @@ QWidget* Program::buildGrid() {
     auto* name = new QLineEdit(grid);
     name->setObjectName(indexed("Text1", p));
     name->setFixedWidth(150);
-    connect(name, &QLineEdit::textEdited, this,
-            [this, p](const QString& text) { model_.setText1(p, text.toStdString()); });
+    connect(name, &QLineEdit::textEdited, this, [this, p](const QString& text) {
+      model_.setText1(p, text.toStdString());
+      showUndo();
+    });
+    name->installEventFilter(this);
     Text1_[p] = name;
     cells->addWidget(name, p + 1, 0);
 
     auto* strip = new QFrame(grid);
     strip->setObjectName("patternStrip");
+    strip->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(strip, &QWidget::customContextMenuRequested, this,
+            [this, p, strip](const QPoint& at) { showPatternMenu(p, strip->mapToGlobal(at)); });
     auto* chips = new QHBoxLayout(strip);
     chips->setContentsMargins(4, 3, 4, 3);
     chips->setSpacing(3);
@@ -241,6 +250,7 @@ QWidget* Program::buildSideColumn() {
   cmdCancel_->setAutoDefault(false);
   cmdCancel_->setMinimumHeight(34);
   connect(cmdCancel_, &QPushButton::clicked, this, &Program::cmdCancel_Click);
+  column->addWidget(buildUndoButtons(side));
   column->addWidget(cmdRegist_);
   column->addWidget(cmdCancel_);
   return side;

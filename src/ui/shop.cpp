@@ -16,6 +16,7 @@
 
 #include "shop/owned_parts.h"
 #include "shop/shop_kinds.h"
+#include "ui/shop_compare_panel.h"
 
 namespace velko::ui {
 
@@ -117,6 +118,12 @@ QWidget* Shop::buildStockPane() {
   List1_->horizontalHeader()->setHighlightSections(false);
   List1_->horizontalHeader()->viewport()->setMouseTracking(true);
   List1_->horizontalHeader()->viewport()->installEventFilter(this);
+  // A row compares when it is selected, and already when the mouse rests on it, since a click
+  // asks at once whether to buy.
+  connect(List1_, &QTableWidget::currentCellChanged, this,
+          [this](int row) { showComparison(row); });
+  List1_->setMouseTracking(true);
+  connect(List1_, &QTableWidget::cellEntered, this, [this](int row) { showComparison(row); });
   // Queued, so the question is asked after the click has been handled by the table.
   connect(
       List1_, &QTableWidget::cellClicked, this, [this](int row, int) { List1_Click(row); },
@@ -141,6 +148,8 @@ QWidget* Shop::buildOwnedPane() {
         Qt::QueuedConnection);
     column->addWidget(box);
   }
+  compare_ = new ShopComparePanel(pane);
+  column->addWidget(compare_);
   return pane;
 }
 
@@ -196,14 +205,22 @@ void Shop::ComboShop_Click(int index) {
 
 void Shop::List1_Click(int row) {
   model_.List1_Click(row);
+  showComparison(row);
   showOwnedParts();
   showMoneyAndHints();
 }
 
 void Shop::ListOwnParts_Click(int list, int row) {
   model_.ListOwnParts_Click(list, row);
+  showComparison(List1_->currentRow());
   showOwnedParts();
   showMoneyAndHints();
+}
+
+void Shop::showComparison(int row) {
+  const auto& names = model_.stock.List1;
+  const bool valid = row >= 0 && row < static_cast<int>(names.size());
+  compare_->showComparison(valid ? names[row] : "", model_.comparison(row));
 }
 
 void Shop::showStock() {
@@ -236,6 +253,7 @@ void Shop::showStock() {
     header->resizeSection(c, 76);
   }
   List1_->scrollToTop();
+  showComparison(List1_->currentRow());
 }
 
 void Shop::showOwnedParts() {

@@ -17,6 +17,8 @@ class QTableWidget;
 
 namespace velko::ui {
 
+class ShopComparePanel;
+
 class Shop : public QDialog {
   Q_OBJECT
 
@@ -33,6 +35,7 @@ class Shop : public QDialog {
   QFrame* paneGuide() const { return paneGuide_; }
   QLabel* dspGuide() const { return dspGuide_; }
   QPushButton* Command1() const { return Command1_; }
+  ShopComparePanel* comparePanel() const { return compare_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,6 +51,7 @@ class Shop : public QDialog {
   void List1_Click(int row);
   void ListOwnParts_Click(int list, int row);
 
+  void showComparison(int row);
   void showStock();
   void showOwnedParts();
   void showMoneyAndHints();
@@ -61,6 +65,7 @@ class Shop : public QDialog {
   QFrame* paneGuide_ = nullptr;
   QLabel* dspGuide_ = nullptr;
   QPushButton* Command1_ = nullptr;
+  ShopComparePanel* compare_ = nullptr;
 };
 
 }  // namespace velko::ui

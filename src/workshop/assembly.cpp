@@ -120,52 +120,28 @@ PartDetail partDetail(const Owner& owner, int kind, int slot) {
 
 void ListPart_Click(CareerState& state, int kind, int row, Prompter& prompter) {
   state.saved = false;
-  doll& d = state.playerDoll();
   const Owner& owner = state.player();
   const int rows = static_cast<int>(dspParts(owner, kind).size());
-  if (row < 0 || row >= rows) return;
-  const bool remove = row == rows - 1;
-  switch (kind) {
-    case kMotorKind:
-      d.Motor = remove ? std::make_shared<Motor>() : owner.getMotor(row);
-      break;
-    case kFrameKind:
-      d.frame = remove ? std::make_shared<DollFrame>() : owner.getFrame(row);
-      break;
-    case kComputerKind:
-      d.Hard = remove ? std::make_shared<Hard>() : owner.getHard(row);
-      break;
-    case kBoosterKind:
-      if (remove) {
-        d.removeAllBoost();
-      } else {
-        d.addBooster(owner.getBooster(row));
-      }
-      break;
-    case kProtectorKind:
-      if (remove) {
-        d.removeAllProtect();
-      } else {
-        d.addProtector(owner.getProtector(row), prompter);
-      }
-      break;
-    default:
-      break;
+  if (row < 0 || row >= rows || kind < kMotorKind || kind > kComputerKind) return;
+  const auto partKind = static_cast<PartKind>(kind);
+  if (row == rows - 1) {
+    unmountKind(state.playerDoll(), partKind);
+    return;
   }
+  if (const auto part = ownedPart(owner, partKind, row))
+    mountPart(state.playerDoll(), *part, prompter);
 }
 
 void cmdClear_Click(CareerState& state) {
   doll& d = state.playerDoll();
-  d.Motor = std::make_shared<Motor>();
-  d.frame = std::make_shared<DollFrame>();
-  d.Hard = std::make_shared<Hard>();
-  d.removeAllBoost();
-  d.removeAllProtect();
+  for (PartKind kind : {kMotorKind, kFrameKind, kComputerKind, kBoosterKind, kProtectorKind})
+    unmountKind(d, kind);
 }
 
 std::string mobilityText(int16_t raw, double weight) {
-  if (!(weight > 0)) return "--";
-  return n(raw) + "/" + number(weight) + "=" + n(intFloor(raw / weight));
+  const std::optional<int> quotient = mobilityQuotient(raw, weight);
+  if (!quotient) return "--";
+  return n(raw) + "/" + number(weight) + "=" + n(*quotient);
 }
 
 DollView dspDoll(CareerState& state) {
@@ -188,18 +164,19 @@ DollView dspDoll(CareerState& state) {
                                   [&](const auto& row) { return row.first == name; });
     if (!held) v.softs.emplace_back(name, code);
   }
-  v.pow = n(d.pow);
-  v.offence = n(d.offence);
-  v.defence = n(d.defence);
-  v.move = mobilityText(d.move, d.weight);
-  v.jump = mobilityText(d.jump, d.weight);
-  v.spin = mobilityText(d.spin, d.weight);
-  v.AC = number(d.AC);
-  v.AP = n(d.AP);
-  v.memory = n(d.Memory);
-  v.weight = number(d.weight);
-  v.value = n(d.value);
-  v.className = className(d.value);
+  const DollStats s = describe(d, state.player());
+  v.pow = n(s.pow);
+  v.offence = n(s.offence);
+  v.defence = n(s.defence);
+  v.move = mobilityText(s.move, s.weight);
+  v.jump = mobilityText(s.jump, s.weight);
+  v.spin = mobilityText(s.spin, s.weight);
+  v.AC = number(s.AC);
+  v.AP = n(s.AP);
+  v.memory = n(s.memory);
+  v.weight = number(s.weight);
+  v.value = n(s.value);
+  v.className = s.className;
   if (d.frame->image == "01") {
     v.picture = "img/VELKO01S.jpg";
   } else if (d.frame->image == "02") {

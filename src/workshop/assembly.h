@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "career/career_state.h"
+#include "workshop/mount.h"
 
 namespace velko {
 
-// The kind selector's entries, in order (index 0-4).
-enum PartKind { kMotorKind = 0, kFrameKind, kBoosterKind, kProtectorKind, kComputerKind };
+// The kind selector's entries, in order (index 0-4, PartKind).
 const std::vector<std::string>& partKindNames();
 
 // The remove row that ends every owned-parts list.

@@ -21,6 +21,7 @@
 #include "support/career_fakes.h"
 #include "support/screenshots.h"
 #include "support/scripted_dialog.h"
+#include "support/starter_doll.h"
 #include "ui/program.h"
 #include "ui/program_chip.h"
 
@@ -30,19 +31,9 @@ using velko::testing::FakeMusic;
 using velko::testing::ScriptedDialog;
 using velko::testing::settle;
 using velko::testing::settleAndSave;
+using velko::testing::starterDoll;
 
 namespace {
-
-// The Doll as a new pilot has it: starter software and the first computer.
-void starterDoll(CareerState& state, const GameFolder& folder) {
-  doll& d = state.playerDoll();
-  d.setSoftM(0, ld_SoftM(folder, 2));
-  d.setSoftA(0, ld_SoftA(folder, 5));
-  d.setSoftD(0, ld_SoftD(folder, 1));
-  d.Hard = ld_Hard(folder, 1);
-  d.AP = static_cast<int16_t>(state.player().skillPlay / 5 + d.Hard->CPU);
-  d.Memory = d.Hard->Memory;
-}
 
 void hover(QWidget* widget) {
   const QPointF at(widget->width() / 2.0, widget->height() / 2.0);

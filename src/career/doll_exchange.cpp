@@ -1,0 +1,53 @@
+#include "career/doll_exchange.h"
+
+#include <system_error>
+
+#include "data/doll_share.h"
+#include "data/save_commit.h"
+
+namespace velko {
+
+bool exportPlayerDoll(const GameFolder& folder, const std::filesystem::path& path,
+                      const CareerState& state, Prompter& prompter) {
+  const std::string text = writeDollShare(*state.Owners[0], *state.Dolls[0]);
+  // What a friend could not read back is not written at all.
+  const DollImport check = readDollShare(folder, text);
+  if (!check.accepted()) {
+    prompter.msgBox("このドールは書き出せません\n" + check.error);
+    return false;
+  }
+  if (!commitFiles({PendingFile{path, text}})) {
+    prompter.msgBox("ファイルを書き出せませんでした\n" + path.string());
+    return false;
+  }
+  prompter.msgBox(state.Dolls[0]->name + "を書き出しました");
+  return true;
+}
+
+bool importDuelOpponent(const GameFolder& folder, const std::filesystem::path& path,
+                        CareerState& state, Prompter& prompter) {
+  std::error_code error;
+  const auto size = std::filesystem::file_size(path, error);
+  // A file past the limit is refused before it is read into memory.
+  if (!error && size > kDollShareMaxBytes) {
+    prompter.msgBox("読み込めません\n" + dollShareTooLarge());
+    return false;
+  }
+  std::string bytes;
+  if (error || !readBytes(path, bytes)) {
+    prompter.msgBox("ファイルが見つかりません");
+    return false;
+  }
+  const DollImport read = readDollShare(folder, bytes);
+  if (!read.accepted()) {
+    prompter.msgBox("読み込めません\n" + read.error);
+    return false;
+  }
+  state.Owners[1] = read.pilot;
+  state.Dolls[1] = read.doll;
+  state.duelistState = kDuelistReady;
+  prompter.msgBox(read.pilot->name + "の" + read.doll->name + "を対戦相手にしました");
+  return true;
+}
+
+}  // namespace velko

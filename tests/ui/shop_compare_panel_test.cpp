@@ -1,0 +1,81 @@
+// The shop's comparison panel on the built game folder (offscreen platform): selecting a stock
+// row shows the Doll now and with that part, coloured, with the class sentence; a screenshot.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "career/career_state.h"
+#include "core/random.h"
+#include "data/catalogue.h"
+#include "support/career_fakes.h"
+#include "support/screenshots.h"
+#include "support/scripted_dialog.h"
+#include "ui/shop.h"
+#include "ui/shop_compare_panel.h"
+#include "workshop/assembly.h"
+
+using namespace velko;
+using namespace velko::ui;
+
+class ShopComparePanelTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { QApplication::setFont(QFont("Noto Sans CJK JP", 10)); }
+
+  void selectingARowComparesTheDollWithThePartMounted() {
+    ClockRandom rnd(7);
+    CareerState state(rnd);
+    const GameFolder folder(VELKO_GAME_DIR);
+    Owner& p = state.player();
+    p.Rl = 9000;
+    p.skillPlay = 12;
+    doll& d = state.playerDoll();
+    d.Motor = ld_Motor(folder, 1);
+    d.frame = ld_Frame(folder, 3);
+    d.Hard = ld_Hard(folder, 6);
+    testing::ScriptedDialog dialog;
+    DialogPrompter prompter(dialog);
+    testing::FakeMusic music;
+    CareerServices services{folder, rnd, prompter, music};
+
+    Shop shop(state, services);
+    testing::settle(shop);
+    ShopComparePanel* panel = shop.comparePanel();
+    QVERIFY(panel->thenLabel("パワー") == nullptr);  // nothing selected yet
+
+    // The most powerful motor on sale: power rises, and what the rules say is what shows.
+    const int row = 18;
+    shop.List1()->setCurrentCell(row, 0);
+    const std::optional<PartComparison> c = shop.model().comparison(row);
+    QVERIFY(c.has_value());
+    QLabel* power = panel->thenLabel("パワー");
+    QVERIFY(power != nullptr);
+    QCOMPARE(power->text(), QString::number(c->then.pow));
+    if (c->then.pow > c->now.pow) QVERIFY(power->styleSheet().contains("#1e7b34"));
+    QCOMPARE(panel->notice()->text(), QString::fromStdString(c->classNotice));
+    QVERIFY(panel->caption()->text().contains(shop.List1()->item(row, 0)->text()));
+    QVERIFY(testing::settleAndSave(shop, "shop_compare.png"));
+
+    // A change of kind clears the panel until a row is chosen again.
+    shop.ComboShop()->setCurrentIndex(3);
+    QCoreApplication::processEvents();
+    QVERIFY(panel->thenLabel("パワー") == nullptr);
+    // Resting the mouse on a row compares it before any click.
+    QWidget* rows = shop.List1()->viewport();
+    const QPointF at = shop.List1()->visualItemRect(shop.List1()->item(2, 0)).center();
+    QMouseEvent move(QEvent::MouseMove, at, rows->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(rows, &move);
+    QVERIFY(panel->thenLabel("アーマークラス") != nullptr);
+    QVERIFY(panel->caption()->text().contains(shop.List1()->item(2, 0)->text()));
+    QCOMPARE(d.getProtector(0)->name, std::string());  // the preview mounted nothing
+  }
+};
+
+QTEST_MAIN(ShopComparePanelTest)
+#include "shop_compare_panel_test.moc"
