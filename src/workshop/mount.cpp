@@ -1,6 +1,5 @@
 #include "workshop/mount.h"
 
-
 #include "career/tournament_draw.h"
 #include "core/numbers.h"
 #include "model/doll_stats.h"

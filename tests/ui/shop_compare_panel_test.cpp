@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "career/career_state.h"
+#include "core/numbers.h"
 #include "core/random.h"
 #include "data/catalogue.h"
 #include "support/career_fakes.h"
@@ -55,7 +56,7 @@ class ShopComparePanelTest : public QObject {
     QVERIFY(c.has_value());
     QLabel* power = panel->thenLabel("パワー");
     QVERIFY(power != nullptr);
-    QCOMPARE(power->text(), QString::number(c->then.pow));
+    QCOMPARE(power->text(), QString::fromStdString(Str(c->then.pow)));
     if (c->then.pow > c->now.pow) QVERIFY(power->styleSheet().contains("#1e7b34"));
     QCOMPARE(panel->notice()->text(), QString::fromStdString(c->classNotice));
     QVERIFY(panel->caption()->text().contains(shop.List1()->item(row, 0)->text()));
