@@ -187,7 +187,7 @@ DollView dspDoll(CareerState& state) {
   for (const auto& [name, code] : softs) {
     if (name.empty()) continue;
     const bool held = std::any_of(v.softs.begin(), v.softs.end(),
-                                  [&](const auto& row) { return row.first == name; });
+                                  [&soft = name](const auto& row) { return row.first == soft; });
     if (!held) v.softs.emplace_back(name, code);
   }
   v.pow = n(d.pow);
