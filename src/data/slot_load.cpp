@@ -166,22 +166,24 @@ bool loadLogicRtn(const GameFolder& folder, int16_t svNum, int i, SlotState& sta
   return true;
 }
 
-void load_rtn(const GameFolder& folder, int16_t svNum, SlotState& state, Random& rnd,
+bool load_rtn(const GameFolder& folder, int16_t svNum, SlotState& state, Random& rnd,
               Prompter& prompter) {
-  loadPlayerRtn(folder, svNum, 0, state, rnd, prompter);
-  loadDollRtn(folder, svNum, 0, state, prompter);
-  loadLogicRtn(folder, svNum, 0, state, prompter);
+  const bool player = loadPlayerRtn(folder, svNum, 0, state, rnd, prompter);
+  const bool dollRead = loadDollRtn(folder, svNum, 0, state, prompter);
+  const bool logics = loadLogicRtn(folder, svNum, 0, state, prompter);
   state.duelistState = kDuelistNotReady;
+  return player && dollRead && logics;
 }
 
 bool loadDuelOpponent(const GameFolder& folder, int16_t svNum, SlotState& state, Random& rnd,
                       Prompter& prompter) {
   state.duelistState = kDuelistReady;
-  loadPlayerRtn(folder, svNum, 1, state, rnd, prompter);
-  loadDollRtn(folder, svNum, 1, state, prompter);
+  // A reader that fails makes the opponent not ready itself; the later readers still run.
+  const bool player = loadPlayerRtn(folder, svNum, 1, state, rnd, prompter);
+  const bool dollRead = loadDollRtn(folder, svNum, 1, state, prompter);
   resetDollParam(*state.Dolls[1], *state.Owners[1]);
-  loadLogicRtn(folder, svNum, 1, state, prompter);
-  return state.duelistState == kDuelistReady;
+  const bool logics = loadLogicRtn(folder, svNum, 1, state, prompter);
+  return player && dollRead && logics && state.duelistState == kDuelistReady;
 }
 
 }  // namespace velko

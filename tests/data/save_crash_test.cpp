@@ -53,9 +53,7 @@ class SaveCrash : public ::testing::Test {
   std::string state() const { return testing::stateOf(slot(), before, after); }
 
   // Slot 3 as it was, and nothing else of an earlier attempt.
-  void startOver() {
-    testing::startOver(save(), before);
-  }
+  void startOver() { testing::startOver(save(), before); }
 
   void saveStoppedAt(int step) {
     StepScript script;
@@ -202,7 +200,7 @@ TEST_F(SaveCrash, ARecordTheGameCannotCarryOutStopsSavesAndLoadsAndChangesNothin
   EXPECT_FALSE(save_rtn(f.folder, 3, f.state, f.prompter));
   EXPECT_EQ(slot(), before);
   f.dialog.shown.clear();
-  load_rtn(f.folder, 3, f.state, f.rnd, f.prompter);
+  EXPECT_FALSE(load_rtn(f.folder, 3, f.state, f.rnd, f.prompter));
   EXPECT_EQ(f.dialog.texts(), std::vector<std::string>(3, "ファイルが見つかりません"));
 }
 
