@@ -11,6 +11,7 @@ packages=(
   xvfb xauth
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-format
+  clang libclang-rt-14-dev
 )
 
 missing=()
