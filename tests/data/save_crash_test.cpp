@@ -146,38 +146,51 @@ TEST_F(SaveCrash, AFailureAtAnyStepOrTwoIsReportedAsTheSlotEndsUp) {
 }
 
 // A real process, ended with SIGKILL at each step of a save and at random moments of saves
-// slowed down; VELKO_KILLS sets how many random kills (30 unless given).
+// slowed down (1 ms a step); VELKO_KILLS sets how many random kills (30 unless given).
 TEST_F(SaveCrash, KilledChildProcessesLeaveWholeSlots) {
+  using Clock = std::chrono::steady_clock;
   const int saveSteps = stepsOf([&] { EXPECT_TRUE(save_rtn(f.folder, 3, f.state, f.prompter)); });
+  // A child that saves slot 3, killing itself at one step or going slowly (killAt -1).
+  const auto startSave = [&](int killAt) {
+    const pid_t child = ::fork();
+    if (child != 0) return child;
+    int step = 0;
+    setCommitProbe([&](CommitStep, const std::filesystem::path&) {
+      if (step++ == killAt) ::raise(SIGKILL);
+      if (killAt < 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      return StepAnswer::Go;
+    });
+    ::_exit(save_rtn(f.folder, 3, f.state, f.prompter) ? 0 : 1);
+  };
+  const auto finish = [&](pid_t child) {
+    int status = 0;
+    EXPECT_EQ(::waitpid(child, &status, 0), child);
+    return afterRestart();
+  };
+
+  std::map<std::string, int> found;
+  for (int k = 0; k < saveSteps; ++k) {
+    startOver();
+    ++found[finish(startSave(k))];
+  }
+  // How long a slowed save takes, so the kills fall anywhere in it.
+  startOver();
+  const auto begun = Clock::now();
+  ASSERT_EQ(finish(startSave(-1)), "new");
+  const auto span = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - begun);
   const char* env = std::getenv("VELKO_KILLS");
   const int randomKills = env ? std::atoi(env) : 30;
   std::mt19937 random(11);
-  std::map<std::string, int> found;
-  for (int attempt = 0; attempt < saveSteps + randomKills; ++attempt) {
+  for (int kill = 0; kill < randomKills; ++kill) {
     startOver();
-    const bool atStep = attempt < saveSteps;
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-      int step = 0;
-      setCommitProbe([&](CommitStep, const std::filesystem::path&) {
-        if (atStep && step++ == attempt) ::raise(SIGKILL);
-        if (!atStep) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        return StepAnswer::Go;
-      });
-      const bool saved = save_rtn(f.folder, 3, f.state, f.prompter);
-      ::_exit(saved ? 0 : 1);
-    }
-    if (!atStep) {
-      std::this_thread::sleep_for(std::chrono::microseconds(random() % (saveSteps * 1300)));
-      ::kill(child, SIGKILL);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ++found[afterRestart()];
+    const pid_t child = startSave(-1);
+    std::this_thread::sleep_for(std::chrono::microseconds(random() % span.count()));
+    ::kill(child, SIGKILL);
+    ++found[finish(child)];
   }
-  std::cout << "[ figures  ] " << saveSteps + randomKills << " killed saves: " << found["old"]
-            << " old, " << found["new"] << " new, " << found["mixed"] << " mixed\n";
+  std::cout << "[ figures  ] " << saveSteps + randomKills << " killed saves (" << randomKills
+            << " at random in " << span.count() / 1000 << " ms): " << found["old"] << " old, "
+            << found["new"] << " new, " << found["mixed"] << " mixed\n";
   EXPECT_EQ(found["mixed"], 0);
   EXPECT_GT(found["old"], 0);
   EXPECT_GT(found["new"], 0);
