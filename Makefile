@@ -1,5 +1,5 @@
 # The two commands of the README. Each does the whole set-up on a fresh Debian machine.
-.PHONY: deps build test run sanitize bench package clean
+.PHONY: deps build test run sanitize bench package fuzz clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -10,6 +10,8 @@ build: deps
 
 test: build sanitize
 	ctest --preset default -j2
+	@if command -v clang++ >/dev/null; then $(MAKE) fuzz FUZZ_SECONDS=20; \
+	else echo "clang++ is missing: the fuzz targets are not run"; fi
 
 sanitize: deps
 	cmake --preset sanitize
@@ -26,5 +28,12 @@ package: build
 bench: build
 	bash scripts/run-benchmarks.sh build
 
+# Every fuzz target for FUZZ_SECONDS each (clang; the MIDI seeds come from the game's build).
+FUZZ_SECONDS ?= 60
+fuzz: build
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	bash scripts/run-fuzz.sh build-fuzz $(FUZZ_SECONDS)
+
 clean:
-	rm -rf build build-sanitize
+	rm -rf build build-sanitize build-fuzz

@@ -13,6 +13,7 @@ packages=(
   clang-format
   dpkg-dev desktop-file-utils appstream lintian xdotool imagemagick
   pulseaudio pulseaudio-utils
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -61,9 +61,10 @@ class Reader {
   bool failed_ = false;
 };
 
-// One event of a track, in ticks; a tempo change when tempo is not 0.
+// One event of a track, in ticks; a tempo change when tempo is not 0. Ticks are counted in 64
+// bits: a track's delta times may add up past 32.
 struct TickEvent {
-  uint32_t tick;
+  uint64_t tick;
   uint32_t tempo;  // microseconds a quarter
   MidiMessage message;
 };
@@ -74,8 +75,8 @@ int dataBytes(uint32_t status) {
 }
 
 // Reads one track's events; returns the tick of its end, nothing when it is broken.
-std::optional<uint32_t> readTrack(Reader& reader, std::vector<TickEvent>& events) {
-  uint32_t tick = 0;
+std::optional<uint64_t> readTrack(Reader& reader, std::vector<TickEvent>& events) {
+  uint64_t tick = 0;
   uint32_t running = 0;
   while (!reader.done()) {
     tick += reader.variable();
@@ -84,7 +85,9 @@ std::optional<uint32_t> readTrack(Reader& reader, std::vector<TickEvent>& events
       const uint32_t type = reader.byte();
       const uint32_t size = reader.variable();
       if (type == 0x51 && size == 3) {
-        events.push_back({tick, reader.number(3), {}});
+        // A tempo of 0 has no meaning; taken as one it would become a message of status 0.
+        const uint32_t tempo = reader.number(3);
+        if (tempo != 0) events.push_back({tick, tempo, {}});
       } else {
         reader.skip(size);
       }
@@ -127,7 +130,7 @@ std::optional<MidiSong> readMidiSong(const std::vector<uint8_t>& bytes) {
   if (header.failed()) return std::nullopt;
 
   std::vector<TickEvent> events;
-  uint32_t endTick = 0;
+  uint64_t endTick = 0;
   int tracks = 0;
   size_t at = header.at();
   while (at + 8 <= bytes.size()) {
@@ -140,7 +143,7 @@ std::optional<MidiSong> readMidiSong(const std::vector<uint8_t>& bytes) {
     at = begin + size;
     if (!isTrack) continue;
     Reader track(bytes, begin, at);
-    const std::optional<uint32_t> end = readTrack(track, events);
+    const std::optional<uint64_t> end = readTrack(track, events);
     if (!end) return std::nullopt;
     endTick = std::max(endTick, *end);
     ++tracks;
@@ -153,10 +156,10 @@ std::optional<MidiSong> readMidiSong(const std::vector<uint8_t>& bytes) {
                    [](const TickEvent& a, const TickEvent& b) { return a.tick < b.tick; });
   MidiSong song;
   uint32_t tempo = 500000;
-  uint32_t lastTick = 0;
+  uint64_t lastTick = 0;
   double lastMs = 0;
-  auto msAt = [&](uint32_t tick) {
-    return lastMs + (tick - lastTick) * (tempo / 1000.0) / division;
+  auto msAt = [&](uint64_t tick) {
+    return lastMs + static_cast<double>(tick - lastTick) * (tempo / 1000.0) / division;
   };
   for (const TickEvent& event : events) {
     const double ms = msAt(event.tick);

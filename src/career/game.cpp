@@ -63,7 +63,9 @@ void Game::Form_Load(std::optional<int16_t> loadSlot) {
     stMusic();
   } else {
     SlotState slots = state_.slotState();
-    load_rtn(services_.folder, *loadSlot, slots, services_.rnd, services_.prompter);
+    // A slot read only in part is not what the disk holds: leaving asks to save first.
+    if (!load_rtn(services_.folder, *loadSlot, slots, services_.rnd, services_.prompter))
+      state_.saved = false;
     if (state_.playMusic) {
       stMusic();
     } else {
@@ -215,7 +217,9 @@ void Game::mnLoad_Click() {
   const std::optional<int16_t> slot = nav_.openSaveLoad(2);
   if (slot) {
     SlotState slots = state_.slotState();
-    load_rtn(services_.folder, *slot, slots, services_.rnd, services_.prompter);
+    // A slot read only in part is not what the disk holds: leaving asks to save first.
+    if (!load_rtn(services_.folder, *slot, slots, services_.rnd, services_.prompter))
+      state_.saved = false;
   }
   init();
 }
@@ -229,7 +233,11 @@ void Game::mnLdDuel_Click() {
   const std::optional<int16_t> slot = nav_.openSaveLoad(2);
   if (!slot) return;
   SlotState slots = state_.slotState();
-  loadDuelOpponent(services_.folder, *slot, slots, services_.rnd, services_.prompter);
+  // The readers have told the player why an opponent was refused; the duel commands follow
+  // the state.
+  const bool ready =
+      loadDuelOpponent(services_.folder, *slot, slots, services_.rnd, services_.prompter);
+  state_.duelistState = ready ? kDuelistReady : kDuelistNotReady;
 }
 
 void Game::mnEntry_Click() {

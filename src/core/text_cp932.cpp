@@ -3,22 +3,41 @@
 #include <iconv.h>
 
 #include <cerrno>
-#include <memory>
 
 namespace velko {
 
 namespace {
 
-struct IconvCloser {
-  void operator()(void* cd) const { iconv_close(static_cast<iconv_t>(cd)); }
+// One converter each way per thread, opened on first use: opening one costs far more than
+// converting a line, and the readers convert line by line.
+class Converter {
+ public:
+  Converter(const char* from, const char* to) : cd_(iconv_open(to, from)), from_(from), to_(to) {}
+  ~Converter() {
+    if (opened()) iconv_close(cd_);
+  }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  // The converter in its initial state, whatever the last conversion left.
+  iconv_t fresh() {
+    if (!opened()) {
+      throw EncodingError(std::string("no converter from ") + from_ + " to " + to_, 0);
+    }
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    return cd_;
+  }
+
+ private:
+  bool opened() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
+  iconv_t cd_;
+  const char* from_;
+  const char* to_;
 };
 
-std::string convert(std::string_view input, const char* from, const char* to, const char* failure) {
-  iconv_t raw = iconv_open(to, from);
-  if (raw == reinterpret_cast<iconv_t>(-1)) {
-    throw EncodingError(std::string("no converter from ") + from + " to " + to, 0);
-  }
-  std::unique_ptr<void, IconvCloser> cd(raw);
+std::string convert(std::string_view input, Converter& converter, const char* failure) {
+  iconv_t raw = converter.fresh();
 
   std::string out;
   out.resize(input.size() * 2 + 16);
@@ -49,11 +68,13 @@ EncodingError::EncodingError(const std::string& what, size_t offset)
     : std::runtime_error(what), offset_(offset) {}
 
 std::string cp932ToUtf8(std::string_view bytes) {
-  return convert(bytes, "CP932", "UTF-8", "bytes that are not Shift_JIS (CP932)");
+  thread_local Converter toUtf8("CP932", "UTF-8");
+  return convert(bytes, toUtf8, "bytes that are not Shift_JIS (CP932)");
 }
 
 std::string utf8ToCp932(std::string_view text) {
-  return convert(text, "UTF-8", "CP932", "a character that Shift_JIS (CP932) cannot hold");
+  thread_local Converter toCp932("UTF-8", "CP932");
+  return convert(text, toCp932, "a character that Shift_JIS (CP932) cannot hold");
 }
 
 }  // namespace velko

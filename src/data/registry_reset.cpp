@@ -20,6 +20,8 @@ bool copyWhenMissing(const GameFolder& folder, const char* factory, const char* 
 
 bool prepareSaveFolder(const GameFolder& folder) {
   if (!ensureSaveFolder(folder)) return false;
+  // A save or a registration a crash cut short is finished or undone before anything reads.
+  if (!settleSaveFolder(folder)) return false;
   const bool dolls = copyWhenMissing(folder, kFactoryDollFile, kEnemyDollFile);
   const bool logics = copyWhenMissing(folder, kFactoryLogicFile, kEnemyLogicFile);
   return dolls && logics;

@@ -1,10 +1,12 @@
 #include "data/registry_write.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/text_cp932.h"
 #include "data/catalogue_fields.h"
+#include "data/data_file_error.h"
 #include "data/registry_doll_record.h"
 #include "data/registry_files.h"
 #include "data/registry_logic_record.h"
@@ -17,31 +19,44 @@ namespace {
 
 constexpr int kRegisteredPrograms = 6;
 
-// The file's lines again, each ended by CR LF, and the number of its last header. Works on
-// the bytes as they are, so a line the game cannot decode is still kept.
-std::string copyLines(const std::string& bytes, int& lastHeader) {
+// One registry file as it is before a registration: its bytes (which also become its .img
+// copy), its lines again each ended by CR LF, and its last header. The lines are copied as
+// bytes, so a line the game cannot decode is still kept.
+struct RegistryFile {
+  const char* file;
+  const char* copy;
+  std::string bytes;
   std::string copied;
-  lastHeader = 0;
-  for (const std::string& line : splitLines(bytes)) {
-    if (isHeader(line)) lastHeader = headerId(line);
-    copied += line;
-    copied += "\r\n";
-  }
-  return copied;
-}
+  int lastHeader = 0;
+  size_t lastHeaderLine = 0;  // counted from 1; 0 without a header
+};
 
-// The registry file's bytes, after refreshing its copy from before this registration.
-bool readAndKeepCopy(const GameFolder& folder, const char* file, const char* copy,
-                     std::string& bytes, Prompter& prompter) {
-  if (!readBytes(folder.path(file), bytes)) {
+// Missing: "ファイルが見つかりません". A negative last header (a hand-edited file) would number
+// the new record 0 or below, which no reader loads: it is refused as damaged.
+std::optional<RegistryFile> readRegistryFile(const GameFolder& folder, const char* file,
+                                             const char* copy, const char* display,
+                                             Prompter& prompter) {
+  RegistryFile r{file, copy, {}, {}};
+  if (!readBytes(folder.path(file), r.bytes)) {
     prompter.msgBox("ファイルが見つかりません");
-    return false;
+    return std::nullopt;
   }
-  if (!commitFiles({{folder.path(copy), bytes}})) {
-    prompter.msgBox("敵ファイルに書き込めませんでした");
-    return false;
+  const std::vector<std::string> lines = splitLines(r.bytes);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (isHeader(lines[i])) {
+      r.lastHeader = headerId(lines[i]);
+      r.lastHeaderLine = i + 1;
+    }
+    r.copied += lines[i];
+    r.copied += "\r\n";
   }
-  return true;
+  if (r.lastHeader < 0) {
+    prompter.msgBox(DataFileError(DataFileError::Kind::Malformed, display, r.lastHeaderLine,
+                                  "見出しの番号が負の数です")
+                        .what());
+    return std::nullopt;
+  }
+  return r;
 }
 
 bool encodeRecord(const std::vector<std::string>& lines, std::string& bytes, Prompter& prompter) {
@@ -54,54 +69,91 @@ bool encodeRecord(const std::vector<std::string>& lines, std::string& bytes, Pro
   }
 }
 
-bool writeRegistry(const GameFolder& folder, const char* file, const std::string& bytes,
-                   Prompter& prompter) {
-  if (commitFiles({{folder.path(file), bytes}})) return true;
+bool commitOrSay(const std::vector<PendingFile>& files, Prompter& prompter) {
+  if (commitFiles(files)) return true;
   prompter.msgBox("敵ファイルに書き込めませんでした");
   return false;
+}
+
+// The file with the new records appended, and its copy from before.
+void appendTo(const GameFolder& folder, const RegistryFile& r, const std::string& records,
+              std::vector<PendingFile>& files) {
+  files.push_back({folder.path(r.copy), r.bytes});
+  files.push_back({folder.path(r.file), r.copied + records});
+}
+
+// A full registry refreshes the Doll file's copy and adds nothing (the game's message).
+bool refuseWhenFull(const GameFolder& folder, const RegistryFile& dolls, Prompter& prompter) {
+  if (dolls.lastHeader < kEnemyRegistryFull) return false;
+  if (commitOrSay({{folder.path(dolls.copy), dolls.bytes}}, prompter)) {
+    prompter.notify(
+        "現在 99体以上は登録できません\n"
+        "新たに登録したい場合は、一度敵ファイルを初期化して下さい");
+  }
+  return true;
+}
+
+std::optional<RegistryFile> readDolls(const GameFolder& folder, Prompter& prompter) {
+  return readRegistryFile(folder, kEnemyDollFile, kEnemyDollCopy, "save/EDollsv.ini", prompter);
+}
+
+std::optional<RegistryFile> readLogics(const GameFolder& folder, Prompter& prompter) {
+  return readRegistryFile(folder, kEnemyLogicFile, kEnemyLogicCopy, "save/ELogicsv.ini", prompter);
+}
+
+bool dollRecord(const doll& d, int number, std::string& bytes, Prompter& prompter) {
+  return encodeRecord(enemyDollLines(enemyDollRecordOf(d), number), bytes, prompter);
+}
+
+bool logicRecords(const doll& d, int16_t n, int lastHeader, std::string& bytes,
+                  Prompter& prompter) {
+  std::vector<std::string> lines;
+  for (int k = 0; k < kRegisteredPrograms; ++k) {
+    const auto record = enemyLogicLines(enemyLogicRecordOf(*d.getLogic(k), n), lastHeader + k + 1);
+    lines.insert(lines.end(), record.begin(), record.end());
+  }
+  return encodeRecord(lines, bytes, prompter);
 }
 
 }  // namespace
 
 int16_t saveEnemyDoll(const GameFolder& folder, const doll& d, Prompter& prompter) {
-  std::string bytes;
-  if (!readAndKeepCopy(folder, kEnemyDollFile, kEnemyDollCopy, bytes, prompter)) return 0;
-  int last = 0;
-  const std::string copied = copyLines(bytes, last);
-  if (last >= kEnemyRegistryFull) {
-    prompter.notify(
-        "現在 99体以上は登録できません\n"
-        "新たに登録したい場合は、一度敵ファイルを初期化して下さい");
-    return 0;
-  }
-  const int number = last + 1;
+  const auto dolls = readDolls(folder, prompter);
+  if (!dolls || refuseWhenFull(folder, *dolls, prompter)) return 0;
+  const int number = dolls->lastHeader + 1;
   std::string record;
-  if (!encodeRecord(enemyDollLines(enemyDollRecordOf(d), number), record, prompter)) return 0;
-  if (!writeRegistry(folder, kEnemyDollFile, copied + record, prompter)) return 0;
+  if (!dollRecord(d, number, record, prompter)) return 0;
+  std::vector<PendingFile> files;
+  appendTo(folder, *dolls, record, files);
+  if (!commitOrSay(files, prompter)) return 0;
   return static_cast<int16_t>(number);
 }
 
 bool saveEnemyLogic(const GameFolder& folder, const doll& d, int16_t n, Prompter& prompter) {
-  std::string bytes;
-  if (!readAndKeepCopy(folder, kEnemyLogicFile, kEnemyLogicCopy, bytes, prompter)) return false;
-  int last = 0;
-  const std::string copied = copyLines(bytes, last);
-  std::vector<std::string> lines;
-  for (int k = 0; k < kRegisteredPrograms; ++k) {
-    const auto record = enemyLogicLines(enemyLogicRecordOf(*d.getLogic(k), n), last + k + 1);
-    lines.insert(lines.end(), record.begin(), record.end());
-  }
+  const auto logics = readLogics(folder, prompter);
   std::string records;
-  if (!encodeRecord(lines, records, prompter)) return false;
-  return writeRegistry(folder, kEnemyLogicFile, copied + records, prompter);
+  if (!logics || !logicRecords(d, n, logics->lastHeader, records, prompter)) return false;
+  std::vector<PendingFile> files;
+  appendTo(folder, *logics, records, files);
+  return commitOrSay(files, prompter);
 }
 
 int16_t entryEnemy(const GameFolder& folder, const doll& d, Prompter& prompter) {
-  const int16_t n = saveEnemyDoll(folder, d, prompter);
-  if (n <= 0) return 0;
-  if (saveEnemyLogic(folder, d, n, prompter)) return n;
-  copyFileSafely(folder.path(kEnemyDollCopy), folder.path(kEnemyDollFile));
-  return 0;
+  const auto dolls = readDolls(folder, prompter);
+  if (!dolls || refuseWhenFull(folder, *dolls, prompter)) return 0;
+  const auto logics = readLogics(folder, prompter);
+  if (!logics) return 0;
+  const int number = dolls->lastHeader + 1;
+  std::string dollBytes;
+  std::string logicBytes;
+  if (!dollRecord(d, number, dollBytes, prompter)) return 0;
+  if (!logicRecords(d, static_cast<int16_t>(number), logics->lastHeader, logicBytes, prompter))
+    return 0;
+  std::vector<PendingFile> files;
+  appendTo(folder, *dolls, dollBytes, files);
+  appendTo(folder, *logics, logicBytes, files);
+  if (!commitOrSay(files, prompter)) return 0;
+  return static_cast<int16_t>(number);
 }
 
 }  // namespace velko

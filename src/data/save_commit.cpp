@@ -1,12 +1,12 @@
 #include "data/save_commit.h"
 
-#include <cstdio>
 #include <fstream>
 #include <iterator>
-
-#include <unistd.h>
+#include <optional>
 
 #include "core/text_cp932.h"
+#include "data/commit_record.h"
+#include "data/commit_steps.h"
 
 namespace velko {
 
@@ -14,77 +14,163 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr const char* kCommitRecord = "commit.rec";
+constexpr const char* kRollbackRecord = "rollback.rec";
+
 fs::path withSuffix(const fs::path& path, const char* suffix) {
   fs::path result = path;
   result += suffix;
   return result;
 }
 
-// Written, flushed and synced, so that the rename that follows never exposes a partial file.
-// `created` tells whether there is a file of ours to clean up.
-bool writeDurably(const fs::path& path, const std::string& bytes, bool& created) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  created = file != nullptr;
-  if (!file) return false;
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  ok = std::fflush(file) == 0 && ok;
-  ok = ::fsync(::fileno(file)) == 0 && ok;
-  ok = std::fclose(file) == 0 && ok;
-  return ok;
-}
-
-void removeQuietly(const fs::path& path) {
+bool isFile(const fs::path& path) {
   std::error_code ec;
-  fs::remove(path, ec);
+  return fs::is_regular_file(path, ec);
 }
 
-void removeAll(const std::vector<fs::path>& paths) {
-  for (const fs::path& path : paths)
-    removeQuietly(path);
+bool isThere(const fs::path& path) {
+  std::error_code ec;
+  return fs::exists(fs::symlink_status(path, ec));
 }
 
-bool writeTemporaries(const std::vector<PendingFile>& files, std::vector<fs::path>& temps) {
-  for (const PendingFile& file : files) {
-    const fs::path temp = withSuffix(file.path, ".tmp");
-    bool created = false;
-    const bool written = writeDurably(temp, file.bytes, created);
-    if (created) temps.push_back(temp);
-    if (!written) return false;
-  }
-  return true;
+// One commit's files, named in its folder.
+struct Commit {
+  fs::path folder;
+  std::vector<CommitEntry> entries;
+
+  fs::path target(const CommitEntry& e) const { return folder / e.name; }
+  fs::path temp(const CommitEntry& e) const { return withSuffix(target(e), ".tmp"); }
+  fs::path backup(const CommitEntry& e) const { return withSuffix(target(e), ".bak"); }
+  fs::path record(const char* name) const { return folder / name; }
+};
+
+// A file left over is removed at the next start; failing to remove it now costs nothing.
+// Only files: a folder in the way is not ours to remove.
+void dropLeftover(const fs::path& path) {
+  if (!isFile(path)) return;
+  if (!steps::removeFile(path)) return;
 }
 
-// A copy of every target that exists, for putting it back if a later rename fails.
-bool backUpTargets(const std::vector<PendingFile>& files, std::vector<fs::path>& backups) {
-  for (const PendingFile& file : files) {
-    std::error_code ec;
-    if (!fs::is_regular_file(file.path, ec)) {
-      backups.emplace_back();
-      continue;
-    }
-    backups.push_back(withSuffix(file.path, ".bak"));
-    fs::copy_file(file.path, backups.back(), fs::copy_options::overwrite_existing, ec);
-    if (ec) return false;
-  }
-  return true;
+void dropTemporaries(const Commit& c) {
+  for (const CommitEntry& e : c.entries)
+    dropLeftover(c.temp(e));
 }
 
-// Puts back the first `replaced` targets and drops the other backups. A backup that cannot be
-// put back stays on the disk: it is the only copy of the old file.
-void restoreTargets(const std::vector<PendingFile>& files, const std::vector<fs::path>& backups,
-                    size_t replaced) {
+void dropBackups(const Commit& c) {
+  for (const CommitEntry& e : c.entries)
+    dropLeftover(c.backup(e));
+}
+
+// A sync of the folder that fails after the record is in place changes nothing about what the
+// folder holds; the next step goes on.
+void syncAfterRecord(const Commit& c) {
+  if (!steps::syncFolder(c.folder)) return;
+}
+
+bool writeTemporaries(const Commit& c, const std::vector<PendingFile>& files) {
   for (size_t i = 0; i < files.size(); ++i) {
-    std::error_code ec;
-    if (i >= replaced) {
-      if (!backups[i].empty()) fs::remove(backups[i], ec);
-      continue;
-    }
-    if (backups[i].empty()) {
-      fs::remove(files[i].path, ec);
-      continue;
-    }
-    fs::rename(backups[i], files[i].path, ec);
+    if (!steps::writeFile(c.temp(c.entries[i]), files[i].bytes)) return false;
   }
+  return true;
+}
+
+bool keepBackups(const Commit& c) {
+  for (const CommitEntry& e : c.entries) {
+    if (e.hadOld && !steps::keepCopy(c.target(e), c.backup(e))) return false;
+  }
+  return true;
+}
+
+// Written beside and renamed into place, so a record is either whole or absent.
+bool writeRecord(const Commit& c) {
+  const fs::path temp = withSuffix(c.record(kCommitRecord), ".tmp");
+  if (!steps::writeFile(temp, commitRecordBytes(c.entries))) return false;
+  return steps::renameFile(temp, c.record(kCommitRecord));
+}
+
+// Puts every previous file back and removes the new ones that had no predecessor. A new file
+// counts as in place when its temporary is gone. True when the rollback record is removed.
+bool undo(const Commit& c) {
+  for (const CommitEntry& e : c.entries) {
+    if (e.hadOld) {
+      if (isThere(c.backup(e)) && !steps::renameFile(c.backup(e), c.target(e))) return false;
+      continue;
+    }
+    if (!isThere(c.temp(e)) && isFile(c.target(e)) && !steps::removeFile(c.target(e))) return false;
+  }
+  syncAfterRecord(c);
+  dropTemporaries(c);
+  if (!steps::removeFile(c.record(kRollbackRecord))) return false;
+  syncAfterRecord(c);
+  dropBackups(c);
+  return true;
+}
+
+enum class Outcome { Made, Undone, Unsettled };
+
+// Renames the new files still waiting into place. When one cannot be, the commit turns into
+// its rollback: first the record, so that a crash from here on also undoes it.
+Outcome carryOut(const Commit& c) {
+  for (const CommitEntry& e : c.entries) {
+    if (!isThere(c.temp(e)) || steps::renameFile(c.temp(e), c.target(e))) continue;
+    if (!steps::renameFile(c.record(kCommitRecord), c.record(kRollbackRecord)))
+      return Outcome::Unsettled;
+    return undo(c) ? Outcome::Undone : Outcome::Unsettled;
+  }
+  syncAfterRecord(c);
+  // Every file is new now; a record that stays is finished again, harmlessly, next time.
+  if (!steps::removeFile(c.record(kCommitRecord))) return Outcome::Made;
+  syncAfterRecord(c);
+  dropBackups(c);
+  return Outcome::Made;
+}
+
+std::optional<Commit> readRecord(const fs::path& folder, const char* name) {
+  std::string bytes;
+  if (!readBytes(folder / name, bytes)) return std::nullopt;
+  auto entries = parseCommitRecord(bytes);
+  if (!entries) return std::nullopt;
+  return Commit{folder, *entries};
+}
+
+// The game's own files are .ini and .img; their temporaries and backups, and a commit record
+// that was never renamed into place, are what a cut-short commit leaves.
+bool isLeftover(const std::string& name) {
+  for (const char* suffix : {".ini.tmp", ".ini.bak", ".img.tmp", ".img.bak", ".rec.tmp"}) {
+    const std::string s(suffix);
+    if (name.size() > s.size() && name.compare(name.size() - s.size(), s.size(), s) == 0)
+      return true;
+  }
+  return false;
+}
+
+void dropLeftovers(const fs::path& folder) {
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator(folder, ec)) {
+    if (isLeftover(entry.path().filename().string())) dropLeftover(entry.path());
+  }
+}
+
+bool settleRecords(const fs::path& folder) {
+  if (isThere(folder / kRollbackRecord)) {
+    const auto commit = readRecord(folder, kRollbackRecord);
+    return commit && undo(*commit);
+  }
+  if (isThere(folder / kCommitRecord)) {
+    const auto commit = readRecord(folder, kCommitRecord);
+    return commit && carryOut(*commit) != Outcome::Unsettled && !isThere(folder / kCommitRecord);
+  }
+  return true;
+}
+
+std::optional<Commit> commitOf(const std::vector<PendingFile>& files) {
+  Commit c;
+  c.folder = files.front().path.parent_path();
+  for (const PendingFile& file : files) {
+    if (file.path.parent_path() != c.folder) return std::nullopt;
+    c.entries.push_back({file.path.filename().string(), isFile(file.path)});
+  }
+  return c;
 }
 
 }  // namespace
@@ -98,33 +184,30 @@ std::string cp932Lines(const std::vector<std::string>& lines) {
   return bytes;
 }
 
-bool commitFiles(const std::vector<PendingFile>& files) {
-  std::vector<fs::path> temps;
-  if (!writeTemporaries(files, temps)) {
-    removeAll(temps);
-    return false;
-  }
-  std::vector<fs::path> backups;
-  if (!backUpTargets(files, backups)) {
-    removeAll(temps);
-    removeAll(backups);
-    return false;
-  }
-  for (size_t i = 0; i < files.size(); ++i) {
-    std::error_code ec;
-    fs::rename(temps[i], files[i].path, ec);
-    if (!ec) continue;
-    restoreTargets(files, backups, i);
-    removeAll(temps);
-    return false;
-  }
-  removeAll(backups);
+bool settleFolder(const fs::path& folder) {
+  if (!settleRecords(folder)) return false;
+  dropLeftovers(folder);
   return true;
 }
 
+bool commitFiles(const std::vector<PendingFile>& files) {
+  if (files.empty()) return true;
+  const std::optional<Commit> commit = commitOf(files);
+  if (!commit || !settleFolder(commit->folder)) return false;
+  const Commit& c = *commit;
+  const bool ready =
+      writeTemporaries(c, files) && keepBackups(c) && steps::syncFolder(c.folder) && writeRecord(c);
+  if (!ready) {
+    dropLeftover(withSuffix(c.record(kCommitRecord), ".tmp"));
+    dropTemporaries(c);
+    dropBackups(c);
+    return false;
+  }
+  return carryOut(c) == Outcome::Made;
+}
+
 bool readBytes(const fs::path& path, std::string& bytes) {
-  std::error_code ec;
-  if (!fs::is_regular_file(path, ec)) return false;
+  if (!isFile(path)) return false;
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
   bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

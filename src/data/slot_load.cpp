@@ -22,8 +22,13 @@ void reportMissing(SlotState& state, Prompter& prompter) {
   state.duelistState = kDuelistNotReady;
 }
 
-TextFile readSlotFile(const std::filesystem::path& path) {
-  return readTextFile(path, "save/" + path.filename().string());
+// A save a crash cut short is finished or undone first, so the slot is read whole: all old
+// or all new. One that cannot be settled counts as a file that cannot be read.
+TextFile readSlotFile(const GameFolder& folder, const std::filesystem::path& path) {
+  const std::string name = "save/" + path.filename().string();
+  if (!settleSaveFolder(folder))
+    throw DataFileError(DataFileError::Kind::Unreadable, name, 0, "書き込み途中のままです");
+  return readTextFile(path, name);
 }
 
 void setRecord(Owner& o, const PlayerFile& d) {
@@ -105,7 +110,7 @@ DollRef buildDoll(const GameFolder& folder, const DollFile& f, Prompter& prompte
 bool loadPlayerRtn(const GameFolder& folder, int16_t svNum, int i, SlotState& state, Random& rnd,
                    Prompter& prompter) {
   try {
-    const PlayerFile d = parsePlayerFile(readSlotFile(playerFilePath(folder, svNum)));
+    const PlayerFile d = parsePlayerFile(readSlotFile(folder, playerFilePath(folder, svNum)));
     auto owner = std::make_shared<Owner>(rnd);
     setRecord(*owner, d);
     if (i == 1) {
@@ -128,7 +133,7 @@ bool loadDollRtn(const GameFolder& folder, int16_t svNum, int i, SlotState& stat
                  Prompter& prompter) {
   DollRef d;
   try {
-    const DollFile f = parseDollFile(readSlotFile(dollFilePath(folder, svNum)));
+    const DollFile f = parseDollFile(readSlotFile(folder, dollFilePath(folder, svNum)));
     d = buildDoll(folder, f, prompter);
   } catch (const DataFileError&) {
     reportMissing(state, prompter);
@@ -143,7 +148,7 @@ bool loadLogicRtn(const GameFolder& folder, int16_t svNum, int i, SlotState& sta
                   Prompter& prompter) {
   std::vector<LogicFileRecord> records;
   try {
-    records = parseLogicFile(readSlotFile(logicFilePath(folder, svNum)));
+    records = parseLogicFile(readSlotFile(folder, logicFilePath(folder, svNum)));
   } catch (const DataFileError&) {
     reportMissing(state, prompter);
     return false;
@@ -161,22 +166,24 @@ bool loadLogicRtn(const GameFolder& folder, int16_t svNum, int i, SlotState& sta
   return true;
 }
 
-void load_rtn(const GameFolder& folder, int16_t svNum, SlotState& state, Random& rnd,
+bool load_rtn(const GameFolder& folder, int16_t svNum, SlotState& state, Random& rnd,
               Prompter& prompter) {
-  loadPlayerRtn(folder, svNum, 0, state, rnd, prompter);
-  loadDollRtn(folder, svNum, 0, state, prompter);
-  loadLogicRtn(folder, svNum, 0, state, prompter);
+  const bool player = loadPlayerRtn(folder, svNum, 0, state, rnd, prompter);
+  const bool dollRead = loadDollRtn(folder, svNum, 0, state, prompter);
+  const bool logics = loadLogicRtn(folder, svNum, 0, state, prompter);
   state.duelistState = kDuelistNotReady;
+  return player && dollRead && logics;
 }
 
 bool loadDuelOpponent(const GameFolder& folder, int16_t svNum, SlotState& state, Random& rnd,
                       Prompter& prompter) {
   state.duelistState = kDuelistReady;
-  loadPlayerRtn(folder, svNum, 1, state, rnd, prompter);
-  loadDollRtn(folder, svNum, 1, state, prompter);
+  // A reader that fails makes the opponent not ready itself; the later readers still run.
+  const bool player = loadPlayerRtn(folder, svNum, 1, state, rnd, prompter);
+  const bool dollRead = loadDollRtn(folder, svNum, 1, state, prompter);
   resetDollParam(*state.Dolls[1], *state.Owners[1]);
-  loadLogicRtn(folder, svNum, 1, state, prompter);
-  return state.duelistState == kDuelistReady;
+  const bool logics = loadLogicRtn(folder, svNum, 1, state, prompter);
+  return player && dollRead && logics && state.duelistState == kDuelistReady;
 }
 
 }  // namespace velko

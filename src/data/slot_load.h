@@ -19,33 +19,35 @@ namespace velko {
 
 // Owners(i) becomes a new record with the file's name, level, experience, money, skills and
 // record. For index 0 also the game date, the two options and the inventory (all used).
-bool loadPlayerRtn(const GameFolder& folder, int16_t svNum, int i, SlotState& state, Random& rnd,
-                   Prompter& prompter);
+[[nodiscard]] bool loadPlayerRtn(const GameFolder& folder, int16_t svNum, int i, SlotState& state,
+                                 Random& rnd, Prompter& prompter);
 
 // Dolls(i) becomes a new Doll with the file's parts, name, hit points and programmed flag.
 // For index 1 a Doll with a broken motor or frame, or without programs, is refused as an
 // opponent with the game's message (the duel opponent becomes not ready).
-bool loadDollRtn(const GameFolder& folder, int16_t svNum, int i, SlotState& state,
-                 Prompter& prompter);
+[[nodiscard]] bool loadDollRtn(const GameFolder& folder, int16_t svNum, int i, SlotState& state,
+                               Prompter& prompter);
 
 // Program slots 0.. of Dolls(i) from the file's records. The actions are those of Dolls(i)'s
 // own software, so a loaded pattern costs what it costs that Doll (for the player's Doll this
 // is the workshop's getAction; a duel opponent keeps its own costs).
-bool loadLogicRtn(const GameFolder& folder, int16_t svNum, int i, SlotState& state,
-                  Prompter& prompter);
+[[nodiscard]] bool loadLogicRtn(const GameFolder& folder, int16_t svNum, int i, SlotState& state,
+                                Prompter& prompter);
 
 // A new Doll from a Doll file's parts, each rebuilt from the catalogue by its ID (an ID the
 // catalogue lacks gives a blank part), with the file's name, hit points and programmed flag.
 // Throws DataFileError when a catalogue file is missing or malformed.
 DollRef buildDoll(const GameFolder& folder, const DollFile& f, Prompter& prompter);
 
-// The three readers with index 0; afterwards no duel opponent is loaded.
-void load_rtn(const GameFolder& folder, int16_t svNum, SlotState& state, Random& rnd,
-              Prompter& prompter);
+// The three readers with index 0; afterwards no duel opponent is loaded. A reader that fails
+// has told the player; the others still run and what they restored stays. True when all
+// three files were read.
+[[nodiscard]] bool load_rtn(const GameFolder& folder, int16_t svNum, SlotState& state, Random& rnd,
+                            Prompter& prompter);
 
 // Another player's slot as the duel opponent (index 1): player record, Doll, the workshop's
 // recomputation of that Doll, programs. True when the opponent is ready to fight.
-bool loadDuelOpponent(const GameFolder& folder, int16_t svNum, SlotState& state, Random& rnd,
-                      Prompter& prompter);
+[[nodiscard]] bool loadDuelOpponent(const GameFolder& folder, int16_t svNum, SlotState& state,
+                                    Random& rnd, Prompter& prompter);
 
 }  // namespace velko

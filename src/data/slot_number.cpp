@@ -1,5 +1,7 @@
 #include "data/slot_number.h"
 
+#include "data/save_commit.h"
+
 namespace velko {
 
 namespace {
@@ -48,6 +50,10 @@ bool ensureSaveFolder(const GameFolder& folder) {
   std::error_code ec;
   std::filesystem::create_directories(folder.path("\\save"), ec);
   return std::filesystem::is_directory(folder.path("\\save"), ec);
+}
+
+bool settleSaveFolder(const GameFolder& folder) {
+  return settleFolder(folder.path("\\save"));
 }
 
 }  // namespace velko

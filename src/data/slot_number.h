@@ -26,6 +26,10 @@ std::filesystem::path dollFilePath(const GameFolder& folder, int16_t n);
 std::filesystem::path logicFilePath(const GameFolder& folder, int16_t n);
 
 // The save/ folder, created when it is missing; false when it cannot be made.
-bool ensureSaveFolder(const GameFolder& folder);
+[[nodiscard]] bool ensureSaveFolder(const GameFolder& folder);
+
+// Finishes or undoes a save a crash cut short and removes its leftovers (settleFolder on
+// save/). False when save/ holds a commit record that could not be carried out.
+[[nodiscard]] bool settleSaveFolder(const GameFolder& folder);
 
 }  // namespace velko

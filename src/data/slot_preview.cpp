@@ -9,6 +9,7 @@
 namespace velko {
 
 std::optional<SlotPreview> Rinload_rtn(const GameFolder& folder, int16_t n) {
+  if (!settleSaveFolder(folder)) return std::nullopt;
   try {
     const TextFile player = readTextFile(playerFilePath(folder, n), "Playersv");
     const TextFile dollFile = readTextFile(dollFilePath(folder, n), "PlayDollsv");

@@ -20,6 +20,7 @@ PendingFile saveLogicRtn(const GameFolder& folder, int16_t svNum, const SlotStat
 // Writes the three files of slot svNum together, so a failure leaves the slot as it was. On
 // failure the player is told in a plain message box and the result is false (the game must
 // then not count as saved).
-bool save_rtn(const GameFolder& folder, int16_t svNum, const SlotState& state, Prompter& prompter);
+[[nodiscard]] bool save_rtn(const GameFolder& folder, int16_t svNum, const SlotState& state,
+                            Prompter& prompter);
 
 }  // namespace velko

@@ -161,7 +161,7 @@ DollView dspDoll(CareerState& state) {
   for (const auto& [name, code] : softs) {
     if (name.empty()) continue;
     const bool held = std::any_of(v.softs.begin(), v.softs.end(),
-                                  [&](const auto& row) { return row.first == name; });
+                                  [&soft = name](const auto& row) { return row.first == soft; });
     if (!held) v.softs.emplace_back(name, code);
   }
   const DollStats s = describe(d, state.player());

@@ -94,6 +94,26 @@ class MidiFileTest : public QObject {
     QVERIFY(noteOns(*song) == expected);
   }
 
+  void aZeroTempoIsIgnoredAndLongTracksKeepTheirLength() {
+    std::vector<uint8_t> track = {0, 0xFF, 0x51, 3, 0, 0, 0};  // a tempo of 0
+    // Seventeen of the longest delta times: more ticks than 32 bits hold.
+    for (int i = 0; i < 17; ++i)
+      track.insert(track.end(), {0xFF, 0xFF, 0xFF, 0x7F, 0xFF, 0x01, 0});
+    track.insert(track.end(), {0, 0x90, 60, 100, 0, 0xFF, 0x2F, 0});
+    const uint8_t size = uint8_t(track.size());
+    std::vector<uint8_t> bytes = {'M', 'T', 'h', 'd', 0,   0,   0,   6, 0, 0, 0,
+                                  1,   0,   96,  'M', 'T', 'r', 'k', 0, 0, 0, size};
+    for (uint8_t b : track)
+      bytes.push_back(b);
+    const std::optional<MidiSong> song = readMidiSong(bytes);
+    QVERIFY(song);
+    QCOMPARE(song->messages.size(), size_t(1));
+    QCOMPARE(song->messages[0].status, uint8_t(0x90));
+    const double noteMs = 17.0 * 0x0FFFFFFF * 500.0 / 96;  // still at 120 a minute
+    QCOMPARE(song->messages[0].ms, noteMs);
+    QCOMPARE(song->lengthMs, noteMs);
+  }
+
   void damagedFilesAreRefused() {
     Score score(100, 4);
     score.setLength(4 * kQuarter);

@@ -88,9 +88,7 @@ class CareerFixture : public ::testing::Test {
     d.frame->name = "f";
     d.value = value;
     d.AP = 2;
-    const int16_t id = saveEnemyDoll(game(), d, prompter);
-    saveEnemyLogic(game(), d, id, prompter);
-    return id;
+    return entryEnemy(game(), d, prompter);
   }
 
   GameFolder game() const { return GameFolder(folder.path()); }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "career/calendar.h"
 #include "career_fixture.h"
 #include "core/numbers.h"
@@ -90,6 +92,15 @@ TEST_F(WorkshopTest, SaveThenLoadThroughTheMenus) {
   EXPECT_EQ(state.playerDoll().name, "ヴェルコ");
   EXPECT_EQ(state.playerDoll().value, 920);
   EXPECT_FALSE(state.player().getMotor(0)->isNew);
+  EXPECT_TRUE(state.saved);
+
+  // A slot read only in part is not what the disk holds: leaving then asks to save first.
+  std::filesystem::remove(folder.path() / "save" / "PlayDollsv3.ini");
+  rnd.push(0.5);
+  rnd.push(0.5);
+  career.mnLoad_Click();
+  EXPECT_EQ(dialog.shown.back().request.text, "ファイルが見つかりません");
+  EXPECT_FALSE(state.saved);
 }
 
 TEST_F(WorkshopTest, MenusMusicGuideAndLeaving) {

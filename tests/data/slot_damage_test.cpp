@@ -41,7 +41,9 @@ class SlotDamage : public ::testing::Test {
     f.Dolls[0] = std::make_shared<doll>();
     f.Dolls[0]->name = "前のドール";
     f.duelistState = kDuelistReady;
-    load_rtn(f.folder, 3, f.state, f.rnd, f.prompter);
+    const bool read = load_rtn(f.folder, 3, f.state, f.rnd, f.prompter);
+    // Whole exactly when nothing had to be reported.
+    EXPECT_EQ(read, messagesShown(f.dialog, kMissing) == 0);
     EXPECT_EQ(f.duelistState, kDuelistNotReady);
   }
 

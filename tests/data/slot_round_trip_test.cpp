@@ -57,7 +57,7 @@ TEST(SaveSlot, SlotThreeComesBackAsSavedWithEveryPartUsed) {
   f.playMusic = true;
   f.guideOn = false;
   f.duelistState = kDuelistReady;
-  load_rtn(f.folder, 3, f.state, f.rnd, f.prompter);
+  EXPECT_TRUE(load_rtn(f.folder, 3, f.state, f.rnd, f.prompter));
   EXPECT_TRUE(f.dialog.shown.empty());
 
   const Owner& o = *f.Owners[0];
@@ -194,7 +194,7 @@ TEST(SaveSlot, NamesWithCommasAndQuotesComeBackExactly) {
 
   f.Owners[0] = std::make_shared<Owner>(f.rnd);
   f.Dolls[0] = std::make_shared<doll>();
-  load_rtn(f.folder, 12, f.state, f.rnd, f.prompter);
+  EXPECT_TRUE(load_rtn(f.folder, 12, f.state, f.rnd, f.prompter));
   EXPECT_EQ(f.Owners[0]->name, player);
   EXPECT_EQ(f.Owners[0]->Lv, 3);
   EXPECT_EQ(f.Dolls[0]->name, dollName);

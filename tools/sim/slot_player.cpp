@@ -36,7 +36,8 @@ DollRef loadSlotDoll(const GameFolder& folder, int16_t svNum) {
   int16_t duelistState = kDuelistNotReady;
   SlotState state{owners, dolls, date, playMusic, guideOn, duelistState};
   ConsolePrompter prompter;
-  load_rtn(folder, svNum, state, rnd, prompter);
+  // A slot read only in part has been reported; its Doll is not the one saved.
+  if (!load_rtn(folder, svNum, state, rnd, prompter)) return nullptr;
 
   const DollRef d = dolls[0];
   resetDollParam(*d, *owners[0]);

@@ -1,0 +1,92 @@
+// Writes the first inputs of the fuzz targets from the files the game ships and writes:
+// make_seeds <game folder> <seeds folder>. Each target gets <seeds folder>/<target>/.
+// A target's input that holds several files joins them with fuzz::kFileSeparator.
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "battle/headless_seams.h"
+#include "core/random.h"
+#include "data/game_folder.h"
+#include "data/registry_read.h"
+#include "data/registry_reset.h"
+#include "data/slot_save.h"
+#include "fuzz_input.h"
+
+using namespace velko;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string bytesOf(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void writeSeed(const fs::path& seeds, const std::string& target, const std::string& name,
+               const std::string& bytes) {
+  fs::create_directories(seeds / target);
+  std::ofstream(seeds / target / name, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+const char* const kCatalogue[] = {"Motor.ini",     "Frame.ini",    "Booster.ini",
+                                  "Protector.ini", "Hardware.ini", "Software1.ini",
+                                  "Software2.ini", "Software3.ini"};
+
+// Three slots saved by the game itself, each with a factory opponent as the player's Doll.
+void writeSlotSeeds(const fs::path& game, const fs::path& seeds) {
+  const fs::path work = seeds / "slot-work";
+  fs::remove_all(work);
+  fs::create_directories(work);
+  fs::copy(game / "ini", work / "ini", fs::copy_options::recursive);
+  const GameFolder folder(work);
+  if (!prepareSaveFolder(folder)) return;
+  ClockRandom rnd(3);
+  SilentPrompter prompter;
+  std::array<std::shared_ptr<Owner>, 2> owners = {std::make_shared<Owner>(rnd),
+                                                  std::make_shared<Owner>(rnd)};
+  std::array<DollRef, 2> dolls = {std::make_shared<doll>(), std::make_shared<doll>()};
+  GameDate date = GameDate::fromYMD(2013, 5, 1);
+  bool music = true;
+  bool guide = false;
+  int16_t duelist = kDuelistNotReady;
+  SlotState state{owners, dolls, date, music, guide, duelist};
+  owners[0]->name = "シード";
+  for (int16_t n : {1, 27, 50}) {
+    dolls[0] = ldTekiDoll(folder, n);
+    dolls[0]->programed = true;
+    if (!save_rtn(folder, n, state, prompter)) continue;
+    const std::string slot = std::to_string(n) + ".ini";
+    writeSeed(seeds, "slot", "saved" + std::to_string(n),
+              fuzz::joinFiles({bytesOf(work / "save" / ("Playersv" + slot)),
+                               bytesOf(work / "save" / ("PlayDollsv" + slot)),
+                               bytesOf(work / "save" / ("Logicsv" + slot))}));
+  }
+  fs::remove_all(work);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: make_seeds <game folder> <seeds folder>\n");
+    return 2;
+  }
+  const fs::path game(argv[1]);
+  const fs::path seeds(argv[2]);
+  for (size_t k = 0; k < std::size(kCatalogue); ++k) {
+    const std::string bytes = bytesOf(game / "ini" / kCatalogue[k]);
+    writeSeed(seeds, "catalogue", kCatalogue[k], std::string{char(k), char(5)} + bytes);
+    writeSeed(seeds, "cp932", kCatalogue[k], bytes);
+  }
+  const std::string registry = fuzz::joinFiles(
+      {bytesOf(game / "ini" / "Dollsv.ini"), bytesOf(game / "ini" / "Logicsv.ini")});
+  writeSeed(seeds, "registry_read", "factory", registry);
+  writeSeed(seeds, "registry_write", "factory", registry);
+  writeSlotSeeds(game, seeds);
+  return 0;
+}
