@@ -158,7 +158,7 @@ TEST(SaveSlot, AHandWrittenSlotLoadsAndIsWrittenBackByteForByte) {
   f.temp.writeBytes("save/PlayDollsv5.ini", handDollFile());
   f.temp.writeBytes("save/Logicsv5.ini", handLogicFile(".Dash"));
 
-  load_rtn(f.folder, 5, f.state, f.rnd, f.prompter);
+  EXPECT_TRUE(load_rtn(f.folder, 5, f.state, f.rnd, f.prompter));
   EXPECT_EQ(f.dialog.texts(), std::vector<std::string>());
   EXPECT_EQ(f.Owners[0]->name, "秋津");
   EXPECT_EQ(f.Owners[0]->getProtector(1)->name, "スチール 1");
