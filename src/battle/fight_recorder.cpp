@@ -41,11 +41,16 @@ FightRecorder::FightRecorder(Random& source, FightController& fighter0, FightCon
                    RecordingController(fighter1, recording_.choices)} {}
 
 void FightRecorder::start(const BattleState& s, const doll& fighter0, const doll& fighter1) {
+  start(s);
+  recording_.fighters = {cloneForFight(fighter0), cloneForFight(fighter1)};
+}
+
+void FightRecorder::start(const BattleState& s) {
   recording_.mode = s.Mode;
   recording_.turnStep = s.turnStep;
   recording_.sente = s.sente;
   recording_.playAP = s.playAP;
-  recording_.fighters = {cloneForFight(fighter0), cloneForFight(fighter1)};
+  recording_.fighters = {};
   recording_.draws.clear();
   recording_.choices.clear();
   recording_.steps = 0;

@@ -61,6 +61,9 @@ class FightRecorder {
   // Keeps copies of both Dolls as they stand now, and the mode and the point of the turn
   // sequence the fight starts from; forgets the previous fight.
   void start(const BattleState& s, const doll& fighter0, const doll& fighter1);
+  // The same without the Dolls, for runs that fight the same Dolls again and again and copy
+  // them only into the recordings they keep.
+  void start(const BattleState& s);
   void countStep() { ++recording_.steps; }
   void finish(int16_t winner) { recording_.winner = winner; }
   const FightRecording& recording() const { return recording_; }
