@@ -28,6 +28,7 @@ Fight::Fight(CareerState& state, CareerServices& services, MusicPlayer& soundEff
   buildHeader();
   buildNarration();
   buildSidePanel();
+  addReplayButton();
   // When the sound effect ends, music that has reached its end starts again.
   soundEffects_.setOnDone([this] { replayAtEnd(services_.music); });
 }
@@ -79,6 +80,7 @@ void Fight::Form_Load() {
 void Fight::cmdNext_Click() {
   if (!ready_ || closing_) return;
   session_->cmdNext_Click();
+  cmdReplay_->setEnabled(session_->lastRecording() != nullptr);
 }
 
 void Fight::cmdTap_Click() {

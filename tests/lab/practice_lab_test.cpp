@@ -2,26 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "battle/fight_replay.h"
 #include "career/career_fixture.h"
-#include "data/save_commit.h"
+#include "support/folder_bytes.h"
 #include "support/patterns.h"
 
 namespace velko::testing {
 namespace {
-
-std::map<std::string, std::string> everyFile(const std::filesystem::path& root) {
-  std::map<std::string, std::string> files;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
-    if (!entry.is_regular_file()) continue;
-    std::string bytes;
-    EXPECT_TRUE(readBytes(entry.path(), bytes));
-    files[entry.path().string()] = bytes;
-  }
-  return files;
-}
 
 class PracticeLabTest : public CareerFixture {
  protected:
@@ -51,11 +38,11 @@ class PracticeLabTest : public CareerFixture {
 // saves included, stays byte for byte as it was, and so does the player's Doll.
 TEST_F(PracticeLabTest, LeavesEverySaveFileAndTheDollAsTheyWere) {
   state.playerDoll().Motor->HP = 20;  // damaged: the lab fights at full hit points anyway
-  const auto before = everyFile(folder.path());
+  const auto before = filesUnder(folder.path());
   const auto opponents = selectOpponents(registryOpponents(game()), "Expert");
   ASSERT_EQ(opponents.size(), 2u);  // worth at most 3500: not the third
   const PracticeResult result = runPractice(state.playerDoll(), opponents, {.fights = 200});
-  EXPECT_EQ(everyFile(folder.path()), before);
+  EXPECT_EQ(filesUnder(folder.path()), before);
   EXPECT_EQ(state.playerDoll().Motor->HP, 20);
 
   EXPECT_EQ(result.fights, 200);
