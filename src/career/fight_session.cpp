@@ -83,8 +83,8 @@ void FightSession::finishRecording() {
   if (!recording_) return;
   recording_ = false;
   recorder_.finish(battle_.state().winner);
-  recorded_ = true;
-  lastReplayFile_ = saveReplay(services_.folder, recorder_.recording());
+  last_ = recorder_.recording();
+  lastReplayFile_ = saveReplay(services_.folder, *last_);
 }
 
 DollRef FightSession::ldTekiDoll(int16_t id) {

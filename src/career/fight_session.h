@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "battle/after_fight.h"
@@ -43,9 +44,7 @@ class FightSession : public AfterFight {
 
   // The last fight recorded (empty before one ends), and where it was kept (empty when it
   // could not be written).
-  const FightRecording* lastRecording() const {
-    return recorded_ ? &recorder_.recording() : nullptr;
-  }
+  const FightRecording* lastRecording() const { return last_ ? &*last_ : nullptr; }
   const std::filesystem::path& lastReplayFile() const { return lastReplayFile_; }
 
   // True once the screen has been told to close (by a result, a loss or a give-up).
@@ -88,7 +87,7 @@ class FightSession : public AfterFight {
   FightRecorder recorder_;
   Battle battle_;
   bool recording_ = false;
-  bool recorded_ = false;
+  std::optional<FightRecording> last_;  // the next bout records anew
   std::filesystem::path lastReplayFile_;
   int16_t mode_;
   std::string className_ = "Novice";

@@ -5,10 +5,18 @@
 #include <QSlider>
 #include <QtTest>
 
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <fstream>
+
+#include "data/replay_folder.h"
 #include "support/recorded_fights.h"
 #include "support/screenshots.h"
+#include "support/scripted_dialog.h"
+#include "ui/fight_fixture.h"
 #include "ui/fight_stage.h"
 #include "ui/inspector.h"
+#include "ui/replay_list.h"
 
 using namespace velko;
 using namespace velko::ui;
@@ -83,6 +91,34 @@ class InspectorTest : public QObject {
     QVERIFY(!inspector.inspection().error.empty());
     QTest::keyClick(&inspector, Qt::Key_End);
     QVERIFY(inspector.shownText().contains("再生できません"));
+  }
+
+  // The workshop's list: newest first; a damaged file is refused with its name and reason, a
+  // good one opens in the inspector.
+  void theListOpensGoodFilesAndRefusesDamagedOnes() {
+    QTemporaryDir dir;
+    const GameFolder folder(dir.path().toStdString());
+    const std::filesystem::path good = saveReplay(folder, sampleFight());
+    std::ofstream(replayFolder(folder) / "29991231-235959-000000-street.replay")
+        << "VELKO-REPLAY 1\nmode";
+    testing::ScriptedDialog dialog;
+    DialogPrompter prompter(dialog);
+    ReplayList list(folder, prompter);
+    QCOMPARE(list.list()->count(), 2);
+    QVERIFY(list.list()->item(0)->text().contains("読めないファイル"));
+    QVERIFY(list.list()->item(1)->text().contains("ヴェルコ 対 ブラム"));
+    QVERIFY(!list.openChosen());
+    QVERIFY(dialog.shown.back().request.text.find("29991231-235959") != std::string::npos);
+
+    list.list()->setCurrentRow(1);
+    bool inspected = false;
+    testing::ModalAnswerer close([&inspected](QWidget* modal) {
+      inspected = qobject_cast<Inspector*>(modal) != nullptr;
+      modal->close();
+    });
+    QVERIFY(list.openChosen());
+    QVERIFY(inspected);
+    QVERIFY(std::filesystem::exists(good));
   }
 };
 
