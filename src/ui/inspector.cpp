@@ -88,12 +88,17 @@ void Inspector::buildPanels() {
   narration_->setObjectName("narration");
   narration_->setWordWrap(true);
   narration_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-  narration_->setMinimumHeight(150);
+  // A long step scrolls rather than spilling out of its frame.
+  auto* scroll = new QScrollArea(this);
+  scroll->setWidgetResizable(true);
+  scroll->setMinimumHeight(170);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidget(narration_);
   detail_ = new QLabel(this);
   detail_->setObjectName("detail");
   detail_->setWordWrap(true);
   detail_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-  lower->addWidget(narration_, 3);
+  lower->addWidget(scroll, 3);
   lower->addWidget(detail_, 2);
   outer->addLayout(lower);
 
