@@ -61,7 +61,12 @@ class LabScreenTest : public QObject {
 
   void cancelStopsALongRunAndAnUnprogrammedDollIsRefused() {
     testing::FightGame game;
+    game.state.Dolls[1] = ldTekiDoll(game.services.folder, 5);
+    game.state.duelistState = kDuelistReady;
     LabScreen screen(game.state, game.services);
+    // The loaded duel opponent follows the three classes.
+    QCOMPARE(screen.cmbAgainst()->itemData(3).toString(), QString());
+    screen.cmbAgainst()->setCurrentIndex(3);
     screen.cmbFights()->setCurrentIndex(2);  // 10,000
     QSignalSpy done(&screen, &LabScreen::finished);
     QVERIFY(screen.start());
@@ -69,6 +74,8 @@ class LabScreenTest : public QObject {
     QVERIFY(done.wait(30000));
     QVERIFY(screen.result()->cancelled);
     QVERIFY(screen.result()->fights < 10000);
+    QCOMPARE(screen.result()->opponents.size(), size_t{1});
+    QCOMPARE(screen.result()->opponents[0].name, game.state.Dolls[1]->name);
 
     game.state.playerDoll().programed = false;
     QVERIFY(!screen.start());
