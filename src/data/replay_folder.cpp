@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <ctime>
+#include <fstream>
 #include <system_error>
 
 #include "data/save_commit.h"
@@ -34,6 +35,26 @@ const char* modeWord(int16_t mode) {
   return "tournament";
 }
 
+// A replay is a new file and never replaces one, so it is written without waiting for the
+// disk: a crash may leave it cut short, and the reader refuses such a file.
+bool writeNewFile(const std::filesystem::path& file, const std::string& bytes) {
+  const std::filesystem::path temporary = file.string() + ".tmp";
+  {
+    std::ofstream out(temporary, std::ios::binary);
+    out << bytes;
+    if (!out.flush()) {
+      std::error_code ignored;
+      std::filesystem::remove(temporary, ignored);
+      return false;
+    }
+  }
+  std::error_code error;
+  std::filesystem::rename(temporary, file, error);
+  if (!error) return true;
+  std::filesystem::remove(temporary, error);
+  return false;
+}
+
 void keepNewest(const GameFolder& folder) {
   const std::vector<std::filesystem::path> files = listReplays(folder);
   std::error_code ignored;
@@ -57,7 +78,7 @@ std::filesystem::path saveReplay(const GameFolder& folder, const FightRecording&
   // Two fights within one microsecond still get a file each.
   for (int k = 2; std::filesystem::exists(file); ++k)
     file = dir / (stem + "-" + std::to_string(k) + kExtension);
-  if (!commitFiles({{file, formatReplay(recording)}})) return {};
+  if (!writeNewFile(file, formatReplay(recording))) return {};
   keepNewest(folder);
   return file;
 }
