@@ -113,6 +113,13 @@ TEST(ReplayFolder, KeepsTheNewestHundredAndRefusesDamage) {
   EXPECT_EQ(parse.error.find(files.back().filename().string()), 0u);
   ASSERT_TRUE(readBytes(files.back(), bytes));
   EXPECT_EQ(bytes, damaged);
+
+  // Where the folder cannot be made, the recording is not kept and nothing else changes.
+  TempFolder blocked;
+  blocked.writeBytes("save/replays", "a file, not a folder");
+  EXPECT_TRUE(saveReplay(GameFolder(blocked.path()), recording).empty());
+  ASSERT_TRUE(readBytes(blocked.path() / "save" / "replays", bytes));
+  EXPECT_EQ(bytes, "a file, not a folder");
 }
 
 }  // namespace
