@@ -71,6 +71,34 @@ void describeDice(InspectedStep& step, const BattleState& before, const std::vec
   }
 }
 
+std::string onOff(int16_t flag) {
+  return flag != kOff ? "あり" : "なし";
+}
+
+// The differences a player looks for between two steps.
+std::vector<std::string> changesBetween(const InspectedStep& from, const InspectedStep& to) {
+  std::vector<std::string> changes;
+  const char* parts[] = {"Motor", "Frame"};
+  for (int k = 0; k < 2; ++k) {
+    const std::string& name = to.labels.name[k];
+    for (int p = 0; p < 2; ++p) {
+      const int lost = from.hp[k][p] - to.hp[k][p];
+      if (lost != 0)
+        changes.push_back(name + "の" + parts[p] + (lost > 0 ? " −" : " ＋") +
+                          std::to_string(lost > 0 ? lost : -lost));
+    }
+    const BattleState& a = from.after;
+    const BattleState& b = to.after;
+    if (a.kumiai[k] != b.kumiai[k]) changes.push_back(name + "の組み: " + onOff(b.kumiai[k]));
+    if (a.tentou[k] != b.tentou[k]) changes.push_back(name + "の転倒: " + onOff(b.tentou[k]));
+    if (a.bougyo[k] != b.bougyo[k]) changes.push_back(name + "の防御:" + Str(b.bougyo[k]));
+    if (a.ukemi[k] != b.ukemi[k]) changes.push_back(name + "の受身: " + onOff(b.ukemi[k]));
+  }
+  if (from.after.span != to.after.span)
+    changes.push_back("距離" + Str(from.after.span) + " →" + Str(to.after.span));
+  return changes;
+}
+
 std::string choiceText(const RecordedChoice& c, const doll& d) {
   if (c.value == kChosePass) return "（パス）";
   if (c.value == kChoseEmpty) return "様子見";
@@ -113,6 +141,7 @@ FightInspection inspectFight(const FightRecording& recording) {
       const std::vector<double> draws(recording.draws.begin() + firstDraw,
                                       recording.draws.begin() + replay.drawsUsed());
       describeDice(step, before, draws);
+      step.changes = changesBetween(inspection.steps.back(), step);
       inspection.steps.push_back(std::move(step));
     }
   } catch (const std::exception& e) {

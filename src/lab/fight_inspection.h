@@ -31,6 +31,7 @@ struct InspectedStep {
   std::string choice;             // the pattern chosen, "（パス）" or "様子見"
   std::string rule;               // for the computer: which rule of its choice fired
   std::vector<std::string> dice;  // each roll and what it decided
+  std::vector<std::string> changes;  // what the step changed: hit points, distance, holds, falls
 };
 
 struct FightInspection {

@@ -146,6 +146,9 @@ void Inspector::showStep(int index) {
   if (!s.rule.empty()) lines << "コンピュータの判断: " + text(s.rule);
   for (const std::string& d : s.dice)
     lines << text(d);
+  if (!s.changes.empty()) lines << "この手で変わったこと:";
+  for (const std::string& c : s.changes)
+    lines << "　" + text(c);
   if (step_ == lastStep() && !inspection_.error.empty())
     lines << "再生できません: " + text(inspection_.error);
   detail_->setText(lines.join('\n'));
