@@ -4,6 +4,8 @@
 
 #include <sstream>
 
+#include "data/replay_file.h"
+#include "data/save_commit.h"
 #include "data/slot_fixture.h"
 #include "data/slot_save.h"
 #include "sim/practice_run.h"
@@ -27,6 +29,18 @@ TEST(SimPractice, RunsTheLabOnASavedDollAgainstAClassOrOneOpponent) {
   EXPECT_NE(text.find("60 fights, seed 4"), std::string::npos) << text;
   EXPECT_NE(text.find("win rate "), std::string::npos);
   EXPECT_NE(text.find("(様子見)"), std::string::npos);
+
+  // The worst lost fight, as a replay file the game's inspector reads.
+  const std::filesystem::path replay = f.folder.root() / "worst.replay";
+  o.replay = replay.string();
+  std::ostringstream written;
+  ASSERT_EQ(runPracticeCommand(o, written, err), 0) << err.str();
+  std::string bytes;
+  ASSERT_TRUE(readBytes(replay, bytes));
+  const ReplayParse parse = parseReplay(bytes);
+  ASSERT_TRUE(parse.recording) << parse.error;
+  EXPECT_EQ(parse.recording->winner, 1);
+  o.replay.clear();
 
   o.against = "1";
   std::ostringstream one;

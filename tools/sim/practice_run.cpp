@@ -1,8 +1,10 @@
 #include "sim/practice_run.h"
 
+#include <fstream>
 #include <iomanip>
 #include <stdexcept>
 
+#include "data/replay_file.h"
 #include "lab/practice_lab.h"
 #include "model/action.h"
 #include "sim/registry_roster.h"
@@ -74,6 +76,14 @@ int runPracticeCommand(const SimOptions& o, std::ostream& out, std::ostream& err
   const PracticeResult result =
       runPractice(*player, opponents, {.fights = o.fights, .seed = o.seed});
   printResult(out, *player, result);
+  if (o.replay.empty() || !result.worstLoss) return 0;
+  std::ofstream file(o.replay, std::ios::binary);
+  file << formatReplay(*result.worstLoss);
+  if (!file.flush()) {
+    err << "cannot write " << o.replay << "\n";
+    return 1;
+  }
+  out << "written to " << o.replay << "\n";
   return 0;
 }
 

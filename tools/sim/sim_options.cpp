@@ -68,6 +68,8 @@ SimOptions parseOptions(const std::vector<std::string>& args) {
       o.slot = numberArg<int16_t>(value, "--slot", 0, 9999);
     } else if (arg == "--against") {
       o.against = value;
+    } else if (arg == "--replay") {
+      o.replay = value;
     } else if (arg == "--registry" && (value == "factory" || value == "save")) {
       o.registry = value == "save" ? RegistrySource::Save : RegistrySource::Factory;
     } else {
@@ -92,7 +94,8 @@ const char* usageText() {
          "  practice --slot N --against ID|CLASS\n"
          "                the practice lab: save slot N's Doll as it is against one registry\n"
          "                Doll or every Doll a class's tournament may draw (--fights in all,\n"
-         "                default 40; --registry save for the game's current registry)\n"
+         "                default 40; --registry save for the game's current registry;\n"
+         "                --replay FILE writes the worst lost fight as a replay file)\n"
          "options:\n"
          "  --fights N             fights per pair (default 40), seats alternate\n"
          "  --seed S               dice seed (default 1)\n"

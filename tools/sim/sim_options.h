@@ -21,6 +21,7 @@ struct SimOptions {
   int runs = 100;      // whole careers, for SimCommand::Career
   RegistrySource registry = RegistrySource::Factory;
   std::string against;  // for SimCommand::Practice: a registry number or a class
+  std::string replay;   // for SimCommand::Practice: where to write the worst lost fight
 };
 
 // The arguments after the program name. Throws std::invalid_argument naming what is wrong.
