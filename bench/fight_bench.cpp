@@ -10,6 +10,7 @@
 #include "battle/headless_fight.h"
 #include "core/random.h"
 #include "data/catalogue.h"
+#include "lab/practice_lab.h"
 #include "model/doll.h"
 #include "model/doll_stats.h"
 #include "model/owner.h"
@@ -124,8 +125,33 @@ void BM_Step_ClockRandom(benchmark::State& state) {
   oneStep<ClockRandom>(state);
 }
 
+// The practice lab: 1,000 fights of the player's Doll on one core, with the recording that
+// keeps the worst loss and without it (the cost of recording).
+void practiceRun(benchmark::State& state, bool record) {
+  Pair dolls = catalogueDolls();
+  const std::vector<PracticeOpponent> opponents = {{1, dolls.opponent}};
+  int64_t fights = 0;
+  uint64_t seed = 1;
+  for (auto _ : state) {
+    const PracticeResult result =
+        runPractice(*dolls.player, opponents, {.fights = 1000, .seed = seed++, .record = record});
+    fights += result.fights;
+    benchmark::DoNotOptimize(result);
+  }
+  state.SetItemsProcessed(fights);
+}
+
+void BM_Lab1000_Recorded(benchmark::State& state) {
+  practiceRun(state, true);
+}
+void BM_Lab1000_Unrecorded(benchmark::State& state) {
+  practiceRun(state, false);
+}
+
 BENCHMARK(BM_WholeFight_ClockRandom);
 BENCHMARK(BM_Step_ClockRandom);
+BENCHMARK(BM_Lab1000_Recorded)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Lab1000_Unrecorded)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace velko

@@ -10,6 +10,7 @@
 #include "sim/career_sim.h"
 #include "sim/novice_builds.h"
 #include "sim/player_bouts.h"
+#include "sim/practice_run.h"
 #include "sim/reports.h"
 #include "sim/roster_table.h"
 #include "sim/scratch_folder.h"
@@ -76,6 +77,7 @@ int runCareers(const SimOptions& o) {
 
 int run(const SimOptions& o) {
   if (o.command == SimCommand::Career) return runCareers(o);
+  if (o.command == SimCommand::Practice) return runPracticeCommand(o, std::cout, std::cerr);
   const auto started = std::chrono::steady_clock::now();
   std::vector<RosterDoll> roster = loadRoster(GameFolder(o.game), o.registry);
   std::cout << "registry " << sourceName(o.registry) << ": " << roster.size() << " Dolls, "
@@ -93,6 +95,7 @@ int run(const SimOptions& o) {
       status = runNoviceBuilds(o, roster, rnd);
       break;
     case SimCommand::Career:
+    case SimCommand::Practice:
       break;
   }
   const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;

@@ -90,14 +90,50 @@ bool isKumiwaza(const Logic& logic) {
   return contains(logic, kDrop) || contains(logic, kHold);
 }
 
-const Logic& searchLogic(const BattleState& s, int me) {
+SearchRule searchRule(const BattleState& s, int me) {
   const int foe = 1 - me;
-  if (s.kumiai[foe] != kOff) return searchHazusi(s, me);
-  if (s.tentou[me] != kOff) return searchSpin(s, me);
-  if (s.kumiai[me] != kOff) return searchAttack(s, me);
-  if (s.span != 0) return searchMove(s, me);
-  if (s.fighter(me).move >= s.fighter(foe).move) return searchPlain(s, me);
+  if (s.kumiai[foe] != kOff) return SearchRule::Hazusi;
+  if (s.tentou[me] != kOff) return SearchRule::Spin;
+  if (s.kumiai[me] != kOff) return SearchRule::Attack;
+  if (s.span != 0) return SearchRule::Move;
+  if (s.fighter(me).move >= s.fighter(foe).move) return SearchRule::Plain;
+  return SearchRule::Kumi;
+}
+
+const Logic& searchLogic(const BattleState& s, int me) {
+  switch (searchRule(s, me)) {
+    case SearchRule::Hazusi:
+      return searchHazusi(s, me);
+    case SearchRule::Spin:
+      return searchSpin(s, me);
+    case SearchRule::Attack:
+      return searchAttack(s, me);
+    case SearchRule::Move:
+      return searchMove(s, me);
+    case SearchRule::Plain:
+      return searchPlain(s, me);
+    case SearchRule::Kumi:
+      break;
+  }
   return searchKumi(s, me);
+}
+
+const char* searchRuleText(SearchRule rule) {
+  switch (rule) {
+    case SearchRule::Hazusi:
+      return "組まれている: 外しを探す";
+    case SearchRule::Spin:
+      return "転倒している: 回転を探す";
+    case SearchRule::Attack:
+      return "組んでいる: 攻撃を探す";
+    case SearchRule::Move:
+      return "離れている: 移動を探す";
+    case SearchRule::Plain:
+      return "接触、機動力で上: 最大APの技";
+    case SearchRule::Kumi:
+      break;
+  }
+  return "接触、機動力で下: 組みを探す";
 }
 
 const Logic& searchPlain(const BattleState& s, int me) {

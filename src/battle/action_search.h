@@ -15,6 +15,13 @@ const Logic& emptyPattern();
 // A pattern holding a throw or a joint lock.
 bool isKumiwaza(const Logic& logic);
 
+// Which search the situation calls for, first match: held, down, holding, at a distance, in
+// contact and at least as mobile, in contact and less mobile.
+enum class SearchRule { Hazusi, Spin, Attack, Move, Plain, Kumi };
+SearchRule searchRule(const BattleState& s, int me);
+// The rule in a few words, for the fight inspector.
+const char* searchRuleText(SearchRule rule);
+
 const Logic& searchLogic(const BattleState& s, int me);
 const Logic& searchMove(const BattleState& s, int me);
 const Logic& searchKumi(const BattleState& s, int me);

@@ -47,7 +47,8 @@ class Battle {
   void initTurn();
   void endTurn();
   void endFace();
-  void cmdTap_Click();
+  // Giving up, once the player has confirmed it: not a loss in the record.
+  void giveUp();
 
   // --- techniques ---
   void waza_rtn(int i, const Logic& pattern);

@@ -182,9 +182,8 @@ void Battle::decideLoss() {
   view_.closeFight();
 }
 
-void Battle::cmdTap_Click() {
-  if (prompter_.askYesNo("ギブアップして試合を中断しますか？", kGameTitle) != kAnswerYes) return;
-  // Giving up is not a loss in the record.
+void Battle::giveUp() {
+  if (over_) return;
   if (s_.isTournament()) {
     afterFight_.Shunyu();
     afterFight_.Shuri();

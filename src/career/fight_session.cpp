@@ -4,21 +4,30 @@
 #include "career/tournament_draw.h"
 #include "core/numbers.h"
 #include "data/registry_read.h"
+#include "data/replay_folder.h"
+#include "model/fight_clone.h"
 
 namespace velko {
 
 FightSession::FightSession(CareerState& state, CareerServices& services, FightScreen& screen,
                            int16_t mode, FightController& player0, FightController& player1)
+    : FightSession(state, services, screen, mode, player0, player1, services.rnd) {}
+
+// Outside a duel the computer answers for fighter 1.
+FightSession::FightSession(CareerState& state, CareerServices& services, FightScreen& screen,
+                           int16_t mode, FightController& player0, FightController& player1,
+                           Random& fightRnd)
     : state_(state),
       services_(services),
       screen_(screen),
-      battle_(services.rnd, screen, services.prompter, *this),
       player0_(player0),
       player1_(player1),
+      recorder_(fightRnd, player0, mode == kModeDuel ? player1 : computer_),
+      battle_(recorder_.random(), screen, services.prompter, *this),
       mode_(mode) {
   battle_.state().Mode = mode;
-  battle_.setController(0, player0_);
-  if (mode == kModeDuel) battle_.setController(1, player1_);
+  battle_.setController(0, recorder_.controller(0));
+  battle_.setController(1, recorder_.controller(1));
 }
 
 void FightSession::Form_Load() {
@@ -45,13 +54,37 @@ void FightSession::Form_Load() {
 }
 
 void FightSession::cmdNext_Click() {
-  if (closed_) return;
+  if (closed_ || battle_.isOver()) return;
+  recorder_.countStep();
   battle_.cmdNext_Click();
+  if (battle_.isOver() || closed_) finishRecording();
 }
 
 void FightSession::cmdTap_Click() {
-  if (closed_) return;
-  battle_.cmdTap_Click();
+  if (closed_ || battle_.isOver()) return;
+  if (services_.prompter.askYesNo("ギブアップして試合を中断しますか？", kGameTitle) != kAnswerYes)
+    return;
+  battle_.giveUp();
+  finishRecording();
+}
+
+void FightSession::startBout(const DollRef& fighter0, const DollRef& fighter1) {
+  finishRecording();
+  const DollRef first = cloneForFight(*fighter0);
+  const DollRef second = cloneForFight(*fighter1);
+  recorder_.start(battle_.state(), *first, *second);
+  recording_ = true;
+  battle_.initFight(first, second);
+  // A Doll broken before the first step decides the fight at once.
+  if (battle_.isOver()) finishRecording();
+}
+
+void FightSession::finishRecording() {
+  if (!recording_) return;
+  recording_ = false;
+  recorder_.finish(battle_.state().winner);
+  last_ = recorder_.recording();
+  lastReplayFile_ = saveReplay(services_.folder, *last_);
 }
 
 DollRef FightSession::ldTekiDoll(int16_t id) {
@@ -76,7 +109,7 @@ void FightSession::initStreet() {
       return;
     }
     const int k = intFloor(n * services_.rnd.next()) + 1;
-    battle_.initFight(state_.Dolls[0], ldTekiDoll(tekiIDs[k]));
+    startBout(state_.Dolls[0], ldTekiDoll(tekiIDs[k]));
   } catch (const std::exception& fault) {
     registryFault(fault);
   }
@@ -84,7 +117,7 @@ void FightSession::initStreet() {
 
 void FightSession::initDuel() {
   screen_.setCaption("Duel");
-  battle_.initFight(state_.Dolls[0], state_.Dolls[1]);
+  startBout(state_.Dolls[0], state_.Dolls[1]);
 }
 
 void FightSession::initTornament() {
@@ -121,7 +154,7 @@ void FightSession::runTornament() {
     try {
       if (a == 0 || b == 0) {
         // The player's bout: the run pauses until this fight is decided.
-        battle_.initFight(state_.Dolls[0], ldTekiDoll(a == 0 ? b : a));
+        startBout(state_.Dolls[0], ldTekiDoll(a == 0 ? b : a));
         return;
       }
       const DollRef second = ldTekiDoll(b);

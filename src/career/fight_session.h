@@ -5,11 +5,15 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <string>
 
 #include "battle/after_fight.h"
 #include "battle/battle.h"
+#include "battle/computer_controller.h"
 #include "battle/fight_controller.h"
+#include "battle/fight_recorder.h"
 #include "career/bracket.h"
 #include "career/career_state.h"
 #include "career/fight_screen.h"
@@ -19,8 +23,13 @@ namespace velko {
 class FightSession : public AfterFight {
  public:
   // player0 answers for the player's Doll; in a duel player1 answers for the opponent.
+  // The fight's dice come from the game's random source.
   FightSession(CareerState& state, CareerServices& services, FightScreen& screen, int16_t mode,
                FightController& player0, FightController& player1);
+  // The fight's dice come from fightRnd; the draws, the bracket and the after-fight rules keep
+  // the game's source. Every fight is recorded under save/replays.
+  FightSession(CareerState& state, CareerServices& services, FightScreen& screen, int16_t mode,
+               FightController& player0, FightController& player1, Random& fightRnd);
   FightSession(const FightSession&) = delete;
   FightSession& operator=(const FightSession&) = delete;
 
@@ -30,7 +39,13 @@ class FightSession : public AfterFight {
   // Opening: the fight music, the set-up for the mode, the guide.
   void Form_Load();
   void cmdNext_Click();
+  // Asks "ギブアップして試合を中断しますか？" and gives up on Yes.
   void cmdTap_Click();
+
+  // The last fight recorded (empty before one ends), and where it was kept (empty when it
+  // could not be written).
+  const FightRecording* lastRecording() const { return last_ ? &*last_ : nullptr; }
+  const std::filesystem::path& lastReplayFile() const { return lastReplayFile_; }
 
   // True once the screen has been told to close (by a result, a loss or a give-up).
   bool closed() const { return closed_ || battle_.isOver(); }
@@ -56,15 +71,24 @@ class FightSession : public AfterFight {
   void runTornament();
   void close();
   DollRef ldTekiDoll(int16_t id);
+  // Fights copies of both Dolls, recorded; what the fight brings is written back by the
+  // after-fight rules.
+  void startBout(const DollRef& fighter0, const DollRef& fighter1);
+  void finishRecording();
   // A registry that cannot be read ends the opening with its message.
   void registryFault(const std::exception& fault);
 
   CareerState& state_;
   CareerServices& services_;
   FightScreen& screen_;
-  Battle battle_;
   FightController& player0_;
   FightController& player1_;
+  ComputerController computer_;
+  FightRecorder recorder_;
+  Battle battle_;
+  bool recording_ = false;
+  std::optional<FightRecording> last_;  // the next bout records anew
+  std::filesystem::path lastReplayFile_;
   int16_t mode_;
   std::string className_ = "Novice";
   Bracket view_;

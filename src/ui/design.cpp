@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "ui/click_label.h"
+#include "ui/design_learning.h"
 #include "ui/doll_share_menu.h"
 #include "ui/ui_style.h"
 
@@ -118,6 +119,7 @@ void Design::buildMenus() {
   // Registering and resetting opponents exist but are not offered on the menu.
   add(mnEdit, "mnEntry", "敵として登録", &Game::mnEntry_Click)->setVisible(false);
   add(mnEdit, "mnInit", "敵ファイルの初期化", &Game::mnInit_Click)->setVisible(false);
+  addLearningMenus(*mnEdit, *this, state_, services_);
   QMenu* mnSystem = menuBar()->addMenu("システム");
   add(mnSystem, "mnBGM", "BGM", &Game::mnBGM_Click)->setCheckable(true);
   add(mnSystem, "mnGuide", "ガイド", &Game::mnGuide_Click)->setCheckable(true);

@@ -28,6 +28,7 @@ Fight::Fight(CareerState& state, CareerServices& services, MusicPlayer& soundEff
   buildHeader();
   buildNarration();
   buildSidePanel();
+  addReplayButton();
   // When the sound effect ends, music that has reached its end starts again.
   soundEffects_.setOnDone([this] { replayAtEnd(services_.music); });
 }
@@ -53,7 +54,8 @@ Fight::~Fight() {
 
 void Fight::openSession(int16_t mode, const std::string& className, FightController& player0,
                         FightController& player1) {
-  session_ = std::make_unique<FightSession>(state_, services_, *this, mode, player0, player1);
+  session_ =
+      std::make_unique<FightSession>(state_, services_, *this, mode, player0, player1, fightRnd_);
   session_->setClass(className);
 }
 
@@ -79,6 +81,7 @@ void Fight::Form_Load() {
 void Fight::cmdNext_Click() {
   if (!ready_ || closing_) return;
   session_->cmdNext_Click();
+  cmdReplay_->setEnabled(session_->lastRecording() != nullptr);
 }
 
 void Fight::cmdTap_Click() {

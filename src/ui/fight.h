@@ -42,6 +42,8 @@ class Fight : public QDialog, public FightScreen {
   FightStage* stage() const { return dspDollImg_; }
   QPushButton* cmdNext() const { return cmdNext_; }
   QPushButton* cmdTap() const { return cmdTap_; }
+  // Opens the last finished bout of this screen in the fight inspector.
+  QPushButton* cmdReplay() const { return cmdReplay_; }
   QPushButton* Command1(int index) const { return Command1_.at(index); }
   QLabel* dspMsg() const { return dspMsg_; }
   QFrame* barHP(int index) const { return barHP_.at(index); }
@@ -81,6 +83,8 @@ class Fight : public QDialog, public FightScreen {
   void buildHeader();
   void buildNarration();
   void buildSidePanel();
+  void addReplayButton();
+  void openLastRecording();
   void dspAbl(const BattleState& state);
   void setBar(int index, int fighter, int hp);
   // A picture of the game folder by its game path, as "\img\stage.jpg".
@@ -90,7 +94,8 @@ class Fight : public QDialog, public FightScreen {
   CareerServices& services_;
   MusicPlayer& soundEffects_;
   SoundEffect sound_;
-  ClockRandom effectRnd_;                       // the effects' scatter, apart from the rules' dice
+  ClockRandom effectRnd_;  // the effects' scatter, apart from the rules' dice
+  ClockRandom fightRnd_;   // the fight's own dice, apart from the draws and after-fight rolls
   std::unique_ptr<FightController> ownPlayer_;  // answers for both sides in a duel
   std::unique_ptr<FightSession> session_;
   bool loaded_ = false;
@@ -103,6 +108,7 @@ class Fight : public QDialog, public FightScreen {
   std::array<QPushButton*, 2> Command1_{};
   QPushButton* cmdNext_ = nullptr;
   QPushButton* cmdTap_ = nullptr;
+  QPushButton* cmdReplay_ = nullptr;
   std::array<QLabel*, 2> dspName_{};
   std::array<QLabel*, 2> dspAP_{};
   std::array<QLabel*, 2> dspInitiative_{};

@@ -94,24 +94,21 @@ TEST_F(BattleTest, ResultsByMode) {
   EXPECT_THROW(battle.initFight(nullptr, f1), std::invalid_argument);
 }
 
+// The screen asks first; the engine only carries out a confirmed give-up.
 TEST_F(BattleTest, GiveUp) {
   s().Mode = kModeTournament;
   start();
-  dialog.answer(kAnswerCancel);  // No
-  battle.cmdTap_Click();
-  EXPECT_TRUE(hooks.calls.empty());
-  EXPECT_FALSE(battle.isOver());
-  EXPECT_EQ(dialog.shown[0].request.caption, "VELKO");
-  EXPECT_EQ(dialog.shown[0].request.text, "ギブアップして試合を中断しますか？");
-
-  battle.cmdTap_Click();  // Yes: income and repair, no loss in the record
+  battle.giveUp();  // income and repair, no loss in the record
   EXPECT_EQ(hooks.calls, (Calls{"Shunyu", "Shuri"}));
   EXPECT_EQ(view.closed, 1);
+  EXPECT_TRUE(dialog.shown.empty());
+  battle.giveUp();  // a second press after the end changes nothing
+  EXPECT_EQ(hooks.calls, (Calls{"Shunyu", "Shuri"}));
 
   hooks.calls.clear();
   s().Mode = kModeStreet;
   start();
-  battle.cmdTap_Click();
+  battle.giveUp();
   EXPECT_EQ(hooks.calls, (Calls{"initParam"}));
 }
 

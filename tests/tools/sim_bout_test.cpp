@@ -20,7 +20,7 @@ DollRef fighter(const std::string& name, int16_t pow, int16_t hp) {
   return d;
 }
 
-TEST(SimBout, SeatsTakeTurnsAndHitPointsComeBackBeforeEachFight) {
+TEST(SimBout, SeatsTakeTurnsAndEachFightStartsAtFullHitPoints) {
   // With no hit points at all the end phase decides at once, for fighter 0: the seat decides.
   DollRef a = fighter("甲", 5, 0);
   DollRef b = fighter("乙", 5, 0);
@@ -40,6 +40,9 @@ TEST(SimBout, SeatsTakeTurnsAndHitPointsComeBackBeforeEachFight) {
   EXPECT_GE(series.winsA, 18);
   EXPECT_GT(series.meanSteps(), 0);
   EXPECT_EQ(series.swapped().winsB, series.winsA);
+  // The series fought copies: the Dolls given come back as they went in.
+  EXPECT_EQ(strong->Motor->HP, 0);
+  EXPECT_EQ(weak->Motor->HP, 20);
 }
 
 TEST(SimBout, TheStepCapMakesADrawThatCountsHalf) {

@@ -2,6 +2,7 @@
 
 #include "battle/computer_controller.h"
 #include "battle/headless_fight.h"
+#include "model/fight_clone.h"
 
 namespace velko::sim {
 
@@ -41,11 +42,14 @@ BoutTally playBout(const DollRef& a, const DollRef& b, int fights, Random& rnd, 
   const HeadlessOptions options{.stepCap = stepCap, .keepNarration = false};
   BoutTally tally;
   for (int k = 0; k < fights; ++k) {
-    restoreHitPoints(*a);
-    restoreHitPoints(*b);
+    // Fresh copies at full hit points: the Dolls given stay as they are.
+    const DollRef first = cloneForFight(*a);
+    const DollRef second = cloneForFight(*b);
+    restoreHitPoints(*first);
+    restoreHitPoints(*second);
     const bool aFirst = k % 2 == 0;
-    const HeadlessResult result = aFirst ? playHeadless(a, b, computer, rnd, options)
-                                         : playHeadless(b, a, computer, rnd, options);
+    const HeadlessResult result = aFirst ? playHeadless(first, second, computer, rnd, options)
+                                         : playHeadless(second, first, computer, rnd, options);
     ++tally.fights;
     tally.steps += result.steps;
     if (result.winner < 0) {

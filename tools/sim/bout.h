@@ -28,8 +28,8 @@ struct BoutTally {
 // Full motor and frame hit points, as after a street fight.
 void restoreHitPoints(doll& d);
 
-// `fights` fights; a sits in seat 0 in the even-numbered ones. Hit points are restored before
-// each fight, so both Dolls finish the series as damaged as their last fight left them.
+// `fights` fights; a sits in seat 0 in the even-numbered ones. Each fight is fought by copies
+// of a and b at full hit points; a and b themselves are left as they are.
 BoutTally playBout(const DollRef& a, const DollRef& b, int fights, Random& rnd,
                    int stepCap = kDefaultStepCap);
 

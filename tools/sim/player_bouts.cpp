@@ -8,7 +8,6 @@ std::vector<BoutTally> playAgainstRoster(const DollRef& player,
   std::vector<BoutTally> tallies;
   for (const RosterDoll& opponent : roster)
     tallies.push_back(playBout(player, opponent.doll, fights, rnd));
-  restoreHitPoints(*player);
   return tallies;
 }
 

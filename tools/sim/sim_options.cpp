@@ -30,6 +30,8 @@ void takePositional(SimOptions& o, const std::string& arg, int& position) {
       o.command = SimCommand::NoviceBuild;
     } else if (arg == "career") {
       o.command = SimCommand::Career;
+    } else if (arg == "practice") {
+      o.command = SimCommand::Practice;
     } else {
       throw std::invalid_argument("unknown command: " + arg);
     }
@@ -62,6 +64,12 @@ SimOptions parseOptions(const std::vector<std::string>& args) {
       o.runs = numberArg<int>(value, "--runs", 1, 1000000);
     } else if (arg == "--skill") {
       o.skill = numberArg<int16_t>(value, "--skill", 3, 18);
+    } else if (arg == "--slot") {
+      o.slot = numberArg<int16_t>(value, "--slot", 0, 9999);
+    } else if (arg == "--against") {
+      o.against = value;
+    } else if (arg == "--replay") {
+      o.replay = value;
     } else if (arg == "--registry" && (value == "factory" || value == "save")) {
       o.registry = value == "save" ? RegistrySource::Save : RegistrySource::Factory;
     } else {
@@ -71,16 +79,23 @@ SimOptions parseOptions(const std::vector<std::string>& args) {
   if (position < 2) throw std::invalid_argument("a game folder and a command are needed");
   if (o.command == SimCommand::Slot && position < 3)
     throw std::invalid_argument("slot needs a slot number");
+  if (o.command == SimCommand::Practice && o.against.empty())
+    throw std::invalid_argument("practice needs --slot N and --against ID|CLASS");
   return o;
 }
 
 const char* usageText() {
-  return "usage: velko-sim GAME_FOLDER roster|novice-build|slot N|career [options]\n"
+  return "usage: velko-sim GAME_FOLDER roster|novice-build|slot N|career|practice [options]\n"
          "  roster        every registry Doll against every other\n"
          "  slot N        save slot N's Doll against each registry Doll\n"
          "  novice-build  starter Dolls bought with 1300 Rl against the registry\n"
          "  career        whole careers with random legal choices, checking the game's\n"
          "                invariants after every step (in a scratch copy of the folder)\n"
+         "  practice --slot N --against ID|CLASS\n"
+         "                the practice lab: save slot N's Doll as it is against one registry\n"
+         "                Doll or every Doll a class's tournament may draw (--fights in all,\n"
+         "                default 40; --registry save for the game's current registry;\n"
+         "                --replay FILE writes the worst lost fight as a replay file)\n"
          "options:\n"
          "  --fights N             fights per pair (default 40), seats alternate\n"
          "  --seed S               dice seed (default 1)\n"

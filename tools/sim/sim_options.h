@@ -9,7 +9,7 @@
 
 namespace velko::sim {
 
-enum class SimCommand { Roster, Slot, NoviceBuild, Career };
+enum class SimCommand { Roster, Slot, NoviceBuild, Career, Practice };
 
 struct SimOptions {
   std::string game;  // the game folder
@@ -20,6 +20,8 @@ struct SimOptions {
   int16_t skill = 10;  // the fresh pilot's skill, 3-18
   int runs = 100;      // whole careers, for SimCommand::Career
   RegistrySource registry = RegistrySource::Factory;
+  std::string against;  // for SimCommand::Practice: a registry number or a class
+  std::string replay;   // for SimCommand::Practice: where to write the worst lost fight
 };
 
 // The arguments after the program name. Throws std::invalid_argument naming what is wrong.

@@ -1,6 +1,6 @@
-#include "sim/sim_random.h"
+#include "core/seeded_random.h"
 
-namespace velko::sim {
+namespace velko {
 
 SeededRandom::SeededRandom(uint64_t seed) : state_(seed) {}
 
@@ -14,4 +14,4 @@ double SeededRandom::next() {
   return static_cast<double>(z >> 11) * 0x1.0p-53;
 }
 
-}  // namespace velko::sim
+}  // namespace velko

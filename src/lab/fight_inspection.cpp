@@ -1,0 +1,153 @@
+#include "lab/fight_inspection.h"
+
+#include "battle/action_search.h"
+#include "battle/fight_replay.h"
+#include "core/numbers.h"
+
+namespace velko {
+
+namespace {
+
+// The screen of the replay: keeps what a battle screen would show now.
+class StepCollector : public FightView {
+ public:
+  void dspMsg(const std::string& text) override { step.narration = text; }
+  void dspInitiative(int i, const std::string& text) override { step.initiativeText[i] = text; }
+  void dspAP(int i, const std::string& text) override { step.apText[i] = text; }
+  void dspDolls(const BattleState&) override {}
+  void dspFightImage(const BattleState& s, int i, const std::string& action) override {
+    step.techniqueFighter = i;
+    step.techniqueAction = action;
+    step.atTechnique = s;
+  }
+  void dspDollImage(const BattleState&) override {}
+  void dspLabels(const BattleState& s, const FightLabels& labels) override {
+    step.labels = labels;
+    for (int k = 0; k < 2; ++k)
+      step.hp[k] = {s.fighter(k).Motor->HP, s.fighter(k).frame->HP};
+  }
+  void playSound(const std::string&) override {}
+  void closeFight() override {}
+
+  InspectedStep step;
+};
+
+int face(double r, int sides) {
+  return intFloor(r * sides) + 1;
+}
+
+std::string faces(const std::vector<double>& draws, size_t from, size_t to) {
+  std::string text;
+  for (size_t k = from; k < to; ++k)
+    text += (k > from ? "," : "") + Str(face(draws[k], 6));
+  return text;
+}
+
+// The two dice of an action-point roll at the end of the step's draws, when one was made.
+std::string apLine(const std::vector<double>& d, int16_t playAP, int16_t rating, int who) {
+  const int roll = face(d[d.size() - 2], 6) + face(d[d.size() - 1], 6);
+  return "行動ポイント（" + Str(who) + "）: 2D6 =" + Str(roll) + " ＋ 行動力" + Str(rating) + " →" +
+         Str(playAP);
+}
+
+void describeDice(InspectedStep& step, const BattleState& before, const std::vector<double>& d) {
+  const BattleState& s = step.after;
+  const bool apRolled =
+      (before.turnStep != s.turnStep && s.turnStep != kTurnStart) && d.size() >= 2;
+  size_t end = d.size() - (apRolled ? 2 : 0);
+  if (before.turnStep == kTurnStart && d.size() >= 2) {
+    const int a = face(d[0], 6);
+    const int b = face(d[1], 6);
+    const std::string who = a > b ? "ファイター0が先手" : a < b ? "ファイター1が先手" : "互角";
+    step.dice.push_back("イニシアチヴ: " + Str(a) + " 対" + Str(b) + " → " + who);
+    end = 2;
+  } else if (end > 0) {
+    // Hits, guards, damage, the part hit and break-falls, in the order the action rolled.
+    step.dice.push_back("技の判定（1D6の目で）:" + faces(d, 0, end));
+  }
+  if (apRolled) {
+    const int who = s.turnStep == kFighter0Acts ? 0 : 1;
+    step.dice.push_back(apLine(d, s.playAP, s.fighter(who).AP, who));
+  }
+}
+
+std::string onOff(int16_t flag) {
+  return flag != kOff ? "あり" : "なし";
+}
+
+// The differences a player looks for between two steps.
+std::vector<std::string> changesBetween(const InspectedStep& from, const InspectedStep& to) {
+  std::vector<std::string> changes;
+  const char* parts[] = {"Motor", "Frame"};
+  for (int k = 0; k < 2; ++k) {
+    const std::string& name = to.labels.name[k];
+    for (int p = 0; p < 2; ++p) {
+      const int lost = from.hp[k][p] - to.hp[k][p];
+      if (lost != 0)
+        changes.push_back(name + "の" + parts[p] + (lost > 0 ? " −" : " ＋") +
+                          std::to_string(lost > 0 ? lost : -lost));
+    }
+    const BattleState& a = from.after;
+    const BattleState& b = to.after;
+    if (a.kumiai[k] != b.kumiai[k]) changes.push_back(name + "の組み: " + onOff(b.kumiai[k]));
+    if (a.tentou[k] != b.tentou[k]) changes.push_back(name + "の転倒: " + onOff(b.tentou[k]));
+    if (a.bougyo[k] != b.bougyo[k]) changes.push_back(name + "の防御:" + Str(b.bougyo[k]));
+    if (a.ukemi[k] != b.ukemi[k]) changes.push_back(name + "の受身: " + onOff(b.ukemi[k]));
+  }
+  if (from.after.span != to.after.span)
+    changes.push_back("距離" + Str(from.after.span) + " →" + Str(to.after.span));
+  return changes;
+}
+
+std::string choiceText(const RecordedChoice& c, const doll& d) {
+  if (c.value == kChosePass) return "（パス）";
+  if (c.value == kChoseEmpty) return "様子見";
+  const LogicRef& p = d.getLogic(c.value);
+  return "パターン" + Str(c.value + 1) + " " + (p ? p->name : std::string());
+}
+
+}  // namespace
+
+FightInspection inspectFight(const FightRecording& recording) {
+  FightInspection inspection;
+  StepCollector screen;
+  try {
+    FightReplay replay(recording, screen);
+    const auto snapshot = [&](int index) {
+      InspectedStep step = screen.step;
+      step.index = index;
+      step.after = replay.battle().state();
+      step.after.fighters = recording.fighters;
+      step.atTechnique.fighters = recording.fighters;
+      return step;
+    };
+    inspection.steps.push_back(snapshot(0));
+    while (!replay.done()) {
+      const BattleState before = replay.battle().state();
+      const size_t firstDraw = replay.drawsUsed();
+      const size_t firstChoice = replay.choices().used();
+      screen.step.techniqueFighter = -1;
+      replay.step();
+      InspectedStep step = snapshot(replay.steps());
+      if (before.turnStep == kFighter0Acts || before.turnStep == kFighter1Acts) {
+        step.actor = before.turnStep == kFighter0Acts ? 0 : 1;
+        if (replay.choices().used() > firstChoice) {
+          const RecordedChoice& c = recording.choices[firstChoice];
+          step.choice = choiceText(c, *recording.fighters[step.actor]);
+        }
+        if (step.actor == 1 && recording.mode != kModeDuel)
+          step.rule = searchRuleText(searchRule(before, 1));
+      }
+      const std::vector<double> draws(recording.draws.begin() + firstDraw,
+                                      recording.draws.begin() + replay.drawsUsed());
+      describeDice(step, before, draws);
+      step.changes = changesBetween(inspection.steps.back(), step);
+      inspection.steps.push_back(std::move(step));
+    }
+  } catch (const std::exception& e) {
+    inspection.error = e.what();
+  }
+  return inspection;
+}
+
+}  // namespace velko

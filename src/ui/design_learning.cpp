@@ -1,0 +1,50 @@
+#include "ui/design_learning.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include "data/replay_folder.h"
+#include "ui/inspector.h"
+#include "ui/lab_screen.h"
+#include "ui/replay_list.h"
+
+namespace velko::ui {
+
+void inspectLastFight(QWidget& owner, const GameFolder& folder, Prompter& prompter) {
+  const auto files = listReplays(folder);
+  if (files.empty()) {
+    prompter.msgBox("記録した試合がありません");
+    return;
+  }
+  const ReplayParse parse = loadReplay(files.front());
+  if (!parse.recording) {
+    prompter.msgBox(parse.error);
+    return;
+  }
+  Inspector inspector(*parse.recording, folder, &owner);
+  inspector.exec();
+}
+
+void addLearningMenus(QMenu& menu, QWidget& workshop, CareerState& state,
+                      CareerServices& services) {
+  menu.addSeparator();
+  QAction* last = menu.addAction("直前の試合を振り返る(&P)");
+  last->setObjectName("mnLastFight");
+  QObject::connect(last, &QAction::triggered, &workshop, [&workshop, &services] {
+    inspectLastFight(workshop, services.folder, services.prompter);
+  });
+  QAction* replays = menu.addAction("記録した試合(&R)");
+  replays->setObjectName("mnReplays");
+  QObject::connect(replays, &QAction::triggered, &workshop, [&workshop, &services] {
+    ReplayList list(services.folder, services.prompter, &workshop);
+    list.exec();
+  });
+  QAction* lab = menu.addAction("練習ラボ(&L)");
+  lab->setObjectName("mnLab");
+  QObject::connect(lab, &QAction::triggered, &workshop, [&workshop, &state, &services] {
+    LabScreen screen(state, services, &workshop);
+    screen.exec();
+  });
+}
+
+}  // namespace velko::ui

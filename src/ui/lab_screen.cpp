@@ -1,0 +1,319 @@
+#include "ui/lab_screen.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QHorizontalBarSeries>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <chrono>
+
+#include "model/fight_clone.h"
+#include "ui/inspector.h"
+
+namespace velko::ui {
+
+namespace {
+
+constexpr int kChartOpponents = 12;  // the chart shows the worst ones
+
+QString q(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+QString percent(double rate) {
+  return QString::number(rate * 100, 'f', 1) + "%";
+}
+
+QTableWidget* table(QWidget* parent, const QStringList& headings) {
+  auto* t = new QTableWidget(0, headings.size(), parent);
+  t->setHorizontalHeaderLabels(headings);
+  t->verticalHeader()->hide();
+  t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  t->horizontalHeader()->setStretchLastSection(true);
+  return t;
+}
+
+void setRow(QTableWidget* t, int row, const QStringList& cells) {
+  for (int c = 0; c < cells.size(); ++c) {
+    auto* item = new QTableWidgetItem(cells[c]);
+    if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    t->setItem(row, c, item);
+  }
+}
+
+QChartView* winRateChart(const std::vector<OpponentTally>& opponents, QWidget* parent) {
+  auto* set = new QBarSet("勝率");
+  QStringList names;
+  const int shown = std::min<int>(kChartOpponents, static_cast<int>(opponents.size()));
+  for (int k = 0; k < shown; ++k) {
+    const OpponentTally& o = opponents[k];
+    set->insert(0, o.fights > 0 ? 100.0 * o.wins / o.fights : 0.0);
+    names.prepend(q(o.name));
+  }
+  // Names read across, the worst opponent on top.
+  auto* series = new QHorizontalBarSeries;
+  series->append(set);
+  auto* chart = new QChart;
+  chart->addSeries(series);
+  chart->setTitle("相手ごとの勝率（負けの多い順）");
+  chart->legend()->hide();
+  auto* nameAxis = new QBarCategoryAxis;
+  nameAxis->append(names);
+  chart->addAxis(nameAxis, Qt::AlignLeft);
+  series->attachAxis(nameAxis);
+  auto* rate = new QValueAxis;
+  rate->setRange(0, 100);
+  rate->setLabelFormat("%d%%");
+  chart->addAxis(rate, Qt::AlignBottom);
+  series->attachAxis(rate);
+  auto* view = new QChartView(chart, parent);
+  view->setObjectName("chartWinRate");
+  view->setRenderHint(QPainter::Antialiasing);
+  return view;
+}
+
+}  // namespace
+
+LabScreen::LabScreen(CareerState& state, CareerServices& services, QWidget* parent)
+    : QDialog(parent), state_(state), services_(services) {
+  setObjectName("LabScreen");
+  setWindowTitle("練習ラボ");
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  buildControls();
+  fillAgainst();
+  resize(1100, 760);
+}
+
+LabScreen::~LabScreen() {
+  stopWorker();
+}
+
+void LabScreen::buildControls() {
+  auto* outer = new QVBoxLayout(this);
+  auto* choose = new QHBoxLayout;
+  choose->addWidget(new QLabel("相手(&A):", this));
+  cmbAgainst_ = new QComboBox(this);
+  cmbAgainst_->setObjectName("cmbAgainst");
+  cmbAgainst_->setMinimumWidth(320);
+  choose->addWidget(cmbAgainst_);
+  choose->addWidget(new QLabel("試合数(&N):", this));
+  cmbFights_ = new QComboBox(this);
+  cmbFights_->setObjectName("cmbFights");
+  cmbFights_->addItem("100", 100);
+  cmbFights_->addItem("1,000", 1000);
+  cmbFights_->addItem("10,000", 10000);
+  cmbFights_->setCurrentIndex(1);
+  choose->addWidget(cmbFights_);
+  cmdStart_ = new QPushButton("開始(&S)", this);
+  cmdStart_->setObjectName("cmdStart");
+  cmdCancel_ = new QPushButton("中止(&C)", this);
+  cmdCancel_->setObjectName("cmdCancel");
+  cmdCancel_->setEnabled(false);
+  choose->addWidget(cmdStart_);
+  choose->addWidget(cmdCancel_);
+  choose->addStretch();
+  outer->addLayout(choose);
+
+  progress_ = new QProgressBar(this);
+  progress_->setObjectName("progress");
+  progress_->setValue(0);
+  outer->addWidget(progress_);
+
+  summary_ = new QLabel(
+      "自分のDollを今のまま、選んだ相手と何度も戦わせます。お金、日付、"
+      "ダメージ、戦績、セーブファイルは変わりません。",
+      this);
+  summary_->setObjectName("summary");
+  summary_->setWordWrap(true);
+  outer->addWidget(summary_);
+
+  auto* results = new QGridLayout;
+  patterns_ = table(this, {"パターン", "選ばれた回数", "与えたダメージ", "受けたダメージ"});
+  patterns_->setObjectName("tablePatterns");
+  opponents_ = table(this, {"相手", "試合", "勝ち", "負け"});
+  opponents_->setObjectName("tableOpponents");
+  chartHolder_ = new QWidget(this);
+  chartHolder_->setLayout(new QVBoxLayout);
+  chartHolder_->layout()->setContentsMargins(0, 0, 0, 0);
+  results->addWidget(patterns_, 0, 0);
+  results->addWidget(opponents_, 1, 0);
+  results->addWidget(chartHolder_, 0, 1, 2, 1);
+  results->setColumnStretch(0, 2);
+  results->setColumnStretch(1, 3);
+  outer->addLayout(results, 1);
+
+  auto* bottom = new QHBoxLayout;
+  cmdWorst_ = new QPushButton("最悪の敗戦を振り返る(&W)", this);
+  cmdWorst_->setObjectName("cmdWorst");
+  cmdWorst_->setEnabled(false);
+  auto* close = new QPushButton("閉じる(&X)", this);
+  bottom->addWidget(cmdWorst_);
+  bottom->addStretch();
+  bottom->addWidget(close);
+  outer->addLayout(bottom);
+
+  connect(cmdStart_, &QPushButton::clicked, this, [this] { start(); });
+  connect(cmdCancel_, &QPushButton::clicked, this, &LabScreen::cancel);
+  connect(cmdWorst_, &QPushButton::clicked, this, &LabScreen::openWorst);
+  connect(close, &QPushButton::clicked, this, &LabScreen::reject);
+}
+
+// Entries: the three classes, the duel opponent when one is loaded, then every registered
+// opponent by number. The item's data is what selectOpponents takes ("" for the duel).
+void LabScreen::fillAgainst() {
+  for (const char* cls : {"Novice", "Expert", "Master"})
+    cmbAgainst_->addItem(QString("クラス %1 の全員").arg(cls), QString(cls));
+  if (state_.duelistState == kDuelistReady && state_.Dolls[1])
+    cmbAgainst_->addItem("対戦相手 " + q(state_.Dolls[1]->name), QString());
+  try {
+    registry_ = registryOpponents(services_.folder);
+  } catch (const std::exception& fault) {
+    summary_->setText(QString("敵Dollの登録ファイルが読めません: ") + fault.what());
+  }
+  for (const PracticeOpponent& o : registry_)
+    cmbAgainst_->addItem(
+        QString("%1 %2（価値%3）").arg(o.id).arg(q(o.doll->name)).arg(o.doll->value),
+        QString::number(o.id));
+}
+
+std::vector<PracticeOpponent> LabScreen::chosenOpponents() {
+  const QString against = cmbAgainst_->currentData().toString();
+  std::vector<PracticeOpponent> chosen;
+  if (against.isEmpty()) {
+    chosen.push_back({0, state_.Dolls[1]});
+  } else {
+    chosen = selectOpponents(registry_, against.toStdString());
+  }
+  // The worker fights its own copies; the screens keep the originals.
+  for (PracticeOpponent& o : chosen)
+    o.doll = cloneForFight(*o.doll);
+  return chosen;
+}
+
+bool LabScreen::start() {
+  if (running()) return false;
+  const doll& player = state_.playerDoll();
+  if (!player.programed) {
+    services_.prompter.msgBox("プログラムを登録して下さい");
+    return false;
+  }
+  if (player.Motor->name.empty() || player.frame->name.empty()) {
+    services_.prompter.msgBox("Dollにモーターとフレームを付けて下さい");
+    return false;
+  }
+  std::vector<PracticeOpponent> opponents;
+  try {
+    opponents = chosenOpponents();
+  } catch (const std::exception& refusal) {
+    services_.prompter.msgBox(refusal.what());
+    return false;
+  }
+  stopWorker();
+  const int fights = cmbFights_->currentData().toInt();
+  const PracticeOptions options{
+      .fights = fights,
+      .seed = static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count())};
+  const DollRef me = cloneForFight(player);
+  cancel_ = false;
+  finished_ = false;
+  progress_->setRange(0, fights);
+  progress_->setValue(0);
+  cmdStart_->setEnabled(false);
+  cmdCancel_->setEnabled(true);
+  cmdWorst_->setEnabled(false);
+  summary_->setText("試合中…");
+  worker_ = std::thread([this, me, opponents, options] {
+    auto result = std::make_shared<PracticeResult>();
+    try {
+      *result = runPractice(*me, opponents, options, &cancel_, [this](int done, int) {
+        QMetaObject::invokeMethod(
+            this, [this, done] { progress_->setValue(done); }, Qt::QueuedConnection);
+      });
+    } catch (const std::exception&) {
+      result->cancelled = true;
+    }
+    QMetaObject::invokeMethod(
+        this, [this, result] { showResult(result); }, Qt::QueuedConnection);
+  });
+  return true;
+}
+
+void LabScreen::cancel() {
+  cancel_ = true;
+}
+
+void LabScreen::stopWorker() {
+  cancel_ = true;
+  if (worker_.joinable()) worker_.join();
+}
+
+void LabScreen::reject() {
+  stopWorker();
+  QDialog::reject();
+}
+
+void LabScreen::showResult(std::shared_ptr<PracticeResult> result) {
+  finished_ = true;
+  if (worker_.joinable()) worker_.join();
+  result_ = std::move(result);
+  const PracticeResult& r = *result_;
+  cmdStart_->setEnabled(true);
+  cmdCancel_->setEnabled(false);
+  cmdWorst_->setEnabled(r.worstLoss.has_value());
+  progress_->setValue(r.fights);
+  summary_->setText(
+      QString("%1%2試合: 勝ち%3 負け%4 引き分け%5　勝率 %6（95%の範囲 %7 ～ %8）　"
+              "試合の長さ 平均%9手（標準偏差%10）")
+          .arg(r.cancelled ? "中止までの " : "")
+          .arg(r.fights)
+          .arg(r.wins)
+          .arg(r.losses)
+          .arg(r.draws)
+          .arg(percent(r.winRate.rate), percent(r.winRate.low), percent(r.winRate.high))
+          .arg(r.steps.mean(), 0, 'f', 1)
+          .arg(r.steps.deviation(), 0, 'f', 1));
+
+  const doll& player = state_.playerDoll();
+  patterns_->setRowCount(static_cast<int>(r.patterns.size()));
+  for (int k = 0; k < static_cast<int>(r.patterns.size()); ++k) {
+    const PatternTally& t = r.patterns[k];
+    const LogicRef& p = k < 6 ? player.getLogic(k) : nullptr;
+    const QString name =
+        k < 6 ? QString("%1 %2").arg(k + 1).arg(p ? q(p->name) : QString()) : QString("様子見");
+    setRow(patterns_, k,
+           {name, QString::number(t.chosen), QString::number(t.dealt), QString::number(t.taken)});
+  }
+  opponents_->setRowCount(static_cast<int>(r.opponents.size()));
+  for (int k = 0; k < static_cast<int>(r.opponents.size()); ++k) {
+    const OpponentTally& o = r.opponents[k];
+    setRow(opponents_, k,
+           {QString("%1 %2").arg(o.id).arg(q(o.name)), QString::number(o.fights),
+            QString::number(o.wins), QString::number(o.losses)});
+  }
+  QLayoutItem* old = chartHolder_->layout()->takeAt(0);
+  if (old) {
+    delete old->widget();
+    delete old;
+  }
+  chartHolder_->layout()->addWidget(winRateChart(r.opponents, chartHolder_));
+  emit finished();
+}
+
+void LabScreen::openWorst() {
+  if (!result_ || !result_->worstLoss) return;
+  Inspector inspector(*result_->worstLoss, services_.folder, this);
+  inspector.exec();
+}
+
+}  // namespace velko::ui

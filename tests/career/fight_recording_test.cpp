@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include "battle/fight_replay.h"
+#include "career/fight_session.h"
+#include "career_fixture.h"
+#include "core/seeded_random.h"
+#include "data/replay_file.h"
+#include "data/replay_folder.h"
+
+namespace velko::testing {
+namespace {
+
+// A battle screen's session on seeded dice of its own, the draws on another seeded source.
+class FightRecordingTest : public CareerFixture {
+ protected:
+  std::unique_ptr<FightSession> open(int16_t mode) {
+    auto session =
+        std::make_unique<FightSession>(state, seeded, screen, mode, player, player, dice);
+    session->setClass("Novice");
+    session->Form_Load();
+    return session;
+  }
+
+  SeededRandom draws{4};
+  SeededRandom dice{5};
+  CareerServices seeded{game(), draws, prompter, music};
+  RecordingScreen screen;
+  PatternPicker player{0};
+};
+
+// A whole tournament on its own dice: each of the player's bouts lands in save/replays, and
+// the replays, oldest first, show exactly what the battle screen showed. The bouts ran on
+// copies: the inventory's motor is still the Doll's motor, repaired by the after-fight rules.
+TEST_F(FightRecordingTest, EveryBoutIsRecordedAndReplaysAsShown) {
+  for (int n = 1; n <= 8; ++n)
+    registerOpponent(n, 2);
+  const auto motor = state.playerDoll().Motor;
+  const auto session = open(kModeTournament);
+  bool midway = false;  // a bout is over and the next one runs: the last is the finished one
+  for (int press = 0; press < 3000 && !session->closed(); ++press) {
+    session->cmdNext_Click();
+    if (midway || session->closed() || session->lastRecording() == nullptr) continue;
+    midway = true;
+    EXPECT_EQ(formatReplay(*session->lastRecording()),
+              formatReplay(*loadReplay(session->lastReplayFile()).recording));
+  }
+  ASSERT_TRUE(session->closed());
+  EXPECT_TRUE(midway);
+
+  std::vector<std::filesystem::path> files = listReplays(game());
+  ASSERT_FALSE(files.empty());
+  EXPECT_EQ(session->lastReplayFile(), files.front());
+  std::vector<std::string> replayed;
+  for (auto file = files.rbegin(); file != files.rend(); ++file) {
+    const ReplayParse parse = loadReplay(*file);
+    ASSERT_TRUE(parse.recording) << parse.error;
+    EXPECT_EQ(parse.recording->mode, kModeTournament);
+    EXPECT_NE(parse.recording->winner, kNoWinner);
+    NarrationView view(true);
+    const ReplayOutcome outcome = replayFight(*parse.recording, view);
+    ASSERT_TRUE(outcome.ok) << outcome.error;
+    replayed.insert(replayed.end(), view.narration.begin(), view.narration.end());
+  }
+  std::vector<std::string> shown;
+  for (const std::string& text : screen.narration) {
+    if (!text.empty()) shown.push_back(text);
+  }
+  EXPECT_EQ(replayed, shown);
+  EXPECT_EQ(state.playerDoll().Motor, motor);
+  EXPECT_EQ(state.player().getMotor(0), motor);
+}
+
+// A given-up street fight is kept too, ending undecided after the presses made.
+TEST_F(FightRecordingTest, GivingUpKeepsTheFightSoFar) {
+  registerOpponent(1, 2);
+  const auto session = open(kModeStreet);
+  session->cmdNext_Click();
+  session->cmdNext_Click();
+  dialog.answer(kAnswerNo);
+  session->cmdTap_Click();
+  EXPECT_FALSE(session->closed());
+  EXPECT_EQ(dialog.shown.back().request.text, "ギブアップして試合を中断しますか？");
+  session->cmdTap_Click();  // Yes
+  ASSERT_TRUE(session->closed());
+  ASSERT_NE(session->lastRecording(), nullptr);
+  EXPECT_EQ(session->lastRecording()->steps, 2);
+  EXPECT_EQ(session->lastRecording()->winner, kNoWinner);
+  const ReplayParse parse = loadReplay(session->lastReplayFile());
+  ASSERT_TRUE(parse.recording) << parse.error;
+  NarrationView view(false);
+  EXPECT_TRUE(replayFight(*parse.recording, view).ok);
+}
+
+}  // namespace
+}  // namespace velko::testing

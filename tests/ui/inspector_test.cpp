@@ -1,0 +1,126 @@
+// The fight inspector on screen (offscreen platform): stepping back reaches exactly what
+// stepping forward showed, the keys, the slider, and a screenshot.
+
+#include <QApplication>
+#include <QSlider>
+#include <QtTest>
+
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <fstream>
+
+#include "data/replay_folder.h"
+#include "support/recorded_fights.h"
+#include "support/screenshots.h"
+#include "support/scripted_dialog.h"
+#include "ui/fight_fixture.h"
+#include "ui/fight_stage.h"
+#include "ui/inspector.h"
+#include "ui/replay_list.h"
+
+using namespace velko;
+using namespace velko::ui;
+
+namespace {
+
+struct Shown {
+  QString text;
+  QImage stage;
+};
+
+Shown shown(const Inspector& inspector) {
+  return {inspector.shownText(), inspector.stage()->image()};
+}
+
+FightRecording sampleFight() {
+  SeededRandom dolls(21);
+  const DollRef a = testing::randomDoll(dolls, "ヴェルコ");
+  const DollRef b = testing::randomDoll(dolls, "ブラム");
+  return testing::recordFight(*a, *b, kModeStreet, 77).recording;
+}
+
+}  // namespace
+
+class InspectorTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { QApplication::setFont(QFont("Noto Sans CJK JP", 10)); }
+
+  void steppingBackShowsWhatSteppingForwardShowed() {
+    const FightRecording recording = sampleFight();
+    Inspector inspector(recording, GameFolder(VELKO_GAME_DIR));
+    testing::settle(inspector);
+    QVERIFY(inspector.inspection().error.empty());
+    QCOMPARE(inspector.lastStep(), recording.steps);
+    QVERIFY(inspector.lastStep() >= 4);
+
+    std::vector<Shown> forward{shown(inspector)};
+    for (int k = 1; k <= inspector.lastStep(); ++k) {
+      QTest::keyClick(&inspector, Qt::Key_Right);
+      QCOMPARE(inspector.step(), k);
+      forward.push_back(shown(inspector));
+    }
+    QTest::keyClick(&inspector, Qt::Key_Right);  // nothing after the last step
+    QCOMPARE(inspector.step(), inspector.lastStep());
+    // The narration moves on with the fight.
+    QVERIFY(forward.back().text != forward.front().text);
+
+    QTest::keyClick(&inspector, Qt::Key_Home);
+    QTest::keyClick(&inspector, Qt::Key_End);
+    for (int k = inspector.lastStep(); k >= 0; --k) {
+      QCOMPARE(inspector.step(), k);
+      QCOMPARE(inspector.shownText(), forward[k].text);
+      QVERIFY(inspector.stage()->image() == forward[k].stage);
+      QTest::keyClick(&inspector, Qt::Key_Left);
+    }
+    QCOMPARE(inspector.step(), 0);
+
+    const int middle = inspector.lastStep() / 2;
+    inspector.findChild<QSlider*>("timeline")->setValue(middle);
+    QCOMPARE(inspector.step(), middle);
+    QCOMPARE(inspector.shownText(), forward[middle].text);
+    QVERIFY(testing::saveScreen(inspector, "inspector.png"));
+  }
+
+  // A recording that does not fit its fight shows the steps it could play and says why.
+  void aMismatchedRecordingSaysWhy() {
+    FightRecording recording = sampleFight();
+    recording.draws.resize(6);
+    Inspector inspector(recording, GameFolder(VELKO_GAME_DIR));
+    QVERIFY(!inspector.inspection().error.empty());
+    QTest::keyClick(&inspector, Qt::Key_End);
+    QVERIFY(inspector.shownText().contains("再生できません"));
+  }
+
+  // The workshop's list: newest first; a damaged file is refused with its name and reason, a
+  // good one opens in the inspector.
+  void theListOpensGoodFilesAndRefusesDamagedOnes() {
+    QTemporaryDir dir;
+    const GameFolder folder(dir.path().toStdString());
+    const std::filesystem::path good = saveReplay(folder, sampleFight());
+    std::ofstream(replayFolder(folder) / "29991231-235959-000000-street.replay")
+        << "VELKO-REPLAY 1\nmode";
+    testing::ScriptedDialog dialog;
+    DialogPrompter prompter(dialog);
+    ReplayList list(folder, prompter);
+    QCOMPARE(list.list()->count(), 2);
+    QVERIFY(list.list()->item(0)->text().contains("読めないファイル"));
+    QVERIFY(list.list()->item(1)->text().contains("ヴェルコ 対 ブラム"));
+    QVERIFY(!list.openChosen());
+    QVERIFY(dialog.shown.back().request.text.find("29991231-235959") != std::string::npos);
+
+    list.list()->setCurrentRow(1);
+    bool inspected = false;
+    testing::ModalAnswerer close([&inspected](QWidget* modal) {
+      inspected = qobject_cast<Inspector*>(modal) != nullptr;
+      modal->close();
+    });
+    QVERIFY(list.openChosen());
+    QVERIFY(inspected);
+    QVERIFY(std::filesystem::exists(good));
+  }
+};
+
+QTEST_MAIN(InspectorTest)
+#include "inspector_test.moc"

@@ -1,0 +1,87 @@
+// The practice lab screen (offscreen platform): a run on its worker thread with progress and
+// results, cancelling a long run, a refusal, the save files untouched, and a screenshot.
+
+#include <QApplication>
+#include <QChartView>
+#include <QComboBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "support/folder_bytes.h"
+#include "ui/fight_fixture.h"
+#include "ui/inspector.h"
+#include "ui/lab_screen.h"
+
+using namespace velko;
+using namespace velko::ui;
+
+class LabScreenTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { QApplication::setFont(QFont("Noto Sans CJK JP", 10)); }
+
+  void aRunShowsItsResultsAndChangesNoFile() {
+    testing::FightGame game;
+    const auto before = testing::filesUnder(game.services.folder.path("\\save"));
+    LabScreen screen(game.state, game.services);
+    testing::settle(screen);
+    QCOMPARE(screen.cmbAgainst()->itemData(0).toString(), QString("Novice"));
+    QVERIFY(screen.cmbAgainst()->count() > 3);  // the classes and the registry
+    screen.cmbAgainst()->setCurrentIndex(2);    // every Master
+    screen.cmbFights()->setCurrentIndex(0);     // 100
+    QSignalSpy done(&screen, &LabScreen::finished);
+    QVERIFY(screen.start());
+    QVERIFY(!screen.cmdStart()->isEnabled());
+    QVERIFY(done.wait(30000));
+    const PracticeResult* r = screen.result();
+    QVERIFY(r != nullptr);
+    QCOMPARE(r->fights, 100);
+    QCOMPARE(screen.progress()->value(), 100);
+    QCOMPARE(screen.findChild<QTableWidget*>("tablePatterns")->rowCount(), 7);
+    QCOMPARE(screen.findChild<QTableWidget*>("tableOpponents")->rowCount(),
+             static_cast<int>(r->opponents.size()));
+    QVERIFY(screen.findChild<QChartView*>("chartWinRate") != nullptr);
+    QCOMPARE(screen.cmdWorst()->isEnabled(), r->worstLoss.has_value());
+    QVERIFY(testing::filesUnder(game.services.folder.path("\\save")) == before);
+    QVERIFY(testing::settleAndSave(screen, "lab.png"));
+
+    if (r->worstLoss) {
+      testing::ModalAnswerer close([](QWidget* modal) {
+        QVERIFY(qobject_cast<Inspector*>(modal) != nullptr);
+        QVERIFY(testing::saveScreen(*modal, "lab_worst_loss.png"));
+        modal->close();
+      });
+      screen.cmdWorst()->click();
+    }
+  }
+
+  void cancelStopsALongRunAndAnUnprogrammedDollIsRefused() {
+    testing::FightGame game;
+    game.state.Dolls[1] = ldTekiDoll(game.services.folder, 5);
+    game.state.duelistState = kDuelistReady;
+    LabScreen screen(game.state, game.services);
+    // The loaded duel opponent follows the three classes.
+    QCOMPARE(screen.cmbAgainst()->itemData(3).toString(), QString());
+    screen.cmbAgainst()->setCurrentIndex(3);
+    screen.cmbFights()->setCurrentIndex(2);  // 10,000
+    QSignalSpy done(&screen, &LabScreen::finished);
+    QVERIFY(screen.start());
+    screen.cmdCancel()->click();
+    QVERIFY(done.wait(30000));
+    QVERIFY(screen.result()->cancelled);
+    QVERIFY(screen.result()->fights < 10000);
+    QCOMPARE(screen.result()->opponents.size(), size_t{1});
+    QCOMPARE(screen.result()->opponents[0].name, game.state.Dolls[1]->name);
+
+    game.state.playerDoll().programed = false;
+    QVERIFY(!screen.start());
+    QCOMPARE(game.dialog.shown.back().request.text, std::string("プログラムを登録して下さい"));
+  }
+};
+
+QTEST_MAIN(LabScreenTest)
+#include "lab_screen_test.moc"
