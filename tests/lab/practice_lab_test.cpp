@@ -30,7 +30,7 @@ class PracticeLabTest : public CareerFixture {
     d.offence = 6;
     d.setLogics(pattern("連打", 2, {kPunch, kPunch}), 0);
     const int16_t id = saveEnemyDoll(game(), d, prompter);
-    saveEnemyLogic(game(), d, id, prompter);
+    EXPECT_TRUE(saveEnemyLogic(game(), d, id, prompter));
   }
 };
 
