@@ -68,15 +68,19 @@ int16_t ShopModel::getRl(int row) const {
   return part ? part->Rl : 0;
 }
 
+void ShopModel::List1_Select(int row) {
+  if (row < 0 || row >= static_cast<int>(stock.List1.size())) return;
+  if (!state_.guideOn) return;
+  const std::string description = frameDescription(stock.List1[row]);
+  if (!description.empty()) showGuide(description);
+}
+
 void ShopModel::List1_Click(int row) {
   if (row < 0 || row >= static_cast<int>(stock.List1.size())) return;
   const std::string name = stock.List1[row];
   // A row the catalogue left blank has nothing to sell.
   if (name.empty()) return;
-  if (state_.guideOn) {
-    const std::string description = frameDescription(name);
-    if (!description.empty()) showGuide(description);
-  }
+  List1_Select(row);
   const int16_t price = getRl(row);
   if (price > state_.player().Rl) {
     services_.prompter.msgBox("お金が足りません");

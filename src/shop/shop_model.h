@@ -28,6 +28,8 @@ class ShopModel {
 
   // The catalogue price of stock row `row` of the selected kind.
   int16_t getRl(int row) const;
+  // A stock row selected: the frame's description in the guide, when the guide is on.
+  void List1_Select(int row);
   // A click on a stock row: frame description, money check, confirmation, purchase.
   void List1_Click(int row);
   void buy_rtn(int row);

@@ -12,6 +12,8 @@
 #include "ui/fight_layout.h"
 #include "ui/fight_player.h"
 #include "ui/fight_stage.h"
+#include "ui/focus_return.h"
+#include "ui/narration_view.h"
 
 namespace velko::ui {
 
@@ -25,6 +27,8 @@ Fight::Fight(CareerState& state, CareerServices& services, MusicPlayer& soundEff
   setObjectName("Fight");
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setModal(true);
+  // The session names the screen once the fight is set up; until then the game's title.
+  setWindowTitle(kGameTitle);
   buildHeader();
   buildNarration();
   buildSidePanel();
@@ -73,12 +77,21 @@ void Fight::Form_Load() {
   dspDollImg_->drawBackground();
   session_->Form_Load();
   ready_ = true;
+  if (!closing_) giveKeyboard(this, cmdNext_);
 }
 
 // Commands wait for the fight to be set up: before that there is nobody to move.
 void Fight::cmdNext_Click() {
   if (!ready_ || closing_) return;
+  narration_->beginStep();
+  leader_ = -1;
   session_->cmdNext_Click();
+  if (closing_) return;
+  // An initiative won shows no narration of its own: say who acts first.
+  if (leader_ >= 0)
+    narration_->setStepNote("イニシアチヴチェック　" + names_.at(leader_) + "の先手です");
+  // After the dialogs of the step, the next press is one Return away.
+  giveKeyboard(this, cmdNext_);
 }
 
 void Fight::cmdTap_Click() {
@@ -109,10 +122,8 @@ void Fight::keyPressEvent(QKeyEvent* event) {
 }
 
 void Fight::Command1_Click(int index) {
-  const int step = index == 1 ? 40 : -40;  // 600 twips
-  // The text may move only as far as keeps some of it in view.
-  const int lowest = std::min(0, msgView_->height() - dspMsg_->height());
-  dspMsg_->move(0, std::clamp(dspMsg_->y() + step, lowest, 0));
+  constexpr int kLinesPerPress = 2;
+  narration_->scrollLines(index == 1 ? -kLinesPerPress : kLinesPerPress);
 }
 
 void Fight::showGuide(const std::string& text) {

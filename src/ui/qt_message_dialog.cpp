@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "ui/dmsg.h"
+#include "ui/focus_return.h"
 
 namespace velko::ui {
 
@@ -17,6 +18,7 @@ QString q(const std::string& text) {
 }  // namespace
 
 int QtMessageDialog::show(const DialogRequest& request) {
+  const FocusReturn back;
   DMsg dialog(owner_);
   dialog.setWindowTitle(q(request.caption));
   dialog.setHeight(request.lines);
@@ -28,19 +30,26 @@ int QtMessageDialog::show(const DialogRequest& request) {
   return dialog.value();
 }
 
+int QtMessageDialog::plainBox(const std::string& text, QMessageBox::Icon icon, int buttons) {
+  const FocusReturn back;
+  QMessageBox box(icon, kGameTitle, q(text), QMessageBox::StandardButtons(buttons), owner_);
+  box.setObjectName("plainBox");
+  // A short message (the version box) would make the box too narrow for its own title.
+  box.setStyleSheet("QLabel#qt_msgbox_label { min-width: 220px; }");
+  return box.exec();
+}
+
 void QtMessageDialog::msgBox(const std::string& text) {
-  QMessageBox::information(owner_, kGameTitle, q(text), QMessageBox::Ok);
+  plainBox(text, QMessageBox::Information, QMessageBox::Ok);
 }
 
 int QtMessageDialog::msgBoxOKCancel(const std::string& text) {
-  const auto answer =
-      QMessageBox::question(owner_, kGameTitle, q(text), QMessageBox::Ok | QMessageBox::Cancel);
+  const int answer = plainBox(text, QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel);
   return answer == QMessageBox::Ok ? kAnswerOK : kAnswerCancel;
 }
 
 int QtMessageDialog::msgBoxYesNo(const std::string& text) {
-  const auto answer =
-      QMessageBox::question(owner_, kGameTitle, q(text), QMessageBox::Yes | QMessageBox::No);
+  const int answer = plainBox(text, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
   return answer == QMessageBox::Yes ? kAnswerYes : kAnswerNo;
 }
 

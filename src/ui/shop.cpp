@@ -117,6 +117,11 @@ QWidget* Shop::buildStockPane() {
   List1_->horizontalHeader()->setHighlightSections(false);
   List1_->horizontalHeader()->viewport()->setMouseTracking(true);
   List1_->horizontalHeader()->viewport()->installEventFilter(this);
+  // A selected frame row tells what the frame needs before anything is asked.
+  connect(List1_, &QTableWidget::currentCellChanged, this, [this](int row) {
+    model_.List1_Select(row);
+    showMoneyAndHints();
+  });
   // Queued, so the question is asked after the click has been handled by the table.
   connect(
       List1_, &QTableWidget::cellClicked, this, [this](int row, int) { List1_Click(row); },
