@@ -1,5 +1,6 @@
 #include "ui/qt_message_dialog.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -10,6 +11,8 @@
 namespace velko::ui {
 
 namespace {
+
+constexpr int kPlainBoxMinWidth = 260;
 
 QString q(const std::string& text) {
   return QString::fromStdString(text);
@@ -34,8 +37,12 @@ int QtMessageDialog::plainBox(const std::string& text, QMessageBox::Icon icon, i
   const FocusReturn back;
   QMessageBox box(icon, kGameTitle, q(text), QMessageBox::StandardButtons(buttons), owner_);
   box.setObjectName("plainBox");
-  // A short message (the version box) would make the box too narrow for its own title.
-  box.setStyleSheet("QLabel#qt_msgbox_label { min-width: 220px; }");
+  // A short message (the version box) would make the box too narrow for its own title: a
+  // spacer under the message keeps it a little wider.
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+    grid->addItem(new QSpacerItem(kPlainBoxMinWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+  }
   return box.exec();
 }
 

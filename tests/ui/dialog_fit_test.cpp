@@ -175,6 +175,24 @@ class DialogFitTest : public QObject {
     });
     screen.msgBox("BRAM-KOL\nver.1.01\n2005/01/03");
     QVERIFY(size.width() >= 240);
+
+    // A long message is wrapped, never cut.
+    bool whole = false;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(box);
+      testing::settle(*box);
+      auto* label = box->findChild<QLabel*>("qt_msgbox_label");
+      const QRect needed = label->fontMetrics().boundingRect(
+          QRect(0, 0, label->width(), 100000), Qt::TextWordWrap, label->text());
+      whole = needed.width() <= label->width() && needed.height() <= label->height();
+      testing::saveScreen(*box, "long-plain-box.png");
+      box->accept();
+    });
+    screen.msgBox(
+        "このゲームフォルダではVELKOがすでに起動しています。\n起動中のゲームをお使い下さい。\n"
+        "/home/player/games/velko/build/game");
+    QVERIFY(whole);
   }
 
   void longNamesAreCutWithAnEllipsisAndShownInFull() {
