@@ -54,7 +54,7 @@ QWidget* App::owner() const {
 }
 
 bool App::openCharMake() {
-  const FocusReturn back;
+  const FocusReturn back(owner());
   FCharMake screen(state_, services_, owner());
   screen.exec();
   return screen.value() == -1;
@@ -75,25 +75,25 @@ void App::openWorkshop(std::optional<int16_t> loadSlot) {
 }
 
 void App::openShop() {
-  const FocusReturn back;
+  const FocusReturn back(design_);
   Shop screen(state_, services_, design_);
   screen.exec();
 }
 
 void App::openProgram() {
-  const FocusReturn back;
+  const FocusReturn back(design_);
   Program screen(state_, services_, design_);
   screen.exec();
 }
 
 void App::openFight(int16_t mode, const std::string& className) {
-  const FocusReturn back;
+  const FocusReturn back(design_);
   Fight screen(state_, services_, mode, className, soundEffects_, design_);
   screen.exec();
 }
 
 std::optional<int16_t> App::openSaveLoad(int16_t mode) {
-  const FocusReturn back;
+  const FocusReturn back(owner());
   SVLD screen(mode, services_.folder, prompter_, owner());
   screen.exec();
   if (!screen.value()) return std::nullopt;

@@ -1,14 +1,24 @@
 #include "ui/focus_return.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace velko::ui {
 
-FocusReturn::FocusReturn()
-    : window_(QApplication::activeWindow()), control_(QApplication::focusWidget()) {}
+namespace {
 
-FocusReturn::FocusReturn(QWidget* control)
-    : window_(control ? control->window() : nullptr), control_(control) {}
+QWidget* currentWindow() {
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  return QApplication::activeModalWidget();
+}
+
+}  // namespace
+
+FocusReturn::FocusReturn() : FocusReturn(currentWindow()) {}
+
+FocusReturn::FocusReturn(QWidget* window)
+    : window_(window ? window->window() : nullptr),
+      control_(window_ ? window_->focusWidget() : nullptr) {}
 
 FocusReturn::~FocusReturn() {
   giveKeyboard(window_, control_);
@@ -16,12 +26,18 @@ FocusReturn::~FocusReturn() {
 
 void giveKeyboard(QWidget* window, QWidget* control) {
   if (!window || !window->isVisible()) return;
-  window->activateWindow();
-  if (control && control->window() == window && control->isVisible() && control->isEnabled()) {
-    control->setFocus(Qt::ActiveWindowFocusReason);
-  } else {
-    window->setFocus(Qt::ActiveWindowFocusReason);
-  }
+  const auto give = [window = QPointer<QWidget>(window), control = QPointer<QWidget>(control)] {
+    if (!window || !window->isVisible()) return;
+    window->activateWindow();
+    if (control && control->window() == window && control->isVisible() && control->isEnabled()) {
+      control->setFocus(Qt::ActiveWindowFocusReason);
+    } else {
+      window->setFocus(Qt::ActiveWindowFocusReason);
+    }
+  };
+  give();
+  // The closing window may lose its activation only after this: ask once more from the loop.
+  QTimer::singleShot(0, window, give);
 }
 
 }  // namespace velko::ui

@@ -10,10 +10,11 @@ namespace velko::ui {
 
 class FocusReturn {
  public:
-  // Remembers the active window and its focused control now.
+  // Remembers the active window and its focused control now. Right after another window
+  // closed, activation may still be on its way: then the topmost modal window is taken.
   FocusReturn();
-  // Gives the keyboard to `control` (and its window) afterwards instead.
-  explicit FocusReturn(QWidget* control);
+  // Gives the keyboard back to this window (and the control it had) afterwards.
+  explicit FocusReturn(QWidget* window);
   ~FocusReturn();
   FocusReturn(const FocusReturn&) = delete;
   FocusReturn& operator=(const FocusReturn&) = delete;

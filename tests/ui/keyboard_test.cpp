@@ -18,6 +18,7 @@
 #include "ui/design.h"
 #include "ui/dialog_action.h"
 #include "ui/dialog_move.h"
+#include "ui/dmsg.h"
 #include "ui/fight.h"
 #include "ui/fight_fixture.h"
 #include "ui/help_window.h"
@@ -68,8 +69,8 @@ class KeyboardTest : public QObject {
         pickFirstWhite(dialog);
       } else if (auto* dialog = qobject_cast<dialogMove*>(modal)) {
         dialog->Command1(0)->click();
-      } else if (auto* box = qobject_cast<QDialog*>(modal)) {
-        box->accept();
+      } else if (auto* message = qobject_cast<DMsg*>(modal)) {
+        message->cmdOK()->click();
       }
     });
     fight.show();
