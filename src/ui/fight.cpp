@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <algorithm>
 
@@ -13,6 +14,7 @@
 #include "ui/fight_player.h"
 #include "ui/fight_stage.h"
 #include "ui/focus_return.h"
+#include "ui/help_window.h"
 #include "ui/narration_view.h"
 
 namespace velko::ui {
@@ -32,6 +34,9 @@ Fight::Fight(CareerState& state, CareerServices& services, MusicPlayer& soundEff
   buildHeader();
   buildNarration();
   buildSidePanel();
+  // The help opens over the fight, which stays where it was.
+  auto* help = new QShortcut(QKeySequence::HelpContents, this);
+  connect(help, &QShortcut::activated, this, [this] { HelpWindow::showFor(this); });
   // When the sound effect ends, music that has reached its end starts again.
   soundEffects_.setOnDone([this] { replayAtEnd(services_.music); });
 }

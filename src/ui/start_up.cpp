@@ -6,9 +6,11 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "career/game.h"
+#include "ui/help_window.h"
 #include "ui/ui_style.h"
 
 namespace velko::ui {
@@ -36,6 +38,8 @@ StartUp::StartUp(Game& game, QWidget* parent) : QWidget(parent), game_(game) {
   cmdQuit_->setStyleSheet(titleButtonStyle());
   column->addWidget(cmdQuit_);
   connect(cmdQuit_, &QPushButton::clicked, this, [this] { game_.cmdQuit_Click(); });
+  auto* help = new QShortcut(QKeySequence::HelpContents, this);
+  connect(help, &QShortcut::activated, this, [this] { HelpWindow::showFor(this); });
 }
 
 void StartUp::closeEvent(QCloseEvent* event) {
