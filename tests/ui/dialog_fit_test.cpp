@@ -183,8 +183,8 @@ class DialogFitTest : public QObject {
       QVERIFY(box);
       testing::settle(*box);
       auto* label = box->findChild<QLabel*>("qt_msgbox_label");
-      const QRect needed = label->fontMetrics().boundingRect(
-          QRect(0, 0, label->width(), 100000), Qt::TextWordWrap, label->text());
+      const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 100000),
+                                                             Qt::TextWordWrap, label->text());
       whole = needed.width() <= label->width() && needed.height() <= label->height();
       testing::saveScreen(*box, "long-plain-box.png");
       box->accept();

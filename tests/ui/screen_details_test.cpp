@@ -111,7 +111,8 @@ class ScreenDetailsTest : public QObject {
 
   void theSecondCopyIsToldAndStops() {
     const QString before = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(VELKO_GAME_DIR));
+    QTemporaryDir folder;
+    QVERIFY(QDir::setCurrent(folder.path()));
     FolderLock running(std::filesystem::current_path());
     QVERIFY(running.acquire());
     App second;
