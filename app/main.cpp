@@ -14,6 +14,6 @@ int main(int argc, char** argv) {
   // The title screen closing must not end the program while the workshop takes over.
   application.setQuitOnLastWindowClosed(false);
   velko::ui::App app(*folder);
-  app.start();
+  if (!app.start()) return 1;
   return application.exec();
 }

@@ -9,6 +9,7 @@ packages=(
   libfluidsynth-dev timgm6mb-soundfont
   fonts-noto-cjk
   xvfb xauth
+  openbox xdotool imagemagick  # playing the real game by script under Xvfb, with screenshots
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-format
   dpkg-dev desktop-file-utils appstream lintian xdotool imagemagick

@@ -12,6 +12,7 @@
 #include "data/slot_load.h"
 #include "data/slot_save.h"
 #include "model/doll_stats.h"
+#include "model/name_limit.h"
 
 namespace velko {
 
@@ -135,6 +136,11 @@ bool Game::enoughOpponents(int16_t maxValue, int needed, const std::string& refu
 }
 
 void Game::Command1_Click(const std::string& newName) {
+  // A longer name would be cut off on the battle screen and the bracket.
+  if (!nameFits(newName)) {
+    services_.prompter.msgBox(nameTooLongText());
+    return;
+  }
   if (services_.prompter.askOK("ドールの名前を" + newName + "に変更しますか？") != kAnswerOK)
     return;
   state_.playerDoll().name = newName;
@@ -280,6 +286,11 @@ void Game::mnEnd_Click() {
 }
 
 void Game::mnStart_Click() {
+  // Going back to the title throws the running game away, as leaving does.
+  if (!state_.saved &&
+      services_.prompter.msgBoxOKCancel("セーブしていませんが、よろしいですか？") != kAnswerOK) {
+    return;
+  }
   nav_.showTitle();
 }
 

@@ -43,13 +43,16 @@ inline std::string trackFile(const std::string& track) {
 }
 
 // Starting a track (stMusic after its option test, and stSound): Close, notification on,
-// Open, Play. A failing step shows the message once in the plain message box, and the game
-// goes on without the track.
+// Open, Play. A failing step is told through the prompter (which may keep quiet about a
+// failure it has already told), and the game goes on without the track.
 inline bool startTrack(MusicPlayer& player, const std::string& track, Prompter& prompter) {
   player.close();
   player.setNotify(true);
-  if (player.open(trackFile(track)) && player.play()) return true;
-  prompter.msgBox(kCannotPlayMessage);
+  if (player.open(trackFile(track)) && player.play()) {
+    prompter.playing();
+    return true;
+  }
+  prompter.cannotPlay(kCannotPlayMessage);
   return false;
 }
 
@@ -63,8 +66,8 @@ inline void replayAtEnd(MusicPlayer& player) {
 }
 
 // The battle screen's sound effect (stSound). Damage plays it at every blow; on a machine
-// that cannot play it, a message box at every blow would stop the fight again and again,
-// so the failure is told at the first failing blow of this player's life only.
+// that cannot play it, trying again at every blow is pointless: after a failure this player
+// stays silent for the rest of its fight.
 class SoundEffect {
  public:
   SoundEffect(MusicPlayer& player, Prompter& prompter) : player_(player), prompter_(prompter) {}

@@ -60,6 +60,12 @@ int DialogPrompter::msgBoxOKCancel(const std::string& text) {
   return dialog_.msgBoxOKCancel(text);
 }
 
+void DialogPrompter::cannotPlay(const std::string& text) {
+  if (cannotPlayTold_) return;
+  cannotPlayTold_ = true;
+  dialog_.msgBox(text);
+}
+
 int DialogPrompter::msgBoxYesNo(const std::string& text) {
   return dialog_.msgBoxYesNo(text);
 }

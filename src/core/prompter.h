@@ -32,6 +32,11 @@ class Prompter {
   virtual void msgBox(const std::string& text) = 0;
   virtual int msgBoxOKCancel(const std::string& text) = 0;  // 1 or 2
   virtual int msgBoxYesNo(const std::string& text) = 0;     // 6 or 7
+
+  // A music track or the sound effect could not start: the plain box with the text.
+  virtual void cannotPlay(const std::string& text) { msgBox(text); }
+  // A track did start: the sound device works (again).
+  virtual void playing() {}
 };
 
 // One showing of the game's dialog.
@@ -73,9 +78,14 @@ class DialogPrompter : public Prompter {
   void msgBox(const std::string& text) override;
   int msgBoxOKCancel(const std::string& text) override;
   int msgBoxYesNo(const std::string& text) override;
+  // A machine without a sound device would otherwise stop every fight with the same box:
+  // the first failure is told, the next ones are not, until a track starts again.
+  void cannotPlay(const std::string& text) override;
+  void playing() override { cannotPlayTold_ = false; }
 
  private:
   MessageDialog& dialog_;
+  bool cannotPlayTold_ = false;
   // The dialog keeps a set height until it is set again; notifyTall sets it back to 3.
   int16_t lines_ = 3;
 };

@@ -77,15 +77,19 @@ std::optional<PartComparison> ShopModel::comparison(int row) const {
   return comparePart(state_.playerDoll(), state_.player(), *part);
 }
 
+void ShopModel::List1_Select(int row) {
+  if (row < 0 || row >= static_cast<int>(stock.List1.size())) return;
+  if (!state_.guideOn) return;
+  const std::string description = frameDescription(stock.List1[row]);
+  if (!description.empty()) showGuide(description);
+}
+
 void ShopModel::List1_Click(int row) {
   if (row < 0 || row >= static_cast<int>(stock.List1.size())) return;
   const std::string name = stock.List1[row];
   // A row the catalogue left blank has nothing to sell.
   if (name.empty()) return;
-  if (state_.guideOn) {
-    const std::string description = frameDescription(name);
-    if (!description.empty()) showGuide(description);
-  }
+  List1_Select(row);
   const int16_t price = getRl(row);
   if (price > state_.player().Rl) {
     services_.prompter.msgBox("お金が足りません");

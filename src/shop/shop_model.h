@@ -33,6 +33,8 @@ class ShopModel {
   // What the player's Doll would become with stock row `row` of the selected kind mounted;
   // nothing for a row the catalogue left blank.
   std::optional<PartComparison> comparison(int row) const;
+  // A stock row selected: the frame's description in the guide, when the guide is on.
+  void List1_Select(int row);
   // A click on a stock row: frame description, money check, confirmation, purchase.
   void List1_Click(int row);
   void buy_rtn(int row);

@@ -1,11 +1,14 @@
 #include "ui/app.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <filesystem>
 
 #include "data/registry_reset.h"
 #include "ui/design.h"
 #include "ui/f_char_make.h"
 #include "ui/fight.h"
+#include "ui/focus_return.h"
 #include "ui/program.h"
 #include "ui/shop.h"
 #include "ui/start_up.h"
@@ -24,13 +27,22 @@ App::~App() {
   soundEffects_.close();
 }
 
-void App::start() {
+bool App::start() {
+  if (!lock_.acquire()) {
+    prompter_.msgBox(lock_.refusal());
+    return false;
+  }
+  // The picture generator draws the icon; a folder without it shows the platform's own.
+  const std::filesystem::path icon = services_.folder.path("\\img\\velko-icon-256.png");
+  if (std::filesystem::exists(icon))
+    QApplication::setWindowIcon(QIcon(QString::fromStdString(icon.string())));
   // The opponents come from the factory files on the first start.
   if (!prepareSaveFolder(services_.folder)) {
     prompter_.msgBox(
         "敵Dollファイルを用意できませんでした\nsaveフォルダに書き込めるか確かめて下さい");
   }
   showTitle();
+  return true;
 }
 
 QWidget* App::owner() const {
@@ -39,6 +51,7 @@ QWidget* App::owner() const {
 }
 
 bool App::openCharMake() {
+  const FocusReturn back(owner());
   FCharMake screen(state_, services_, owner());
   screen.exec();
   return screen.value() == -1;
@@ -59,21 +72,25 @@ void App::openWorkshop(std::optional<int16_t> loadSlot) {
 }
 
 void App::openShop() {
+  const FocusReturn back(design_);
   Shop screen(state_, services_, design_);
   screen.exec();
 }
 
 void App::openProgram() {
+  const FocusReturn back(design_);
   Program screen(state_, services_, design_);
   screen.exec();
 }
 
 void App::openFight(int16_t mode, const std::string& className) {
+  const FocusReturn back(design_);
   Fight screen(state_, services_, mode, className, soundEffects_, design_);
   screen.exec();
 }
 
 std::optional<int16_t> App::openSaveLoad(int16_t mode) {
+  const FocusReturn back(owner());
   SVLD screen(mode, services_.folder, prompter_, owner());
   screen.exec();
   if (!screen.value()) return std::nullopt;

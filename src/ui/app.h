@@ -13,6 +13,7 @@
 #include "career/navigator.h"
 #include "core/random.h"
 #include "ui/design.h"
+#include "ui/folder_lock.h"
 #include "ui/qt_message_dialog.h"
 #include "ui/start_up.h"
 
@@ -24,8 +25,9 @@ class App : public Navigator {
   explicit App(GameFolder folder = GameFolder());
   ~App() override;
 
-  // Prepares the save folder and shows the title screen.
-  void start();
+  // Takes the game folder, prepares the save folder and shows the title screen. False (after
+  // telling the player) when another copy of the game runs on the same folder.
+  bool start();
 
   Game& game() { return game_; }
   CareerState& state() { return state_; }
@@ -53,6 +55,7 @@ class App : public Navigator {
   audio::FluidMidiPlayer soundEffects_;
   CareerState state_{rnd_};
   CareerServices services_;
+  FolderLock lock_{services_.folder.root()};
   Game game_;
   QPointer<StartUp> title_;
   QPointer<Design> design_;

@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,9 +15,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/numbers.h"
 #include "ui/click_label.h"
 #include "ui/design_learning.h"
 #include "ui/doll_share_menu.h"
+#include "ui/help_window.h"
+#include "ui/name_field.h"
 #include "ui/ui_style.h"
 
 namespace velko::ui {
@@ -103,27 +107,33 @@ void Design::buildMenus() {
     connect(action, &QAction::triggered, this, [this, command] { run(command); });
     return action;
   };
-  QMenu* mnFile = menuBar()->addMenu("ファイル");
-  add(mnFile, "mnSave", "セーブ", &Game::mnSave_Click);
-  add(mnFile, "mnLoad", "ロード", &Game::mnLoad_Click);
+  // Every menu and entry has a mnemonic (Alt and the underlined letter).
+  QMenu* mnFile = menuBar()->addMenu("ファイル(&F)");
+  add(mnFile, "mnSave", "セーブ(&S)", &Game::mnSave_Click)->setShortcut(QKeySequence::Save);
+  add(mnFile, "mnLoad", "ロード(&L)", &Game::mnLoad_Click)->setShortcut(QKeySequence::Open);
   mnFile->addSeparator();
   (new DollShareMenu(state_, services_, this))->addTo(mnFile);
   mnFile->addSeparator();
-  add(mnFile, "mnStart", "スタート", &Game::mnStart_Click);
-  add(mnFile, "mnEnd", "終了", &Game::mnEnd_Click);
-  QMenu* mnInfo = menuBar()->addMenu("情報");
-  add(mnInfo, "mnChar", "プレイヤー", &Game::mnChar_Click);
-  add(mnInfo, "mnRec", "記録", &Game::mnRec_Click);
-  QMenu* mnEdit = menuBar()->addMenu("対戦");
-  add(mnEdit, "mnLdDuel", "対戦相手のロード", &Game::mnLdDuel_Click);
+  add(mnFile, "mnStart", "スタート(&T)", &Game::mnStart_Click);
+  add(mnFile, "mnEnd", "終了(&X)", &Game::mnEnd_Click)->setShortcut(QKeySequence::Quit);
+  QMenu* mnInfo = menuBar()->addMenu("情報(&I)");
+  add(mnInfo, "mnChar", "プレイヤー(&P)", &Game::mnChar_Click);
+  add(mnInfo, "mnRec", "記録(&R)", &Game::mnRec_Click);
+  QMenu* mnEdit = menuBar()->addMenu("対戦(&D)");
+  add(mnEdit, "mnLdDuel", "対戦相手のロード(&L)", &Game::mnLdDuel_Click);
   // Registering and resetting opponents exist but are not offered on the menu.
-  add(mnEdit, "mnEntry", "敵として登録", &Game::mnEntry_Click)->setVisible(false);
-  add(mnEdit, "mnInit", "敵ファイルの初期化", &Game::mnInit_Click)->setVisible(false);
+  add(mnEdit, "mnEntry", "敵として登録(&E)", &Game::mnEntry_Click)->setVisible(false);
+  add(mnEdit, "mnInit", "敵ファイルの初期化(&I)", &Game::mnInit_Click)->setVisible(false);
   addLearningMenus(*mnEdit, *this, state_, services_);
-  QMenu* mnSystem = menuBar()->addMenu("システム");
-  add(mnSystem, "mnBGM", "BGM", &Game::mnBGM_Click)->setCheckable(true);
-  add(mnSystem, "mnGuide", "ガイド", &Game::mnGuide_Click)->setCheckable(true);
-  add(mnSystem, "mnVersion", "バージョン情報", &Game::mnVersion_Click);
+  QMenu* mnSystem = menuBar()->addMenu("システム(&S)");
+  add(mnSystem, "mnBGM", "BGM(&B)", &Game::mnBGM_Click)->setCheckable(true);
+  add(mnSystem, "mnGuide", "ガイド(&G)", &Game::mnGuide_Click)->setCheckable(true);
+  add(mnSystem, "mnVersion", "バージョン情報(&V)", &Game::mnVersion_Click);
+  QMenu* mnHelp = menuBar()->addMenu("ヘルプ(&H)");
+  QAction* help = mnHelp->addAction("遊び方(&H)");
+  help->setObjectName("mnHelp");
+  help->setShortcut(QKeySequence::HelpContents);
+  connect(help, &QAction::triggered, this, [this] { HelpWindow::showFor(this); });
 }
 
 QWidget* Design::buildDollPanel() {
@@ -138,7 +148,8 @@ QWidget* Design::buildDollPanel() {
   auto* rename = new QHBoxLayout;
   impDollName_ = new QLineEdit(box);
   impDollName_->setObjectName("impDollName");
-  auto* command1 = new QPushButton("名前変更", box);
+  limitNameInput(impDollName_);
+  auto* command1 = new QPushButton("名前変更(&N)", box);
   command1->setObjectName("Command1");
   connect(command1, &QPushButton::clicked, this, [this] {
     game_.Command1_Click(impDollName_->text().toStdString());
@@ -218,7 +229,7 @@ QWidget* Design::buildAssemblyPanel() {
     detail->addWidget(value, 2 + i, 1);
   }
   layout->addLayout(detail);
-  auto* clear = new QPushButton("AllClear", box);
+  auto* clear = new QPushButton("AllClear(&A)", box);
   clear->setObjectName("cmdClear");
   connect(clear, &QPushButton::clicked, this, [this] {
     cmdClear_Click(state_);
@@ -236,18 +247,23 @@ QWidget* Design::buildCommandBar() {
   date->setStyleSheet(
       "QLabel { font-size: 14pt; font-weight: bold; color: #7a1c1c; padding: 0 12px; }");
   layout->addWidget(date);
+  // The money stands beside the date, so the shop is not the only place to see it.
+  auto* money = new QLabel(bar);
+  money->setObjectName("dspMoney");
+  money->setStyleSheet("QLabel { font-size: 13pt; font-weight: bold; color: #24405e; }");
+  layout->addWidget(money);
   layout->addStretch();
   const struct {
     const char* name;
     const char* caption;
     void (Game::*command)();
   } commands[] = {
-      {"cmdShop", "店", &Game::cmdShop_Click},
-      {"cmdProgram", "プログラム", &Game::cmdProgram_Click},
-      {"cmdStreet", "シミュレーション", &Game::cmdStreet_Click},
-      {"cmdTornament", "トーナメント参加", &Game::cmdTornament_Click},
-      {"cmdDuel", "対戦", &Game::cmdDuel_Click},
-      {"cmdWork", "時間を進める", &Game::cmdWork_Click},
+      {"cmdShop", "店(&M)", &Game::cmdShop_Click},
+      {"cmdProgram", "プログラム(&P)", &Game::cmdProgram_Click},
+      {"cmdStreet", "シミュレーション(&U)", &Game::cmdStreet_Click},
+      {"cmdTornament", "トーナメント参加(&T)", &Game::cmdTornament_Click},
+      {"cmdDuel", "対戦(&V)", &Game::cmdDuel_Click},
+      {"cmdWork", "時間を進める(&W)", &Game::cmdWork_Click},
   };
   for (const auto& c : commands) {
     auto* button = new QPushButton(c.caption, bar);
@@ -271,6 +287,7 @@ void Design::showRefresh() {
 
 void Design::showDate() {
   label("dspDate")->setText(q(game_.dateText()));
+  label("dspMoney")->setText(q("所持金" + Str(state_.player().Rl) + "Rl"));
 }
 
 void Design::refresh() {

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/name_field.h"
+
 namespace velko::ui {
 
 namespace {
@@ -116,7 +118,7 @@ void DialogAction::setDialog(const std::string& dollName) {
     move(frame.left() + frame.width() / 3, frame.top() + frame.height() / 3);
   }
   dollName_ = dollName;
-  dspDollName_->setText(QString::fromStdString(dollName));
+  showName(dspDollName_, QString::fromStdString(dollName));
 }
 
 void DialogAction::showEvent(QShowEvent* event) {

@@ -26,7 +26,8 @@ const char* const kDialogStyle =
 dialogMove::dialogMove(int16_t span, QWidget* battleWindow) : QDialog(battleWindow), span_(span) {
   setObjectName("dialogMove");
   setWindowTitle(kMoveCaption);
-  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  // A move needs a direction, so the frame offers no close button that would do nothing.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setModal(true);
   setStyleSheet(kDialogStyle);
 

@@ -1,7 +1,10 @@
 #include "ui/dmsg.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 #include <cmath>
 
 #include "core/prompter.h"
@@ -14,6 +17,25 @@ constexpr int kWidthTwips = 5400;
 constexpr int kButtonWidthTwips = 1200;
 constexpr int kButtonHeightTwips = 375;
 constexpr int kMarginTwips = 180;
+// The message sits this close to the top edge and to the buttons.
+constexpr int kLabelGap = 4;
+
+// The room a grown dialog may take: most of the screen it opens on.
+QSize screenRoom(const QWidget* dialog) {
+  const QScreen* screen = dialog->screen() ? dialog->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return {1024, 768};
+  const QRect area = screen->availableGeometry();
+  return {area.width() * 9 / 10, area.height() * 9 / 10};
+}
+
+// What the label shows: line feeds only, and no empty lines at the end (the rules end some
+// announcements with a line feed that shows nothing).
+QString shownText(QString text) {
+  text.replace("\r\n", "\n");
+  while (text.endsWith('\n'))
+    text.chop(1);
+  return text;
+}
 
 }  // namespace
 
@@ -39,17 +61,36 @@ DMsg::DMsg(QWidget* owner) : QDialog(owner) {
 }
 
 void DMsg::setDialog(const QString& text) {
+  lblMsg_->setText(shownText(text));
+  fitText();
   if (QWidget* owner = parentWidget()) {
     const QRect frame = owner->window()->frameGeometry();
     move(frame.left() + frame.width() / 3, frame.top() + frame.height() / 3);
   }
-  lblMsg_->setText(text);
 }
 
 void DMsg::setHeight(int lines) {
-  const int height = twipsToPixels(dialogHeightTwips(static_cast<int16_t>(lines)));
-  buttonTop_ = twipsToPixels(dialogButtonTopTwips(static_cast<int16_t>(lines)));
-  setFixedSize(twipsToPixels(kWidthTwips), height);
+  statedHeight_ = twipsToPixels(dialogHeightTwips(static_cast<int16_t>(lines)));
+  statedButtonTop_ = twipsToPixels(dialogButtonTopTwips(static_cast<int16_t>(lines)));
+  fitText();
+}
+
+void DMsg::fitText() {
+  const int margin = twipsToPixels(kMarginTwips);
+  const QSize room = screenRoom(this);
+  lblMsg_->ensurePolished();
+  const QFontMetrics metrics = lblMsg_->fontMetrics();
+  int widest = 0;
+  for (const QString& line : lblMsg_->text().split('\n'))
+    widest = std::max(widest, metrics.horizontalAdvance(line));
+  // A long line widens the dialog; what is still too wide is wrapped.
+  const int width =
+      std::clamp(widest + 2 * margin + 2, twipsToPixels(kWidthTwips), std::max(room.width(), 1));
+  const int needed = lblMsg_->text().isEmpty() ? 0 : lblMsg_->heightForWidth(width - 2 * margin);
+  const int below = statedHeight_ - statedButtonTop_;
+  buttonTop_ = std::max(statedButtonTop_, needed + 2 * kLabelGap);
+  buttonTop_ = std::min(buttonTop_, std::max(room.height() - below, statedButtonTop_));
+  setFixedSize(width, buttonTop_ + below);
   layoutButtons();
 }
 
@@ -57,7 +98,7 @@ void DMsg::layoutButtons() {
   const int margin = twipsToPixels(kMarginTwips);
   const int buttonWidth = twipsToPixels(kButtonWidthTwips);
   const int buttonHeight = twipsToPixels(kButtonHeightTwips);
-  lblMsg_->setGeometry(margin, margin / 2, width() - 2 * margin, buttonTop_ - margin);
+  lblMsg_->setGeometry(margin, kLabelGap, width() - 2 * margin, buttonTop_ - 2 * kLabelGap);
   const int right = width() - margin;
   cmdCancel_->setGeometry(right - buttonWidth, buttonTop_, buttonWidth, buttonHeight);
   cmdOK_->setGeometry(right - 2 * buttonWidth - margin, buttonTop_, buttonWidth, buttonHeight);

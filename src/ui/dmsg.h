@@ -20,7 +20,9 @@ class DMsg : public QDialog {
 
   // Places the dialog a third of the way into the owner window and shows the text.
   void setDialog(const QString& text);
-  // Height for n lines of message: n x 200 + 1200 twips, buttons at n x 200 + 400.
+  // Height for n lines of message: n x 200 + 1200 twips, buttons at n x 200 + 400. A text
+  // that needs more room makes the dialog wider (for a long line) and taller, within the
+  // screen; a text that fits keeps these sizes.
   void setHeight(int lines);
 
   QLabel* lblMsg() const { return lblMsg_; }
@@ -30,12 +32,16 @@ class DMsg : public QDialog {
  private:
   void cmdOK_Click();
   void cmdCancel_Click();
+  // Sizes the dialog for the stated lines and the text, then places label and buttons.
+  void fitText();
   void layoutButtons();
 
   QLabel* lblMsg_;
   QPushButton* cmdOK_;
   QPushButton* cmdCancel_;
   int value_ = 0;
+  int statedHeight_ = 0;
+  int statedButtonTop_ = 0;
   int buttonTop_ = 0;
 };
 

@@ -9,7 +9,9 @@
 #include <QVBoxLayout>
 
 #include "career/new_player.h"
+#include "model/name_limit.h"
 #include "ui/click_label.h"
+#include "ui/name_field.h"
 #include "ui/ui_style.h"
 
 namespace velko::ui {
@@ -34,6 +36,7 @@ FCharMake::FCharMake(CareerState& state, CareerServices& services, QWidget* pare
   auto* form = new QFormLayout(box);
   dspName_ = new QLineEdit(box);
   dspName_->setObjectName("dspName");
+  limitNameInput(dspName_);
   dspRl_ = new QLabel(box);
   dspRl_->setObjectName("dspRl");
   dspOparate_ = new QLabel(box);
@@ -83,7 +86,12 @@ void FCharMake::dspPlayer() {
 }
 
 void FCharMake::cmdEntry_Click() {
-  state_.player().name = dspName_->text().toStdString();
+  const std::string name = dspName_->text().toStdString();
+  if (!nameFits(name)) {
+    services_.prompter.msgBox(nameTooLongText());
+    return;
+  }
+  state_.player().name = name;
   value_ = -1;
   accept();
 }

@@ -6,12 +6,16 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <algorithm>
 
 #include "ui/fight_layout.h"
 #include "ui/fight_player.h"
 #include "ui/fight_stage.h"
+#include "ui/focus_return.h"
+#include "ui/help_window.h"
+#include "ui/narration_view.h"
 
 namespace velko::ui {
 
@@ -25,10 +29,15 @@ Fight::Fight(CareerState& state, CareerServices& services, MusicPlayer& soundEff
   setObjectName("Fight");
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setModal(true);
+  // The session names the screen once the fight is set up; until then the game's title.
+  setWindowTitle(kGameTitle);
   buildHeader();
   buildNarration();
   buildSidePanel();
   addReplayButton();
+  // The help opens over the fight, which stays where it was.
+  auto* help = new QShortcut(QKeySequence::HelpContents, this);
+  connect(help, &QShortcut::activated, this, [this] { HelpWindow::showFor(this); });
   // When the sound effect ends, music that has reached its end starts again.
   soundEffects_.setOnDone([this] { replayAtEnd(services_.music); });
 }
@@ -75,13 +84,22 @@ void Fight::Form_Load() {
   dspDollImg_->drawBackground();
   session_->Form_Load();
   ready_ = true;
+  if (!closing_) giveKeyboard(this, cmdNext_);
 }
 
 // Commands wait for the fight to be set up: before that there is nobody to move.
 void Fight::cmdNext_Click() {
   if (!ready_ || closing_) return;
+  narration_->beginStep();
+  leader_ = -1;
   session_->cmdNext_Click();
+  if (closing_) return;
   cmdReplay_->setEnabled(session_->lastRecording() != nullptr);
+  // An initiative won shows no narration of its own: say who acts first.
+  if (leader_ >= 0)
+    narration_->setStepNote("イニシアチヴチェック　" + names_.at(leader_) + "の先手です");
+  // After the dialogs of the step, the next press is one Return away.
+  giveKeyboard(this, cmdNext_);
 }
 
 void Fight::cmdTap_Click() {
@@ -112,10 +130,8 @@ void Fight::keyPressEvent(QKeyEvent* event) {
 }
 
 void Fight::Command1_Click(int index) {
-  const int step = index == 1 ? 40 : -40;  // 600 twips
-  // The text may move only as far as keeps some of it in view.
-  const int lowest = std::min(0, msgView_->height() - dspMsg_->height());
-  dspMsg_->move(0, std::clamp(dspMsg_->y() + step, lowest, 0));
+  constexpr int kLinesPerPress = 2;
+  narration_->scrollLines(index == 1 ? -kLinesPerPress : kLinesPerPress);
 }
 
 void Fight::showGuide(const std::string& text) {

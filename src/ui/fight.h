@@ -23,6 +23,7 @@ class QPushButton;
 namespace velko::ui {
 
 class FightStage;
+class NarrationView;
 
 class Fight : public QDialog, public FightScreen {
   Q_OBJECT
@@ -45,12 +46,14 @@ class Fight : public QDialog, public FightScreen {
   // Opens the last finished bout of this screen in the fight inspector.
   QPushButton* cmdReplay() const { return cmdReplay_; }
   QPushButton* Command1(int index) const { return Command1_.at(index); }
-  QLabel* dspMsg() const { return dspMsg_; }
+  NarrationView* narration() const { return narration_; }
+  // The fight has been set up and takes commands.
+  bool ready() const { return ready_; }
   QFrame* barHP(int index) const { return barHP_.at(index); }
 
   void cmdNext_Click();
   void cmdTap_Click();
-  // Button 1 moves the narration 600 twips down, button 0 600 twips up.
+  // Button 1 brings back earlier lines of the narration, button 0 later ones, whole lines.
   void Command1_Click(int index);
   void dspGuide_Click();
 
@@ -103,8 +106,9 @@ class Fight : public QDialog, public FightScreen {
   bool closing_ = false;
 
   FightStage* dspDollImg_ = nullptr;
-  QWidget* msgView_ = nullptr;
-  QLabel* dspMsg_ = nullptr;
+  NarrationView* narration_ = nullptr;
+  std::array<QString, 2> names_;  // the fighters' names as the labels last showed them
+  int leader_ = -1;               // who won this step's initiative, if it was decided
   std::array<QPushButton*, 2> Command1_{};
   QPushButton* cmdNext_ = nullptr;
   QPushButton* cmdTap_ = nullptr;

@@ -11,7 +11,10 @@
 #include "ui/fight_layout.h"
 #include "ui/fight_stage.h"
 #include "ui/fight_text.h"
+#include "ui/focus_return.h"
 #include "ui/frm_tornament.h"
+#include "ui/name_field.h"
+#include "ui/narration_view.h"
 
 namespace velko::ui {
 
@@ -28,13 +31,12 @@ QString Fight::picture(const std::string& gamePath) const {
 }
 
 void Fight::dspMsg(const std::string& text) {
-  dspMsg_->setText(qtText(text));
-  const int height = std::max(msgView_->height(), dspMsg_->heightForWidth(msgView_->width()));
-  dspMsg_->setGeometry(0, 0, msgView_->width(), height);
+  narration_->setStepText(qtText(text));
 }
 
 void Fight::dspInitiative(int i, const std::string& text) {
   dspInitiative_.at(i)->setText(QString::fromStdString(text));
+  if (text == "先手") leader_ = i;
 }
 
 void Fight::dspAP(int i, const std::string& text) {
@@ -52,7 +54,7 @@ void Fight::dspDolls(const BattleState& state) {
 void Fight::dspAbl(const BattleState& state) {
   for (int k = 0; k < 2; ++k) {
     const doll& d = state.fighter(k);
-    dspAblName_[k]->setText(QString::fromStdString(d.name));
+    showName(dspAblName_[k], QString::fromStdString(d.name));
     const QStringList values = {QString::fromStdString(Str(d.pow)),
                                 QString::fromStdString(Str(d.move)),
                                 QString::fromStdString(Str(d.jump)),
@@ -91,7 +93,8 @@ void Fight::dspDollImage(const BattleState& state) {
 void Fight::dspLabels(const BattleState& state, const FightLabels& labels) {
   for (int k = 0; k < 2; ++k) {
     const doll& d = state.fighter(k);
-    dspName_[k]->setText(QString::fromStdString(labels.name[k]));
+    names_[k] = QString::fromStdString(labels.name[k]);
+    showName(dspName_[k], names_[k]);
     dspHP_[k]->setText(QString::fromStdString(labels.motor[k]));
     dspHP_[k + 2]->setText(QString::fromStdString(labels.frame[k]));
     dspJoutai_[k]->setText(QString::fromStdString(labels.joutai[k]));
@@ -111,6 +114,7 @@ void Fight::setBar(int index, int fighter, int hp) {
 }
 
 void Fight::showBracket(const Bracket& bracket) {
+  const FocusReturn back;
   frmTornament view(bracket, this);
   const QRect frame = frameGeometry();
   view.move(frame.center() - view.rect().center());

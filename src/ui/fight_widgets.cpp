@@ -10,6 +10,7 @@
 #include "ui/fight.h"
 #include "ui/fight_layout.h"
 #include "ui/fight_stage.h"
+#include "ui/narration_view.h"
 
 namespace velko::ui {
 
@@ -45,7 +46,7 @@ const char* const kStyle =
     "  stop:0 #ffc29b, stop:0.5 #f0683a, stop:1 #b83a1d); }"
     "QFrame#stageFrame { background: #000000; border: 2px solid #3b4966; }"
     "QFrame#msgFrame { background: #0a0e16; border: 1px solid #2f3b54; border-radius: 4px; }"
-    "QLabel#dspMsg { color: #e8eef8; font-size: 15px; background: transparent; }"
+    "QWidget#narration { font-size: 15px; }"
     "QFrame#paneGuide { background: #fff4c2; border: 1px solid #e0c060; border-radius: 6px; }"
     "QLabel#dspGuide { color: #3a3000; font-size: 14px; }"
     "QFrame#ablPanel { background: #1a2130; border: 1px solid #2d3a52; border-radius: 6px; }"
@@ -67,7 +68,8 @@ const char* const kStyle =
     "QPushButton#cmdTap:disabled { color: #6a5a60; border-color: #4a3a40; }"
     "QPushButton#Command1_0, QPushButton#Command1_1 { color: #dfe6f2; font-size: 16px;"
     "  background: #222b3c; border: 1px solid #3b4966; }"
-    "QPushButton#Command1_0:hover, QPushButton#Command1_1:hover { background: #2e3a52; }";
+    "QPushButton#Command1_0:hover, QPushButton#Command1_1:hover { background: #2e3a52; }"
+    "QPushButton#Command1_0:disabled, QPushButton#Command1_1:disabled { color: #4a5468; }";
 
 QLabel* label(const QString& name, QWidget* parent, QRect at, Qt::Alignment align) {
   auto* l = new QLabel(parent);
@@ -144,14 +146,8 @@ void Fight::buildNarration() {
   auto* frame = new QFrame(this);
   frame->setObjectName("msgFrame");
   frame->setGeometry(kMargin, kNarrationTop, width, height);
-  // The message label slides inside this view; what leaves it is hidden.
-  msgView_ = new QWidget(frame);
-  msgView_->setGeometry(12, 8, width - 24, height - 16);
-  dspMsg_ = new QLabel(msgView_);
-  dspMsg_->setObjectName("dspMsg");
-  dspMsg_->setWordWrap(true);
-  dspMsg_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  dspMsg_->setGeometry(0, 0, msgView_->width(), msgView_->height());
+  narration_ = new NarrationView(frame);
+  narration_->setGeometry(12, 6, width - 24, height - 12);
 
   const int x = kMargin + kStageWidth - buttonWidth;
   const int half = (height - 8) / 2;
@@ -160,6 +156,13 @@ void Fight::buildNarration() {
   Command1_[0] = button("Command1_0", "▼", this, {x, kNarrationTop + half + 8, buttonWidth, half});
   for (int k = 0; k < 2; ++k)
     connect(Command1_[k], &QPushButton::clicked, this, [this, k] { Command1_Click(k); });
+  // Each button is enabled while there is something to bring into view on its side.
+  connect(narration_, &NarrationView::moved, this, [this](bool canGoUp, bool canGoDown) {
+    Command1_[1]->setEnabled(canGoUp);
+    Command1_[0]->setEnabled(canGoDown);
+  });
+  Command1_[0]->setEnabled(false);
+  Command1_[1]->setEnabled(false);
 }
 
 void Fight::buildSidePanel() {
@@ -195,6 +198,8 @@ void Fight::buildSidePanel() {
 
   cmdNext_ = button("cmdNext", "次へ", this, {kSideLeft, kNarrationTop, kSideWidth, 104});
   cmdNext_->setDefault(true);
+  // The one control that takes the keyboard: Return and Space press it.
+  cmdNext_->setFocusPolicy(Qt::TabFocus);
   cmdNext_->setCursor(Qt::PointingHandCursor);
   cmdTap_ = button("cmdTap", "ギブアップ", this, {kSideLeft, kNarrationTop + 116, kSideWidth, 56});
   connect(cmdNext_, &QPushButton::clicked, this, &Fight::cmdNext_Click);

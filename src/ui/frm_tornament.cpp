@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "core/prompter.h"
+#include "ui/name_field.h"
 
 namespace velko::ui {
 
@@ -16,7 +17,7 @@ const QColor kWhite(0xFF, 0xFF, 0xFF);  // not yet decided
 const QColor kRed(255, 0, 0);           // decided
 
 constexpr int kNameLeft = 36;
-constexpr int kNameWidth = 210;
+constexpr int kNameWidth = 240;  // twelve characters, the longest name, with the padding
 constexpr int kNameHeight = 40;
 constexpr int kNameTop = 40;
 constexpr int kRowPitch = 54;
@@ -88,7 +89,7 @@ frmTornament::frmTornament(const Bracket& bracket, QWidget* parent)
 
 void frmTornament::Form_Load() {
   for (int j = 0; j < Bracket::kEntrants; ++j)
-    lblName_[j]->setText(QString::fromStdString(bracket_.lblName(j)));
+    showName(lblName_[j], QString::fromStdString(bracket_.lblName(j)));
 }
 
 QColor frmTornament::line1Color(int index) const {

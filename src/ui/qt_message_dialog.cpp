@@ -1,14 +1,18 @@
 #include "ui/qt_message_dialog.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
 #include "ui/dmsg.h"
+#include "ui/focus_return.h"
 
 namespace velko::ui {
 
 namespace {
+
+constexpr int kPlainBoxMinWidth = 260;
 
 QString q(const std::string& text) {
   return QString::fromStdString(text);
@@ -17,6 +21,7 @@ QString q(const std::string& text) {
 }  // namespace
 
 int QtMessageDialog::show(const DialogRequest& request) {
+  const FocusReturn back;
   DMsg dialog(owner_);
   dialog.setWindowTitle(q(request.caption));
   dialog.setHeight(request.lines);
@@ -28,19 +33,30 @@ int QtMessageDialog::show(const DialogRequest& request) {
   return dialog.value();
 }
 
+int QtMessageDialog::plainBox(const std::string& text, QMessageBox::Icon icon, int buttons) {
+  const FocusReturn back;
+  QMessageBox box(icon, kGameTitle, q(text), QMessageBox::StandardButtons(buttons), owner_);
+  box.setObjectName("plainBox");
+  // A short message (the version box) would make the box too narrow for its own title: a
+  // spacer under the message keeps it a little wider.
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+    grid->addItem(new QSpacerItem(kPlainBoxMinWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+  }
+  return box.exec();
+}
+
 void QtMessageDialog::msgBox(const std::string& text) {
-  QMessageBox::information(owner_, kGameTitle, q(text), QMessageBox::Ok);
+  plainBox(text, QMessageBox::Information, QMessageBox::Ok);
 }
 
 int QtMessageDialog::msgBoxOKCancel(const std::string& text) {
-  const auto answer =
-      QMessageBox::question(owner_, kGameTitle, q(text), QMessageBox::Ok | QMessageBox::Cancel);
+  const int answer = plainBox(text, QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel);
   return answer == QMessageBox::Ok ? kAnswerOK : kAnswerCancel;
 }
 
 int QtMessageDialog::msgBoxYesNo(const std::string& text) {
-  const auto answer =
-      QMessageBox::question(owner_, kGameTitle, q(text), QMessageBox::Yes | QMessageBox::No);
+  const int answer = plainBox(text, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
   return answer == QMessageBox::Yes ? kAnswerYes : kAnswerNo;
 }
 

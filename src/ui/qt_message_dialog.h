@@ -2,6 +2,7 @@
 // The screens' side of the message routines: each request shows a fresh DMsg over the owner
 // window; the plain boxes are the platform's message box with the game's title.
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
 
@@ -21,6 +22,9 @@ class QtMessageDialog : public MessageDialog {
   int msgBoxYesNo(const std::string& text) override;
 
  private:
+  // The platform's box with the game's title; the button that closed it.
+  int plainBox(const std::string& text, QMessageBox::Icon icon, int buttons);
+
   QPointer<QWidget> owner_;
 };
 

@@ -119,9 +119,12 @@ QWidget* Shop::buildStockPane() {
   List1_->horizontalHeader()->viewport()->setMouseTracking(true);
   List1_->horizontalHeader()->viewport()->installEventFilter(this);
   // A row compares when it is selected, and already when the mouse rests on it, since a click
-  // asks at once whether to buy.
-  connect(List1_, &QTableWidget::currentCellChanged, this,
-          [this](int row) { showComparison(row); });
+  // asks at once whether to buy; a selected frame row also tells what the frame needs.
+  connect(List1_, &QTableWidget::currentCellChanged, this, [this](int row) {
+    showComparison(row);
+    model_.List1_Select(row);
+    showMoneyAndHints();
+  });
   List1_->setMouseTracking(true);
   connect(List1_, &QTableWidget::cellEntered, this, [this](int row) { showComparison(row); });
   // Queued, so the question is asked after the click has been handled by the table.

@@ -6,9 +6,11 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "career/game.h"
+#include "ui/help_window.h"
 #include "ui/ui_style.h"
 
 namespace velko::ui {
@@ -39,6 +41,8 @@ StartUp::StartUp(Game& game, const GameFolder& folder, QWidget* parent)
   cmdQuit_->setStyleSheet(titleButtonStyle());
   column->addWidget(cmdQuit_);
   connect(cmdQuit_, &QPushButton::clicked, this, [this] { game_.cmdQuit_Click(); });
+  auto* help = new QShortcut(QKeySequence::HelpContents, this);
+  connect(help, &QShortcut::activated, this, [this] { HelpWindow::showFor(this); });
 }
 
 void StartUp::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,7 @@
 #include "ui/svld.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -31,6 +32,9 @@ SVLD::SVLD(int16_t mode, const GameFolder& folder, Prompter& prompter, QWidget* 
     command1_[d] = new QPushButton(QString(" %1").arg(d), this);
     command1_[d]->setObjectName(QString("Command1_%1").arg(d));
     command1_[d]->setMinimumHeight(38);
+    // The keys type as the buttons do; Return must confirm, never press a focused digit.
+    command1_[d]->setFocusPolicy(Qt::NoFocus);
+    command1_[d]->setAutoDefault(false);
     connect(command1_[d], &QPushButton::clicked, this, [this, d] { Command1_Click(d); });
   }
   // A telephone pad: 7 8 9 / 4 5 6 / 1 2 3 / 0.
@@ -42,6 +46,8 @@ SVLD::SVLD(int16_t mode, const GameFolder& folder, Prompter& prompter, QWidget* 
     command2_[i] = new QPushButton(captions[i], this);
     command2_[i]->setObjectName(QString("Command2_%1").arg(i));
     command2_[i]->setMinimumHeight(38);
+    command2_[i]->setFocusPolicy(Qt::NoFocus);
+    command2_[i]->setAutoDefault(false);
     connect(command2_[i], &QPushButton::clicked, this, [this, i] { Command2_Click(i); });
   }
   pad->addWidget(command2_[0], 3, 1);
@@ -49,23 +55,47 @@ SVLD::SVLD(int16_t mode, const GameFolder& folder, Prompter& prompter, QWidget* 
   layout->addLayout(pad);
   command3_ = new QPushButton("戻る", this);
   command3_->setObjectName("Command3");
+  command3_->setFocusPolicy(Qt::NoFocus);
+  command3_->setAutoDefault(false);
   layout->addWidget(command3_);
   connect(command3_, &QPushButton::clicked, this, &QDialog::reject);
-  labNum_->setText(QString::fromStdString(form_.Lab_num()));
+  showNumber();
 }
 
 void SVLD::Command1_Click(int digit) {
   form_.digit(digit);
-  labNum_->setText(QString::fromStdString(form_.Lab_num()));
+  showNumber();
 }
 
 void SVLD::Command2_Click(int index) {
   if (index == 0) {
     form_.clear();
-    labNum_->setText(QString::fromStdString(form_.Lab_num()));
+    showNumber();
     return;
   }
   if (form_.confirm()) accept();
+}
+
+void SVLD::showNumber() {
+  labNum_->setText(QString::fromStdString(form_.Lab_num()));
+}
+
+void SVLD::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+    Command1_Click(key - Qt::Key_0);
+  } else if (key == Qt::Key_Backspace) {
+    form_.backspace();
+    showNumber();
+  } else if (key == Qt::Key_Delete) {
+    Command2_Click(0);
+  } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    Command2_Click(1);
+  } else if (key == Qt::Key_Escape) {
+    reject();
+  } else {
+    QDialog::keyPressEvent(event);
+  }
 }
 
 }  // namespace velko::ui

@@ -27,8 +27,14 @@ class SVLD : public QDialog {
   QLabel* labNum() const { return labNum_; }
   QLabel* hlp() const { return hlp_; }
 
+ protected:
+  // Digits (main keys and keypad) type, Backspace takes one back, Return confirms and Esc
+  // goes back, as the buttons do.
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   void Command1_Click(int digit);
+  void showNumber();
   void Command2_Click(int index);
 
   SaveLoadForm form_;

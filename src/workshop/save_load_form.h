@@ -26,6 +26,10 @@ class SaveLoadForm {
 
   void digit(int d);
   void clear() { typed_.clear(); }
+  // Takes back the last digit typed (the Backspace key).
+  void backspace() {
+    if (!typed_.empty()) typed_.pop_back();
+  }
   // Confirm: true when the player agreed and the screen closes with a slot.
   bool confirm();
 

@@ -66,7 +66,8 @@ class MidiPlayerTest : public QObject {
   // The game runs in its game folder: track files are found under midi/ from there.
   void initTestCase() { QVERIFY(QDir::setCurrent(VELKO_GAME_DIR)); }
 
-  void withoutADeviceEveryAttemptTellsOnce() {
+  // The first failing attempt tells; the next ones keep quiet until a track has played.
+  void withoutADeviceTheFirstAttemptTells() {
     testing::ScriptedDialog dialog;
     DialogPrompter prompter(dialog);
     FluidEngine engine(noDevice());
@@ -74,7 +75,7 @@ class MidiPlayerTest : public QObject {
 
     QVERIFY(!startTrack(player, "ind30xg", prompter));
     QVERIFY(!startTrack(player, "fight", prompter));
-    QCOMPARE(dialog.shown.size(), size_t(2));
+    QCOMPARE(dialog.shown.size(), size_t(1));
     for (const auto& shown : dialog.shown) {
       QVERIFY(shown.plainBox);
       QCOMPARE(shown.request.text, std::string(kMessage));
@@ -87,7 +88,7 @@ class MidiPlayerTest : public QObject {
     QVERIFY(!player.seek());
     replayAtEnd(player);
     player.close();
-    QCOMPARE(dialog.shown.size(), size_t(2));
+    QCOMPARE(dialog.shown.size(), size_t(1));
   }
 
   void soundEffectTellsItsFailureOnce() {
@@ -143,7 +144,7 @@ class MidiPlayerTest : public QObject {
     QVERIFY(!startTrack(player, "cut", prompter));
     QVERIFY(!startTrack(player, "text", prompter));
     QVERIFY(QDir::setCurrent(home));
-    QCOMPARE(dialog.shown.size(), size_t(2));
+    QCOMPARE(dialog.texts(), std::vector<std::string>{kMessage});  // told once
     QCOMPARE(player.length(), 0L);
   }
 

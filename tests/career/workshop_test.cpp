@@ -137,10 +137,31 @@ TEST_F(WorkshopTest, MenusMusicGuideAndLeaving) {
   EXPECT_EQ(nav.ends, 0);
   career.mnEnd_Click();
   EXPECT_EQ(nav.ends, 1);
+  // Back to the title throws the game away too: the same question first, unless saved.
+  dialog.answer(kAnswerCancel);
+  career.mnStart_Click();
+  EXPECT_EQ(nav.titles, 0);
+  career.mnStart_Click();
+  EXPECT_EQ(dialog.shown.back().request.text, "セーブしていませんが、よろしいですか？");
+  EXPECT_EQ(nav.titles, 1);
+  state.saved = true;
+  const size_t asked = dialog.shown.size();
+  career.mnStart_Click();
+  EXPECT_EQ(dialog.shown.size(), asked);
+  EXPECT_EQ(nav.titles, 2);
 
   career.Command1_Click(std::string("新しい名前"));
   EXPECT_EQ(dialog.shown.back().request.text, "ドールの名前を新しい名前に変更しますか？");
   EXPECT_EQ(state.playerDoll().name, "新しい名前");
+}
+
+TEST_F(WorkshopTest, ANameOfMoreThanTwelveCharactersIsRefused) {
+  career.Command1_Click(std::string("ＶＥＬＫＯ零号機改十二式"));  // twelve characters
+  EXPECT_EQ(state.playerDoll().name, "ＶＥＬＫＯ零号機改十二式");
+  career.Command1_Click(std::string("ＶＥＬＫＯ零号機改十二式参"));
+  EXPECT_EQ(dialog.shown.back().request.text, "名前は12文字までです");
+  EXPECT_TRUE(dialog.shown.back().plainBox);
+  EXPECT_EQ(state.playerDoll().name, "ＶＥＬＫＯ零号機改十二式");
 }
 
 }  // namespace

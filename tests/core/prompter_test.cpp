@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/music_player.h"
+#include "support/career_fakes.h"
 #include "support/scripted_dialog.h"
 
 namespace velko {
@@ -53,6 +55,30 @@ TEST(Prompter, TallNoticeThenBackToNormalHeight) {
   EXPECT_EQ(dialog.shown[1].request.lines, 3);
   EXPECT_EQ(dialogHeightTwips(3), 1800);
   EXPECT_EQ(dialogButtonTopTwips(3), 1000);
+}
+
+TEST(Prompter, CannotPlayIsToldOnceUntilATrackStartsAgain) {
+  testing::ScriptedDialog dialog;
+  DialogPrompter prompter(dialog);
+  testing::FakeMusic music;
+  music.deviceWorks = false;
+  // With music off the first failure is the sound effect's; the workshop, shop and fight
+  // music after it keep quiet.
+  SoundEffect effect(music, prompter);
+  effect.stSound("SE");
+  EXPECT_FALSE(startTrack(music, "ind30xg", prompter));
+  EXPECT_FALSE(startTrack(music, "fight", prompter));
+  ASSERT_EQ(dialog.shown.size(), 1u);
+  EXPECT_TRUE(dialog.shown[0].plainBox);
+  EXPECT_EQ(dialog.shown[0].request.text, kCannotPlayMessage);
+
+  // A device that appears clears the notice: the next failure is told again.
+  music.deviceWorks = true;
+  EXPECT_TRUE(startTrack(music, "ind30xg", prompter));
+  music.deviceWorks = false;
+  startTrack(music, "jzz33xg", prompter);
+  startTrack(music, "jzz33xg", prompter);
+  EXPECT_EQ(dialog.shown.size(), 2u);
 }
 
 }  // namespace

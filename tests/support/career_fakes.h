@@ -1,7 +1,7 @@
 #pragma once
-// Fakes of the screens and devices the career talks to: a music player that always plays, a
-// battle screen that records what it was told, a player who always picks one pattern, and a
-// navigator that runs a battle screen headless.
+// Fakes of the screens and devices the career talks to: a music player (with or without a
+// working device), a battle screen that records what it was told, a player who always picks
+// one pattern, and a navigator that runs a battle screen headless.
 
 #include <functional>
 #include <string>
@@ -20,11 +20,11 @@ class FakeMusic : public MusicPlayer {
   void close() override { played.push_back("Close"); }
   bool open(const std::string& fileName) override {
     played.push_back(fileName);
-    return true;
+    return deviceWorks;
   }
   bool play() override {
     ++plays;
-    return true;
+    return deviceWorks;
   }
   bool seek() override {
     ++seeks;
@@ -47,6 +47,7 @@ class FakeMusic : public MusicPlayer {
   long trackPosition = 0;
   int plays = 0;
   int seeks = 0;
+  bool deviceWorks = true;
 };
 
 class RecordingScreen : public FightScreen {

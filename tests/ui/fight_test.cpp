@@ -21,6 +21,7 @@
 #include "ui/fight_fixture.h"
 #include "ui/fight_stage.h"
 #include "ui/frm_tornament.h"
+#include "ui/narration_view.h"
 
 using namespace velko;
 using namespace velko::ui;
@@ -165,7 +166,8 @@ class FightTest : public QObject {
 
     // Enter and Space are the next command.
     QTest::keyClick(&fight, Qt::Key_Space);
-    QVERIFY(!text(fight, "dspInitiative0").isEmpty() || text(fight, "dspMsg").contains("互角"));
+    QVERIFY(!text(fight, "dspInitiative0").isEmpty() ||
+            fight.narration()->visibleText().join("").contains("互角"));
     QTest::keyClick(&fight, Qt::Key_Return);
 
     game.state.playerDoll().frame->HP -= 10;
@@ -220,25 +222,34 @@ class FightTest : public QObject {
     QTest::mouseClick(guide, Qt::LeftButton);
     QVERIFY(!guide->isVisible());
 
+    // A long step shows from its heading; the buttons move by whole lines.
     std::string log;
     for (int line = 1; line <= 30; ++line)
       log += "パンチ・・・命中！ " + std::to_string(line) + "\r\n";
+    NarrationView* view = fight.narration();
+    fight.cmdNext()->click();
     fight.dspMsg(log);
-    QLabel* message = fight.dspMsg();
-    QVERIFY(!message->text().contains('\r'));
-    QCOMPARE(message->y(), 0);
+    const int heading = view->firstLine();
+    QVERIFY(view->visibleText().first().contains("第1手"));
+    QCOMPARE(view->visibleText().at(1), QString("パンチ・・・命中！ 1"));
+    QVERIFY(!view->visibleText().join("").contains('\r'));
     fight.Command1(0)->click();
-    QCOMPARE(message->y(), -40);
+    QCOMPARE(view->firstLine(), heading + 2);
     fight.Command1(1)->click();
-    QCOMPARE(message->y(), 0);
-    fight.Command1(1)->click();  // the first line stays at the top
-    QCOMPARE(message->y(), 0);
+    QCOMPARE(view->firstLine(), heading);
+    for (int k = 0; k < 40; ++k)
+      fight.Command1(1)->click();  // the first line stays at the top
+    QCOMPARE(view->firstLine(), 0);
+    QVERIFY(!fight.Command1(1)->isEnabled());
     for (int k = 0; k < 40; ++k)
       fight.Command1(0)->click();
-    QCOMPARE(message->y() + message->height(), message->parentWidget()->height());
-    // A new narration starts at its first line.
+    QCOMPARE(view->visibleText().last(), QString("パンチ・・・命中！ 30"));
+    QVERIFY(!fight.Command1(0)->isEnabled());
+    // The next step's text is in view at once, under its own heading.
+    fight.narration()->beginStep();
     fight.dspMsg("様子見です。\r\n");
-    QCOMPARE(message->y(), 0);
+    QCOMPARE(view->visibleText().last(), QString("様子見です。"));
+    QVERIFY(view->visibleText().at(view->visibleText().size() - 2).contains("第"));
   }
 
   void tournamentOpensWithTheBracket() {
@@ -293,7 +304,7 @@ class FightTest : public QObject {
     QTimer loaded;
     loaded.setInterval(1);
     loaded.callOnTimeout([&] {
-      if (fight.windowTitle().isEmpty()) {
+      if (!fight.ready()) {
         fight.cmdNext()->click();
         return;
       }

@@ -1,0 +1,25 @@
+#include "ui/folder_lock.h"
+
+#include <QString>
+
+namespace velko::ui {
+
+FolderLock::FolderLock(const std::filesystem::path& gameFolder)
+    : folder_(gameFolder), lock_(QString::fromStdString((gameFolder / kLockFileName).string())) {
+  // Only a lock whose process has ended is stale, however old it is: a game may run for days.
+  lock_.setStaleLockTime(0);
+}
+
+bool FolderLock::acquire() {
+  return lock_.tryLock(0);
+}
+
+std::string FolderLock::refusal() const {
+  std::error_code ignored;
+  const std::filesystem::path shown = std::filesystem::absolute(folder_, ignored);
+  return "このゲームフォルダではVELKOがすでに起動しています。\n"
+         "起動中のゲームをお使い下さい。\n" +
+         shown.string();
+}
+
+}  // namespace velko::ui

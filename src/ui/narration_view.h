@@ -1,0 +1,71 @@
+#pragma once
+// The battle screen's narration: every step's text under a heading with the step's number,
+// the newest step bright and the earlier ones dimmed, scrolled by whole lines with the mouse
+// wheel and the ▲/▼ buttons. A new step brings its text into view.
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <vector>
+
+namespace velko::ui {
+
+class NarrationView : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit NarrationView(QWidget* parent = nullptr);
+
+  // A press of the next command begins: what was shown becomes history.
+  void beginStep();
+  // The text of the step under way (replaces what this step showed so far). Before the first
+  // step, an empty text clears the view (a fight being set up).
+  void setStepText(const QString& text);
+  // A line the screen adds to a step that has no text of its own (who won the initiative).
+  void setStepNote(const QString& note);
+
+  // Moves by whole lines: negative towards the earlier lines.
+  void scrollLines(int lines);
+
+  int step() const { return step_; }
+  int lineCount() const { return static_cast<int>(lines_.size()); }
+  int firstLine() const { return first_; }
+  int visibleLines() const;
+  // The lines in view, top to bottom.
+  QStringList visibleText() const;
+  int lineHeight() const;
+
+ signals:
+  // The view moved, or its text changed: the buttons may enable or disable.
+  void moved(bool canGoUp, bool canGoDown);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  enum class Kind { Heading, Old, Current, Note };
+  struct Line {
+    QString text;
+    Kind kind;
+  };
+  struct Step {
+    int number = 0;  // 0: before the first press
+    QString text;
+    QString note;
+  };
+
+  void rebuild();
+  void showNewest();
+  void setFirst(int first);
+  int lastFirst() const;
+
+  std::vector<Step> steps_;
+  std::vector<Line> lines_;
+  int step_ = 0;
+  int first_ = 0;
+  int currentStart_ = 0;  // the first line of the newest step
+};
+
+}  // namespace velko::ui

@@ -1,0 +1,155 @@
+// Details a player meets in the first hour (offscreen platform): the money beside the date in
+// the workshop, a frame's description as soon as its row is selected in the shop, the battle
+// screen's title before the fight is set up, one running game per game folder with a crashed
+// run's lock taken over, and the application icon from the game folder.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QSysInfo>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "career/game.h"
+#include "support/career_fakes.h"
+#include "support/screenshots.h"
+#include "support/scripted_dialog.h"
+#include "ui/app.h"
+#include "ui/design.h"
+#include "ui/fight.h"
+#include "ui/fight_fixture.h"
+#include "ui/folder_lock.h"
+#include "ui/shop.h"
+#include "ui/ui_style.h"
+
+using namespace velko;
+using namespace velko::ui;
+
+class ScreenDetailsTest : public QObject {
+  Q_OBJECT
+
+  ClockRandom rnd{11};
+  testing::ScriptedDialog dialog;
+  DialogPrompter prompter{dialog};
+  testing::FakeMusic music;
+
+ private slots:
+  void initTestCase() { applyGameStyle(*qApp); }
+
+  void theWorkshopShowsTheMoneyBesideTheDate() {
+    CareerState state(rnd);
+    CareerServices services{GameFolder(VELKO_GAME_DIR), rnd, prompter, music};
+    testing::HeadlessNavigator nav(state, services);
+    Game game(state, services, nav);
+    state.player().Rl = 1400;
+    Design design(game, services);
+    design.refresh();
+    QCOMPARE(design.label("dspMoney")->text(), QString("所持金 1400Rl"));
+    state.player().Rl = 0;
+    design.refresh();
+    QCOMPARE(design.label("dspMoney")->text(), QString("所持金 0Rl"));
+    testing::settleAndSave(design, "workshop-money.png");
+  }
+
+  void aSelectedFrameRowTellsWhatTheFrameNeeds() {
+    CareerState state(rnd);
+    state.player().Rl = 0;  // nothing can be bought: only the selection shows the text
+    CareerServices services{GameFolder(VELKO_GAME_DIR), rnd, prompter, music};
+    Shop shop(state, services);
+    shop.ComboShop()->setCurrentIndex(1);
+    QTableWidget* stock = shop.List1();
+    int shura = -1;
+    for (int row = 0; row < stock->rowCount(); ++row) {
+      if (stock->item(row, 0)->text() == "修羅") shura = row;
+    }
+    QVERIFY(shura >= 0);
+    const size_t asked = dialog.shown.size();
+    stock->setCurrentCell(shura, 0);
+    QVERIFY(shop.dspGuide()->text().contains("移動するためにはブースターが必要です。"));
+    QVERIFY(shop.paneGuide()->isVisibleTo(&shop));
+    QCOMPARE(dialog.shown.size(), asked);
+    testing::settleAndSave(shop, "shop-frame-selected.png");
+  }
+
+  void theBattleScreenHasItsTitleFromTheStart() {
+    testing::FightGame game;
+    Fight fight(game.state, game.services, kModeStreet, "Novice", game.soundEffects);
+    QCOMPARE(fight.windowTitle(), QString("VELKO"));
+  }
+
+  void oneGamePerFolderAndACrashedRunsLockIsTakenOver() {
+    QTemporaryDir dir;
+    const std::filesystem::path root(dir.path().toStdString());
+    {
+      FolderLock first(root);
+      QVERIFY(first.acquire());
+      FolderLock second(root);
+      QVERIFY(!second.acquire());
+      QVERIFY(QString::fromStdString(second.refusal()).contains("すでに起動しています"));
+    }
+    FolderLock again(root);
+    QVERIFY(again.acquire());
+
+    // A lock left by a process that has ended.
+    QTemporaryDir crashed;
+    QProcess gone;
+    gone.start("true");
+    QVERIFY(gone.waitForStarted());
+    const qint64 pid = gone.processId();
+    QVERIFY(gone.waitForFinished());
+    QFile lock(crashed.path() + "/" + kLockFileName);
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    lock.write(QByteArray::number(pid) + "\nvelko\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    lock.close();
+    FolderLock taker(std::filesystem::path(crashed.path().toStdString()));
+    QVERIFY(taker.acquire());
+  }
+
+  void theSecondCopyIsToldAndStops() {
+    const QString before = QDir::currentPath();
+    QTemporaryDir folder;
+    QVERIFY(QDir::setCurrent(folder.path()));
+    FolderLock running(std::filesystem::current_path());
+    QVERIFY(running.acquire());
+    App second;
+    QString told;
+    QTimer::singleShot(0, [&] {
+      QWidget* box = QApplication::activeModalWidget();
+      QVERIFY(box);
+      told = box->findChild<QLabel*>("qt_msgbox_label")->text();
+      box->close();
+    });
+    QVERIFY(!second.start());
+    QVERIFY(told.contains("VELKOがすでに起動しています"));
+    QVERIFY(!second.title());
+    QDir::setCurrent(before);
+  }
+
+  void theIconComesFromTheGameFolder() {
+    const QString before = QDir::currentPath();
+    QTemporaryDir folder;
+    QDir(folder.path()).mkpath("img");
+    QImage icon(256, 256, QImage::Format_ARGB32);
+    icon.fill(QColor(176, 40, 40));
+    QVERIFY(icon.save(folder.path() + "/img/velko-icon-256.png"));
+    QDir(folder.path()).mkpath("save");
+    QDir::setCurrent(folder.path());
+    {
+      // A folder without the factory files: the game says so, and goes on.
+      testing::ModalAnswerer answerer([](QWidget* box) { box->close(); });
+      App app;
+      QApplication::setWindowIcon(QIcon());
+      QVERIFY(app.start());
+      QVERIFY(!QApplication::windowIcon().isNull());
+      delete app.title();
+    }
+    QDir::setCurrent(before);
+  }
+};
+
+QTEST_MAIN(ScreenDetailsTest)
+#include "screen_details_test.moc"
