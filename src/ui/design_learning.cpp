@@ -39,7 +39,7 @@ void addLearningMenus(QMenu& menu, QWidget& workshop, CareerState& state,
     ReplayList list(services.folder, services.prompter, &workshop);
     list.exec();
   });
-  QAction* lab = menu.addAction("練習ラボ(&L)");
+  QAction* lab = menu.addAction("練習ラボ(&B)");
   lab->setObjectName("mnLab");
   QObject::connect(lab, &QAction::triggered, &workshop, [&workshop, &state, &services] {
     LabScreen screen(state, services, &workshop);
