@@ -120,12 +120,14 @@ std::vector<int16_t> numbers(std::string_view line, std::string_view key, size_t
     if (token.empty() || result.ec != std::errc() || result.ptr != token.data() + token.size() ||
         value < -32768 || value > 32767)
       damaged(at);
+    // Only as the writer spells it ("7", not "07" or "-0"): an accepted file is its Doll's.
+    if (token != std::to_string(value)) damaged(at);
     values.push_back(static_cast<int16_t>(value));
     tail.remove_prefix(end);
   }
   if (rest) {
-    if (!tail.empty() && tail[0] != ' ') damaged(at);
-    *rest = std::string(tail.empty() ? tail : tail.substr(1));
+    if (tail.empty() || tail[0] != ' ') damaged(at);  // an empty name still has its blank
+    *rest = std::string(tail.substr(1));
   } else if (!tail.empty()) {
     damaged(at);
   }
@@ -135,8 +137,7 @@ std::vector<int16_t> numbers(std::string_view line, std::string_view key, size_t
 std::string textAfter(std::string_view line, std::string_view key, int at) {
   if (line.substr(0, key.size()) != key) damaged(at);
   std::string_view tail = line.substr(key.size());
-  if (tail.empty()) return "";
-  if (tail[0] != ' ') damaged(at);
+  if (tail.empty() || tail[0] != ' ') damaged(at);
   return std::string(tail.substr(1));
 }
 
@@ -153,7 +154,8 @@ void checkName(const std::string& name, int at) {
 double realAt(std::string_view token, int at) {
   double value = 0;
   const auto result = std::from_chars(token.data(), token.data() + token.size(), value);
-  if (token.empty() || result.ec != std::errc() || result.ptr != token.data() + token.size())
+  if (token.empty() || result.ec != std::errc() || result.ptr != token.data() + token.size() ||
+      token != real(value))
     damaged(at);
   return value;
 }

@@ -153,6 +153,18 @@ TEST_F(DollShareTest, EditedFilesAreRefusedWithTheirReason) {
             std::string::npos);
   EXPECT_NE(refusedFor("hello").find("Dollファイルではありません"), std::string::npos);
 
+  // Numbers only as the writer spells them, and a name's blank even when the name is empty, so
+  // an accepted file is exactly what its Doll writes again.
+  size_t ac = 0;
+  for (int blank = 0; blank < 7; ++blank)
+    ac = stats.find(' ', ac) + 1;  // the AC, a real, follows the seventh blank
+  const std::string beforeAC = stats.substr(0, ac);
+  for (const auto& [from, to] : {std::pair<std::string, std::string>{"pilot 14 ", "pilot 014 "},
+                                 {"hp ", "hp 0"},
+                                 {"doll ヴェルコ 改", "doll"},
+                                 {beforeAC, beforeAC + "0"}})
+    EXPECT_NE(refusedFor(replaced(text, from, to)).find("壊れて"), std::string::npos) << to;
+
   // A pattern with a gap, or an action number that does not exist, even with right totals.
   const size_t line = text.find("pattern ", text.find("pattern ") + 1);  // the second pattern
   const std::string second = text.substr(line, text.find('\n', line) - line);

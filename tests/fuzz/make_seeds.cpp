@@ -11,11 +11,15 @@
 
 #include "battle/headless_seams.h"
 #include "core/random.h"
+#include "data/catalogue.h"
+#include "data/doll_share.h"
 #include "data/game_folder.h"
 #include "data/registry_read.h"
 #include "data/registry_reset.h"
 #include "data/slot_save.h"
 #include "fuzz_input.h"
+#include "model/action_factories.h"
+#include "model/doll_stats.h"
 
 using namespace velko;
 namespace fs = std::filesystem;
@@ -37,7 +41,49 @@ const char* const kCatalogue[] = {"Motor.ini",     "Frame.ini",    "Booster.ini"
                                   "Protector.ini", "Hardware.ini", "Software1.ini",
                                   "Software2.ini", "Software3.ini"};
 
-// Three slots saved by the game itself, each with a factory opponent as the player's Doll.
+// A factory opponent lacks a computer and software, so its file would be refused before the
+// deeper checks: given the first ones of the catalogue, and its patterns' actions as far as
+// their memory goes, it is a Doll the workshop could have made.
+doll completed(const GameFolder& folder, const doll& factory, const Owner& pilot) {
+  doll d = factory;
+  SilentPrompter quiet;
+  d.Hard = ld_Hard(folder, 1);
+  d.setSoftM(0, ld_SoftM(folder, 1));
+  d.setSoftA(0, ld_SoftA(folder, 1));
+  d.setSoftD(0, ld_SoftD(folder, 1));
+  resetDollParam(d, pilot);
+  long memory = 0;
+  for (int p = 0; p < 6; ++p) {
+    auto logic = std::make_shared<Logic>();
+    logic->name = factory.getLogic(p)->name;
+    for (int k = 0; k < Logic::kSlots; ++k) {
+      const int id = factory.getLogic(p)->getActions(k)->ID;
+      if (id == kNoAction) break;
+      const ActionRef action = workshopAction(d, id);
+      if (memory + action->Memory > d.Memory) break;
+      memory += action->Memory;
+      logic->addAction(action, quiet);
+    }
+    d.setLogics(logic, p);
+  }
+  d.programed = true;
+  return d;
+}
+
+// The file the game writes for the pilot and the Doll. A refused one is said: the fuzzer would
+// start in front of the deeper checks only.
+void writeDollShareSeed(const GameFolder& folder, const fs::path& seeds, const Owner& pilot,
+                        const doll& d, const std::string& name) {
+  const std::string bytes = writeDollShare(pilot, d);
+  const DollImport read = readDollShare(folder, bytes);
+  if (!read.accepted())
+    std::fprintf(stderr, "make_seeds: the Doll file %s is refused: %s\n", name.c_str(),
+                 read.error.c_str());
+  writeSeed(seeds, "doll_share", name, bytes);
+}
+
+// Three slots saved by the game itself, each with a factory opponent as the player's Doll, and
+// three factory opponents, completed, shared as Doll files.
 void writeSlotSeeds(const fs::path& game, const fs::path& seeds) {
   const fs::path work = seeds / "slot-work";
   fs::remove_all(work);
@@ -65,6 +111,11 @@ void writeSlotSeeds(const fs::path& game, const fs::path& seeds) {
               fuzz::joinFiles({bytesOf(work / "save" / ("Playersv" + slot)),
                                bytesOf(work / "save" / ("PlayDollsv" + slot)),
                                bytesOf(work / "save" / ("Logicsv" + slot))}));
+  }
+  // One factory opponent of each class shared as a file.
+  for (int16_t n : {1, 14, 27}) {
+    const doll d = completed(folder, *ldTekiDoll(folder, n), *owners[0]);
+    writeDollShareSeed(folder, seeds, *owners[0], d, "factory" + std::to_string(n));
   }
   fs::remove_all(work);
 }
