@@ -9,7 +9,11 @@
 
 namespace velko::sim {
 
-enum class SimCommand { Roster, Slot, NoviceBuild, Career };
+enum class SimCommand { Roster, Slot, NoviceBuild, Career, Ladder };
+
+// How the career command plays: random legal choices checking the invariants, or a sensible
+// pilot whose careers are summed up for balance.
+enum class CareerPolicy { Random, Sensible };
 
 struct SimOptions {
   std::string game;  // the game folder
@@ -20,6 +24,8 @@ struct SimOptions {
   int16_t skill = 10;  // the fresh pilot's skill, 3-18
   int runs = 100;      // whole careers, for SimCommand::Career
   RegistrySource registry = RegistrySource::Factory;
+  CareerPolicy policy = CareerPolicy::Random;
+  std::string csv;  // a folder for CSV files and charts, or "" for none
 };
 
 // The arguments after the program name. Throws std::invalid_argument naming what is wrong.

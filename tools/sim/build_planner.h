@@ -1,0 +1,62 @@
+#pragma once
+// Which shop parts make the strongest Doll for a sum of money: motor, frame and computer, then
+// boosters and armour, judged against a rival's profile (the opponents of the class the Doll
+// will fight in). A Doll always gets the starter software, as every pilot does, and six
+// sensible patterns.
+
+#include <cstdint>
+#include <map>
+#include <tuple>
+#include <vector>
+
+#include "core/prompter.h"
+#include "data/game_folder.h"
+#include "model/doll.h"
+#include "shop/shop_tables.h"
+#include "sim/fighter_profile.h"
+
+namespace velko::sim {
+
+struct BuildPlan {
+  int16_t motor = 0;
+  int16_t frame = 0;
+  int16_t hard = 0;
+  std::vector<int16_t> boosters;
+  std::vector<int16_t> protectors;  // the same ID may be worn more than once
+  int price = 0;                    // what the shop charges
+  int value = 0;                    // the Doll's value, the free software included
+  double score = 0;                 // advantage over the rival
+
+  bool complete() const { return motor != 0 && frame != 0 && hard != 0; }
+};
+
+class BuildPlanner {
+ public:
+  explicit BuildPlanner(const GameFolder& folder);
+
+  // The strongest Doll whose parts cost at most `budget` and whose value is at most
+  // `maxValue`; an incomplete plan when not even the cheapest Doll fits.
+  BuildPlan best(int budget, int maxValue, int16_t skillPlay, const FighterProfile& rival) const;
+
+  // Price, value and score of a set of parts.
+  void evaluate(BuildPlan& plan, int16_t skillPlay, const FighterProfile& rival) const;
+
+  // The Doll of a plan as the workshop assembles and programs it for this pilot.
+  DollRef assemble(const BuildPlan& plan, int16_t skillPlay, Prompter& prompter) const;
+
+  const ShopTables& tables() const { return tables_; }
+  // The Doll value the starter software adds.
+  int softwareValue() const { return softwareValue_; }
+
+ private:
+  const std::vector<PatternShape>& patternsFor(int ap, int memory, bool jumpPays) const;
+  BuildPlan climb(BuildPlan plan, int budget, int maxValue, int16_t skill,
+                  const FighterProfile& rival) const;
+
+  ShopTables tables_;
+  ActionCosts starterCosts_;
+  int softwareValue_ = 0;
+  mutable std::map<std::tuple<int, int, bool>, std::vector<PatternShape>> patterns_;
+};
+
+}  // namespace velko::sim
