@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/numbers.h"
 #include "model/doll_stats.h"
 #include "model/owner.h"
+#include "shop/shop_kinds.h"
 #include "shop/shop_stock.h"
 #include "sim/novice_builds.h"
 #include "sim/sim_random.h"
@@ -50,21 +52,35 @@ const std::vector<PatternShape>& BuildPlanner::patternsFor(int ap, int memory,
   return found->second;
 }
 
-void BuildPlanner::evaluate(BuildPlan& plan, int16_t skill, const FighterProfile& rival) const {
+void BuildPlanner::evaluate(BuildPlan& plan, int16_t skill, const FighterProfile& rival,
+                            const PartCount& owned) const {
   plan.price = 0;
   plan.score = 0;
+  int full = 0;
+  PartCount left = owned;
+  // Each part costs its price, or half of it while an owned one is left to take.
+  auto pay = [&](int kind, int16_t id, int16_t Rl) {
+    full += Rl;
+    auto found = left.find({kind, id});
+    if (found != left.end() && found->second > 0) {
+      --found->second;
+      plan.price += toInt16(Rl / 2.0);
+    } else {
+      plan.price += Rl;
+    }
+  };
   FighterStats s;
   double weight = 0;
   int cpu = 0;
   int memory = 0;
   if (const Motor* m = entry(tables_.motors, plan.motor)) {
-    plan.price += m->Rl;
+    pay(kKindMotor, plan.motor, m->Rl);
     s.pow = m->pow;
     s.motorHP = m->HP;
     weight += m->weight;
   }
   if (const DollFrame* f = entry(tables_.frames, plan.frame)) {
-    plan.price += f->Rl;
+    pay(kKindFrame, plan.frame, f->Rl);
     s.offence = f->offence;
     s.defence = f->defence;
     s.move += f->move;
@@ -74,13 +90,13 @@ void BuildPlanner::evaluate(BuildPlan& plan, int16_t skill, const FighterProfile
     weight += f->weight;
   }
   if (const Hard* h = entry(tables_.hards, plan.hard)) {
-    plan.price += h->Rl;
+    pay(kKindHard, plan.hard, h->Rl);
     cpu = h->CPU;
     memory = h->Memory;
   }
   for (int16_t id : plan.boosters) {
     const Booster* b = entry(tables_.boosters, id);
-    plan.price += b->Rl;
+    pay(kKindBooster, id, b->Rl);
     s.move += b->move;
     s.jump += b->jump;
     s.spin += b->spin;
@@ -88,11 +104,11 @@ void BuildPlanner::evaluate(BuildPlan& plan, int16_t skill, const FighterProfile
   }
   for (int16_t id : plan.protectors) {
     const Protector* p = entry(tables_.protectors, id);
-    plan.price += p->Rl;
+    pay(kKindProtector, id, p->Rl);
     s.AC += p->AC;
     weight += p->weight;
   }
-  plan.value = plan.price + softwareValue_;
+  plan.value = full + softwareValue_;
   if (!plan.complete()) return;
   s.weight = weight;
   s.AP = skill / 5 + cpu;
@@ -103,17 +119,17 @@ void BuildPlanner::evaluate(BuildPlan& plan, int16_t skill, const FighterProfile
 // Improves the plan one purchase or exchange at a time, taking the change that adds the most
 // strength per Rl, until no change that fits the money and the value adds any.
 BuildPlan BuildPlanner::climb(BuildPlan plan, int budget, int maxValue, int16_t skill,
-                              const FighterProfile& rival) const {
+                              const FighterProfile& rival, const PartCount& owned) const {
   const auto motors = idsOf(tables_.motors, kStockLastId);
   const auto hards = idsOf(tables_.hards, kStockLastId);
   const auto boosters = idsOf(tables_.boosters, kStockLastId);
   const auto protectors = idsOf(tables_.protectors, kStockLastId);
-  evaluate(plan, skill, rival);
+  evaluate(plan, skill, rival, owned);
   for (int round = 0; round < 40; ++round) {
     BuildPlan best = plan;
     double bestRate = 0;
     auto consider = [&](BuildPlan candidate) {
-      evaluate(candidate, skill, rival);
+      evaluate(candidate, skill, rival, owned);
       if (candidate.price > budget || candidate.value > maxValue) return;
       const double gain = candidate.score - plan.score;
       if (gain <= 1e-9) return;
@@ -161,8 +177,8 @@ BuildPlan BuildPlanner::climb(BuildPlan plan, int budget, int maxValue, int16_t 
   return plan;
 }
 
-BuildPlan BuildPlanner::best(int budget, int maxValue, int16_t skill,
-                             const FighterProfile& rival) const {
+BuildPlan BuildPlanner::best(int budget, int maxValue, int16_t skill, const FighterProfile& rival,
+                             int16_t onlyFrame, const PartCount& owned) const {
   const auto motors = idsOf(tables_.motors, kStockLastId);
   const auto hards = idsOf(tables_.hards, kStockLastId);
   const auto boosters = idsOf(tables_.boosters, kStockLastId);
@@ -176,22 +192,24 @@ BuildPlan BuildPlanner::best(int budget, int maxValue, int16_t skill,
   // One climb from the cheapest Doll on each frame; a frame that cannot move on its own starts
   // with the booster that moves it most cheaply.
   for (int16_t frame : idsOf(tables_.frames, kFrameStockLastId)) {
+    if (onlyFrame != 0 && frame != onlyFrame) continue;
     BuildPlan start;
     start.motor = cheapest(tables_.motors, motors);
     start.hard = cheapest(tables_.hards, hards);
     start.frame = frame;
-    evaluate(start, skill, rival);
-    if (!start.score) {
+    evaluate(start, skill, rival, owned);
+    if (start.score <= 0) {
+      BuildPlan moving;
       for (int16_t id : boosters) {
-        if (tables_.boosters[id]->move <= 0) continue;
         BuildPlan c = start;
         c.boosters = {id};
-        evaluate(c, skill, rival);
-        if (c.score > start.score || (c.score == start.score && c.price < start.price)) start = c;
+        evaluate(c, skill, rival, owned);
+        if (c.score > 0 && (moving.score <= 0 || c.price < moving.price)) moving = c;
       }
+      if (moving.score > 0) start = moving;
     }
-    if (start.price > budget || start.value > maxValue) continue;
-    const BuildPlan climbed = climb(start, budget, maxValue, skill, rival);
+    if (start.score <= 0 || start.price > budget || start.value > maxValue) continue;
+    const BuildPlan climbed = climb(start, budget, maxValue, skill, rival, owned);
     if (!winner.complete() || climbed.score > winner.score) winner = climbed;
   }
   return winner;
@@ -213,10 +231,9 @@ DollRef BuildPlanner::assemble(const BuildPlan& plan, int16_t skill, Prompter& p
   d->setSoftD(0, tables_.soft.defence[kStarterSoftD]);
   for (int16_t id : plan.boosters)
     d->addBooster(copyOf(tables_.boosters[id]));
-  int worn = 0;
-  for (int16_t id : plan.protectors) {
-    auto p = tables_.protectors[id]->clone();
-    p->name += std::to_string(worn++);  // each worn plate under a name of its own
+  for (size_t k = 0; k < plan.protectors.size(); ++k) {
+    auto p = tables_.protectors[plan.protectors[k]]->clone();
+    p->name = pieceName(p->name, plan.protectors, k);
     d->addProtector(p, prompter);
   }
   SeededRandom rnd(1);

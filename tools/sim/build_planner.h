@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "core/prompter.h"
@@ -17,13 +18,16 @@
 
 namespace velko::sim {
 
+// Parts by shop kind number (1-5) and ID, counted.
+using PartCount = std::map<std::pair<int, int16_t>, int>;
+
 struct BuildPlan {
   int16_t motor = 0;
   int16_t frame = 0;
   int16_t hard = 0;
   std::vector<int16_t> boosters;
   std::vector<int16_t> protectors;  // the same ID may be worn more than once
-  int price = 0;                    // what the shop charges
+  int price = 0;                    // what it costs: owned parts at what selling them would bring
   int value = 0;                    // the Doll's value, the free software included
   double score = 0;                 // advantage over the rival
 
@@ -35,11 +39,15 @@ class BuildPlanner {
   explicit BuildPlanner(const GameFolder& folder);
 
   // The strongest Doll whose parts cost at most `budget` and whose value is at most
-  // `maxValue`; an incomplete plan when not even the cheapest Doll fits.
-  BuildPlan best(int budget, int maxValue, int16_t skillPlay, const FighterProfile& rival) const;
+  // `maxValue`; an incomplete plan when not even the cheapest Doll fits. `onlyFrame` other
+  // than 0 keeps to that frame. Parts in `owned` (used ones) cost half their price: keeping one
+  // forgoes what selling it would bring.
+  BuildPlan best(int budget, int maxValue, int16_t skillPlay, const FighterProfile& rival,
+                 int16_t onlyFrame = 0, const PartCount& owned = {}) const;
 
   // Price, value and score of a set of parts.
-  void evaluate(BuildPlan& plan, int16_t skillPlay, const FighterProfile& rival) const;
+  void evaluate(BuildPlan& plan, int16_t skillPlay, const FighterProfile& rival,
+                const PartCount& owned = {}) const;
 
   // The Doll of a plan as the workshop assembles and programs it for this pilot.
   DollRef assemble(const BuildPlan& plan, int16_t skillPlay, Prompter& prompter) const;
@@ -51,7 +59,7 @@ class BuildPlanner {
  private:
   const std::vector<PatternShape>& patternsFor(int ap, int memory, bool jumpPays) const;
   BuildPlan climb(BuildPlan plan, int budget, int maxValue, int16_t skill,
-                  const FighterProfile& rival) const;
+                  const FighterProfile& rival, const PartCount& owned) const;
 
   ShopTables tables_;
   ActionCosts starterCosts_;

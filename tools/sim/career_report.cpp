@@ -47,11 +47,18 @@ CareerSummary summarize(const std::vector<SensibleCareer>& careers) {
       cs.entriesWithLoss = static_cast<double>(entriesLost) / cs.entered;
     }
   }
+  auto quartiles = [](const std::vector<double>& v) {
+    return std::array<double, 3>{quantile(v, 0.25), quantile(v, 0.5), quantile(v, 0.75)};
+  };
   for (int m = 0; m < kCareerMonths; ++m) {
     std::vector<double> money;
-    for (const SensibleCareer& career : careers)
+    std::vector<double> value;
+    for (const SensibleCareer& career : careers) {
       money.push_back(career.moneyAtMonthEnd[m]);
-    s.money[m] = {quantile(money, 0.25), quantile(money, 0.5), quantile(money, 0.75)};
+      value.push_back(career.dollValueAtMonthEnd[m]);
+    }
+    s.money[m] = quartiles(money);
+    s.dollValue[m] = quartiles(value);
   }
   for (const SensibleCareer& career : careers) {
     s.workDays += career.workDays / n;
@@ -75,10 +82,11 @@ void printCareerSummary(std::ostream& out, const CareerSummary& s) {
                   cs.destroyedPerEntry, percent(cs.entriesWithLoss, 0).c_str());
     out << line;
   }
-  out << "\nmonth   money q1  median     q3\n";
+  out << "\nmonth   money q1  median     q3   Doll value q1  median     q3\n";
   for (int m = 0; m < kCareerMonths; ++m) {
-    std::snprintf(line, sizeof line, "%5d %10.0f %7.0f %6.0f\n", m + 1, s.money[m][0],
-                  s.money[m][1], s.money[m][2]);
+    std::snprintf(line, sizeof line, "%5d %10.0f %7.0f %6.0f %15.0f %7.0f %6.0f\n", m + 1,
+                  s.money[m][0], s.money[m][1], s.money[m][2], s.dollValue[m][0], s.dollValue[m][1],
+                  s.dollValue[m][2]);
     out << line;
   }
   std::snprintf(line, sizeof line,
@@ -109,9 +117,15 @@ void writeCareerCsv(const std::string& folder, const CareerSummary& s) {
             << cs.fightsWon << ',' << cs.destroyedPerEntry << ',' << cs.entriesWithLoss << '\n';
   }
   std::ofstream money = openCsv(folder, "careers-money.csv");
-  money << "month,q1,median,q3\n";
-  for (int m = 0; m < kCareerMonths; ++m)
-    money << m + 1 << ',' << s.money[m][0] << ',' << s.money[m][1] << ',' << s.money[m][2] << '\n';
+  money << "month,money_q1,money_median,money_q3,doll_value_q1,doll_value_median,doll_value_q3\n";
+  for (int m = 0; m < kCareerMonths; ++m) {
+    money << m + 1;
+    for (double v : s.money[m])
+      money << ',' << v;
+    for (double v : s.dollValue[m])
+      money << ',' << v;
+    money << '\n';
+  }
   std::ofstream months = openCsv(folder, "careers-months.csv");
   months << "month,first_novice_wins,first_expert_wins,first_master_wins\n";
   for (int m = 0; m < kCareerMonths; ++m)

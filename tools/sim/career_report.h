@@ -27,6 +27,8 @@ struct CareerSummary {
   std::array<ClassSummary, kClassCount> classes;
   // Money at the end of each month: lower quartile, median, upper quartile.
   std::array<std::array<double, 3>, kCareerMonths> money{};
+  // The Doll's value at the end of each month, the same quartiles.
+  std::array<std::array<double, 3>, kCareerMonths> dollValue{};
   double workDays = 0;
   double wins = 0;
   double losses = 0;

@@ -134,7 +134,8 @@ double advantage(const FighterProfile& me, const FighterProfile& rival) {
   const double mine = me.hitPoints / damagePerAction(rival, me);
   const double theirs = rival.hitPoints / damagePerAction(me, rival);
   const double ratio = mine / std::max(0.01, theirs);
-  return me.closesIn ? ratio : ratio * 0.3;
+  // A Doll that cannot close in never lands a blow on a foe that keeps its distance.
+  return me.closesIn ? ratio : 0;
 }
 
 FighterProfile averageOf(const std::vector<FighterProfile>& profiles) {

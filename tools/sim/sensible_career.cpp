@@ -24,7 +24,7 @@ constexpr int kRepairReserve = 300;
 // A new Doll must be this much stronger than the one the pilot has before it pays to change.
 constexpr double kUpgradeGain = 1.1;
 // The share of the foe's longest run of blows the pilot fears on its weaker part.
-constexpr double kDangerShare = 0.6;
+constexpr double kDangerShare = 0.8;
 // Expected to beat the class's average opponent: the pilot moves up.
 constexpr double kMoveUpAdvantage = 1.0;
 
@@ -36,9 +36,6 @@ int lowerLimit(DollClass c) {
   if (c == DollClass::Novice) return 0;
   return upperLimit(static_cast<DollClass>(static_cast<int>(c) - 1)) + 1;
 }
-
-// Parts by kind number (1-5) and ID, counted.
-using PartCount = std::map<std::pair<int, int16_t>, int>;
 
 PartCount partsOf(const BuildPlan& plan) {
   PartCount need;
@@ -70,6 +67,7 @@ class SensibleRun : public CareerDriver {
         ++record_.workDays;
       }
       record_.moneyAtMonthEnd[month - 1] = state_.player().Rl;
+      record_.dollValueAtMonthEnd[month - 1] = state_.playerDoll().value;
     }
     const Owner& p = state_.player();
     record_.recWin = p.recWin;
@@ -90,36 +88,49 @@ class SensibleRun : public CareerDriver {
   void programVisit() override {
     doll& d = state_.playerDoll();
     if (d.getSoftA(0)->name.empty() || d.Hard->name.empty()) return;
-    programDoll(d, sensiblePatternsFor(d, PatternStyle::Striker), prompter_);
+    // The editor registers only what fits the memory; six sound patterns always fit the
+    // shop's computers, and a pattern that would not is left out.
+    std::vector<PatternPlan> plans;
+    int memory = 0;
+    for (const PatternPlan& p : sensiblePatternsFor(d, PatternStyle::Striker)) {
+      if (memory + p.Memory > d.Memory) continue;
+      memory += p.Memory;
+      plans.push_back(p);
+    }
+    programDoll(d, plans, prompter_);
   }
 
   // Gives up before the foe's next action could break the weaker part.
   bool giveUpNow(FightSession& session) override {
     const BattleState& s = session.battle().state();
     if (!s.isTournament() || !s.fighters[0] || !s.fighters[1]) return false;
+    // Only the foe's action can break a part; until it is the foe's turn there is time.
+    if (s.turnStep != kFighter1Acts) return false;
     const doll& me = *s.fighters[0];
+    const doll& foe = *s.fighters[1];
     // Nothing is lost yet at full strength; a fight is never given up before it is fought.
     if (me.Motor->HP == me.Motor->maxHP && me.frame->HP == me.frame->maxHP) return false;
-    const double weakest = std::min(me.Motor->HP, me.frame->HP);
-    return weakest <= dangerOf(session);
+    const double mine = weakestPart(me) / dangerTo(me, foe);
+    if (mine > 1) return false;
+    // A foe nearer to breaking than the pilot's Doll is worth one more exchange.
+    return weakestPart(foe) / dangerTo(foe, me) >= mine;
   }
 
  private:
-  // What one action of the foe may take off one part: its longest run of blows, most of them
-  // landing on the same part.
-  double dangerOf(FightSession& session) {
-    const BattleState& s = session.battle().state();
-    const FighterProfile foe = profileOf(*s.fighters[1]);
-    const FighterProfile me = profileOf(*s.fighters[0]);
+  static double weakestPart(const doll& d) { return std::min(d.Motor->HP, d.frame->HP); }
+
+  // What one action of the attacker may take off one part of the target: its longest run of
+  // blows, most of them landing on the same part.
+  static double dangerTo(const doll& target, const doll& attacker) {
     int most = 0;
-    for (const PatternShape& shape : shapesOf(*s.fighters[1])) {
+    for (const PatternShape& shape : shapesOf(attacker)) {
       int blows = 0;
       for (int16_t id : shape.actions)
         blows += id == kPunch || id == kKick || id == kDrop;
       most = std::max(most, blows);
     }
-    const double perBlow = std::max(0.0, 9 + foe.stats.pow - me.stats.AC);
-    return kDangerShare * most * perBlow;
+    const double perBlow = std::max(1.0, 9 + attacker.pow - target.AC);
+    return kDangerShare * std::max(1, most) * perBlow;
   }
 
   DollClass currentClass() const { return classOf(state_.Dolls[0]->value); }
@@ -157,14 +168,33 @@ class SensibleRun : public CareerDriver {
   }
 
   // The best Doll the money buys in each class; the highest class where it is expected to win.
+  PartCount owned() const {
+    const Owner& p = *state_.Owners[0];
+    PartCount count;
+    auto add = [&](int kind, const auto& part) {
+      if (!part->name.empty()) ++count[{kind, part->ID}];
+    };
+    for (int i = 0; i < 4; ++i) {
+      add(kKindMotor, p.getMotor(i));
+      add(kKindFrame, p.getFrame(i));
+      add(kKindHard, p.getHard(i));
+    }
+    for (int i = 0; i < Owner::kBoosterSlots; ++i) {
+      add(kKindBooster, p.getBooster(i));
+      add(kKindProtector, p.getProtector(i));
+    }
+    return count;
+  }
+
   void refit() {
     const int budget = state_.player().Rl + resale() - kRepairReserve;
+    const PartCount have = owned();
     BuildPlan choice;
     DollClass aim = DollClass::Novice;
     for (int c = 0; c < kClassCount; ++c) {
       const auto cls = static_cast<DollClass>(c);
       const BuildPlan plan =
-          planner_.best(budget, upperLimit(cls), state_.player().skillPlay, rivals_[c]);
+          planner_.best(budget, upperLimit(cls), state_.player().skillPlay, rivals_[c], 0, have);
       if (!plan.complete()) continue;
       const bool inClass = plan.value >= lowerLimit(cls);
       if (c == 0 || (inClass && plan.score >= kMoveUpAdvantage)) {
@@ -174,8 +204,11 @@ class SensibleRun : public CareerDriver {
     }
     if (!choice.complete()) return;
     BuildPlan now = currentPlan();
-    planner_.evaluate(now, state_.player().skillPlay, rivals_[static_cast<int>(aim)]);
-    const bool better = !now.complete() || choice.score > now.score * kUpgradeGain;
+    planner_.evaluate(now, state_.player().skillPlay, rivals_[static_cast<int>(aim)], have);
+    // A champion of its class saves for the next class instead of polishing this one.
+    const bool saving =
+        aim == currentClass() && record_.classes[static_cast<int>(aim)].championships > 0;
+    const bool better = !now.complete() || (!saving && choice.score > now.score * kUpgradeGain);
     if (!better || partsOf(choice) == partsOf(now)) return;
     pending_ = choice;
     game_.cmdShop_Click();

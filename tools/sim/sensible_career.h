@@ -28,6 +28,7 @@ struct ClassRecord {
 struct SensibleCareer {
   std::array<ClassRecord, kClassCount> classes;
   std::array<int, kCareerMonths> moneyAtMonthEnd{};
+  std::array<int, kCareerMonths> dollValueAtMonthEnd{};
   int workDays = 0;
   int recWin = 0;
   int recLoose = 0;

@@ -52,7 +52,8 @@ std::vector<int16_t> fill(const ActionCosts& c, const Want& want, int ap) {
   return actions;
 }
 
-// Drops the last blow of the longest pattern until all six fit the memory.
+// Drops the last blow of the longest pattern until all six fit the memory: first from patterns
+// that keep another blow, then from any that keeps another action.
 void fitMemory(const ActionCosts& c, std::vector<PatternPlan>& plans, int memory) {
   auto total = [&] {
     int sum = 0;
@@ -60,15 +61,21 @@ void fitMemory(const ActionCosts& c, std::vector<PatternPlan>& plans, int memory
       sum += costOf(c, p.actions, true);
     return sum;
   };
-  while (total() > memory) {
-    PatternPlan* longest = nullptr;
+  auto longest = [&](bool keepABlow) {
+    PatternPlan* found = nullptr;
     for (PatternPlan& p : plans) {
+      if (p.actions.size() < 2 || !isStrike(p.actions.back())) continue;
       const auto strikes = std::count_if(p.actions.begin(), p.actions.end(), isStrike);
-      if (strikes < 2 || !isStrike(p.actions.back())) continue;
-      if (!longest || p.actions.size() > longest->actions.size()) longest = &p;
+      if (keepABlow && strikes < 2) continue;
+      if (!found || p.actions.size() > found->actions.size()) found = &p;
     }
-    if (!longest) return;  // as short as they go; the editor would refuse the rest
-    longest->actions.pop_back();
+    return found;
+  };
+  while (total() > memory) {
+    PatternPlan* shorten = longest(true);
+    if (!shorten) shorten = longest(false);
+    if (!shorten) return;  // as short as they go; the editor would refuse the rest
+    shorten->actions.pop_back();
   }
 }
 
@@ -104,12 +111,14 @@ std::vector<PatternPlan> sensiblePatterns(const ActionCosts& costs, int ap, int 
       {"連続攻撃", longAttack, 9},    {"ジャブ", {}, 2},
       {"起き上がり蹴り", {kSpin}, 6}, {"振りほどき", {kHazusi}, 5},
   };
-  if (style == PatternStyle::Grappler) wants[3] = {"組み投げ", {kKumi, kDrop}, 6};
+  if (style == PatternStyle::Grappler) wants[2] = {"組み投げ", {kKumi, kDrop}, 8};
   std::vector<PatternPlan> plans;
   for (const Want& want : wants)
     plans.push_back({want.name, fill(costs, want, ap)});
   fitMemory(costs, plans, memory);
   makeDistinct(plans);
+  // Telling two patterns apart may have turned a punch into a dearer kick.
+  fitMemory(costs, plans, memory);
   for (PatternPlan& p : plans) {
     p.AP = costOf(costs, p.actions, false);
     p.Memory = costOf(costs, p.actions, true);
@@ -133,6 +142,11 @@ void programDoll(doll& d, const std::vector<PatternPlan>& plans, Prompter& promp
     d.setLogics(logic, static_cast<int>(k));
   }
   d.programed = true;
+}
+
+std::string pieceName(const std::string& name, const std::vector<int16_t>& ids, size_t k) {
+  const auto before = std::count(ids.begin(), ids.begin() + static_cast<long>(k), ids[k]);
+  return before == 0 ? name : name + std::to_string(before);
 }
 
 }  // namespace velko::sim

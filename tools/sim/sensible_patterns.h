@@ -45,4 +45,8 @@ std::vector<PatternPlan> sensiblePatternsFor(const doll& d, PatternStyle style);
 // Registers the patterns in slots 0-5 as the program editor does.
 void programDoll(doll& d, const std::vector<PatternPlan>& plans, Prompter& prompter);
 
+// The name a plate is worn under: plates of one kind are told apart by a number, as the shop
+// names them (X, X1, X2).
+std::string pieceName(const std::string& name, const std::vector<int16_t>& ids, size_t k);
+
 }  // namespace velko::sim
