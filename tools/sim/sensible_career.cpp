@@ -230,7 +230,10 @@ class SensibleRun : public CareerDriver {
           ++row;
           continue;
         }
+        const size_t before = shop.ListOwnParts[list].size();
         shop.ListOwnParts_Click(list, static_cast<int>(row));
+        // A part the shop will not take back stays where it is.
+        if (shop.ListOwnParts[list].size() == before) ++row;
       }
     }
   }
