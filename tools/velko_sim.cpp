@@ -1,5 +1,5 @@
-// velko-sim GAME_FOLDER roster|slot N|novice-build: plays headless computer fights between
-// the registry's opponents, a saved Doll or fresh starter Dolls, and prints win rates, to
+// velko-sim GAME_FOLDER roster|slot N|novice-build|career|ladder: plays headless computer fights
+// between the registry's opponents, a saved Doll or fresh starter Dolls, and prints win rates, to
 // check the balance of the shipped opponents and catalogue.
 
 #include <chrono>
@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "data/game_folder.h"
+#include "sim/balance_commands.h"
 #include "sim/career_sim.h"
 #include "sim/novice_builds.h"
 #include "sim/player_bouts.h"
@@ -76,7 +77,9 @@ int runCareers(const SimOptions& o) {
 }
 
 int run(const SimOptions& o) {
-  if (o.command == SimCommand::Career) return runCareers(o);
+  if (o.command == SimCommand::Career)
+    return o.policy == CareerPolicy::Sensible ? runSensibleCareers(o) : runCareers(o);
+  if (o.command == SimCommand::Ladder) return runLadder(o);
   if (o.command == SimCommand::Practice) return runPracticeCommand(o, std::cout, std::cerr);
   const auto started = std::chrono::steady_clock::now();
   std::vector<RosterDoll> roster = loadRoster(GameFolder(o.game), o.registry);
@@ -96,6 +99,7 @@ int run(const SimOptions& o) {
       break;
     case SimCommand::Career:
     case SimCommand::Practice:
+    case SimCommand::Ladder:
       break;
   }
   const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;

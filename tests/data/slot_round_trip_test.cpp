@@ -83,7 +83,7 @@ TEST(SaveSlot, SlotThreeComesBackAsSavedWithEveryPartUsed) {
   EXPECT_EQ(std::vector<int>({d.Motor->ID, d.Motor->HP, d.Motor->maxHP, d.frame->ID, d.frame->HP,
                               d.Hard->ID, d.getSoftM(0)->ID, d.getSoftA(0)->ID, d.getSoftD(0)->ID,
                               d.getBoost(0)->ID, d.getBoost(1)->ID, d.getBoost(2)->ID}),
-            std::vector<int>({5, 12, 60, 4, 80, 5, 2, 5, 1, 1, 5, 0}));
+            std::vector<int>({5, 12, 51, 4, 62, 5, 2, 5, 1, 1, 5, 0}));
   EXPECT_EQ(d.getProtector(0)->name + "/" + d.getProtector(1)->name + "/" +
                 d.getProtector(2)->name + "/" + d.getProtector(3)->name,
             "スチール/スチール 1/カーボン/");

@@ -28,6 +28,16 @@ TEST(SimOptions, CommandsAndOptionsInAnyOrder) {
   const SimOptions build = parseOptions({"game", "novice-build", "--skill", "18"});
   EXPECT_EQ(build.command, SimCommand::NoviceBuild);
   EXPECT_EQ(build.skill, 18);
+
+  const SimOptions soak = parseOptions({"game", "career"});
+  EXPECT_EQ(soak.policy, CareerPolicy::Random);
+  EXPECT_TRUE(soak.csv.empty());
+  const SimOptions career =
+      parseOptions({"game", "career", "--policy", "sensible", "--csv", "out", "--runs", "50"});
+  EXPECT_EQ(career.policy, CareerPolicy::Sensible);
+  EXPECT_EQ(career.csv, "out");
+  EXPECT_EQ(career.runs, 50);
+  EXPECT_EQ(parseOptions({"game", "ladder"}).command, SimCommand::Ladder);
 }
 
 TEST(SimOptions, RefusesWhatItCannotRun) {
@@ -44,6 +54,8 @@ TEST(SimOptions, RefusesWhatItCannotRun) {
       {"game", "novice-build", "--skill", "19"},
       {"game", "roster", "--registry", "ini"},
       {"game", "roster", "--speed", "2"},
+      {"game", "career", "--policy", "clever"},
+      {"game", "career", "--csv"},
   };
   for (const auto& args : bad)
     EXPECT_THROW(parseOptions(args), std::invalid_argument) << ::testing::PrintToString(args);

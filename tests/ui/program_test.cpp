@@ -152,7 +152,7 @@ class ProgramTest : public QObject {
     QCOMPARE(attackSoft->toolTip(), QString("ソフトの切替はできません"));
     QCOMPARE(e.label("dspAbl(3)")->text(), QString(" 2： 2"));  // punch of the starter software
     QCOMPARE(e.label("dspDollAP")->text(), QString(" %1～ %2").arg(d.AP + 2).arg(d.AP + 12));
-    QCOMPARE(e.label("dspDollMem")->text(), QString(" 32"));
+    QCOMPARE(e.label("dspDollMem")->text(), QString(" %1").arg(d.Memory));
     QCOMPARE(e.label("dspMem(6)")->text(), QString(" 0"));
     QVERIFY(e.label("dspGuide")->isVisible());
     QVERIFY(e.label("dspGuide")->text().startsWith("　ここでDollの動きをプログラムします。"));

@@ -85,7 +85,7 @@ class ShopTest : public QObject {
     QCOMPARE(headings(shop.List1()), QStringList({"名称", "Rl", "パワー", "HP", "重量"}));
     QCOMPARE(shop.List1()->rowCount(), 19);
     QCOMPARE(shop.List1()->item(0, 0)->text(), QString("ポニー"));
-    QCOMPARE(shop.List1()->item(0, 1)->text(), QString(" 150"));  // a number keeps its blank
+    QCOMPARE(shop.List1()->item(0, 1)->text(), QString(" 120"));  // a number keeps its blank
     QCOMPARE(shop.lblPlayerRl()->text(), QString(" 2000"));
     QVERIFY(shop.paneGuide()->isVisible());
     QVERIFY(shop.dspGuide()->text().startsWith("　ここでDollのパーツを買います。"));

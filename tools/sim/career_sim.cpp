@@ -1,42 +1,18 @@
 #include "sim/career_sim.h"
 
-#include <filesystem>
-#include <functional>
 #include <memory>
 #include <sstream>
 
-#include "battle/computer_controller.h"
-#include "battle/headless_seams.h"
-#include "career/career_state.h"
-#include "career/fight_session.h"
-#include "career/game.h"
-#include "career/new_player.h"
-#include "core/numbers.h"
-#include "data/catalogue.h"
 #include "model/action_factories.h"
+#include "program/program_software.h"
 #include "shop/shop_model.h"
+#include "sim/career_driver.h"
 #include "sim/sim_random.h"
 #include "workshop/assembly.h"
 
 namespace velko::sim {
 
 namespace {
-
-class BlindScreen : public FightScreen {
- public:
-  void dspMsg(const std::string&) override {}
-  void dspInitiative(int, const std::string&) override {}
-  void dspAP(int, const std::string&) override {}
-  void dspDolls(const BattleState&) override {}
-  void dspFightImage(const BattleState&, int, const std::string&) override {}
-  void dspDollImage(const BattleState&) override {}
-  void dspLabels(const BattleState&, const FightLabels&) override {}
-  void playSound(const std::string&) override {}
-  void closeFight() override {}
-  void setCaption(const std::string&) override {}
-  void showGuide(const std::string&) override {}
-  void showBracket(const Bracket&) override {}
-};
 
 // What is kept of a game to compare a save with its load.
 std::string snapshot(const CareerState& s) {
@@ -70,23 +46,14 @@ std::string snapshot(const CareerState& s) {
   return out.str();
 }
 
-class CareerRun : public Navigator {
+class CareerRun : public CareerDriver {
  public:
   CareerRun(const GameFolder& folder, Random& rnd, CareerTally& tally, int run)
-      : rnd_(rnd),
-        state_(rnd),
-        services_{folder, rnd, prompter_, music_},
-        game_(state_, services_, *this),
-        tally_(tally),
-        run_(run) {}
+      : CareerDriver(folder, rnd), tally_(tally), run_(run) {}
 
   void play() {
-    game_.StartUp_Form_Load();
-    initPlayer(state_.player(), rnd_);
-    state_.newGame = true;
-    game_.Form_Load(std::nullopt);
-    state_.playMusic = false;
-    for (step_ = 0; step_ < 400 && !over_; ++step_) {
+    start();
+    for (step_ = 0; step_ < 400 && !over(); ++step_) {
       oneStep();
       check();
       ++tally_.steps;
@@ -95,31 +62,17 @@ class CareerRun : public Navigator {
     ++tally_.runs;
   }
 
-  bool openCharMake() override { return true; }
-  void openWorkshop(std::optional<int16_t>) override {}
-  void openShop() override { shop(); }
-  void openProgram() override { program(); }
-  void openFight(int16_t mode, const std::string& className) override {
-    ComputerController player;
-    BlindScreen screen;
-    FightSession session(state_, services_, screen, mode, player, player);
-    session.setClass(className);
-    session.Form_Load();
-    for (int press = 0; press < 2000 && !session.closed(); ++press) {
-      session.cmdNext_Click();
-      checkHitPoints(session);
-    }
-    if (!session.closed()) fault("a fight did not end in 2000 steps");
+ protected:
+  void shopVisit() override { shop(); }
+  void programVisit() override { program(); }
+  void afterPress(FightSession& session) override { checkHitPoints(session); }
+  void fightStuck() override { fault("a fight did not end in 2000 steps"); }
+  void fightEnded(FightSession&, int16_t mode) override {
     ++tally_.fights;
     if (mode == 1) ++tally_.tournaments;
   }
-  std::optional<int16_t> openSaveLoad(int16_t) override { return slot_; }
-  void showTitle() override { over_ = true; }
-  void endProgram() override { over_ = true; }
 
  private:
-  int pick(int n) { return n <= 0 ? 0 : intFloor(rnd_.next() * n); }
-
   void oneStep() {
     const int choice = pick(100);
     if (choice < 15) {
@@ -173,6 +126,8 @@ class CareerRun : public Navigator {
   void program() {
     doll& d = state_.playerDoll();
     if (d.getSoftA(0)->name.empty() || d.Hard->name.empty()) return;
+    // As the editor does on opening; without names the patterns would read as empty.
+    ProgramSoftware(d).nameActions();
     static const std::vector<std::vector<int>> shapes = {
         {kMove, kPunch}, {kMove, kKick}, {kKumi, kDrop},        {kSpin}, {kHazusi}, {kBlock, kUke},
         {kJump, kKick},  {kKumi, kHold}, {kMove, kPunch, kMove}};
@@ -240,17 +195,9 @@ class CareerRun : public Navigator {
                                 ": " + what);
   }
 
-  Random& rnd_;
-  SilentPrompter prompter_{true};  // a player who goes along with every command
-  SilentMusic music_;
-  CareerState state_;
-  CareerServices services_;
-  Game game_;
   CareerTally& tally_;
   int run_;
   int step_ = 0;
-  bool over_ = false;
-  std::optional<int16_t> slot_;
 };
 
 }  // namespace

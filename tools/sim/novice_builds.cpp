@@ -33,8 +33,8 @@ const std::vector<BuildRecipe>& noviceBuilds() {
       {"ダフネ速攻", 6, 4, 1, {}, {1}, striker},
       // The cheap warrior frame with a roller to move and a gyro to get up.
       {"修羅ローラー", 5, 1, 1, {1, 3}, {4, 1}, brawler},
-      // The all-round female frame; the purse leaves only the smallest motor.
-      {"バルキリー", 1, 3, 1, {}, {1, 2}, striker},
+      // The all-round female frame; the purse leaves only the smallest motor and no armour.
+      {"バルキリー", 1, 3, 1, {}, {}, striker},
       // The heavy warrior frame: hard to hit, slow to move.
       {"羅刹", 2, 2, 1, {1, 3}, {1}, brawler},
   };

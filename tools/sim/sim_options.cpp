@@ -32,6 +32,8 @@ void takePositional(SimOptions& o, const std::string& arg, int& position) {
       o.command = SimCommand::Career;
     } else if (arg == "practice") {
       o.command = SimCommand::Practice;
+    } else if (arg == "ladder") {
+      o.command = SimCommand::Ladder;
     } else {
       throw std::invalid_argument("unknown command: " + arg);
     }
@@ -70,6 +72,10 @@ SimOptions parseOptions(const std::vector<std::string>& args) {
       o.against = value;
     } else if (arg == "--replay") {
       o.replay = value;
+    } else if (arg == "--policy" && (value == "random" || value == "sensible")) {
+      o.policy = value == "random" ? CareerPolicy::Random : CareerPolicy::Sensible;
+    } else if (arg == "--csv") {
+      o.csv = value;
     } else if (arg == "--registry" && (value == "factory" || value == "save")) {
       o.registry = value == "save" ? RegistrySource::Save : RegistrySource::Factory;
     } else {
@@ -85,12 +91,15 @@ SimOptions parseOptions(const std::vector<std::string>& args) {
 }
 
 const char* usageText() {
-  return "usage: velko-sim GAME_FOLDER roster|novice-build|slot N|career|practice [options]\n"
+  return "usage: velko-sim GAME_FOLDER roster|novice-build|slot N|career|ladder|practice "
+         "[options]\n"
          "  roster        every registry Doll against every other\n"
          "  slot N        save slot N's Doll against each registry Doll\n"
          "  novice-build  starter Dolls bought with 1300 Rl against the registry\n"
          "  career        whole careers with random legal choices, checking the game's\n"
-         "                invariants after every step (in a scratch copy of the folder)\n"
+         "                invariants after every step (in a scratch copy of the folder);\n"
+         "                with --policy sensible, a sensible pilot's careers summed up\n"
+         "  ladder        the strongest Doll at every 250 Rl of value against each class\n"
          "  practice --slot N --against ID|CLASS\n"
          "                the practice lab: save slot N's Doll as it is against one registry\n"
          "                Doll or every Doll a class's tournament may draw (--fights in all,\n"
@@ -100,8 +109,10 @@ const char* usageText() {
          "  --fights N             fights per pair (default 40), seats alternate\n"
          "  --seed S               dice seed (default 1)\n"
          "  --registry factory|save  ini/Dollsv.ini (default) or save/EDollsv.ini\n"
-         "  --skill S              the fresh pilot's skill for novice-build (default 10)\n"
-         "  --runs N               careers to play (default 100)\n";
+         "  --skill S              the pilot's skill for novice-build and ladder (default 10)\n"
+         "  --runs N               careers to play (default 100)\n"
+         "  --policy random|sensible  how the career command plays (default random)\n"
+         "  --csv DIR              also write CSV files and SVG charts into DIR\n";
 }
 
 }  // namespace velko::sim

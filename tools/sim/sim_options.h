@@ -9,7 +9,11 @@
 
 namespace velko::sim {
 
-enum class SimCommand { Roster, Slot, NoviceBuild, Career, Practice };
+enum class SimCommand { Roster, Slot, NoviceBuild, Career, Ladder, Practice };
+
+// How the career command plays: random legal choices checking the invariants, or a sensible
+// pilot whose careers are summed up for balance.
+enum class CareerPolicy { Random, Sensible };
 
 struct SimOptions {
   std::string game;  // the game folder
@@ -22,6 +26,8 @@ struct SimOptions {
   RegistrySource registry = RegistrySource::Factory;
   std::string against;  // for SimCommand::Practice: a registry number or a class
   std::string replay;   // for SimCommand::Practice: where to write the worst lost fight
+  CareerPolicy policy = CareerPolicy::Random;
+  std::string csv;  // a folder for CSV files and charts, or "" for none
 };
 
 // The arguments after the program name. Throws std::invalid_argument naming what is wrong.

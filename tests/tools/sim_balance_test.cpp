@@ -1,0 +1,55 @@
+// The shipped catalogue and opponents make a ladder a player can climb: a small sample of
+// sensible careers and a coarse ladder, with loose bounds, so a data change that brings back a
+// cliff between the classes or a Novice class nobody wins fails here.
+
+#include <gtest/gtest.h>
+
+#include "sim/career_report.h"
+#include "sim/ladder.h"
+#include "sim/registry_roster.h"
+#include "sim/scratch_folder.h"
+#include "sim/sensible_career.h"
+#include "sim/sim_random.h"
+
+namespace velko::sim {
+namespace {
+
+const GameFolder kGame{VELKO_GAME_DIR};
+
+TEST(ShippedBalance, SensibleCareersWinNoviceTournamentsEarlyAndSomeClimbHigher) {
+  const ScratchGameFolder scratch(kGame);
+  const CareerSummary s = summarize(playSensibleCareers(scratch.folder(), 40, 20130101));
+  const ClassSummary& novice = s.classes[static_cast<int>(DollClass::Novice)];
+  EXPECT_GE(novice.winnerShare, 0.5);
+  EXPECT_LE(novice.medianFirstWin, 10);
+  EXPECT_LE(novice.entriesWithLoss, 0.3);
+  // Somebody gets past the Novice class.
+  EXPECT_GT(s.classes[static_cast<int>(DollClass::Expert)].winnerShare, 0.05);
+  EXPECT_GT(s.classes[static_cast<int>(DollClass::Expert)].entered +
+                s.classes[static_cast<int>(DollClass::Master)].entered,
+            0);
+}
+
+TEST(ShippedBalance, TheLadderRisesWithoutCliffsAcrossEveryClass) {
+  const BuildPlanner planner(kGame);
+  const auto roster = loadRoster(kGame, RegistrySource::Factory);
+  SeededRandom rnd(20130101);
+  const auto ladder = climbLadder(planner, roster, 6, 10, rnd);
+  ASSERT_GE(ladder.size(), 12u);
+  const auto edges = edgesOf(ladder);
+  for (int c = 0; c < kClassCount; ++c) {
+    SCOPED_TRACE(className(static_cast<DollClass>(c)));
+    // The bottom of a class is beatable, the top of it is not a certainty.
+    EXPECT_GE(edges[c].lower, 0.15);
+    EXPECT_LE(edges[c].lower, 0.65);
+    EXPECT_GE(edges[c].upper, 0.45);
+    EXPECT_LE(edges[c].upper, 0.95);
+    EXPECT_LE(edges[c].steepest, 0.35);
+  }
+  // Each class begins where the one below it ends.
+  EXPECT_LE(edges[1].lowerValue - edges[0].upperValue, kLadderStep);
+  EXPECT_LE(edges[2].lowerValue - edges[1].upperValue, kLadderStep);
+}
+
+}  // namespace
+}  // namespace velko::sim
