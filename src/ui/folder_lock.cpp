@@ -11,7 +11,13 @@ FolderLock::FolderLock(const std::filesystem::path& gameFolder)
 }
 
 bool FolderLock::acquire() {
-  return lock_.tryLock(0);
+  // The player's folder of an installed game does not exist before the first start.
+  std::error_code ignored;
+  std::filesystem::create_directories(folder_, ignored);
+  if (lock_.tryLock(0)) return true;
+  // Only another running copy refuses this one; a folder that cannot hold the lock file is
+  // told about when the save folder is prepared.
+  return lock_.error() != QLockFile::LockFailedError;
 }
 
 std::string FolderLock::refusal() const {

@@ -15,7 +15,7 @@ class FolderLock {
  public:
   explicit FolderLock(const std::filesystem::path& gameFolder);
 
-  // True when this run now holds the folder (at once; it never waits for another copy).
+  // False only when another running copy holds the folder (asked at once, never waiting).
   bool acquire();
   // What the second copy tells the player before it ends.
   std::string refusal() const;

@@ -93,6 +93,9 @@ class ScreenDetailsTest : public QObject {
     }
     FolderLock again(root);
     QVERIFY(again.acquire());
+    // The player's folder of an installed game is made at the first start.
+    FolderLock firstStart(root / "share" / "velko");
+    QVERIFY(firstStart.acquire());
 
     // A lock left by a process that has ended.
     QTemporaryDir crashed;
