@@ -93,6 +93,8 @@ void Inspector::buildPanels() {
   scroll->setWidgetResizable(true);
   scroll->setMinimumHeight(170);
   scroll->setFrameShape(QFrame::NoFrame);
+  // With the focus, the scroll area would take the arrow keys that step through the fight.
+  scroll->setFocusPolicy(Qt::NoFocus);
   scroll->setWidget(narration_);
   detail_ = new QLabel(this);
   detail_->setObjectName("detail");

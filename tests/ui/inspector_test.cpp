@@ -72,6 +72,14 @@ class InspectorTest : public QObject {
     });
     QVERIFY(named);
 
+    // The arrow keys step whichever part of the window holds the focus.
+    for (QWidget* part : inspector.findChildren<QWidget*>()) {
+      if (part->focusPolicy() == Qt::NoFocus) continue;
+      QTest::keyClick(&inspector, Qt::Key_Home);
+      QTest::keyClick(part, Qt::Key_Right);
+      QVERIFY2(inspector.step() == 1, part->metaObject()->className());
+    }
+
     QTest::keyClick(&inspector, Qt::Key_Home);
     QTest::keyClick(&inspector, Qt::Key_End);
     for (int k = inspector.lastStep(); k >= 0; --k) {
