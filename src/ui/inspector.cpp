@@ -93,6 +93,8 @@ void Inspector::buildPanels() {
   scroll->setWidgetResizable(true);
   scroll->setMinimumHeight(170);
   scroll->setFrameShape(QFrame::NoFrame);
+  // With the focus, the scroll area would take the arrow keys that step through the fight.
+  scroll->setFocusPolicy(Qt::NoFocus);
   scroll->setWidget(narration_);
   detail_ = new QLabel(this);
   detail_->setObjectName("detail");
@@ -142,7 +144,7 @@ void Inspector::showStep(int index) {
   narration_->setText(qtText(s.narration));
   QStringList lines;
   if (s.index == 0) lines << "試合開始";
-  if (s.actor >= 0) lines << QString("ファイター%1の行動: %2").arg(s.actor).arg(text(s.choice));
+  if (s.actor >= 0) lines << text(s.labels.name[s.actor]) + "の行動: " + text(s.choice);
   if (!s.rule.empty()) lines << "コンピュータの判断: " + text(s.rule);
   for (const std::string& d : s.dice)
     lines << text(d);

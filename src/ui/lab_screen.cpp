@@ -102,14 +102,19 @@ LabScreen::~LabScreen() {
 void LabScreen::buildControls() {
   auto* outer = new QVBoxLayout(this);
   auto* choose = new QHBoxLayout;
-  choose->addWidget(new QLabel("相手(&A):", this));
+  // A label shows its letter (and Alt+letter reaches the box) only with a buddy.
+  auto* againstLabel = new QLabel("相手(&A):", this);
+  choose->addWidget(againstLabel);
   cmbAgainst_ = new QComboBox(this);
   cmbAgainst_->setObjectName("cmbAgainst");
   cmbAgainst_->setMinimumWidth(320);
+  againstLabel->setBuddy(cmbAgainst_);
   choose->addWidget(cmbAgainst_);
-  choose->addWidget(new QLabel("試合数(&N):", this));
+  auto* fightsLabel = new QLabel("試合数(&N):", this);
+  choose->addWidget(fightsLabel);
   cmbFights_ = new QComboBox(this);
   cmbFights_->setObjectName("cmbFights");
+  fightsLabel->setBuddy(cmbFights_);
   cmbFights_->addItem("100", 100);
   cmbFights_->addItem("1,000", 1000);
   cmbFights_->addItem("10,000", 10000);

@@ -127,6 +127,11 @@ QWidget* Shop::buildStockPane() {
   });
   List1_->setMouseTracking(true);
   connect(List1_, &QTableWidget::cellEntered, this, [this](int row) { showComparison(row); });
+  // Once the mouse leaves the rows, the panel goes back to the selected row, the one the
+  // description below speaks of.
+  connect(List1_, &QAbstractItemView::viewportEntered, this,
+          [this] { showComparison(List1_->currentRow()); });
+  List1_->viewport()->installEventFilter(this);
   // Queued, so the question is asked after the click has been handled by the table.
   connect(
       List1_, &QTableWidget::cellClicked, this, [this](int row, int) { List1_Click(row); },
@@ -185,6 +190,8 @@ bool Shop::eventFilter(QObject* watched, QEvent* event) {
       showMoneyAndHints();
     }
   }
+  if (watched == List1_->viewport() && event->type() == QEvent::Leave)
+    showComparison(List1_->currentRow());
   const bool onGuide = watched == paneGuide_ || watched == dspGuide_;
   if (onGuide && event->type() == QEvent::MouseButtonRelease) {
     model_.dspGuide_Click();

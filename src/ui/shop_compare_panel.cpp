@@ -1,5 +1,6 @@
 #include "ui/shop_compare_panel.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -59,6 +60,18 @@ ShopComparePanel::ShopComparePanel(QWidget* parent) : QFrame(parent) {
   // give way, not the numbers.
   const int line = fontMetrics().lineSpacing() + 3;
   setFixedHeight(line * 9 + 24);
+  // And room for the widest rows from the start, so the stock table beside does not narrow
+  // when a part is first compared.
+  QFont bold = font();
+  bold.setBold(true);
+  const QFontMetrics plain(font());
+  const QFontMetrics strong(bold);
+  const auto block = [&](const char* label, const char* value) {
+    return plain.horizontalAdvance(label) + plain.horizontalAdvance(value) +
+           plain.horizontalAdvance("→") + strong.horizontalAdvance(value) + 3 * 12;
+  };
+  setMinimumWidth(block("ジャンプ力", "9999") + 12 + 14 + 12 + block("アーマークラス", "Novice") +
+                  20 + 2 * frameWidth() + 8);
   showComparison("", std::nullopt);
 }
 

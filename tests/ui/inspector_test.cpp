@@ -7,6 +7,7 @@
 
 #include <QListWidget>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <fstream>
 
 #include "data/replay_folder.h"
@@ -65,6 +66,19 @@ class InspectorTest : public QObject {
     QCOMPARE(inspector.step(), inspector.lastStep());
     // The narration moves on with the fight.
     QVERIFY(forward.back().text != forward.front().text);
+    // Each acting step names the Doll that acted.
+    const bool named = std::any_of(forward.begin(), forward.end(), [](const Shown& s) {
+      return s.text.contains("ヴェルコの行動: ") || s.text.contains("ブラムの行動: ");
+    });
+    QVERIFY(named);
+
+    // The arrow keys step whichever part of the window holds the focus.
+    for (QWidget* part : inspector.findChildren<QWidget*>()) {
+      if (part->focusPolicy() == Qt::NoFocus) continue;
+      QTest::keyClick(&inspector, Qt::Key_Home);
+      QTest::keyClick(part, Qt::Key_Right);
+      QVERIFY2(inspector.step() == 1, part->metaObject()->className());
+    }
 
     QTest::keyClick(&inspector, Qt::Key_Home);
     QTest::keyClick(&inspector, Qt::Key_End);

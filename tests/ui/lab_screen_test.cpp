@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QChartView>
 #include <QComboBox>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -29,6 +30,10 @@ class LabScreenTest : public QObject {
     const auto before = testing::filesUnder(game.services.folder.path("\\save"));
     LabScreen screen(game.state, game.services);
     testing::settle(screen);
+    // A label with a letter and no buddy shows the "&" instead of the letter.
+    for (const QLabel* label : screen.findChildren<QLabel*>())
+      if (label->text().contains("(&"))
+        QVERIFY2(label->buddy() != nullptr, qPrintable(label->text()));
     QCOMPARE(screen.cmbAgainst()->itemData(0).toString(), QString("Novice"));
     QVERIFY(screen.cmbAgainst()->count() > 3);  // the classes and the registry
     screen.cmbAgainst()->setCurrentIndex(2);    // every Master

@@ -48,6 +48,7 @@ class ShopComparePanelTest : public QObject {
     testing::settle(shop);
     ShopComparePanel* panel = shop.comparePanel();
     QVERIFY(panel->thenLabel("パワー") == nullptr);  // nothing selected yet
+    const int tableWidth = shop.List1()->width();
 
     // The most powerful motor on sale: power rises, and what the rules say is what shows.
     const int row = 18;
@@ -61,6 +62,7 @@ class ShopComparePanelTest : public QObject {
     QCOMPARE(panel->notice()->text(), QString::fromStdString(c->classNotice));
     QVERIFY(panel->caption()->text().contains(shop.List1()->item(row, 0)->text()));
     QVERIFY(testing::settleAndSave(shop, "shop_compare.png"));
+    QCOMPARE(shop.List1()->width(), tableWidth);  // the table keeps its place
 
     // A change of kind clears the panel until a row is chosen again.
     shop.ComboShop()->setCurrentIndex(3);
@@ -75,6 +77,10 @@ class ShopComparePanelTest : public QObject {
     QVERIFY(panel->thenLabel("アーマークラス") != nullptr);
     QVERIFY(panel->caption()->text().contains(shop.List1()->item(2, 0)->text()));
     QCOMPARE(d.getProtector(0)->name, std::string());  // the preview mounted nothing
+    // Leaving the rows shows the selected row again: none here, so the prompt.
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(rows, &leave);
+    QVERIFY(panel->thenLabel("アーマークラス") == nullptr);
   }
 };
 
