@@ -3,12 +3,14 @@
 #include <QApplication>
 
 #include "ui/app.h"
+#include "ui/qt_japanese.h"
 #include "ui/start_folder.h"
 #include "ui/ui_style.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   velko::ui::applyGameStyle(application);
+  velko::ui::useJapaneseQtTexts(application);
   const std::optional<velko::GameFolder> folder = velko::ui::startFolder(application);
   if (!folder) return 1;
   // The title screen closing must not end the program while the workshop takes over.

@@ -24,7 +24,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libfluidsynth3, timgm6mb-soundfont | fluid-soundfont-gm, fonts-noto-cjk, qt6-qpa-plugins")
+  "libfluidsynth3, timgm6mb-soundfont | fluid-soundfont-gm, fonts-noto-cjk, qt6-qpa-plugins, "
+  "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

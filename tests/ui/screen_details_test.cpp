@@ -8,7 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QSysInfo>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -23,6 +25,7 @@
 #include "ui/fight.h"
 #include "ui/fight_fixture.h"
 #include "ui/folder_lock.h"
+#include "ui/qt_japanese.h"
 #include "ui/shop.h"
 #include "ui/ui_style.h"
 
@@ -130,6 +133,12 @@ class ScreenDetailsTest : public QObject {
     QVERIFY(told.contains("VELKOがすでに起動しています"));
     QVERIFY(!second.title());
     QDir::setCurrent(before);
+  }
+
+  void qtsOwnButtonsSpeakJapanese() {
+    QVERIFY(useJapaneseQtTexts(*static_cast<QApplication*>(qApp)));
+    QMessageBox box(QMessageBox::Question, "VELKO", "?", QMessageBox::Yes | QMessageBox::No);
+    QVERIFY(box.button(QMessageBox::No)->text().startsWith("いいえ"));
   }
 
   void theIconComesFromTheGameFolder() {
