@@ -60,8 +60,9 @@ void writeDoll(std::ostringstream& out, int index, const doll& d) {
       << ' ' << f.spin << ' ' << f.Rl << ' ' << f.HP << ' ' << f.maxHP << ' ' << f.weight << ' '
       << oneLine(f.name) << "\n";
   for (int slot = 0; slot < doll::kLogicSlots; ++slot) {
-    const LogicRef& p = d.getLogic(slot);
-    if (!p) continue;
+    // Every slot has its line, so a file never lacks a pattern its Doll holds.
+    const Logic blank;
+    const Logic* p = d.getLogic(slot) ? d.getLogic(slot).get() : &blank;
     out << "pattern " << slot << ' ' << p->dollID << ' ' << p->ID << ' ' << p->AP << ' '
         << p->Memory;
     for (int a = 0; a < Logic::kSlots; ++a) {
@@ -141,7 +142,10 @@ class Lines {
       ++pos_;
       fail("ファイルが途中で終わっています");
     }
-    return lines_[pos_++];
+    const std::string_view line = lines_[pos_++];
+    // A CR only before the LF: one inside a name would be written again as a blank.
+    if (line.find('\r') != std::string_view::npos) fail("行の途中に改行文字があります");
+    return line;
   }
 
   // The next line, which must start with `key` and a blank; returns what follows.
@@ -161,15 +165,18 @@ class Lines {
   size_t pos_ = 0;
 };
 
-// Blank-separated fields; the last one may be asked for as the rest of the line.
+// Blank-separated fields; the last one may be asked for as the rest of the line. A blank
+// always has a field after it, if only an empty name: "1 " is not "1".
 class Fields {
  public:
   Fields(std::string_view text, const Lines& lines) : text_(text), lines_(lines) {}
 
   std::string_view word() {
+    if (!more_) lines_.fail("値が足りません");
     const size_t end = text_.find(' ');
     const std::string_view w = text_.substr(0, end);
-    text_ = end == std::string_view::npos ? std::string_view() : text_.substr(end + 1);
+    more_ = end != std::string_view::npos;
+    text_ = more_ ? text_.substr(end + 1) : std::string_view();
     if (w.empty()) lines_.fail("値が足りません");
     return w;
   }
@@ -179,7 +186,9 @@ class Fields {
     const std::string_view w = word();
     long v = 0;
     const auto result = std::from_chars(w.data(), w.data() + w.size(), v);
-    if (result.ec != std::errc() || result.ptr != w.data() + w.size() || v < low || v > high)
+    // Only as the writer spells it ("7", not "07" or "-0"): an accepted file is its fight's.
+    if (result.ec != std::errc() || result.ptr != w.data() + w.size() || v < low || v > high ||
+        w != std::to_string(v))
       lines_.fail("「" + std::string(w) + "」は範囲内の整数ではありません");
     return static_cast<Int>(v);
   }
@@ -195,23 +204,29 @@ class Fields {
     const std::string_view w = word();
     double v = 0;
     const auto result = std::from_chars(w.data(), w.data() + w.size(), v);
-    if (result.ec != std::errc() || result.ptr != w.data() + w.size() || !std::isfinite(v))
+    if (result.ec != std::errc() || result.ptr != w.data() + w.size() || !std::isfinite(v) ||
+        w != real(v))
       lines_.fail("「" + std::string(w) + "」は数ではありません");
     return v;
   }
 
   std::string rest() {
+    if (!more_) lines_.fail("名前がありません");
+    more_ = false;
     const std::string r(text_);
     text_ = {};
     return r;
   }
 
+  bool atEnd() const { return !more_; }
+
   void finish() {
-    if (!text_.empty()) lines_.fail("余分な値があります");
+    if (more_) lines_.fail("余分な値があります");
   }
 
  private:
   std::string_view text_;
+  bool more_ = true;  // a field follows, if only an empty one
   const Lines& lines_;
 };
 
@@ -231,8 +246,10 @@ ActionRef readAction(std::string_view token, const Lines& lines) {
   return action;
 }
 
-void readPattern(Fields& f, const Lines& lines, doll& d) {
-  const int slot = f.integer<int>(0, doll::kLogicSlots - 1);
+// The slots come in order, each once, as they are written.
+void readPattern(Fields& f, const Lines& lines, doll& d, int slot) {
+  if (f.integer<int>(0, doll::kLogicSlots - 1) != slot)
+    lines.fail("パターンの番号が順に並んでいません");
   auto p = std::make_shared<Logic>();
   p->dollID = f.i16();
   p->ID = f.i16();
@@ -247,6 +264,7 @@ void readPattern(Fields& f, const Lines& lines, doll& d) {
 DollRef readDoll(Lines& lines, int index) {
   Fields head(lines.keyed("doll"), lines);
   if (head.integer<int>(0, 1) != index) lines.fail("Dollの番号が違います");
+  head.finish();
   auto d = std::make_shared<doll>();
   d->name = std::string(lines.keyed("name"));
   d->image = std::string(lines.keyed("picture"));
@@ -268,13 +286,11 @@ DollRef readDoll(Lines& lines, int index) {
   f.i16s({&frame.ID, &frame.offence, &frame.defence, &frame.move, &frame.jump, &frame.spin,
           &frame.Rl, &frame.HP, &frame.maxHP, &frame.weight});
   frame.name = f.rest();
-  for (;;) {
-    const std::string_view line = lines.next();
-    if (line == "end doll") break;
-    if (line.substr(0, 8) != "pattern ") lines.fail("「pattern」か「end doll」の行がありません");
-    Fields p(line.substr(8), lines);
-    readPattern(p, lines, *d);
+  for (int slot = 0; slot < doll::kLogicSlots; ++slot) {
+    Fields p(lines.keyed("pattern"), lines);
+    readPattern(p, lines, *d, slot);
   }
+  lines.expect("end doll");
   return d;
 }
 
@@ -330,16 +346,20 @@ FightRecording readRecording(std::string_view bytes) {
   const std::string magic = std::string(kReplayMagic) + " ";
   if (header.substr(0, magic.size()) != magic) throw Refusal("リプレイファイルではありません");
   Fields version(header.substr(magic.size()), lines);
-  if (version.integer<long>(0, std::numeric_limits<int>::max()) != kReplayVersion)
+  if (version.integer<long>(0, std::numeric_limits<int>::max()) != kReplayVersion ||
+      !version.atEnd())
     throw Refusal("このリプレイファイルの版（" + std::string(header.substr(magic.size())) +
                   "）には対応していません");
   FightRecording rec;
   Fields mode(lines.keyed("mode"), lines);
   rec.mode = mode.integer<int16_t>(kModeStreet, kModeDuel);
+  mode.finish();
   Fields steps(lines.keyed("steps"), lines);
   rec.steps = steps.integer<int>(0, kMaxSteps);
+  steps.finish();
   Fields winner(lines.keyed("winner"), lines);
   rec.winner = winner.integer<int16_t>(kNoWinner, 1);
+  winner.finish();
   Fields start(lines.keyed("start"), lines);
   rec.turnStep = start.integer<int16_t>(kTurnStart, kFighter1Acts);
   if (rec.turnStep != kTurnStart && rec.turnStep != kFighter0Acts && rec.turnStep != kFighter1Acts)

@@ -57,6 +57,23 @@ TEST(ReplayFile, DamagedOrForeignInputIsRefused) {
   EXPECT_TRUE(refused(replaced("reals ", "reals nan ")));
   EXPECT_TRUE(refused(replaced("numbers ", "numbers 40000 ")));
   EXPECT_TRUE(refused(text + "more\n"));
+  // Only the writer's spelling of a value, so an accepted file is exactly its fight's: no
+  // leading zero, "-0", longer real, trailing blank, CR inside a line, or repeated pattern.
+  EXPECT_TRUE(refused(replaced("steps ", "steps 0")));
+  EXPECT_TRUE(refused(replaced("start 0 ", "start -0 ")));
+  EXPECT_TRUE(refused(replaced("reals ", "reals 0")));
+  EXPECT_TRUE(refused(replaced("mode 2", "mode 2 ")));
+  EXPECT_TRUE(refused(replaced("\nname ", "\nname \r")));
+  const size_t pattern = text.find("pattern 1 ");
+  const std::string secondPattern = text.substr(pattern, text.find('\n', pattern) + 1 - pattern);
+  EXPECT_TRUE(refused(replaced(secondPattern, secondPattern + secondPattern)));
+  // As the format allows: a CR before each LF, and empty lines after the end.
+  std::string crlf;
+  for (char c : text)
+    crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  const ReplayParse windows = parseReplay(crlf + "\r\n\n");
+  ASSERT_TRUE(windows.recording) << windows.error;
+  EXPECT_EQ(formatReplay(*windows.recording), text);
   // A draw outside [0, 1) would give a die face of 7.
   const size_t draws = text.find("\ndraws ");
   const size_t firstDraw = text.find('\n', draws + 1) + 1;

@@ -16,10 +16,12 @@
 #include "data/game_folder.h"
 #include "data/registry_read.h"
 #include "data/registry_reset.h"
+#include "data/replay_file.h"
 #include "data/slot_save.h"
 #include "fuzz_input.h"
 #include "model/action_factories.h"
 #include "model/doll_stats.h"
+#include "support/recorded_fights.h"
 
 using namespace velko;
 namespace fs = std::filesystem;
@@ -82,8 +84,35 @@ void writeDollShareSeed(const GameFolder& folder, const fs::path& seeds, const O
   writeSeed(seeds, "doll_share", name, bytes);
 }
 
+void writeReplaySeed(const fs::path& seeds, const FightRecording& recording,
+                     const std::string& name) {
+  const std::string bytes = formatReplay(recording);
+  const ReplayParse read = parseReplay(bytes);
+  if (!read.recording)
+    std::fprintf(stderr, "make_seeds: the replay %s is refused: %s\n", name.c_str(),
+                 read.error.c_str());
+  writeSeed(seeds, "replay", name, bytes);
+}
+
+// Fights recorded the way the game records them: two factory opponents in a street fight and a
+// tournament bout, and two Dolls of drawn patterns in a duel. A refused one is said.
+void writeReplaySeeds(const GameFolder& folder, const fs::path& seeds) {
+  const struct {
+    DollRef a, b;
+    int16_t mode;
+    const char* name;
+  } fights[] = {{ldTekiDoll(folder, 1), ldTekiDoll(folder, 14), kModeStreet, "street"},
+                {ldTekiDoll(folder, 27), ldTekiDoll(folder, 20), kModeTournament, "tournament"}};
+  SeededRandom dolls(3);
+  for (const auto& f : fights)
+    writeReplaySeed(seeds, testing::recordFight(*f.a, *f.b, f.mode, 7).recording, f.name);
+  const DollRef a = testing::randomDoll(dolls, "ヴェルコ");
+  const DollRef b = testing::randomDoll(dolls, "ブラム 改");
+  writeReplaySeed(seeds, testing::recordFight(*a, *b, kModeDuel, 17).recording, "duel");
+}
+
 // Three slots saved by the game itself, each with a factory opponent as the player's Doll, and
-// three factory opponents, completed, shared as Doll files.
+// three factory opponents, completed, shared as Doll files; fights recorded as replays.
 void writeSlotSeeds(const fs::path& game, const fs::path& seeds) {
   const fs::path work = seeds / "slot-work";
   fs::remove_all(work);
@@ -117,6 +146,7 @@ void writeSlotSeeds(const fs::path& game, const fs::path& seeds) {
     const doll d = completed(folder, *ldTekiDoll(folder, n), *owners[0]);
     writeDollShareSeed(folder, seeds, *owners[0], d, "factory" + std::to_string(n));
   }
+  writeReplaySeeds(folder, seeds);
   fs::remove_all(work);
 }
 
