@@ -23,9 +23,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libfluidsynth3, timgm6mb-soundfont | fluid-soundfont-gm, fonts-noto-cjk, qt6-qpa-plugins, "
-  "qt6-translations-l10n")
+# One string: CMake would join two quoted pieces with a ";" that dpkg cannot read.
+set(VELKO_RUNTIME_PACKAGES "libfluidsynth3, timgm6mb-soundfont | fluid-soundfont-gm")
+string(APPEND VELKO_RUNTIME_PACKAGES ", fonts-noto-cjk, qt6-qpa-plugins, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "${VELKO_RUNTIME_PACKAGES}")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)
