@@ -266,7 +266,7 @@ DollImport readChecked(const GameFolder& folder, std::string_view bytes) {
 
   DollFile f;
   f.name = dollName;
-  const std::vector<int16_t> parts = numbers(lines[3], "parts", 6, 4);
+  const std::vector<int16_t> parts = numbers(lines[3], "mounted", 6, 4);
   f.motor = parts[0];
   f.frame = parts[1];
   f.hard = parts[2];
@@ -351,7 +351,7 @@ std::string writeDollShare(const Owner& pilot, const doll& d) {
   std::string body = std::string(kDollShareMagic) + " " + std::to_string(kDollShareVersion) + "\n";
   body += "pilot " + std::to_string(pilot.skillPlay) + " " + pilot.name + "\n";
   body += "doll " + r.name + "\n";
-  body += "parts" + joined({f.motor, f.frame, f.hard, f.softM[0], f.softA[0], f.softD[0]}) + "\n";
+  body += "mounted" + joined({f.motor, f.frame, f.hard, f.softM[0], f.softA[0], f.softD[0]}) + "\n";
   body += "boosters" + joined({f.boosters.begin(), f.boosters.end()}) + "\n";
   body += "protectors" + joined({f.protectors.begin(), f.protectors.end()}) + "\n";
   body += "hp" + joined({f.motorHP, f.frameHP}) + "\n";

@@ -139,7 +139,8 @@ TEST_F(DollShareTest, EditedFilesAreRefusedWithTheirReason) {
       refusedFor(replaced(text, "stats " + pow, "stats " + std::to_string(std::stoi(pow) + 1)))
           .find("能力値"),
       std::string::npos);
-  EXPECT_NE(refusedFor(replaced(text, "parts 1 ", "parts 99 ")).find("パーツ"), std::string::npos);
+  EXPECT_NE(refusedFor(replaced(text, "mounted 1 ", "mounted 99 ")).find("パーツ"),
+            std::string::npos);
   EXPECT_NE(refusedFor(replaced(text, "pattern", "pattern 0 0 12 0 0 0 0 0 0 0 0 0 x\npattern"))
                 .find("壊れて"),
             std::string::npos);  // a seventh pattern line
