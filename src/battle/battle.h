@@ -55,22 +55,24 @@ class Battle {
 
   // --- hits, defence, damage and falls ---
   int get2D6();
-  int Hit(int i, const std::string& actionName);
+  int Hit(int i, int action);
   int bougyo_rtn(int defender, int attackRoll, int offence, int defence, int blockCount);
   int16_t Damage(int i, int16_t waza, int16_t wazaPow);
   void checkTentou(int i);
-  bool checkTentou2(int i, const std::string& actionName);
+  bool checkTentou2(int i, int action);
 
  private:
   void act(int i);
   void decideWin();
   void decideLoss();
 
+  // Runs the action in the slot; false for an empty slot (or a number that is no action).
+  bool runAction(int i, int slot, const Logic& pattern, int16_t& wazaPow);
   // One action each; they share the pattern's running power bonus.
   void move(int i, int slot, const Logic& pattern, int16_t& wazaPow);
   void jump(int i, int16_t& wazaPow);
   void spin(int i, int16_t& wazaPow);
-  void strike(int i, const std::string& name, int16_t waza, int16_t& wazaPow);
+  void strike(int i, int action, int16_t waza, int16_t& wazaPow);
   void kumi(int i, int16_t& wazaPow);
   void nage(int i, int16_t& wazaPow);
   void ori(int i, int16_t& wazaPow);

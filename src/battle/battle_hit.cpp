@@ -10,7 +10,7 @@ int Battle::get2D6() {
   return roll2D6(rnd_);
 }
 
-int Battle::Hit(int i, const std::string& actionName) {
+int Battle::Hit(int i, int action) {
   const int foe = 1 - i;
   const int attackRoll = get2D6();
   const int defenceRoll = get2D6();
@@ -22,7 +22,7 @@ int Battle::Hit(int i, const std::string& actionName) {
     result = attackRoll;
   } else if (attacker.offence + attackRoll >= defender.defence + defenceRoll) {
     // The attacker wins ties. A grapple is never blocked.
-    if (actionName != "組み" && s_.bougyo[foe] >= 1) {
+    if (action != kKumi && s_.bougyo[foe] >= 1) {
       result = bougyo_rtn(foe, attackRoll, attacker.offence, defender.defence, s_.bougyo[foe]);
     } else {
       result = attackRoll;

@@ -24,18 +24,18 @@ void Battle::checkTentou(int i) {
   s_.battleLog += s_.fighter(foe).name + "、組まれたまま転倒しました。\r\n";
 }
 
-bool Battle::checkTentou2(int i, const std::string& actionName) {
+bool Battle::checkTentou2(int i, int action) {
   if (s_.tentou[i] == kOff) return false;
-  if (actionName == "パンチ" || actionName == "キック") {
+  if (action == kPunch || action == kKick) {
     if (s_.spun[i] != kOff) return false;
     s_.battleLog += "…転倒していては、有効な打撃が加えられません。\r\n";
     return true;
   }
-  if (actionName == "移動") {
+  if (action == kMove) {
     s_.battleLog += "…転倒していては、移動できません。\r\n";
     return true;
   }
-  if (actionName == "ジャンプ") {
+  if (action == kJump) {
     s_.battleLog += "…転倒していては、ジャンプできません。\r\n";
     return true;
   }

@@ -44,7 +44,7 @@ void Battle::initFight(DollRef fighter0, DollRef fighter1) {
   s_.battleLog.clear();
   view_.dspMsg(s_.battleLog);
   view_.dspDolls(s_);
-  view_.dspFightImage(s_, 0, "初期");
+  view_.dspFightImage(s_, 0, kNoAction);
   initTurn();
   endFace();
 }
@@ -109,13 +109,13 @@ int16_t Battle::getInitiative() {
   const int a = die(rnd_);
   const int b = die(rnd_);
   if (a > b) {
-    view_.dspInitiative(0, "先手");
-    view_.dspInitiative(1, "後手");
+    view_.dspInitiative(0, true, "先手");
+    view_.dspInitiative(1, false, "後手");
     return 0;
   }
   if (a < b) {
-    view_.dspInitiative(0, "後手");
-    view_.dspInitiative(1, "先手");
+    view_.dspInitiative(0, false, "後手");
+    view_.dspInitiative(1, true, "先手");
     return 1;
   }
   s_.battleLog =

@@ -37,36 +37,50 @@ void Battle::waza_rtn(int i, const Logic& pattern) {
 
   int16_t wazaPow = 0;
   for (int slot = 0; slot < Logic::kSlots; ++slot) {
-    const ActionRef& action = pattern.getActions(slot);
-    const std::string& name = action->name;
-    if (name == "移動") {
-      move(i, slot, pattern, wazaPow);
-    } else if (name == "ジャンプ") {
-      jump(i, wazaPow);
-    } else if (name == "回転") {
-      spin(i, wazaPow);
-    } else if (name == "パンチ") {
-      strike(i, name, kWazaPunch, wazaPow);
-    } else if (name == "キック") {
-      strike(i, name, kWazaKick, wazaPow);
-    } else if (name == "組み") {
-      kumi(i, wazaPow);
-    } else if (name == "投げ") {
-      nage(i, wazaPow);
-    } else if (name == "折り") {
-      ori(i, wazaPow);
-    } else if (name == "防御") {
-      block(i, wazaPow);
-    } else if (name == "受身") {
-      uke(i, wazaPow);
-    } else if (name == "外し") {
-      hazusi(i, wazaPow);
-    } else {
-      // The first empty slot ends the pattern.
-      break;
-    }
+    // The first empty slot ends the pattern.
+    if (!runAction(i, slot, pattern, wazaPow)) break;
   }
   patternEnd(pattern);
+}
+
+bool Battle::runAction(int i, int slot, const Logic& pattern, int16_t& wazaPow) {
+  switch (pattern.getActions(slot)->ID) {
+    case kMove:
+      move(i, slot, pattern, wazaPow);
+      return true;
+    case kJump:
+      jump(i, wazaPow);
+      return true;
+    case kSpin:
+      spin(i, wazaPow);
+      return true;
+    case kPunch:
+      strike(i, kPunch, kWazaPunch, wazaPow);
+      return true;
+    case kKick:
+      strike(i, kKick, kWazaKick, wazaPow);
+      return true;
+    case kKumi:
+      kumi(i, wazaPow);
+      return true;
+    case kDrop:
+      nage(i, wazaPow);
+      return true;
+    case kHold:
+      ori(i, wazaPow);
+      return true;
+    case kBlock:
+      block(i, wazaPow);
+      return true;
+    case kUke:
+      uke(i, wazaPow);
+      return true;
+    case kHazusi:
+      hazusi(i, wazaPow);
+      return true;
+    default:
+      return false;
+  }
 }
 
 void Battle::move(int i, int slot, const Logic& pattern, int16_t& wazaPow) {
@@ -75,7 +89,7 @@ void Battle::move(int i, int slot, const Logic& pattern, int16_t& wazaPow) {
   if (direction == kCloseIn) {
     if (s_.anyHold()) {
       s_.battleLog += "組み合ったまま移動します。\r\n";
-    } else if (checkTentou2(i, "移動")) {
+    } else if (checkTentou2(i, kMove)) {
       // Down: checkTentou2 has said why.
     } else if (s_.span == 0) {
       const int16_t b = mobilityInt(d.move, d.weight, 2);
@@ -90,18 +104,18 @@ void Battle::move(int i, int slot, const Logic& pattern, int16_t& wazaPow) {
   } else {
     if (s_.anyHold()) {
       s_.battleLog += "距離を置こうとしたが、ガッチリつかまれている。\r\n";
-    } else if (checkTentou2(i, "移動")) {
+    } else if (checkTentou2(i, kMove)) {
       // Down: checkTentou2 has said why.
     } else {
       s_.battleLog += "距離を置いた。\r\n";
       s_.span = clampSpan(s_.span + mobilityInt(d.move, d.weight, 1));
     }
   }
-  view_.dspFightImage(s_, i, "移動");
+  view_.dspFightImage(s_, i, kMove);
 }
 
 void Battle::jump(int i, int16_t& wazaPow) {
-  if (checkTentou2(i, "ジャンプ")) return;
+  if (checkTentou2(i, kJump)) return;
   const doll& d = s_.fighter(i);
   const int16_t b = mobilityInt(d.jump, d.weight, 1);
   s_.battleLog += "ジャンプで＋" + Str(b) + "パワー";
@@ -115,13 +129,13 @@ void Battle::spin(int i, int16_t& wazaPow) {
   s_.battleLog += "回転で＋" + Str(b) + "パワー";
   addPow(wazaPow, b);
   checkTentou(i);
-  view_.dspFightImage(s_, i, "回転");
+  view_.dspFightImage(s_, i, kSpin);
 }
 
-void Battle::strike(int i, const std::string& name, int16_t waza, int16_t& wazaPow) {
-  s_.battleLog += name;
-  const int hitRoll = Hit(i, name);
-  const bool down = checkTentou2(i, name);
+void Battle::strike(int i, int action, int16_t waza, int16_t& wazaPow) {
+  s_.battleLog += actionName(action);
+  const int hitRoll = Hit(i, action);
+  const bool down = checkTentou2(i, action);
   if (hitRoll > 0 && !down) {
     s_.battleLog += "・・・命中！";
     const int16_t dmg = Damage(i, waza, wazaPow);
@@ -131,11 +145,11 @@ void Battle::strike(int i, const std::string& name, int16_t waza, int16_t& wazaP
     s_.battleLog += "かわされた！\r\n";
   }
   wazaPow = 0;
-  view_.dspFightImage(s_, i, name);
+  view_.dspFightImage(s_, i, action);
 }
 
 void Battle::kumi(int i, int16_t& wazaPow) {
-  const int hitRoll = Hit(i, "組み");
+  const int hitRoll = Hit(i, kKumi);
   if (hitRoll > 0 && s_.span == 0) {
     s_.battleLog += "組みついて";
     s_.kumiai[i] = kOn;
@@ -143,7 +157,7 @@ void Battle::kumi(int i, int16_t& wazaPow) {
     s_.battleLog += "組みつきに失敗。\r\n";
   }
   wazaPow = 0;
-  view_.dspFightImage(s_, i, "組み");
+  view_.dspFightImage(s_, i, kKumi);
 }
 
 void Battle::nage(int i, int16_t& wazaPow) {
@@ -176,7 +190,7 @@ void Battle::ori(int i, int16_t& wazaPow) {
 void Battle::block(int i, int16_t& wazaPow) {
   s_.bougyo[i] = 1;
   s_.battleLog += "防御の構えです。\r\n";
-  view_.dspFightImage(s_, i, "防御");
+  view_.dspFightImage(s_, i, kBlock);
   wazaPow = 0;
 }
 

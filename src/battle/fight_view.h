@@ -13,14 +13,14 @@ class FightView {
   virtual ~FightView() = default;
   // The narration area.
   virtual void dspMsg(const std::string& text) = 0;
-  // "先手" / "後手" after an initiative check.
-  virtual void dspInitiative(int i, const std::string& text) = 0;
+  // After an initiative check: whether fighter i acts first, and "先手" / "後手" to show.
+  virtual void dspInitiative(int i, bool first, const std::string& text) = 0;
   // "行動ポイント" and the points of the fighter about to act; "" for the other.
   virtual void dspAP(int i, const std::string& text) = 0;
   // Loads both Dolls' sprites at set-up.
   virtual void dspDolls(const BattleState& state) = 0;
-  // The technique picture: fighter i in the pose of the action ("初期" at set-up).
-  virtual void dspFightImage(const BattleState& state, int i, const std::string& actionName) = 0;
+  // The technique picture: fighter i in the pose of the action (kNoAction at set-up).
+  virtual void dspFightImage(const BattleState& state, int i, int action) = 0;
   // The end-of-step picture with the requested hit effects (the engine clears the request).
   virtual void dspDollImage(const BattleState& state) = 0;
   // Names, hit points with their bars, distance and state labels.

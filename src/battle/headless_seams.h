@@ -15,10 +15,10 @@ class NarrationView : public FightView {
  public:
   explicit NarrationView(bool keep) : keep_(keep) {}
   void dspMsg(const std::string& text) override;
-  void dspInitiative(int, const std::string&) override {}
+  void dspInitiative(int, bool, const std::string&) override {}
   void dspAP(int, const std::string&) override {}
   void dspDolls(const BattleState&) override {}
-  void dspFightImage(const BattleState&, int, const std::string&) override {}
+  void dspFightImage(const BattleState&, int, int) override {}
   void dspDollImage(const BattleState&) override {}
   void dspLabels(const BattleState&, const FightLabels&) override {}
   void playSound(const std::string&) override {}

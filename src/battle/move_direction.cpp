@@ -7,9 +7,9 @@ namespace velko {
 namespace {
 
 // Actions worth staying in contact for.
-bool wantsContact(const std::string& name) {
-  return name == "パンチ" || name == "回転" || name == "キック" || name == "組み" ||
-         name == "ジャンプ";
+bool wantsContact(int action) {
+  return action == kPunch || action == kSpin || action == kKick || action == kKumi ||
+         action == kJump;
 }
 
 }  // namespace
@@ -18,7 +18,7 @@ int16_t getHitAway(const BattleState& s, int index, const Logic& logic) {
   if (index <= 1) return kCloseIn;
   // The last slot has no action after it to read.
   if (index >= Logic::kSlots - 1) return kBackAway;
-  if (s.span == 0 && !wantsContact(logic.getActionsname(index + 1))) return kBackAway;
+  if (s.span == 0 && !wantsContact(logic.getActions(index + 1)->ID)) return kBackAway;
   return kCloseIn;
 }
 

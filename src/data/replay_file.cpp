@@ -37,11 +37,10 @@ std::string oneLine(const std::string& text) {
   return out;
 }
 
-int actionNumber(const std::string& name) {
-  for (int id = kMove; id <= kHazusi; ++id) {
-    if (actionName(id) == name) return id;
-  }
-  return kNoAction;
+// The number of the action a slot runs: its ID when that is a basic action, else 0.
+int actionNumber(int16_t id) {
+  if (!isAction(id)) return kNoAction;
+  return id;
 }
 
 void writeDoll(std::ostringstream& out, int index, const doll& d) {
@@ -67,7 +66,7 @@ void writeDoll(std::ostringstream& out, int index, const doll& d) {
         << p->Memory;
     for (int a = 0; a < Logic::kSlots; ++a) {
       const Action& action = *p->getActions(a);
-      out << ' ' << action.ID << ':' << actionNumber(action.name) << ':' << action.AP << ':'
+      out << ' ' << action.ID << ':' << actionNumber(action.ID) << ':' << action.AP << ':'
           << action.Memory;
     }
     out << ' ' << oneLine(p->name) << "\n";
@@ -239,6 +238,8 @@ ActionRef readAction(std::string_view token, const Lines& lines) {
   auto action = newAction();
   action->ID = f.i16();
   const int nameNo = f.integer<int>(0, kHazusi);
+  // The fight runs on the ID; a name that says otherwise is not the game's own file.
+  if (nameNo != actionNumber(action->ID)) lines.fail("動作のIDと名前が合いません");
   action->name = actionName(nameNo);
   action->AP = f.i16();
   action->Memory = f.i16();

@@ -12,10 +12,12 @@ namespace {
 class StepCollector : public FightView {
  public:
   void dspMsg(const std::string& text) override { step.narration = text; }
-  void dspInitiative(int i, const std::string& text) override { step.initiativeText[i] = text; }
+  void dspInitiative(int i, bool, const std::string& text) override {
+    step.initiativeText[i] = text;
+  }
   void dspAP(int i, const std::string& text) override { step.apText[i] = text; }
   void dspDolls(const BattleState&) override {}
-  void dspFightImage(const BattleState& s, int i, const std::string& action) override {
+  void dspFightImage(const BattleState& s, int i, int action) override {
     step.techniqueFighter = i;
     step.techniqueAction = action;
     step.atTechnique = s;

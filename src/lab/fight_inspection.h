@@ -25,7 +25,7 @@ struct InspectedStep {
   std::string narration;
   // The last technique picture of the step: fighter and action, and the state it was drawn in.
   int techniqueFighter = -1;
-  std::string techniqueAction;
+  int techniqueAction = kNoAction;
   BattleState atTechnique;
   int actor = -1;                 // the fighter who acted in this step; -1 for an initiative check
   std::string choice;             // the pattern chosen, "（パス）" or "様子見"

@@ -22,10 +22,14 @@ void copyCosts(Action& to, const Action& from) {
 
 }  // namespace
 
+bool isAction(int id) {
+  return id >= kMove && id <= kHazusi;
+}
+
 std::string actionName(int id) {
   static const char* const kNames[] = {"",     "移動", "ジャンプ", "回転", "パンチ", "キック",
                                        "組み", "投げ", "折り",     "防御", "受身",   "外し"};
-  if (id < kMove || id > kHazusi) return "";
+  if (!isAction(id)) return "";
   return kNames[id];
 }
 

@@ -30,6 +30,8 @@ enum ActionId : int16_t {
 
 // "移動" ... "外し" for 1 to 11; "" for any other number.
 std::string actionName(int id);
+// Whether the number is one of the eleven basic actions (an empty slot holds 0).
+bool isAction(int id);
 
 // One basic action, or one slot of a pattern.
 struct Action {

@@ -1,5 +1,5 @@
 #pragma once
-// The one-line hints of the editor's dspDoll line, by action name and by what the mouse is
+// The one-line hints of the editor's dspDoll line, by action and by what the mouse is
 // over: the palette chips carry the longer texts of throw and lock.
 
 #include <string>
@@ -15,7 +15,7 @@ enum class HintPlace {
 
 inline constexpr const char* kTrashHint = "ゴミ箱";
 
-// The hint for the action of that name; "" for an empty or unknown name.
-std::string actionHint(const std::string& name, HintPlace place);
+// The hint for the action of that number; "" for an empty slot or any other number.
+std::string actionHint(int action, HintPlace place);
 
 }  // namespace velko

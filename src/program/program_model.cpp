@@ -41,7 +41,7 @@ ProgramModel::ProgramModel(doll& d, Prompter& prompter, bool guideOn)
 
 void ProgramModel::Form_Load() {
   dragSource_ = kFromPalette;
-  dragName_.clear();
+  dragAction_ = kNoAction;
   // The Doll as it is now: its software and its AP and memory for the guide.
   software_ = ProgramSoftware(doll_);
   guide_ = ProgramGuide(guideOn_, doll_.AP, doll_.Memory);
@@ -62,7 +62,7 @@ void ProgramModel::initSoftLogic() {
     LogicRef logic = doll_.getLogic(p);
     if (!logic) logic = std::make_shared<Logic>();
     for (int k = 0; k < Logic::kSlots; ++k) {
-      const ActionRef current = software_.actionNamed(logic->getActionsname(k));
+      const ActionRef current = software_.action(logic->getActions(k)->ID);
       if (current) logic->setAction(current, k);
     }
     doll_.setLogics(logic, p);
@@ -80,30 +80,30 @@ void ProgramModel::dspLogics() {
 
 void ProgramModel::dspAchip_MouseMove(int chip) {
   if (!validChip(chip)) return;
-  dragName_ = actionName(chip + 1);
+  dragAction_ = chip + 1;
   dragSource_ = kFromPalette;
-  setHint(actionHint(dragName_, HintPlace::PaletteChip));
+  setHint(actionHint(dragAction_, HintPlace::PaletteChip));
 }
 
 void ProgramModel::dspAction_MouseMove(int slot) {
   if (!validSlot(slot)) return;
   dragSource_ = slot;
-  dragName_ = working_[slot / Logic::kSlots]->getActionsname(slot % Logic::kSlots);
+  dragAction_ = working_[slot / Logic::kSlots]->getActions(slot % Logic::kSlots)->ID;
   // An empty slot leaves the last hint standing.
-  if (dragName_.empty()) return;
-  setHint(actionHint(dragName_, HintPlace::GridChip));
+  if (!isAction(dragAction_)) return;
+  setHint(actionHint(dragAction_, HintPlace::GridChip));
 }
 
 void ProgramModel::dspAbl_MouseMove(int chip) {
   if (!validChip(chip)) return;
-  dragName_ = actionName(chip + 1);
-  setHint(actionHint(dragName_, HintPlace::PaletteLabel));
+  dragAction_ = chip + 1;
+  setHint(actionHint(dragAction_, HintPlace::PaletteLabel));
 }
 
 void ProgramModel::frm_MouseMove(int chip) {
   if (!validChip(chip)) return;
-  dragName_ = actionName(chip + 1);
-  setHint(actionHint(dragName_, HintPlace::PaletteFrame));
+  dragAction_ = chip + 1;
+  setHint(actionHint(dragAction_, HintPlace::PaletteFrame));
 }
 
 void ProgramModel::dspTrash_MouseMove() {
@@ -157,7 +157,7 @@ void ProgramModel::placeChip(int chip, int slot) {
 void ProgramModel::emptySlot(int slot) {
   if (!validSlot(slot)) return;
   dragSource_ = slot;
-  dragName_ = working_[slot / Logic::kSlots]->getActionsname(slot % Logic::kSlots);
+  dragAction_ = working_[slot / Logic::kSlots]->getActions(slot % Logic::kSlots)->ID;
   dspTrash_DragDrop();
 }
 
@@ -197,13 +197,13 @@ bool ProgramModel::redo() {
 }
 
 void ProgramModel::dropOnSlot(int slot) {
-  if (!validSlot(slot) || dragName_.empty()) return;
-  const ActionRef dragged = software_.actionNamed(dragName_);
+  if (!validSlot(slot)) return;
+  const ActionRef dragged = software_.action(dragAction_);
   if (!dragged) return;
   const int p = slot / Logic::kSlots;
   const int k = slot % Logic::kSlots;
   ActionRef previous = working_[p]->getActions(k);
-  if (previous->name.empty()) previous = newAction();
+  if (!isAction(previous->ID)) previous = newAction();
   const bool fromGrid = validSlot(dragSource_);
   if (fromGrid)
     working_[dragSource_ / Logic::kSlots]->setAction(previous, dragSource_ % Logic::kSlots);
@@ -235,7 +235,7 @@ bool ProgramModel::checkInput() {
   for (int p = 0; p < kPatterns; ++p) {
     bool seenEmpty = false;
     for (int k = 0; k < Logic::kSlots; ++k) {
-      const bool empty = working_[p]->getActionsname(k).empty();
+      const bool empty = !isAction(working_[p]->getActions(k)->ID);
       if (empty) {
         seenEmpty = true;
         continue;

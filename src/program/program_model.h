@@ -77,7 +77,7 @@ class ProgramModel {
   ProgramGuide& guide() { return guide_; }
   const ProgramGuide& guide() const { return guide_; }
 
-  const std::string& dragName() const { return dragName_; }
+  std::string dragName() const { return actionName(dragAction_); }
   int dragSource() const { return dragSource_; }
 
  private:
@@ -104,7 +104,7 @@ class ProgramModel {
   std::array<std::optional<int16_t>, kPatterns> apShown_;
   std::array<std::optional<int16_t>, kPatterns> memShown_;
   long totalMem_ = 0;
-  std::string dragName_;
+  int dragAction_ = kNoAction;
   int dragSource_ = kFromPalette;
   std::string hint_;
   DraftHistory history_;

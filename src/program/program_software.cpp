@@ -25,14 +25,6 @@ ActionRef ProgramSoftware::action(int id) const {
   return nullptr;
 }
 
-ActionRef ProgramSoftware::actionNamed(const std::string& name) const {
-  if (name.empty()) return nullptr;
-  for (int id = kMove; id <= kHazusi; ++id) {
-    if (actionName(id) == name) return action(id);
-  }
-  return nullptr;
-}
-
 std::string ProgramSoftware::softName(int kind) const {
   switch (kind) {
     case 0:

@@ -21,8 +21,6 @@ class ProgramSoftware {
   void nameActions() const;
   // The record of action ID 1-11; nullptr for any other ID.
   ActionRef action(int id) const;
-  // The record whose name is given; nullptr for an empty or unknown name.
-  ActionRef actionNamed(const std::string& name) const;
   // cmbSoft 0, 1, 2: the mobility, attack and defence software's names.
   std::string softName(int kind) const;
 

@@ -59,10 +59,10 @@ class Fight : public QDialog, public FightScreen {
 
   // --- FightScreen ---
   void dspMsg(const std::string& text) override;
-  void dspInitiative(int i, const std::string& text) override;
+  void dspInitiative(int i, bool first, const std::string& text) override;
   void dspAP(int i, const std::string& text) override;
   void dspDolls(const BattleState& state) override;
-  void dspFightImage(const BattleState& state, int i, const std::string& actionName) override;
+  void dspFightImage(const BattleState& state, int i, int action) override;
   void dspDollImage(const BattleState& state) override;
   void dspLabels(const BattleState& state, const FightLabels& labels) override;
   void playSound(const std::string& name) override;

@@ -34,9 +34,9 @@ void Fight::dspMsg(const std::string& text) {
   narration_->setStepText(qtText(text));
 }
 
-void Fight::dspInitiative(int i, const std::string& text) {
+void Fight::dspInitiative(int i, bool first, const std::string& text) {
   dspInitiative_.at(i)->setText(QString::fromStdString(text));
-  if (text == "先手") leader_ = i;
+  if (first) leader_ = i;
 }
 
 void Fight::dspAP(int i, const std::string& text) {
@@ -68,11 +68,11 @@ void Fight::dspAbl(const BattleState& state) {
   }
 }
 
-void Fight::dspFightImage(const BattleState& state, int i, const std::string& actionName) {
+void Fight::dspFightImage(const BattleState& state, int i, int action) {
   const int other = 1 - i;
   dspDollImg_->drawBackground();
   dspDollImg_->drawDoll(other, statePose(state, other), cellX(other, state.span));
-  dspDollImg_->drawDoll(i, actionColumn(actionName), cellX(i, state.span));
+  dspDollImg_->drawDoll(i, actionColumn(action), cellX(i, state.span));
   dspDollImg_->update();
 }
 

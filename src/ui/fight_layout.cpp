@@ -22,12 +22,20 @@ int cellRow(int fighter) {
   return kCell * fighter;
 }
 
-int actionColumn(const std::string& actionName) {
-  if (actionName == "回転") return kPoseSpin;
-  if (actionName == "パンチ") return kPosePunch;
-  if (actionName == "キック") return kPoseKick;
-  if (actionName == "組み" || actionName == "防御") return kPoseClinch;
-  return kPoseStand;
+int actionColumn(int action) {
+  switch (action) {
+    case kSpin:
+      return kPoseSpin;
+    case kPunch:
+      return kPosePunch;
+    case kKick:
+      return kPoseKick;
+    case kKumi:
+    case kBlock:
+      return kPoseClinch;
+    default:
+      return kPoseStand;
+  }
 }
 
 int statePose(const BattleState& s, int k) {

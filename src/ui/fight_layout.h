@@ -31,7 +31,7 @@ int cellX(int fighter, int span);
 int cellRow(int fighter);
 
 // The technique picture: fighter i in the pose of the action.
-int actionColumn(const std::string& actionName);
+int actionColumn(int action);
 // The technique picture: the other fighter k in its state pose.
 int statePose(const BattleState& s, int k);
 

@@ -68,11 +68,11 @@ inline LogicRef makePattern(const std::string& name, int16_t AP, std::initialize
 class RecordingView : public FightView {
  public:
   void dspMsg(const std::string& text) override { messages.push_back(text); }
-  void dspInitiative(int i, const std::string& text) override { initiative[i] = text; }
+  void dspInitiative(int i, bool, const std::string& text) override { initiative[i] = text; }
   void dspAP(int i, const std::string& text) override { ap[i] = text; }
   void dspDolls(const BattleState&) override {}
-  void dspFightImage(const BattleState&, int i, const std::string& actionName) override {
-    pictures.push_back(std::to_string(i) + actionName);
+  void dspFightImage(const BattleState&, int i, int action) override {
+    pictures.push_back(std::to_string(i) + actionName(action));
   }
   void dspDollImage(const BattleState& state) override { effects.push_back(state.effectCount); }
   void dspLabels(const BattleState&, const FightLabels& shown) override { labels = shown; }

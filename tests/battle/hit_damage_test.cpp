@@ -10,22 +10,22 @@ namespace {
 TEST_F(BattleTest, HitTiesGuardsAndHolds) {
   start({}, {.name = "ブラム", .defence = 6});
   faces({3, 4, 3, 3});  // 5 + 7 against 6 + 6: the attacker wins ties
-  EXPECT_EQ(battle.Hit(0, "パンチ"), 7);
+  EXPECT_EQ(battle.Hit(0, kPunch), 7);
   faces({3, 4, 3, 4});
-  EXPECT_EQ(battle.Hit(0, "パンチ"), 0);
+  EXPECT_EQ(battle.Hit(0, kPunch), 0);
 
   s().bougyo[1] = 1;
   faces({3, 4, 3, 3, 3, 4});  // guard 7 + 6 beats 7 + 5
-  EXPECT_EQ(battle.Hit(0, "キック"), 0);
+  EXPECT_EQ(battle.Hit(0, kKick), 0);
   EXPECT_EQ(s().battleLog, "攻撃はしかし、ブラムの防御に阻まれます。\r\n");
   s().battleLog.clear();
   faces({3, 4, 3, 3, 3, 3});  // guard 6 + 6 does not
-  EXPECT_EQ(battle.Hit(0, "キック"), 7);
+  EXPECT_EQ(battle.Hit(0, kKick), 7);
   EXPECT_EQ(s().battleLog, "ブラムの防御をかいくぐってヒット！\r\n");
 
   s().kumiai[0] = kOn;  // holding: always hit, no guard roll
   faces({1, 1, 6, 6});
-  EXPECT_EQ(battle.Hit(0, "パンチ"), 2);
+  EXPECT_EQ(battle.Hit(0, kPunch), 2);
   EXPECT_EQ(rnd.remaining(), 0u);
   EXPECT_EQ(rnd.reseeds(), 12);  // every 2D6 of a hit or a guard reseeds
 }
@@ -102,10 +102,10 @@ TEST_F(BattleTest, SpinsTakeDollsDownAndRaiseThem) {
 
   s().tentou[0] = kOn;
   s().spun[0] = kOff;
-  for (const char* name : {"防御", "受身", "組み", "投げ", "折り", "外し", "回転"}) {
-    EXPECT_FALSE(battle.checkTentou2(0, name)) << name;
+  for (int action : {kBlock, kUke, kKumi, kDrop, kHold, kHazusi, kSpin}) {
+    EXPECT_FALSE(battle.checkTentou2(0, action)) << action;
   }
-  EXPECT_TRUE(battle.checkTentou2(0, "キック"));
+  EXPECT_TRUE(battle.checkTentou2(0, kKick));
 }
 
 }  // namespace

@@ -53,10 +53,10 @@ class FakeMusic : public MusicPlayer {
 class RecordingScreen : public FightScreen {
  public:
   void dspMsg(const std::string& text) override { narration.push_back(text); }
-  void dspInitiative(int, const std::string&) override {}
+  void dspInitiative(int, bool, const std::string&) override {}
   void dspAP(int, const std::string&) override {}
   void dspDolls(const BattleState&) override {}
-  void dspFightImage(const BattleState&, int, const std::string&) override {}
+  void dspFightImage(const BattleState&, int, int) override {}
   void dspDollImage(const BattleState&) override {}
   void dspLabels(const BattleState&, const FightLabels&) override {}
   void playSound(const std::string& name) override { sounds.push_back(name); }

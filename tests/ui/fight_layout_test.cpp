@@ -35,14 +35,14 @@ class FightLayoutTest : public QObject {
   }
 
   void techniquePictureShowsTheActionAndTheOtherInItsState() {
-    QCOMPARE(actionColumn("初期"), kPoseStand);
-    QCOMPARE(actionColumn("移動"), kPoseStand);
-    QCOMPARE(actionColumn("回転"), 240);
-    QCOMPARE(actionColumn("パンチ"), 480);
-    QCOMPARE(actionColumn("キック"), 720);
-    QCOMPARE(actionColumn("組み"), 960);
-    QCOMPARE(actionColumn("防御"), 960);
-    QCOMPARE(actionColumn("投げ"), kPoseStand);
+    QCOMPARE(actionColumn(kNoAction), kPoseStand);
+    QCOMPARE(actionColumn(kMove), kPoseStand);
+    QCOMPARE(actionColumn(kSpin), 240);
+    QCOMPARE(actionColumn(kPunch), 480);
+    QCOMPARE(actionColumn(kKick), 720);
+    QCOMPARE(actionColumn(kKumi), 960);
+    QCOMPARE(actionColumn(kBlock), 960);
+    QCOMPARE(actionColumn(kDrop), kPoseStand);
 
     QCOMPARE(statePose(situation(false, false, false, false), 1), kPoseStand);
     QCOMPARE(statePose(situation(false, false, false, true), 1), kPoseDown);
