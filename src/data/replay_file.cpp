@@ -1,13 +1,12 @@
 #include "data/replay_file.h"
 
-#include <charconv>
-#include <cmath>
-#include <initializer_list>
 #include <limits>
 #include <memory>
 #include <sstream>
 #include <vector>
 
+#include "core/numbers.h"
+#include "data/keyed_lines.h"
 #include "model/action.h"
 
 namespace velko {
@@ -21,12 +20,6 @@ constexpr int kMaxSteps = 100'000;
 constexpr int kPerLine = 8;
 
 // ---- writing ----
-
-std::string real(double v) {
-  char text[32];
-  const auto result = std::to_chars(text, text + sizeof text, v);
-  return std::string(text, result.ptr);
-}
 
 // A name stays on its line.
 std::string oneLine(const std::string& text) {
@@ -50,7 +43,7 @@ void writeDoll(std::ostringstream& out, int index, const doll& d) {
   out << "numbers " << d.ID << ' ' << d.ownerID << ' ' << d.pow << ' ' << d.offence << ' '
       << d.defence << ' ' << d.move << ' ' << d.jump << ' ' << d.spin << ' ' << d.AP << ' '
       << d.Memory << ' ' << d.value << ' ' << d.junkParts << ' ' << (d.programed ? 1 : 0) << "\n";
-  out << "reals " << real(d.AC) << ' ' << real(d.weight) << "\n";
+  out << "reals " << shortestReal(d.AC) << ' ' << shortestReal(d.weight) << "\n";
   const Motor& m = *d.Motor;
   out << "motor " << m.ID << ' ' << m.pow << ' ' << m.Rl << ' ' << m.HP << ' ' << m.maxHP << ' '
       << m.weight << ' ' << oneLine(m.name) << "\n";
@@ -80,154 +73,8 @@ char kindLetter(const RecordedChoice& c) {
 
 // ---- reading ----
 
-class Refusal : public std::exception {
- public:
-  explicit Refusal(std::string text) : text_(std::move(text)) {}
-  const char* what() const noexcept override { return text_.c_str(); }
-
- private:
-  std::string text_;
-};
-
-bool validUtf8(std::string_view s) {
-  size_t i = 0;
-  while (i < s.size()) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    int extra = 0;
-    if (c < 0x80) {
-      extra = 0;
-    } else if (c >= 0xC2 && c <= 0xDF) {
-      extra = 1;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-      extra = 2;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-      extra = 3;
-    } else {
-      return false;
-    }
-    if (i + extra >= s.size() && extra > 0) return false;
-    for (int k = 1; k <= extra; ++k) {
-      const auto next = static_cast<unsigned char>(s[i + k]);
-      if ((next & 0xC0) != 0x80) return false;
-    }
-    i += extra + 1;
-  }
-  return true;
-}
-
-class Lines {
- public:
-  explicit Lines(std::string_view text) {
-    size_t start = 0;
-    while (start < text.size()) {
-      size_t end = text.find('\n', start);
-      if (end == std::string_view::npos) end = text.size();
-      std::string_view line = text.substr(start, end - start);
-      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-      lines_.push_back(line);
-      start = end + 1;
-    }
-  }
-
-  [[noreturn]] void fail(const std::string& what) const {
-    throw Refusal("リプレイファイルが壊れています（" + std::to_string(pos_) + "行目: " + what +
-                  "）");
-  }
-
-  bool atEnd() const { return pos_ >= lines_.size(); }
-
-  std::string_view next() {
-    if (atEnd()) {
-      ++pos_;
-      fail("ファイルが途中で終わっています");
-    }
-    const std::string_view line = lines_[pos_++];
-    // A CR only before the LF: one inside a name would be written again as a blank.
-    if (line.find('\r') != std::string_view::npos) fail("行の途中に改行文字があります");
-    return line;
-  }
-
-  // The next line, which must start with `key` and a blank; returns what follows.
-  std::string_view keyed(std::string_view key) {
-    const std::string_view line = next();
-    if (line.size() <= key.size() || line.substr(0, key.size()) != key || line[key.size()] != ' ')
-      fail("「" + std::string(key) + "」の行がありません");
-    return line.substr(key.size() + 1);
-  }
-
-  void expect(std::string_view whole) {
-    if (next() != whole) fail("「" + std::string(whole) + "」の行がありません");
-  }
-
- private:
-  std::vector<std::string_view> lines_;
-  size_t pos_ = 0;
-};
-
-// Blank-separated fields; the last one may be asked for as the rest of the line. A blank
-// always has a field after it, if only an empty name: "1 " is not "1".
-class Fields {
- public:
-  Fields(std::string_view text, const Lines& lines) : text_(text), lines_(lines) {}
-
-  std::string_view word() {
-    if (!more_) lines_.fail("値が足りません");
-    const size_t end = text_.find(' ');
-    const std::string_view w = text_.substr(0, end);
-    more_ = end != std::string_view::npos;
-    text_ = more_ ? text_.substr(end + 1) : std::string_view();
-    if (w.empty()) lines_.fail("値が足りません");
-    return w;
-  }
-
-  template <typename Int>
-  Int integer(long low, long high) {
-    const std::string_view w = word();
-    long v = 0;
-    const auto result = std::from_chars(w.data(), w.data() + w.size(), v);
-    // Only as the writer spells it ("7", not "07" or "-0"): an accepted file is its fight's.
-    if (result.ec != std::errc() || result.ptr != w.data() + w.size() || v < low || v > high ||
-        w != std::to_string(v))
-      lines_.fail("「" + std::string(w) + "」は範囲内の整数ではありません");
-    return static_cast<Int>(v);
-  }
-
-  int16_t i16() { return integer<int16_t>(-32768, 32767); }
-
-  void i16s(std::initializer_list<int16_t*> fields) {
-    for (int16_t* field : fields)
-      *field = i16();
-  }
-
-  double number() {
-    const std::string_view w = word();
-    double v = 0;
-    const auto result = std::from_chars(w.data(), w.data() + w.size(), v);
-    if (result.ec != std::errc() || result.ptr != w.data() + w.size() || !std::isfinite(v) ||
-        w != real(v))
-      lines_.fail("「" + std::string(w) + "」は数ではありません");
-    return v;
-  }
-
-  std::string rest() {
-    if (!more_) lines_.fail("名前がありません");
-    more_ = false;
-    const std::string r(text_);
-    text_ = {};
-    return r;
-  }
-
-  bool atEnd() const { return !more_; }
-
-  void finish() {
-    if (more_) lines_.fail("余分な値があります");
-  }
-
- private:
-  std::string_view text_;
-  bool more_ = true;  // a field follows, if only an empty one
-  const Lines& lines_;
-};
+using Lines = KeyedLines;
+using Fields = KeyedFields;
 
 ActionRef readAction(std::string_view token, const Lines& lines) {
   std::string spaced(token);
@@ -340,17 +187,16 @@ void readChoices(Lines& lines, std::vector<RecordedChoice>& choices) {
 }
 
 FightRecording readRecording(std::string_view bytes) {
-  if (!validUtf8(bytes))
-    throw Refusal("リプレイファイルではありません（UTF-8の文字でないバイトがあります）");
-  Lines lines(bytes);
+  Lines lines(bytes, KeyedFormat{"リプレイファイル", true, true});
   const std::string_view header = lines.atEnd() ? std::string_view() : lines.next();
   const std::string magic = std::string(kReplayMagic) + " ";
-  if (header.substr(0, magic.size()) != magic) throw Refusal("リプレイファイルではありません");
+  if (header.substr(0, magic.size()) != magic)
+    throw KeyedLinesError("リプレイファイルではありません");
   Fields version(header.substr(magic.size()), lines);
   if (version.integer<long>(0, std::numeric_limits<int>::max()) != kReplayVersion ||
       !version.atEnd())
-    throw Refusal("このリプレイファイルの版（" + std::string(header.substr(magic.size())) +
-                  "）には対応していません");
+    throw KeyedLinesError("このリプレイファイルの版（" + std::string(header.substr(magic.size())) +
+                          "）には対応していません");
   FightRecording rec;
   Fields mode(lines.keyed("mode"), lines);
   rec.mode = mode.integer<int16_t>(kModeStreet, kModeDuel);
@@ -392,7 +238,7 @@ std::string formatReplay(const FightRecording& recording) {
     writeDoll(out, i, *recording.fighters[i]);
   out << "draws " << recording.draws.size() << "\n";
   for (size_t k = 0; k < recording.draws.size(); ++k)
-    out << real(recording.draws[k])
+    out << shortestReal(recording.draws[k])
         << ((k + 1) % kPerLine == 0 || k + 1 == recording.draws.size() ? "\n" : " ");
   out << "choices " << recording.choices.size() << "\n";
   for (size_t k = 0; k < recording.choices.size(); ++k) {

@@ -64,6 +64,12 @@ TEST(ReplayFile, DamagedOrForeignInputIsRefused) {
   EXPECT_TRUE(refused(replaced("reals ", "reals 0")));
   EXPECT_TRUE(refused(replaced("mode 2", "mode 2 ")));
   EXPECT_TRUE(refused(replaced("\nname ", "\nname \r")));
+  // Well-formed UTF-8 only: an overlong "/" and a lone surrogate are not characters.
+  EXPECT_TRUE(refused(replaced("\nname ", "\nname \xC0\xAF")));
+  EXPECT_TRUE(refused(replaced("\nname ", "\nname \xED\xA0\x80")));
+  EXPECT_FALSE(refused(replaced("\nname ", "\nname \xF0\x9F\x98\x80")));
+  // An action's name number is its ID again: the fight runs on the ID.
+  EXPECT_TRUE(refused(replaced(" 4:4:", " 4:5:")));
   const size_t pattern = text.find("pattern 1 ");
   const std::string secondPattern = text.substr(pattern, text.find('\n', pattern) + 1 - pattern);
   EXPECT_TRUE(refused(replaced(secondPattern, secondPattern + secondPattern)));
