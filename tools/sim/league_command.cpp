@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iomanip>
-#include <sstream>
 
 #include "data/doll_share.h"
+#include "data/save_commit.h"
 #include "league/league_table.h"
 #include "league/registry_entrant.h"
 #include "sim/registry_roster.h"
@@ -19,13 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string fileBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
 // The folder's Doll files by name; a file the reader refuses is named on `err` and left out.
 void addDollFiles(const GameFolder& folder, const fs::path& dir, League& league,
                   std::ostream& err) {
@@ -35,8 +28,9 @@ void addDollFiles(const GameFolder& folder, const fs::path& dir, League& league,
   }
   std::sort(files.begin(), files.end());
   for (const fs::path& file : files) {
-    const std::string bytes = fileBytes(file);
-    const DollImport in = readDollShare(folder, bytes);
+    std::string bytes;
+    const DollImport in = readBytes(file, bytes) ? readDollShare(folder, bytes)
+                                                 : DollImport{nullptr, nullptr, "cannot read"};
     if (!in.accepted()) {
       err << file.string() << ": " << in.error << "\n";
       continue;
