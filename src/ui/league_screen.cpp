@@ -226,10 +226,15 @@ std::vector<int> LeagueScreen::checkedEntrants() {
     const QListWidgetItem* item = entrants_->item(k);
     if (item->checkState() != Qt::Checked) continue;
     const std::string text = item->data(kTextRole).toByteArray().toStdString();
-    const int number = addEntrant(league_, text);
-    if (static_cast<size_t>(number) >= dolls_.size())
-      dolls_.push_back(entrantDoll(services_.folder, text, static_cast<size_t>(number)));
-    chosen.push_back(number);
+    // A new entrant joins the league only once its Doll is built, so both stay in step.
+    const size_t known =
+        static_cast<size_t>(std::find(league_.entrants.begin(), league_.entrants.end(), text) -
+                            league_.entrants.begin());
+    if (known == league_.entrants.size()) {
+      dolls_.push_back(entrantDoll(services_.folder, text, known));
+      league_.entrants.push_back(text);
+    }
+    chosen.push_back(static_cast<int>(known));
   }
   std::sort(chosen.begin(), chosen.end());
   return chosen;
