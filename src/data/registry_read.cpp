@@ -93,6 +93,18 @@ LogicRef enemyLogic(int number, const EnemyLogicRecord& e) {
 
 }  // namespace
 
+DollRef enemyDollOf(const GameFolder& folder, int16_t r, const EnemyDollRecord& record,
+                    const std::vector<EnemyLogicRecord>& patterns) {
+  auto d = std::make_shared<doll>();
+  setStatistics(folder, *d, r, record);
+  d->removeAllLogic();
+  int slot = 0;
+  for (const EnemyLogicRecord& p : patterns) {
+    if (slot < doll::kLogicSlots) d->setLogics(enemyLogic(r, p), slot++);
+  }
+  return d;
+}
+
 DollRef ldTekiDoll(const GameFolder& folder, int16_t r) {
   auto d = std::make_shared<doll>();
   const TextFile file = readRegistry(folder, kEnemyDollFile, "save/EDollsv.ini");

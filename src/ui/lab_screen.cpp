@@ -19,6 +19,7 @@
 
 #include "model/fight_clone.h"
 #include "ui/inspector.h"
+#include "ui/result_table.h"
 
 namespace velko::ui {
 
@@ -32,24 +33,6 @@ QString q(const std::string& s) {
 
 QString percent(double rate) {
   return QString::number(rate * 100, 'f', 1) + "%";
-}
-
-QTableWidget* table(QWidget* parent, const QStringList& headings) {
-  auto* t = new QTableWidget(0, headings.size(), parent);
-  t->setHorizontalHeaderLabels(headings);
-  t->verticalHeader()->hide();
-  t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  t->horizontalHeader()->setStretchLastSection(true);
-  return t;
-}
-
-void setRow(QTableWidget* t, int row, const QStringList& cells) {
-  for (int c = 0; c < cells.size(); ++c) {
-    auto* item = new QTableWidgetItem(cells[c]);
-    if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    t->setItem(row, c, item);
-  }
 }
 
 QChartView* winRateChart(const std::vector<OpponentTally>& opponents, QWidget* parent) {
@@ -96,7 +79,7 @@ LabScreen::LabScreen(CareerState& state, CareerServices& services, QWidget* pare
 }
 
 LabScreen::~LabScreen() {
-  stopWorker();
+  worker_.stop();
 }
 
 void LabScreen::buildControls() {
@@ -144,9 +127,9 @@ void LabScreen::buildControls() {
   outer->addWidget(summary_);
 
   auto* results = new QGridLayout;
-  patterns_ = table(this, {"パターン", "選ばれた回数", "与えたダメージ", "受けたダメージ"});
+  patterns_ = resultTable(this, {"パターン", "選ばれた回数", "与えたダメージ", "受けたダメージ"});
   patterns_->setObjectName("tablePatterns");
-  opponents_ = table(this, {"相手", "試合", "勝ち", "負け"});
+  opponents_ = resultTable(this, {"相手", "試合", "勝ち", "負け"});
   opponents_->setObjectName("tableOpponents");
   chartHolder_ = new QWidget(this);
   chartHolder_->setLayout(new QVBoxLayout);
@@ -224,24 +207,21 @@ bool LabScreen::start() {
     services_.prompter.msgBox(refusal.what());
     return false;
   }
-  stopWorker();
   const int fights = cmbFights_->currentData().toInt();
   const PracticeOptions options{
       .fights = fights,
       .seed = static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count())};
   const DollRef me = cloneForFight(player);
-  cancel_ = false;
-  finished_ = false;
   progress_->setRange(0, fights);
   progress_->setValue(0);
   cmdStart_->setEnabled(false);
   cmdCancel_->setEnabled(true);
   cmdWorst_->setEnabled(false);
   summary_->setText("試合中…");
-  worker_ = std::thread([this, me, opponents, options] {
+  worker_.start([this, me, opponents, options] {
     auto result = std::make_shared<PracticeResult>();
     try {
-      *result = runPractice(*me, opponents, options, &cancel_, [this](int done, int) {
+      *result = runPractice(*me, opponents, options, worker_.cancelFlag(), [this](int done, int) {
         QMetaObject::invokeMethod(
             this, [this, done] { progress_->setValue(done); }, Qt::QueuedConnection);
       });
@@ -255,22 +235,16 @@ bool LabScreen::start() {
 }
 
 void LabScreen::cancel() {
-  cancel_ = true;
-}
-
-void LabScreen::stopWorker() {
-  cancel_ = true;
-  if (worker_.joinable()) worker_.join();
+  worker_.cancel();
 }
 
 void LabScreen::reject() {
-  stopWorker();
+  worker_.stop();
   QDialog::reject();
 }
 
 void LabScreen::showResult(std::shared_ptr<PracticeResult> result) {
-  finished_ = true;
-  if (worker_.joinable()) worker_.join();
+  worker_.finish();
   result_ = std::move(result);
   const PracticeResult& r = *result_;
   cmdStart_->setEnabled(true);
@@ -296,15 +270,16 @@ void LabScreen::showResult(std::shared_ptr<PracticeResult> result) {
     const LogicRef& p = k < 6 ? player.getLogic(k) : nullptr;
     const QString name =
         k < 6 ? QString("%1 %2").arg(k + 1).arg(p ? q(p->name) : QString()) : QString("様子見");
-    setRow(patterns_, k,
-           {name, QString::number(t.chosen), QString::number(t.dealt), QString::number(t.taken)});
+    setResultRow(
+        patterns_, k,
+        {name, QString::number(t.chosen), QString::number(t.dealt), QString::number(t.taken)});
   }
   opponents_->setRowCount(static_cast<int>(r.opponents.size()));
   for (int k = 0; k < static_cast<int>(r.opponents.size()); ++k) {
     const OpponentTally& o = r.opponents[k];
-    setRow(opponents_, k,
-           {QString("%1 %2").arg(o.id).arg(q(o.name)), QString::number(o.fights),
-            QString::number(o.wins), QString::number(o.losses)});
+    setResultRow(opponents_, k,
+                 {QString("%1 %2").arg(o.id).arg(q(o.name)), QString::number(o.fights),
+                  QString::number(o.wins), QString::number(o.losses)});
   }
   QLayoutItem* old = chartHolder_->layout()->takeAt(0);
   if (old) {

@@ -6,13 +6,12 @@
 // per opponent, and the worst lost fight in the inspector.
 
 #include <QDialog>
-#include <atomic>
 #include <memory>
-#include <thread>
 #include <vector>
 
 #include "career/career_state.h"
 #include "lab/practice_lab.h"
+#include "ui/screen_worker.h"
 
 class QComboBox;
 class QLabel;
@@ -35,7 +34,7 @@ class LabScreen : public QDialog {
   QPushButton* cmdCancel() const { return cmdCancel_; }
   QPushButton* cmdWorst() const { return cmdWorst_; }
   QProgressBar* progress() const { return progress_; }
-  bool running() const { return worker_.joinable() && !finished_; }
+  bool running() const { return worker_.running(); }
   const PracticeResult* result() const { return result_.get(); }
 
   // Starts a run with the choices on screen; false (with a message) when it cannot.
@@ -56,14 +55,11 @@ class LabScreen : public QDialog {
   // The opponents the current choice names, as copies the worker may own.
   std::vector<PracticeOpponent> chosenOpponents();
   void showResult(std::shared_ptr<PracticeResult> result);
-  void stopWorker();
 
   CareerState& state_;
   CareerServices& services_;
   std::vector<PracticeOpponent> registry_;
-  std::thread worker_;
-  std::atomic<bool> cancel_ = false;
-  bool finished_ = true;
+  ScreenWorker worker_;
   std::shared_ptr<PracticeResult> result_;
 
   QComboBox* cmbAgainst_ = nullptr;
