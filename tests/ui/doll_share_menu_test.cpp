@@ -102,6 +102,7 @@ class DollShareMenuTest : public QObject {
 
     // The opponent slot takes the file; its Doll is the player's, rebuilt from the catalogue.
     // The player's own pilot, inventory, Doll and patterns stay exactly as they were.
+    p.skillPlay = 12;  // trained since the export: the file's pilot is not the player now
     const auto pilotBefore = state.Owners[0];
     const auto dollBefore = state.Dolls[0];
     const auto mine = [&] {
