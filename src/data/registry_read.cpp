@@ -37,8 +37,11 @@ std::optional<EnemyLogicRecord> tryLogicRecord(const TextFile& file, size_t& nex
   }
 }
 
-// Number and value of every readable Doll record numbered above 0, up to the stop.
-std::vector<std::pair<int16_t, int16_t>> enemyValues(const GameFolder& folder) {
+enum class Scan { UpToTheStop, ToTheEnd };
+
+// Number and value of every readable Doll record numbered above 0, up to the stop after Doll
+// 99 or to the end of the file.
+std::vector<std::pair<int16_t, int16_t>> enemyValues(const GameFolder& folder, Scan scan) {
   const TextFile file = readRegistry(folder, kEnemyDollFile, "save/EDollsv.ini");
   std::vector<std::pair<int16_t, int16_t>> values;
   size_t next = 0;
@@ -50,7 +53,7 @@ std::vector<std::pair<int16_t, int16_t>> enemyValues(const GameFolder& folder) {
       const auto record = tryDollRecord(file, next);
       if (record) values.emplace_back(static_cast<int16_t>(number), record->value);
     }
-    if (number >= kLastLoadableEnemy) break;
+    if (scan == Scan::UpToTheStop && number >= kLastLoadableEnemy) break;
   }
   return values;
 }
@@ -147,7 +150,7 @@ void ldLogics(const GameFolder& folder, int16_t r, doll& d) {
 EnemyIdList ldTekiIDs(const GameFolder& folder, int16_t m) {
   EnemyIdList ids{};
   size_t count = 0;
-  for (const auto& [number, value] : enemyValues(folder)) {
+  for (const auto& [number, value] : enemyValues(folder, Scan::UpToTheStop)) {
     if (value > m || count >= ids.size()) continue;
     ids[count++] = number;
   }
@@ -157,7 +160,8 @@ EnemyIdList ldTekiIDs(const GameFolder& folder, int16_t m) {
 int16_t countTekiDoll(const GameFolder& folder, int16_t maxValue, EnemyIdList& tekiIDs) {
   tekiIDs.fill(0);
   int16_t count = 0;
-  for (const auto& [number, value] : enemyValues(folder)) {
+  // Unlike the other readers, the count reads the whole file: Doll 100 counts too.
+  for (const auto& [number, value] : enemyValues(folder, Scan::ToTheEnd)) {
     if (value > maxValue || count + 1 >= static_cast<int>(tekiIDs.size())) continue;
     tekiIDs[++count] = number;
   }

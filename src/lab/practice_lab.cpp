@@ -97,6 +97,7 @@ PracticeResult runPractice(const doll& player, const std::vector<PracticeOpponen
   const DollRef me = fighterFrom(player);
   std::vector<DollRef> foes;
   PracticeResult result;
+  result.seed = options.seed;
   for (const PracticeOpponent& o : opponents) {
     foes.push_back(fighterFrom(*o.doll));
     result.opponents.push_back({o.id, o.doll->name, 0, 0, 0});

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "data/registry_reset.h"
+#include "data/slot_number.h"
 #include "ui/design.h"
 #include "ui/f_char_make.h"
 #include "ui/fight.h"
@@ -36,7 +37,9 @@ bool App::start() {
   const std::filesystem::path icon = services_.folder.path("\\img\\velko-icon-256.png");
   if (std::filesystem::exists(icon))
     QApplication::setWindowIcon(QIcon(QString::fromStdString(icon.string())));
-  // The opponents come from the factory files on the first start.
+  // A commit record the game cannot carry out is set aside with a message before anything
+  // reads save/; the opponents come from the factory files on the first start.
+  (void)settleSaveFolder(services_.folder, prompter_);
   if (!prepareSaveFolder(services_.folder)) {
     prompter_.msgBox(
         "敵Dollファイルを用意できませんでした\nsaveフォルダに書き込めるか確かめて下さい");

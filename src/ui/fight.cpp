@@ -90,7 +90,8 @@ void Fight::Form_Load() {
 // Commands wait for the fight to be set up: before that there is nobody to move.
 void Fight::cmdNext_Click() {
   if (!ready_ || closing_) return;
-  narration_->beginStep();
+  // Headed with its number in the bout being fought, as the bout's recording counts it.
+  narration_->beginStep(session_->boutSteps() + 1);
   leader_ = -1;
   session_->cmdNext_Click();
   if (closing_) return;

@@ -10,8 +10,10 @@
 #include <QHeaderView>
 #include <QHorizontalBarSeries>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -26,6 +28,8 @@ namespace velko::ui {
 namespace {
 
 constexpr int kChartOpponents = 12;  // the chart shows the worst ones
+// Seeds the lab draws itself stay short enough to type in again.
+constexpr uint64_t kDrawnSeeds = 1'000'000'000;
 
 QString q(const std::string& s) {
   return QString::fromStdString(s);
@@ -103,6 +107,18 @@ void LabScreen::buildControls() {
   cmbFights_->addItem("10,000", 10000);
   cmbFights_->setCurrentIndex(1);
   choose->addWidget(cmbFights_);
+  auto* seedLabel = new QLabel("シード(&E):", this);
+  choose->addWidget(seedLabel);
+  txtSeed_ = new QLineEdit(this);
+  txtSeed_->setObjectName("txtSeed");
+  txtSeed_->setPlaceholderText("空なら毎回新しく");
+  txtSeed_->setToolTip("結果に出たシードを打ち込むと、同じDollと相手で同じ結果になります");
+  // Up to 19 digits: every such number fits the seed.
+  txtSeed_->setValidator(
+      new QRegularExpressionValidator(QRegularExpression("[0-9]{0,19}"), txtSeed_));
+  txtSeed_->setMaximumWidth(170);
+  seedLabel->setBuddy(txtSeed_);
+  choose->addWidget(txtSeed_);
   cmdStart_ = new QPushButton("開始(&S)", this);
   cmdStart_->setObjectName("cmdStart");
   cmdCancel_ = new QPushButton("中止(&C)", this);
@@ -208,9 +224,12 @@ bool LabScreen::start() {
     return false;
   }
   const int fights = cmbFights_->currentData().toInt();
-  const PracticeOptions options{
-      .fights = fights,
-      .seed = static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count())};
+  const uint64_t drawn =
+      static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) %
+      kDrawnSeeds;
+  const QString typed = txtSeed_->text();
+  const PracticeOptions options{.fights = fights,
+                                .seed = typed.isEmpty() ? drawn : typed.toULongLong()};
   const DollRef me = cloneForFight(player);
   progress_->setRange(0, fights);
   progress_->setValue(0);
@@ -253,7 +272,7 @@ void LabScreen::showResult(std::shared_ptr<PracticeResult> result) {
   progress_->setValue(r.fights);
   summary_->setText(
       QString("%1%2試合: 勝ち%3 負け%4 引き分け%5　勝率 %6（95%の範囲 %7 ～ %8）　"
-              "試合の長さ 平均%9手（標準偏差%10）")
+              "試合の長さ 平均%9手（標準偏差%10）　シード %11")
           .arg(r.cancelled ? "中止までの " : "")
           .arg(r.fights)
           .arg(r.wins)
@@ -261,7 +280,8 @@ void LabScreen::showResult(std::shared_ptr<PracticeResult> result) {
           .arg(r.draws)
           .arg(percent(r.winRate.rate), percent(r.winRate.low), percent(r.winRate.high))
           .arg(r.steps.mean(), 0, 'f', 1)
-          .arg(r.steps.deviation(), 0, 'f', 1));
+          .arg(r.steps.deviation(), 0, 'f', 1)
+          .arg(static_cast<qulonglong>(r.seed)));
 
   const doll& player = state_.playerDoll();
   patterns_->setRowCount(static_cast<int>(r.patterns.size()));

@@ -2,8 +2,9 @@
 // The practice lab screen: the player's Doll as it is now against one registered opponent, a
 // class or the loaded duel opponent, 100, 1,000 or 10,000 times, on a worker thread with its
 // own copies of the Dolls; a progress bar, cancel at any moment, and the results: win rate,
-// fight length, the patterns, the opponents that beat the Doll most, a chart of the win rate
-// per opponent, and the worst lost fight in the inspector.
+// fight length and the dice's seed (typed in again, it gives the same run), the patterns, the
+// opponents that beat the Doll most, a chart of the win rate per opponent, and the worst lost fight
+// in the inspector.
 
 #include <QDialog>
 #include <memory>
@@ -15,6 +16,7 @@
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QTableWidget;
@@ -30,6 +32,7 @@ class LabScreen : public QDialog {
 
   QComboBox* cmbAgainst() const { return cmbAgainst_; }
   QComboBox* cmbFights() const { return cmbFights_; }
+  QLineEdit* txtSeed() const { return txtSeed_; }
   QPushButton* cmdStart() const { return cmdStart_; }
   QPushButton* cmdCancel() const { return cmdCancel_; }
   QPushButton* cmdWorst() const { return cmdWorst_; }
@@ -64,6 +67,7 @@ class LabScreen : public QDialog {
 
   QComboBox* cmbAgainst_ = nullptr;
   QComboBox* cmbFights_ = nullptr;
+  QLineEdit* txtSeed_ = nullptr;
   QPushButton* cmdStart_ = nullptr;
   QPushButton* cmdCancel_ = nullptr;
   QPushButton* cmdWorst_ = nullptr;

@@ -39,7 +39,7 @@ bool SaveLoadForm::confirm() {
 
 bool SaveLoadForm::confirmSave(int16_t number) {
   std::string message;
-  const auto preview = Rinload_rtn(folder_, number);
+  const auto preview = Rinload_rtn(folder_, number, prompter_);
   if (!preview) {
     message = Lab_num() + "でセーブしますか？";
   } else if (!preview->playerName.empty()) {
@@ -51,7 +51,7 @@ bool SaveLoadForm::confirmSave(int16_t number) {
 }
 
 bool SaveLoadForm::confirmLoad(int16_t number) {
-  const auto preview = Rinload_rtn(folder_, number);
+  const auto preview = Rinload_rtn(folder_, number, prompter_);
   if (!preview) {
     prompter_.msgBox("ファイルが見つかりません");
     return false;

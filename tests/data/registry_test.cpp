@@ -190,9 +190,12 @@ TEST_F(Registry, AFullRegistryRefusesAndNothingAbove99EverLoads) {
   const EnemyIdList ids = ldTekiIDs(f.folder, 9999);
   EXPECT_EQ(ids[98], 99);
   EXPECT_EQ(ids[99], 0);
+  // The count of the fight set-up reads to the end of the file: Doll 100 counts.
   EnemyIdList teki{};
-  EXPECT_EQ(countTekiDoll(f.folder, 9999, teki), 99);
-  EXPECT_EQ(std::count(teki.begin(), teki.end(), 100), 0);
+  EXPECT_EQ(countTekiDoll(f.folder, 9999, teki), 99);  // Doll 100 is worth 10000
+  EXPECT_EQ(countTekiDoll(f.folder, 32767, teki), 100);
+  EXPECT_EQ(teki[99], 99);
+  EXPECT_EQ(teki[100], 100);
 
   // A header above 99 is taken before the readers stop, when no Doll 99 came first.
   writeRegistry({1, 120, 121});
@@ -200,7 +203,7 @@ TEST_F(Registry, AFullRegistryRefusesAndNothingAbove99EverLoads) {
   EXPECT_EQ(ldTekiDoll(f.folder, 120)->getLogic(1)->name, "");
   EXPECT_EQ(ldTekiDoll(f.folder, 121)->ID, 0);
   EXPECT_EQ(ldTekiIDs(f.folder, 32767)[1], 120);
-  EXPECT_EQ(countTekiDoll(f.folder, 32767, teki), 2);
+  EXPECT_EQ(countTekiDoll(f.folder, 32767, teki), 3);
 
   // Registration goes on to 100 from 99, and stops there.
   writeRegistry(99);

@@ -1,6 +1,8 @@
 // Opening the shop and buying: the stock shown, the starter software of a first visit, the
 // money checks, full kinds, bought records, and the names of repeated protectors.
 
+#include <algorithm>
+
 #include "shop_fixture.h"
 
 namespace velko::testing {
@@ -143,6 +145,15 @@ TEST_F(ShopBuyTest, RepeatedProtectorsAreNumberedAndNeverShareAName) {
   s.sel_rtn(0, kListUsed);
   buy(3, 0);
   EXPECT_EQ(player().getProtector(3)->name, "スチール4");
+
+  // One sold from the middle: the count gives a name still owned ("スチール3"), so the next is
+  // numbered past the highest owned.
+  const std::vector<std::string> used = names(kListUsed);
+  const auto middle = std::find(used.begin(), used.end(), "スチール2");
+  ASSERT_NE(middle, used.end());
+  s.sel_rtn(static_cast<int>(middle - used.begin()), kListUsed);
+  buy(3, 0);
+  EXPECT_EQ(names(kListNew).back(), "スチール5");
 }
 
 TEST_F(ShopBuyTest, GuideTextsHintsAndPaging) {
