@@ -39,6 +39,13 @@ std::optional<EnemyLogicRecord> tryLogicRecord(const TextFile& file, size_t& nex
 
 enum class Scan { UpToTheStop, ToTheEnd };
 
+// The loaders stop after Doll 99, but never before the Doll they were asked for: the count of
+// the fight set-up reads the whole file, so Doll 100 (which registration writes) can be drawn and
+// must not come out as an empty Doll that loses before it moves.
+bool pastTheStop(int number, int16_t asked) {
+  return number >= kLastLoadableEnemy && number >= asked;
+}
+
 // Number and value of every readable Doll record numbered above 0, up to the stop after Doll
 // 99 or to the end of the file.
 std::vector<std::pair<int16_t, int16_t>> enemyValues(const GameFolder& folder, Scan scan) {
@@ -121,7 +128,7 @@ DollRef ldTekiDoll(const GameFolder& folder, int16_t r) {
       const auto record = tryDollRecord(file, next);
       if (record) found = record;
     }
-    if (number >= kLastLoadableEnemy) break;
+    if (pastTheStop(number, r)) break;
   }
   if (!found) return d;
   setStatistics(folder, *d, r, *found);
@@ -143,7 +150,7 @@ void ldLogics(const GameFolder& folder, int16_t r, doll& d) {
     if (record->dollNumber == r && slot < doll::kLogicSlots)
       d.setLogics(enemyLogic(number, *record), slot++);
     // The stop comes after the record: Doll 99 keeps only its first pattern.
-    if (record->dollNumber >= kLastLoadableEnemy) break;
+    if (pastTheStop(record->dollNumber, r)) break;
   }
 }
 
