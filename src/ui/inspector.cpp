@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QVBoxLayout>
 
@@ -38,8 +39,14 @@ const char* const kStyle =
     "QLabel#position { color: #ffffff; font-size: 15px; }"
     "QLabel#narration, QLabel#detail { background: #0a0e16; border: 1px solid #2f3b54;"
     "  padding: 6px; }"
+    "QLabel#narration { padding: 0 6px; }"
     "QPushButton { color: #ffffff; background: #222b3c; border: 1px solid #3b4966;"
     "  border-radius: 4px; padding: 4px 12px; font-size: 15px; }";
+
+// The narration pane shows this many lines; its label's border and the pane's edge take the
+// rest.
+constexpr int kNarrationLines = 8;
+constexpr int kNarrationPadding = 2;
 
 }  // namespace
 
@@ -88,14 +95,21 @@ void Inspector::buildPanels() {
   narration_->setObjectName("narration");
   narration_->setWordWrap(true);
   narration_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-  // A long step scrolls rather than spilling out of its frame.
+  // A long step scrolls rather than spilling out of its frame: the wheel moves whole lines,
+  // and the pane is a whole number of lines high, so no line shows cut in half.
   auto* scroll = new QScrollArea(this);
+  narrationScroll_ = scroll;
+  scroll->setObjectName("narrationPane");
   scroll->setWidgetResizable(true);
-  scroll->setMinimumHeight(170);
   scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   // With the focus, the scroll area would take the arrow keys that step through the fight.
   scroll->setFocusPolicy(Qt::NoFocus);
   scroll->setWidget(narration_);
+  narration_->ensurePolished();
+  const int line = narration_->fontMetrics().lineSpacing();
+  scroll->verticalScrollBar()->setSingleStep(line);
+  scroll->setFixedHeight(kNarrationLines * line + 2 * kNarrationPadding);
   detail_ = new QLabel(this);
   detail_->setObjectName("detail");
   detail_->setWordWrap(true);
@@ -142,6 +156,7 @@ void Inspector::showStep(int index) {
     fighter_[k]->setText(fighterText(s, k));
   middle_->setText(text(s.labels.span));
   narration_->setText(qtText(s.narration));
+  narrationScroll_->verticalScrollBar()->setValue(0);
   QStringList lines;
   if (s.index == 0) lines << "試合開始";
   if (s.actor >= 0) lines << text(s.labels.name[s.actor]) + "の行動: " + text(s.choice);
