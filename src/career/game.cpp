@@ -59,7 +59,8 @@ void Game::Form_Load(std::optional<int16_t> loadSlot) {
   state_.playMusic = true;
   if (state_.newGame || !loadSlot) {
     state_.duelistState = kDuelistNotReady;
-    nav_.openShop();
+    // A new player and what the first visit bought are on no disk yet.
+    if (nav_.openShop()) state_.saved = false;
     state_.gameDate = careerStart();
     stMusic();
   } else {

@@ -41,6 +41,7 @@ class Inspector : public QDialog {
 
  private:
   void buildPanels();
+  QScrollArea* linePane(QLabel* label, const QString& name);
   void drawStage(const InspectedStep& s);
   QString fighterText(const InspectedStep& s, int k) const;
 

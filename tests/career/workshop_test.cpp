@@ -158,7 +158,9 @@ TEST_F(WorkshopTest, MenusMusicGuideAndLeaving) {
 }
 
 TEST_F(WorkshopTest, OnlyWhatASaveWouldKeepMakesLeavingAsk) {
-  career.init();
+  career.Form_Load(std::nullopt);  // a new game, its first shop visit on no disk yet
+  EXPECT_FALSE(state.saved);
+  state.saved = true;
   nav.registers = false;
   nav.shopTrades = false;
   career.cmdProgram_Click();  // closed without registering

@@ -129,7 +129,7 @@ class InspectorTest : public QObject {
     inspector.findChild<QSlider*>("timeline")->setValue(middle);
     QCOMPARE(inspector.step(), middle);
     QCOMPARE(inspector.shownText(), forward[middle].text);
-    QVERIFY(testing::saveScreen(inspector, "inspector.png"));
+    QVERIFY(testing::settleAndSave(inspector, "inspector.png"));
   }
 
   // A recording that does not fit its fight shows the steps it could play and says why.
