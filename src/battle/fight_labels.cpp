@@ -29,4 +29,8 @@ FightLabels fightLabels(const BattleState& s) {
   return labels;
 }
 
+std::string initiativeNote(const std::string& dollName) {
+  return "イニシアチヴチェック　" + dollName + "の先手です";
+}
+
 }  // namespace velko

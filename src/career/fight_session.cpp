@@ -62,7 +62,8 @@ void FightSession::cmdNext_Click() {
 
 void FightSession::cmdTap_Click() {
   if (closed_ || battle_.isOver()) return;
-  if (services_.prompter.askYesNo("ギブアップして試合を中断しますか？", kGameTitle) != kAnswerYes)
+  if (services_.prompter.askYesNoSafe("ギブアップして試合を中断しますか？", kGameTitle) !=
+      kAnswerYes)
     return;
   battle_.giveUp();
   finishRecording();

@@ -59,7 +59,7 @@ bool PatternChoice::dspPattern_Click(int row, const std::string& dollName, Promp
 }
 
 bool PatternChoice::cmdCancel_Click(Prompter& prompter) {
-  if (prompter.askYesNo(kCancelOrderText, kCancelOrderCaption) != kAnswerYes) return false;
+  if (prompter.askYesNoSafe(kCancelOrderText, kCancelOrderCaption) != kAnswerYes) return false;
   value_ = 0;
   return true;
 }

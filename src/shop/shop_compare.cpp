@@ -55,6 +55,8 @@ PartComparison comparePart(const doll& d, const Owner& pilot, const AnyPart& par
 
   const DollStats& a = c.now;
   const DollStats& b = c.then;
+  addNumber(c, "モーターHP", a.motorHP, b.motorHP);
+  addNumber(c, "フレームHP", a.frameHP, b.frameHP);
   addNumber(c, "パワー", a.pow, b.pow);
   addNumber(c, "Offence", a.offence, b.offence);
   addNumber(c, "Defence", a.defence, b.defence);

@@ -22,7 +22,6 @@ ShopModel::ShopModel(CareerState& state, CareerServices& services)
     : state_(state), services_(services) {}
 
 void ShopModel::Form_Load() {
-  firstGuideClick_ = true;
   if (state_.playMusic) startTrack(services_.music, "jzz33xg", services_.prompter);
   // The game has no recovery for a broken catalogue; the shop tells it and opens with the
   // tables it could read, so the player can still leave.
@@ -37,6 +36,7 @@ void ShopModel::Form_Load() {
   if (state_.guideOn) {
     dspGuide = openingGuide();
     paneGuideVisible = true;
+    openingGuideShown_ = true;
   } else {
     paneGuideVisible = false;
   }
@@ -46,6 +46,7 @@ void ShopModel::Form_Load() {
 void ShopModel::giveStarterSoftware() {
   Owner& player = state_.player();
   if (!player.getSoftA(0)->name.empty()) return;
+  changed_ = true;
   // A catalogue without one of the three leaves that kind unowned rather than a hole.
   if (const auto& soft = tables_.soft.mobile[kStarterSoftM]) player.setSoftM(soft);
   if (const auto& soft = tables_.soft.attack[kStarterSoftA]) player.setSoftA(soft);
@@ -111,6 +112,7 @@ void ShopModel::buy_rtn(int row) {
     return;
   }
   player.Rl = static_cast<int16_t>(player.Rl - price);
+  changed_ = true;
   ListOwnParts[kListNew].push_back({*name, rowCode(kind, id)});
 }
 
@@ -136,7 +138,7 @@ void ShopModel::ListOwnParts_Click(int list, int row) {
   const int16_t value = list == kListNew ? part->Rl : toInt16(part->Rl / 2.0);
   const std::string text =
       ListOwnParts[list][row].name + "（" + Str(value) + "Rl）" + "\n" + "返品しますか？";
-  if (services_.prompter.askOK(text) == kAnswerOK) sel_rtn(row, list);
+  if (services_.prompter.askOKSafe(text) == kAnswerOK) sel_rtn(row, list);
 }
 
 void ShopModel::sel_rtn(int row, int list) {
@@ -152,6 +154,7 @@ void ShopModel::sel_rtn(int row, int list) {
   // Money is 16-bit: a refund that would pass 32767 stops there instead of overflowing.
   const double refund = isNew ? part->Rl : part->Rl / 2.0;
   player.Rl = saturate16(player.Rl + refund);
+  changed_ = true;
   dollLosesKind(state_.playerDoll(), kind);
   removeOwned(player, kind, id, isNew);
   // The inventory drops the first owned part of that ID and state, which need not be the row
@@ -166,15 +169,15 @@ void ShopModel::lblAbl_MouseMove(int index) {
 }
 
 void ShopModel::dspGuide_Click() {
-  if (firstGuideClick_) {
-    firstGuideClick_ = false;
-    showGuide(kindGuide(0));
+  if (openingGuideShown_) {
+    showGuide(kindGuide(ComboShop));
     return;
   }
   paneGuideVisible = false;
 }
 
 void ShopModel::showGuide(const std::string& text) {
+  openingGuideShown_ = false;
   if (!state_.guideOn) {
     paneGuideVisible = false;
     return;

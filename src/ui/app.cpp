@@ -74,16 +74,17 @@ void App::openWorkshop(std::optional<int16_t> loadSlot) {
   design_->show();
 }
 
-void App::openShop() {
+bool App::openShop() {
   const FocusReturn back(design_);
   Shop screen(state_, services_, design_);
   screen.exec();
+  return screen.model().changedAnything();
 }
 
-void App::openProgram() {
+bool App::openProgram() {
   const FocusReturn back(design_);
   Program screen(state_, services_, design_);
-  screen.exec();
+  return screen.exec() == QDialog::Accepted;
 }
 
 void App::openFight(int16_t mode, const std::string& className) {
@@ -112,6 +113,9 @@ void App::showTitle() {
 }
 
 void App::endProgram() {
+  // The player has answered the leaving question already: the workshop must not ask again
+  // when the application closes its windows.
+  if (design_) design_->closeQuietly();
   music_.close();
   QApplication::quit();
 }

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "battle/fight_labels.h"
 #include "ui/fight_layout.h"
 #include "ui/fight_player.h"
 #include "ui/fight_stage.h"
@@ -98,7 +99,8 @@ void Fight::cmdNext_Click() {
   cmdReplay_->setEnabled(session_->lastRecording() != nullptr);
   // An initiative won shows no narration of its own: say who acts first.
   if (leader_ >= 0)
-    narration_->setStepNote("イニシアチヴチェック　" + names_.at(leader_) + "の先手です");
+    narration_->setStepNote(
+        QString::fromStdString(initiativeNote(names_.at(leader_).toStdString())));
   // After the dialogs of the step, the next press is one Return away.
   giveKeyboard(this, cmdNext_);
 }

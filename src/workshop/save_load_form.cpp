@@ -47,6 +47,8 @@ bool SaveLoadForm::confirmSave(int16_t number) {
               preview->dollName + " " + preview->gameDate + kCrLf + "上書きしますか？";
   }
   message += std::string(kCrLf) + "（ロード時には新品のパーツも中古として扱われます）";
+  // Writing over a slot loses what it held.
+  if (preview) return prompter_.askOKSafe(message) == kAnswerOK;
   return prompter_.askOK(message) == kAnswerOK;
 }
 
@@ -58,7 +60,8 @@ bool SaveLoadForm::confirmLoad(int16_t number) {
   }
   const std::string message = Lab_num() + " " + preview->playerName + " " + preview->dollName +
                               kCrLf + preview->gameDate + kCrLf + "これをロードしますか？";
-  return prompter_.askOK(message) == kAnswerOK;
+  // Loading replaces the game being played.
+  return prompter_.askOKSafe(message) == kAnswerOK;
 }
 
 }  // namespace velko
