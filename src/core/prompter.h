@@ -28,6 +28,11 @@ class Prompter {
   virtual void notify(const std::string& text) = 0;
   virtual void notifyCaption(const std::string& text, const std::string& caption) = 0;
   virtual void notifyTall(const std::string& text, const std::string& caption, int16_t lines) = 0;
+  // notify, with a picture (a file) beside the text: the championship shows the Doll.
+  virtual void notifyPicture(const std::string& text, const std::string& picture) {
+    (void)picture;
+    notify(text);
+  }
   // The platform's plain message box with the game's title as caption.
   virtual void msgBox(const std::string& text) = 0;
   virtual int msgBoxOKCancel(const std::string& text) = 0;  // 1 or 2
@@ -47,6 +52,7 @@ struct DialogRequest {
   std::string cancelCaption = "Cancel";
   bool cancelVisible = true;
   int16_t lines = 3;
+  std::string picture;  // a picture file shown beside the text, or none
 };
 
 // The dialog's height and the top of its buttons, in twips, for a message of n lines.
@@ -63,6 +69,8 @@ class MessageDialog {
   virtual void msgBox(const std::string& text) = 0;
   virtual int msgBoxOKCancel(const std::string& text) = 0;
   virtual int msgBoxYesNo(const std::string& text) = 0;
+  // Music cannot play: the plain box unless the screens tell it their own way.
+  virtual void cannotPlay(const std::string& text) { msgBox(text); }
 };
 
 class DialogPrompter : public Prompter {
@@ -75,6 +83,7 @@ class DialogPrompter : public Prompter {
   void notify(const std::string& text) override;
   void notifyCaption(const std::string& text, const std::string& caption) override;
   void notifyTall(const std::string& text, const std::string& caption, int16_t lines) override;
+  void notifyPicture(const std::string& text, const std::string& picture) override;
   void msgBox(const std::string& text) override;
   int msgBoxOKCancel(const std::string& text) override;
   int msgBoxYesNo(const std::string& text) override;
@@ -84,6 +93,9 @@ class DialogPrompter : public Prompter {
   void playing() override { cannotPlayTold_ = false; }
 
  private:
+  // A notice: OK only, at the set height.
+  DialogRequest notice(const std::string& text, const std::string& caption) const;
+
   MessageDialog& dialog_;
   bool cannotPlayTold_ = false;
   // The dialog keeps a set height until it is set again; notifyTall sets it back to 3.

@@ -19,6 +19,7 @@
 
 #include "model/fight_clone.h"
 #include "ui/inspector.h"
+#include "ui/screen_fit.h"
 
 namespace velko::ui {
 
@@ -93,6 +94,7 @@ LabScreen::LabScreen(CareerState& state, CareerServices& services, QWidget* pare
   buildControls();
   fillAgainst();
   resize(1100, 760);
+  fitToScreen(this);
 }
 
 LabScreen::~LabScreen() {

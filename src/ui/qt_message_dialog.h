@@ -5,8 +5,10 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 #include "core/prompter.h"
+#include "ui/preferences.h"
 
 namespace velko::ui {
 
@@ -21,11 +23,18 @@ class QtMessageDialog : public MessageDialog {
   int msgBoxOKCancel(const std::string& text) override;
   int msgBoxYesNo(const std::string& text) override;
 
- private:
-  // The platform's box with the game's title; the button that closed it.
-  int plainBox(const std::string& text, QMessageBox::Icon icon, int buttons);
+  // Music cannot play. The first time ever (the preferences remember it) a box says so, over a
+  // window that has been drawn; after that a quiet line of the workshop tells it.
+  void cannotPlay(const std::string& text) override;
+  void setMusicNotices(Preferences* preferences, std::function<void(const QString&)> quietLine);
 
+ private:
   QPointer<QWidget> owner_;
+  Preferences* preferences_ = nullptr;
+  std::function<void(const QString&)> quietLine_;
 };
+
+// The platform's box with the game's title over the owner; the button that closed it.
+int plainBox(const std::string& text, QMessageBox::Icon icon, int buttons, QWidget* owner);
 
 }  // namespace velko::ui

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/screen_fit.h"
+
 namespace velko::ui {
 
 SVLD::SVLD(int16_t mode, const GameFolder& folder, Prompter& prompter, QWidget* parent)
@@ -60,6 +62,7 @@ SVLD::SVLD(int16_t mode, const GameFolder& folder, Prompter& prompter, QWidget* 
   layout->addWidget(command3_);
   connect(command3_, &QPushButton::clicked, this, &QDialog::reject);
   showNumber();
+  fitToScreen(this);
 }
 
 void SVLD::Command1_Click(int digit) {

@@ -59,6 +59,10 @@ TEST_F(TournamentTest, FromEnteringToTheChampionship) {
   EXPECT_EQ(captionsAndTexts(dialog), expected);
   EXPECT_EQ(dialog.shown[2].request.lines, 5);
   EXPECT_EQ(dialog.shown[3].request.lines, 3);
+  // The championship: the fanfare instead of the fight music, and the Doll beside the notice.
+  EXPECT_TRUE(dialog.shown.back().request.picture.ends_with("S.jpg"));
+  EXPECT_EQ(nav.screen.sounds.back(), "fanfare");
+  EXPECT_EQ(music.played.back(), "Close");
 
   const Owner& p = state.player();
   EXPECT_EQ(p.Rl, 1000 + 3 * 180 + 500);
