@@ -383,7 +383,14 @@ QAction* Design::menu(const QString& name) const {
 }
 
 void Design::showQuietLine(const QString& text) {
-  statusBar()->showMessage(text);
+  // A label of its own: a passing menu would wipe a status message.
+  auto* line = statusBar()->findChild<QLabel*>("quietLine");
+  if (!line) {
+    line = new QLabel(statusBar());
+    line->setObjectName("quietLine");
+    statusBar()->addWidget(line);
+  }
+  line->setText(text);
 }
 
 void Design::closeQuietly() {

@@ -1,5 +1,6 @@
 #include "ui/qt_message_dialog.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
@@ -70,6 +71,8 @@ int plainBox(const std::string& text, QMessageBox::Icon icon, int buttons, QWidg
   // The game's own icon rather than the platform's old ones.
   if (!QApplication::windowIcon().isNull())
     box.setIconPixmap(QApplication::windowIcon().pixmap(kPlainBoxIcon));
+  for (QAbstractButton* button : box.buttons())
+    button->setIcon(QIcon());
   // A short message (the version box) would make the box too narrow for its own title: a
   // spacer under the message keeps it a little wider.
   if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {

@@ -15,6 +15,7 @@
 
 #include "core/music_player.h"
 #include "core/prompter.h"
+#include "support/screenshots.h"
 #include "ui/dmsg.h"
 #include "ui/preferences.h"
 #include "ui/qt_message_dialog.h"
@@ -150,6 +151,7 @@ class DMsgTest : public QObject {
       auto* dialog = qobject_cast<DMsg*>(modal);
       QVERIFY(dialog && dialog->picture());
       dark = looksDark(dialog);
+      testing::saveScreen(*dialog, "championship.png");
       text = dialog->lblMsg()->text();
       pictureBesideText = dialog->picture()->isVisible() &&
                           dialog->picture()->geometry().right() < dialog->lblMsg()->x() &&
@@ -164,6 +166,7 @@ class DMsgTest : public QObject {
     dark = false;
     whenShownDo([&](QWidget* modal) {
       dark = looksDark(modal);
+      testing::saveScreen(*modal, "version-box.png");
       qobject_cast<QMessageBox*>(modal)->accept();
     });
     prompter.msgBox("BRAM-KOL\nver.1.01\n2005/01/03");
