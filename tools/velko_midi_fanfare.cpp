@@ -20,7 +20,7 @@ Score fanfare() {
 
   Track& brass = score.track("Brass", 0);
   brass.program(0, gm::kSynthBrass1);
-  brass.controller(0, gm::kVolume, 118);
+  brass.controller(0, gm::kVolume, 96);
   // The call: G G G | C, then E G, and the held C major chord.
   const int call[] = {67, 67, 67};
   for (int k = 0; k < 3; ++k)
@@ -33,19 +33,19 @@ Score fanfare() {
 
   Track& strings = score.track("Strings", 1);
   strings.program(0, gm::kStringEnsemble1);
-  strings.controller(0, gm::kVolume, 96);
+  strings.controller(0, gm::kVolume, 76);
   for (const int key : {48, 55, 60, 64})
     strings.note(3 * kQuarter, kBar + kQuarter, key, 100);
 
   Track& timpani = score.track("Timpani", 2);
   timpani.program(0, gm::kTimpani);
-  timpani.controller(0, gm::kVolume, 110);
+  timpani.controller(0, gm::kVolume, 88);
   for (int tick = 3 * kQuarter; tick < kBar + 3 * kQuarter; tick += kSixteenth)
     timpani.note(tick, kSixteenth, 48, 70 + (tick / kSixteenth) % 4 * 8);
 
   Track& drums = score.track("Cymbal", gm::kDrumChannel);
   drums.program(0, 0);
-  drums.controller(0, gm::kVolume, 110);
+  drums.controller(0, gm::kVolume, 90);
   drums.note(3 * kQuarter, kQuarter, gm::kCrash, 120);
   drums.note(kBar + 3 * kQuarter, kQuarter, gm::kCrash, 110);
   drums.note(kBar + 3 * kQuarter, kQuarter, gm::kBassDrum, 120);
