@@ -8,6 +8,7 @@
 #include "ui/ui_style.h"
 
 int main(int argc, char** argv) {
+  if (const std::optional<int> status = velko::ui::answerWithoutDisplay(argc, argv)) return *status;
   QApplication application(argc, argv);
   velko::ui::applyGameStyle(application);
   velko::ui::useJapaneseQtTexts(application);

@@ -6,6 +6,7 @@
 #include "data/registry_read.h"
 #include "data/replay_folder.h"
 #include "model/fight_clone.h"
+#include "workshop/assembly.h"
 
 namespace velko {
 
@@ -201,7 +202,14 @@ void FightSession::winFight() {
   if (roundNo_ == 3) {
     addCapped(player.Rl, 500);
     addCapped(player.recChamp, 1);
-    services_.prompter.notify("優勝\n賞金" + Str(500) + "Rl");
+    // The moment of winning: the fanfare instead of the fight music, and the Doll beside the
+    // notice.
+    services_.music.close();
+    screen_.playSound("fanfare");
+    const std::string picture = dollPicture(state_.playerDoll());
+    services_.prompter.notifyPicture(
+        "優勝\n賞金" + Str(500) + "Rl",
+        picture.empty() ? "" : services_.folder.path(picture).string());
     Shuri();
     close();
     return;

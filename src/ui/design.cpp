@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "core/numbers.h"
@@ -21,6 +22,7 @@
 #include "ui/doll_share_menu.h"
 #include "ui/help_window.h"
 #include "ui/name_field.h"
+#include "ui/screen_fit.h"
 #include "ui/ui_style.h"
 
 namespace velko::ui {
@@ -95,6 +97,7 @@ Design::Design(Game& game, CareerServices& services, QWidget* parent)
   game_.setView(this);
   // The workshop's music starts again from the top whenever it reaches its end.
   services_.music.setOnDone([&music = services_.music] { replayAtEnd(music); });
+  fitToScreen(this);
 }
 
 Design::~Design() {
@@ -379,6 +382,17 @@ QLabel* Design::label(const QString& name) const {
 
 QAction* Design::menu(const QString& name) const {
   return findChild<QAction*>(name);
+}
+
+void Design::showQuietLine(const QString& text) {
+  // A label of its own: a passing menu would wipe a status message.
+  auto* line = statusBar()->findChild<QLabel*>("quietLine");
+  if (!line) {
+    line = new QLabel(statusBar());
+    line->setObjectName("quietLine");
+    statusBar()->addWidget(line);
+  }
+  line->setText(text);
 }
 
 void Design::closeQuietly() {

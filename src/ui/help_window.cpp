@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "model/name_limit.h"
+#include "ui/screen_fit.h"
 
 namespace velko::ui {
 
@@ -109,6 +110,7 @@ HelpWindow::HelpWindow(QWidget* owner) : QDialog(owner) {
   connect(close, &QPushButton::clicked, this, &QDialog::close);
   row->addWidget(close);
   layout->addLayout(row);
+  fitToScreen(this);
 }
 
 HelpWindow* HelpWindow::showFor(QWidget* owner) {

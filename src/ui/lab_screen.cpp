@@ -22,6 +22,7 @@
 #include "model/fight_clone.h"
 #include "ui/inspector.h"
 #include "ui/result_table.h"
+#include "ui/screen_fit.h"
 
 namespace velko::ui {
 
@@ -80,6 +81,7 @@ LabScreen::LabScreen(CareerState& state, CareerServices& services, QWidget* pare
   buildControls();
   fillAgainst();
   resize(1100, 760);
+  fitToScreen(this);
 }
 
 LabScreen::~LabScreen() {
