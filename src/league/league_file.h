@@ -21,7 +21,7 @@ std::string writeLeague(const League& league);
 
 struct LeagueRead {
   League league;
-  std::string error;  // "<file>: <line>行目: <reason>"; empty when accepted
+  std::string error;  // "<file>が壊れています（<line>行目: <reason>）"...; empty when accepted
   bool accepted() const { return error.empty(); }
 };
 

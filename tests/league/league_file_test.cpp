@@ -48,13 +48,15 @@ TEST(LeagueFile, RefusesDamageNamingFileAndLine) {
     return readLeague(damaged, "b.velkoleague").error;
   };
   // Line 1 the header, 2-9 the entrants, 10-13 two runs of one pair each, 14 the checksum.
-  EXPECT_EQ(refusal(bytes.substr(0, bytes.size() - 1)).rfind("b.velkoleague: 14行目: ", 0), 0u);
+  EXPECT_EQ(
+      refusal(bytes.substr(0, bytes.size() - 1)).rfind("b.velkoleagueが壊れています（14行目: ", 0),
+      0u);
   std::string flipped = bytes;
   flipped[flipped.find("甲") + 1] ^= 0x40;  // no longer UTF-8
-  EXPECT_EQ(refusal(flipped).rfind("b.velkoleague: 4行目: ", 0), 0u);
+  EXPECT_EQ(refusal(flipped).rfind("b.velkoleagueが壊れています（4行目: ", 0), 0u);
   std::string checksum = bytes;
   checksum[checksum.find(" 120 ") + 3] = '1';
-  EXPECT_EQ(refusal(checksum).rfind("b.velkoleague: 14行目: ", 0), 0u);
+  EXPECT_EQ(refusal(checksum).rfind("b.velkoleagueが壊れています（14行目: ", 0), 0u);
   const std::vector<std::pair<std::string, std::string>> edits = {
       {"pair 0 2 4 3 0 1", "pair 0 2 4 2 0 1"},  // wins, losses and draws do not add up
       {"pair 0 2 4 3 0 1 120 -1 2", "pair 0 2 4 3 0 1 120 0 2"},  // a worst loss never lost
@@ -70,7 +72,7 @@ TEST(LeagueFile, RefusesDamageNamingFileAndLine) {
     ASSERT_NE(at, std::string::npos) << from;
     damaged.replace(at, from.size(), to);
     const std::string error = refusal(resigned(damaged));
-    EXPECT_EQ(error.rfind("b.velkoleague: ", 0), 0u) << to;
+    EXPECT_EQ(error.rfind("b.velkoleagueが壊れています（", 0), 0u) << to;
     EXPECT_NE(error.find("行目: "), std::string::npos) << to;
   }
   EXPECT_NE(refusal(resigned("VELKO-LEAGUE 2\n")).find("1行目"), std::string::npos);
