@@ -137,11 +137,15 @@ std::string writeLeague(const League& league) {
   return checkedText(body);
 }
 
+std::string leagueTooLarge(const std::string& fileName) {
+  return fileName + "が大きすぎます（" + std::to_string(kLeagueMaxBytes / (1024 * 1024)) +
+         "MiBまで）";
+}
+
 LeagueRead readLeague(std::string_view bytes, const std::string& fileName) {
   LeagueRead read;
   if (bytes.size() > kLeagueMaxBytes) {
-    read.error = fileName + "が大きすぎます（" + std::to_string(kLeagueMaxBytes / (1024 * 1024)) +
-                 "MiBまで）";
+    read.error = leagueTooLarge(fileName);
     return read;
   }
   try {

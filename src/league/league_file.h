@@ -25,6 +25,9 @@ struct LeagueRead {
   bool accepted() const { return error.empty(); }
 };
 
+// The refusal of a file above kLeagueMaxBytes.
+std::string leagueTooLarge(const std::string& fileName);
+
 // Never throws; `fileName` is what the refusal names.
 LeagueRead readLeague(std::string_view bytes, const std::string& fileName);
 

@@ -5,6 +5,8 @@
 
 #include "data/doll_share.h"
 #include "league/league_file.h"
+#include "league/league_store.h"
+#include "support/temp_folder.h"
 
 namespace velko::testing {
 namespace {
@@ -76,6 +78,20 @@ TEST(LeagueFile, RefusesDamageNamingFileAndLine) {
     EXPECT_NE(error.find("行目: "), std::string::npos) << to;
   }
   EXPECT_NE(refusal(resigned("VELKO-LEAGUE 2\n")).find("1行目"), std::string::npos);
+}
+
+// A league the file cannot hold again (here an entrant of too many lines) is not saved, so it
+// is never lost to a file that does not open.
+TEST(LeagueFile, ALeagueThatWouldNotReadBackIsNotSaved) {
+  League league = sampleLeague();
+  for (int k = 0; k < kLeagueMaxEntrantLines; ++k)
+    league.entrants[1] += "x\n";
+  const TempFolder folder;
+  const std::filesystem::path path = folder.path() / "a.velkoleague";
+  EXPECT_NE(saveLeagueFile(path, league), "");
+  EXPECT_FALSE(std::filesystem::exists(path));
+  EXPECT_EQ(saveLeagueFile(path, sampleLeague()), "");
+  EXPECT_TRUE(openLeagueFile(path).accepted());
 }
 
 }  // namespace
