@@ -88,7 +88,7 @@ class LeagueScreenTest : public QObject {
     file.close();
     QVERIFY(!screen.saveLeague(other));
     QVERIFY(!again.openLeague(other));
-    QVERIFY(game.dialog.shown.back().request.text.find("notes.velkoleague: 1行目") !=
+    QVERIFY(game.dialog.shown.back().request.text.find("notes.velkoleagueが壊れています（1行目") !=
             std::string::npos);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("my notes\n"));
