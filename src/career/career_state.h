@@ -28,6 +28,8 @@ struct CareerState {
   bool guideDesign = true;  // the workshop's guide has not been dismissed
   bool guideDialog = true;  // the pattern dialog's guide has not been dismissed
   bool playMusic = true;
+  bool adviceOn = true;        // the chances before a tournament; kept for this run of the game
+  bool entryNoteTold = false;  // what a lost tournament bout costs, told once
   GameDate gameDate;
   bool saved = true;
   int16_t duelistState = kDuelistNotReady;

@@ -75,6 +75,13 @@ void DMsg::setHeight(int lines) {
   fitText();
 }
 
+void DMsg::addBelow(QWidget* panel) {
+  below_ = panel;
+  below_->setParent(this);
+  fitText();
+  if (isVisible()) below_->show();
+}
+
 void DMsg::fitText() {
   const int margin = twipsToPixels(kMarginTwips);
   const QSize room = screenRoom(this);
@@ -84,13 +91,15 @@ void DMsg::fitText() {
   for (const QString& line : lblMsg_->text().split('\n'))
     widest = std::max(widest, metrics.horizontalAdvance(line));
   // A long line widens the dialog; what is still too wide is wrapped.
-  const int width =
-      std::clamp(widest + 2 * margin + 2, twipsToPixels(kWidthTwips), std::max(room.width(), 1));
+  const int panelWidth = below_ ? below_->minimumSizeHint().width() : 0;
+  const int width = std::clamp(std::max(widest + 2, panelWidth) + 2 * margin,
+                               twipsToPixels(kWidthTwips), std::max(room.width(), 1));
   const int needed = lblMsg_->text().isEmpty() ? 0 : lblMsg_->heightForWidth(width - 2 * margin);
   const int below = statedHeight_ - statedButtonTop_;
   buttonTop_ = std::max(statedButtonTop_, needed + 2 * kLabelGap);
   buttonTop_ = std::min(buttonTop_, std::max(room.height() - below, statedButtonTop_));
-  setFixedSize(width, buttonTop_ + below);
+  const int panelHeight = below_ ? below_->sizeHint().height() + margin : 0;
+  setFixedSize(width, buttonTop_ + below + panelHeight);
   layoutButtons();
 }
 
@@ -102,6 +111,10 @@ void DMsg::layoutButtons() {
   const int right = width() - margin;
   cmdCancel_->setGeometry(right - buttonWidth, buttonTop_, buttonWidth, buttonHeight);
   cmdOK_->setGeometry(right - 2 * buttonWidth - margin, buttonTop_, buttonWidth, buttonHeight);
+  if (below_) {
+    const int top = buttonTop_ + buttonHeight + margin;
+    below_->setGeometry(margin, top, width() - 2 * margin, height() - top - margin);
+  }
 }
 
 void DMsg::cmdOK_Click() {

@@ -24,6 +24,8 @@ class DMsg : public QDialog {
   // that needs more room makes the dialog wider (for a long line) and taller, within the
   // screen; a text that fits keeps these sizes.
   void setHeight(int lines);
+  // A panel under the buttons (the chances before a tournament); the dialog grows to hold it.
+  void addBelow(QWidget* panel);
 
   QLabel* lblMsg() const { return lblMsg_; }
   QPushButton* cmdOK() const { return cmdOK_; }
@@ -39,6 +41,7 @@ class DMsg : public QDialog {
   QLabel* lblMsg_;
   QPushButton* cmdOK_;
   QPushButton* cmdCancel_;
+  QWidget* below_ = nullptr;
   int value_ = 0;
   int statedHeight_ = 0;
   int statedButtonTop_ = 0;

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <utility>
 
 #include "ui/dmsg.h"
 #include "ui/focus_return.h"
@@ -29,6 +30,7 @@ int QtMessageDialog::show(const DialogRequest& request) {
   dialog.cmdOK()->setText(q(request.okCaption));
   dialog.cmdCancel()->setText(q(request.cancelCaption));
   dialog.cmdCancel()->setVisible(request.cancelVisible);
+  if (next_) dialog.addBelow(std::exchange(next_, nullptr)(&dialog));
   dialog.exec();
   return dialog.value();
 }

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 #include "core/prompter.h"
 
@@ -15,6 +16,10 @@ class QtMessageDialog : public MessageDialog {
   explicit QtMessageDialog(QWidget* owner = nullptr) : owner_(owner) {}
   // The window dialogs are placed over (the workshop while it is open).
   void setOwner(QWidget* owner) { owner_ = owner; }
+  // The next dialog shown carries the panel `make` builds (with the dialog as its parent)
+  // under its buttons; the dialogs after it do not.
+  using PanelMaker = std::function<QWidget*(QWidget* dialog)>;
+  void attachToNext(PanelMaker make) { next_ = std::move(make); }
 
   int show(const DialogRequest& request) override;
   void msgBox(const std::string& text) override;
@@ -26,6 +31,7 @@ class QtMessageDialog : public MessageDialog {
   int plainBox(const std::string& text, QMessageBox::Icon icon, int buttons);
 
   QPointer<QWidget> owner_;
+  PanelMaker next_;
 };
 
 }  // namespace velko::ui
