@@ -35,6 +35,7 @@ class FightSession : public AfterFight {
 
   // The tournament class ("Novice", "Expert", "Master"), before Form_Load.
   void setClass(const std::string& strClass) { className_ = strClass; }
+  const std::string& getClass() const { return className_; }
 
   // Opening: the fight music, the set-up for the mode, the guide.
   void Form_Load();

@@ -133,6 +133,11 @@ void Design::buildMenus() {
   QMenu* mnSystem = menuBar()->addMenu("システム(&S)");
   add(mnSystem, "mnBGM", "BGM(&B)", &Game::mnBGM_Click)->setCheckable(true);
   add(mnSystem, "mnGuide", "ガイド(&G)", &Game::mnGuide_Click)->setCheckable(true);
+  // The chances before a tournament read the game and change nothing of it: no rule to run.
+  QAction* advice = mnSystem->addAction("勝率の見通し(&A)");
+  advice->setObjectName("mnAdvice");
+  advice->setCheckable(true);
+  connect(advice, &QAction::toggled, this, [this](bool on) { state_.adviceOn = on; });
   add(mnSystem, "mnVersion", "バージョン情報(&V)", &Game::mnVersion_Click);
   QMenu* mnHelp = menuBar()->addMenu("ヘルプ(&H)");
   QAction* help = mnHelp->addAction("遊び方(&H)");
@@ -309,6 +314,7 @@ void Design::refresh() {
   dspGuide_->setVisible(!guide.empty());
   menu("mnBGM")->setChecked(state_.playMusic);
   menu("mnGuide")->setChecked(state_.guideOn);
+  menu("mnAdvice")->setChecked(state_.adviceOn);
 }
 
 void Design::dspParts(int kind) {
