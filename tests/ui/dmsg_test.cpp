@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "core/prompter.h"
+#include "support/qt_test_main.h"
 #include "ui/dmsg.h"
 #include "ui/qt_message_dialog.h"
 
@@ -118,5 +119,5 @@ class DMsgTest : public QObject {
   }
 };
 
-QTEST_MAIN(DMsgTest)
+VELKO_QTEST(DMsgTest);
 #include "dmsg_test.moc"

@@ -14,6 +14,7 @@
 
 #include "core/numbers.h"
 #include "support/patterns.h"
+#include "support/qt_test_main.h"
 #include "ui/dialog_action.h"
 #include "ui/dialog_move.h"
 #include "ui/dmsg.h"
@@ -347,5 +348,5 @@ class FightTest : public QObject {
   }
 };
 
-QTEST_MAIN(FightTest)
+VELKO_QTEST(FightTest);
 #include "fight_test.moc"

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "support/qt_test_main.h"
 #include "ui/fight_fixture.h"
 #include "ui/frm_tornament.h"
 
@@ -87,5 +88,5 @@ class FrmTornamentTest : public QObject {
   }
 };
 
-QTEST_MAIN(FrmTornamentTest)
+VELKO_QTEST(FrmTornamentTest);
 #include "frm_tornament_test.moc"
