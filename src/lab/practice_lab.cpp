@@ -18,11 +18,6 @@ namespace {
 constexpr int kEmptyPatternIndex = 6;
 constexpr int kProgressEvery = 50;
 
-void restoreHitPoints(doll& d) {
-  d.Motor->HP = d.Motor->maxHP;
-  d.frame->HP = d.frame->maxHP;
-}
-
 // A fresh copy at full hit points; refuses a Doll the battle could not set up.
 DollRef fighterFrom(const doll& d) {
   if (!d.Motor || !d.frame) throw std::invalid_argument("Dollにモーターとフレームがありません");
@@ -126,7 +121,7 @@ PracticeResult runPractice(const doll& player, const std::vector<PracticeOpponen
   ComputerController computer;
   PatternWatch watch(computer);
   FightRecorder recorder(dice, watch, computer);
-  NarrationView view(false);
+  NarrationLog view(false);
   SilentPrompter prompter;
   NoAfterFight afterFight;
   double worstShare = -1;

@@ -32,11 +32,6 @@ double BoutTally::meanSteps() const {
   return static_cast<double>(steps) / fights;
 }
 
-void restoreHitPoints(doll& d) {
-  d.Motor->HP = d.Motor->maxHP;
-  d.frame->HP = d.frame->maxHP;
-}
-
 BoutTally playBout(const DollRef& a, const DollRef& b, int fights, Random& rnd, int stepCap) {
   ComputerController computer;
   const HeadlessOptions options{.stepCap = stepCap, .keepNarration = false};

@@ -25,9 +25,6 @@ struct BoutTally {
   double meanSteps() const;
 };
 
-// Full motor and frame hit points, as after a street fight.
-void restoreHitPoints(doll& d);
-
 // `fights` fights; a sits in seat 0 in the even-numbered ones. Each fight is fought by copies
 // of a and b at full hit points; a and b themselves are left as they are.
 BoutTally playBout(const DollRef& a, const DollRef& b, int fights, Random& rnd,
