@@ -72,6 +72,8 @@ class FightSession : public AfterFight {
   void initDuel();
   void initTornament();
   void runTornament();
+  // Runs the bracket on while a won bout has made the next one due.
+  void startDueBouts();
   void close();
   DollRef ldTekiDoll(int16_t id);
   // Fights copies of both Dolls, recorded; what the fight brings is written back by the
@@ -99,6 +101,7 @@ class FightSession : public AfterFight {
   int16_t boutIndex_ = 0;
   int16_t roundNo_ = 1;
   bool closed_ = false;
+  bool nextBoutDue_ = false;
 };
 
 }  // namespace velko

@@ -72,7 +72,7 @@ TEST_F(PracticeLabTest, TheWorstLossReplaysAndASeedRepeats) {
   const PracticeResult result = runPractice(state.playerDoll(), opponents, options);
   ASSERT_GT(result.losses, 0);
   ASSERT_TRUE(result.worstLoss);
-  NarrationView view(false);
+  NarrationLog view(false);
   const ReplayOutcome outcome = replayFight(*result.worstLoss, view);
   EXPECT_TRUE(outcome.ok) << outcome.error;
   EXPECT_EQ(outcome.winner, 1);

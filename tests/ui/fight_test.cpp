@@ -16,6 +16,7 @@
 #include "core/numbers.h"
 #include "core/seeded_random.h"
 #include "support/patterns.h"
+#include "support/qt_test_main.h"
 #include "ui/dialog_action.h"
 #include "ui/dialog_move.h"
 #include "ui/dmsg.h"
@@ -417,5 +418,5 @@ class FightTest : public QObject {
   }
 };
 
-QTEST_MAIN(FightTest)
+VELKO_QTEST(FightTest);
 #include "fight_test.moc"

@@ -11,6 +11,7 @@
 
 #include "ui/advice_panel.h"
 #include "ui/dmsg.h"
+#include "support/qt_test_main.h"
 #include "ui/fight_fixture.h"
 #include "ui/frm_tornament.h"
 #include "ui/lab_screen.h"
@@ -139,5 +140,5 @@ class FrmTornamentTest : public QObject {
   }
 };
 
-QTEST_MAIN(FrmTornamentTest)
+VELKO_QTEST(FrmTornamentTest);
 #include "frm_tornament_test.moc"

@@ -15,6 +15,7 @@
 #include <QtTest>
 
 #include "league/league_table.h"
+#include "support/qt_test_main.h"
 #include "support/folder_bytes.h"
 #include "ui/fight_fixture.h"
 #include "ui/inspector.h"
@@ -95,5 +96,5 @@ class LeagueScreenTest : public QObject {
   }
 };
 
-QTEST_MAIN(LeagueScreenTest)
+VELKO_QTEST(LeagueScreenTest);
 #include "league_screen_test.moc"
