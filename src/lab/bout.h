@@ -50,7 +50,7 @@ class BoutRing {
                   FightRecorder* recorder = nullptr, StepWatch* watch = nullptr);
 
  private:
-  NarrationView view_{false};
+  NarrationLog view_{false};
   SilentPrompter prompter_;
   NoAfterFight afterFight_;
 };
