@@ -1,5 +1,5 @@
 #pragma once
-// The game's own version, as the build names it (0.2.0): for the version box and --version.
+// The game's own version, as the build names it (0.3.0): for the version box and --version.
 
 #include <string>
 

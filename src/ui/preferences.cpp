@@ -31,6 +31,8 @@ Preferences::Preferences(const std::filesystem::path& folder) {
   }
   settings_ =
       std::make_unique<QSettings>(QString::fromStdString(file.string()), QSettings::IniFormat);
+  // QSettings shares what it read of a file within the process: read the file as it is now.
+  settings_->sync();
   if (exists && settings_->value("version").toString() != QString::number(kVersion)) {
     std::cerr << "velko: " << file.string()
               << " is not a preference file of this version; it is left as it is\n";

@@ -264,6 +264,8 @@ class ProgramTest : public QObject {
     QTest::mouseClick(guide, Qt::LeftButton);
     QVERIFY(guide->text().endsWith("を最低一つは入れておくべきでしょう。▼\n"));
     QTest::mouseClick(guide, Qt::LeftButton);
+    QVERIFY(guide->text().contains("2つめは「離脱」でヒット＆アウェイ"));
+    QTest::mouseClick(guide, Qt::LeftButton);
     QVERIFY(!e.label("dspGuide")->isVisible());
     QVERIFY(program.height() < withGuide);  // the window gives up the guide's room
 
