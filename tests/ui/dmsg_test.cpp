@@ -11,12 +11,14 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <chrono>
+#include <filesystem>
 #include <functional>
 
 #include "core/music_player.h"
 #include "core/prompter.h"
-#include "support/screenshots.h"
 #include "support/qt_test_main.h"
+#include "support/screenshots.h"
 #include "ui/dmsg.h"
 #include "ui/preferences.h"
 #include "ui/qt_message_dialog.h"
@@ -84,6 +86,14 @@ QByteArray fileBytes(const QString& path) {
 }
 
 }  // namespace
+
+// A file edited by hand between two runs: a later time, so that what this process's settings
+// remember of it is read again (within one run the same size and second would hide the edit).
+static void editedByHand(const QString& file, int hoursLater) {
+  const std::filesystem::path path = file.toStdString();
+  std::filesystem::last_write_time(
+      path, std::filesystem::last_write_time(path) + std::chrono::hours(hoursLater));
+}
 
 class DMsgTest : public QObject {
   Q_OBJECT
@@ -236,12 +246,14 @@ class DMsgTest : public QObject {
       QVERIFY(out.open(QIODevice::WriteOnly));
       out.write("[General]\nversion=1\nmusic=maybe\n");
     }
+    editedByHand(file, 1);
     QVERIFY(Preferences(folder.path().toStdString()).musicOn());
     {
       QFile out(file);
       QVERIFY(out.open(QIODevice::WriteOnly));
       out.write("[General]\nversion=2\nmusic=false\n");
     }
+    editedByHand(file, 2);
     const QByteArray foreign = fileBytes(file);
     Preferences newer(folder.path().toStdString());
     QVERIFY(newer.musicOn());
