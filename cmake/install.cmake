@@ -29,7 +29,7 @@ add_custom_target(velko_dist ALL DEPENDS ${VELKO_DIST_DIR}/velko.6.gz ${VELKO_DI
 
 install(TARGETS velko RUNTIME DESTINATION ${VELKO_INSTALL_BINDIR})
 # save/ is the player's own and never shipped: an installed game makes it per user.
-foreach(folder ini img midi)
+foreach(folder ini img midi translations)
   install(DIRECTORY ${VELKO_GAME_DIR}/${folder} DESTINATION ${VELKO_INSTALL_DATADIR})
 endforeach()
 foreach(size 48 64 128 256)

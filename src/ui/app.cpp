@@ -39,7 +39,8 @@ bool App::start() {
   // The opponents come from the factory files on the first start.
   if (!prepareSaveFolder(services_.folder)) {
     prompter_.msgBox(
-        "敵Dollファイルを用意できませんでした\nsaveフォルダに書き込めるか確かめて下さい");
+        qtTrId("敵Dollファイルを用意できませんでした\nsaveフォルダに書き込めるか確かめて下さい")
+            .toStdString());
   }
   showTitle();
   return true;

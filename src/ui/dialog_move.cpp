@@ -31,9 +31,9 @@ dialogMove::dialogMove(int16_t span, QWidget* battleWindow) : QDialog(battleWind
   setModal(true);
   setStyleSheet(kDialogStyle);
 
-  const char* const headings[] = {"距離", "状態"};
+  const char* const headings[] = {QT_TRID_NOOP("距離"), QT_TRID_NOOP("状態")};
   for (int k = 0; k < 2; ++k) {
-    auto* heading = new QLabel(headings[k], this);
+    auto* heading = new QLabel(qtTrId(headings[k]), this);
     heading->setGeometry(24, 24 + k * 48, 60, 36);
     dsp_[k] = new QLabel(this);
     dsp_[k]->setObjectName(QString("dsp%1").arg(k));

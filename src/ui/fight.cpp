@@ -78,7 +78,7 @@ void Fight::showEvent(QShowEvent* event) {
 
 void Fight::Form_Load() {
   for (QLabel* label : dspAbl_)
-    label->setText("パワー\n移動力\nジャンプ力\n回転力\nAC\n重量\n行動力\nメモリ\n価値");
+    label->setText(qtTrId("パワー\n移動力\nジャンプ力\n回転力\nAC\n重量\n行動力\nメモリ\n価値"));
   dspDollImg_->loadBackground(picture(kStagePicture));
   dspDollImg_->loadEffect(picture(kEffectSheet), picture(kEffectMask));
   dspDollImg_->drawBackground();
@@ -97,7 +97,7 @@ void Fight::cmdNext_Click() {
   cmdReplay_->setEnabled(session_->lastRecording() != nullptr);
   // An initiative won shows no narration of its own: say who acts first.
   if (leader_ >= 0)
-    narration_->setStepNote("イニシアチヴチェック　" + names_.at(leader_) + "の先手です");
+    narration_->setStepNote(qtTrId("イニシアチヴチェック　%1の先手です").arg(names_.at(leader_)));
   // After the dialogs of the step, the next press is one Return away.
   giveKeyboard(this, cmdNext_);
 }

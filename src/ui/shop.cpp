@@ -72,7 +72,7 @@ void Shop::buildControls() {
   connect(ComboShop_, &QComboBox::currentIndexChanged, this, &Shop::ComboShop_Click);
   top->addWidget(ComboShop_);
   top->addStretch(1);
-  auto* moneyHeading = new QLabel("所持金", this);
+  auto* moneyHeading = new QLabel(qtTrId("所持金"), this);
   moneyHeading->setObjectName("lblPlayerRlHeading");
   top->addWidget(moneyHeading);
   lblPlayerRl_ = new QLabel(this);
@@ -90,7 +90,7 @@ void Shop::buildControls() {
   dspMsg_->setObjectName("dspMsg");
   dspMsg_->setMinimumHeight(30);
   bottom->addWidget(dspMsg_, 1);
-  Command1_ = new QPushButton("閉じる", this);
+  Command1_ = new QPushButton(qtTrId("閉じる"), this);
   Command1_->setObjectName("Command1");
   Command1_->setMinimumSize(120, 32);
   connect(Command1_, &QPushButton::clicked, this, &QDialog::accept);

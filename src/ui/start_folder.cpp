@@ -34,7 +34,7 @@ void refuse(const std::string& message) {
 
 }  // namespace
 
-std::optional<GameFolder> startFolder(QApplication& application) {
+std::optional<GameFolder> startFolder(QApplication& application, QString* language) {
   application.setApplicationVersion(VELKO_VERSION);
   QCommandLineParser parser;
   parser.setApplicationDescription("VELKO: build a fighting Doll and send it into the ring.");
@@ -43,7 +43,14 @@ std::optional<GameFolder> startFolder(QApplication& application) {
   const QCommandLineOption gameFolder(
       "game-folder", "Play from DIR (its ini/, img/, midi/ and save/) instead.", "DIR");
   parser.addOption(gameFolder);
+  const QCommandLineOption lang(
+      "lang",
+      "Play in LANG: ja (Japanese) or en (English). Without it, the language chosen in "
+      "the game, or else the system's.",
+      "LANG");
+  parser.addOption(lang);
   parser.process(application);
+  if (language) *language = parser.value(lang);
 
   GameFolderPlaces places;
   places.option = parser.value(gameFolder).toStdString();

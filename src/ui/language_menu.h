@@ -1,0 +1,12 @@
+#pragma once
+// The menu 言語 / Language: the player's choice of language, remembered for the next start.
+
+#include <QMenu>
+
+#include "core/prompter.h"
+
+namespace velko::ui {
+
+void addLanguageMenu(QMenu& parent, Prompter& prompter);
+
+}  // namespace velko::ui
