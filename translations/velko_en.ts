@@ -648,5 +648,1417 @@ Value</translation>
 Please use the game that is running.
 </translation>
     </message>
+    <message id="組まれている: 外しを探す">
+        <source></source>
+        <translation>Held: look for an escape</translation>
+    </message>
+    <message id="転倒している: 回転を探す">
+        <source></source>
+        <translation>Down: look for a spin</translation>
+    </message>
+    <message id="組んでいる: 攻撃を探す">
+        <source></source>
+        <translation>Holding: look for an attack</translation>
+    </message>
+    <message id="離れている: 移動を探す">
+        <source></source>
+        <translation>Apart: look for a move</translation>
+    </message>
+    <message id="接触、機動力で上: 最大APの技">
+        <source></source>
+        <translation>In contact, more mobile: the move with the most AP</translation>
+    </message>
+    <message id="接触、機動力で下: 組みを探す">
+        <source></source>
+        <translation>In contact, less mobile: look for a grapple</translation>
+    </message>
+    <message id="受身効果で%1ダメージが軽減されます。">
+        <source></source>
+        <translation>The breakfall reduces the damage by %1.</translation>
+    </message>
+    <message id="投げ！">
+        <source></source>
+        <translation>Throw! </translation>
+    </message>
+    <message id="ダメージはモーターに%1。">
+        <source></source>
+        <translation>Damage to the motor: %1. </translation>
+    </message>
+    <message id="フレームに%1！">
+        <source></source>
+        <translation>To the frame: %1!</translation>
+    </message>
+    <message id="間接技を極めて行きます。ダメージはフレームに%1">
+        <source></source>
+        <translation>A joint lock goes in. Damage to the frame: %1</translation>
+    </message>
+    <message id="・・・届かない！">
+        <source></source>
+        <translation>... out of reach!</translation>
+    </message>
+    <message id="攻撃はしかし、%1の防御に阻まれます。">
+        <source></source>
+        <translation>But the attack is stopped by %1&apos;s guard.</translation>
+    </message>
+    <message id="%1の防御をかいくぐってヒット！">
+        <source></source>
+        <translation>It slips past %1&apos;s guard and hits!</translation>
+    </message>
+    <message id="%1、立ちあがりました。">
+        <source></source>
+        <translation>%1 gets back up.</translation>
+    </message>
+    <message id="%1、組まれたまま転倒しました。">
+        <source></source>
+        <translation>%1 goes down, still held.</translation>
+    </message>
+    <message id="…転倒していては、有効な打撃が加えられません。">
+        <source></source>
+        <translation>... no telling blow can be struck from the ground.</translation>
+    </message>
+    <message id="…転倒していては、移動できません。">
+        <source></source>
+        <translation>... cannot move while down.</translation>
+    </message>
+    <message id="…転倒していては、ジャンプできません。">
+        <source></source>
+        <translation>... cannot jump while down.</translation>
+    </message>
+    <message id="先手">
+        <source></source>
+        <translation>First</translation>
+    </message>
+    <message id="後手">
+        <source></source>
+        <translation>Second</translation>
+    </message>
+    <message id="（両者のイニシアチヴチェックは互角です）">
+        <source></source>
+        <translation>(Both initiative checks are even)</translation>
+    </message>
+    <message id="極限の精神状態が生み出す緊迫した攻防！">
+        <source></source>
+        <translation>A tense exchange, born of minds at their limit!</translation>
+    </message>
+    <message id="行動ポイント%1">
+        <source></source>
+        <translation>Action points %1</translation>
+    </message>
+    <message id="%1勝利">
+        <source></source>
+        <translation>%1 wins</translation>
+    </message>
+    <message id="%1敗北">
+        <source></source>
+        <translation>%1 loses</translation>
+    </message>
+    <message id="組んでいる状態では、100％命中します。">
+        <source></source>
+        <translation>While holding, every attack hits.</translation>
+    </message>
+    <message id="組み合ったまま移動します。">
+        <source></source>
+        <translation>Moves while locked together.</translation>
+    </message>
+    <message id="移動しつつ勢いをつけて%1パワー">
+        <source></source>
+        <translation>Builds momentum on the move: %1 power</translation>
+    </message>
+    <message id="%1ダッシュで間合いを詰めた！">
+        <source></source>
+        <translation>Dashes %1 and closes the distance!</translation>
+    </message>
+    <message id="距離を置こうとしたが、ガッチリつかまれている。">
+        <source></source>
+        <translation>Tries to back off, but is held fast.</translation>
+    </message>
+    <message id="距離を置いた。">
+        <source></source>
+        <translation>Backs off.</translation>
+    </message>
+    <message id="ジャンプで＋%1パワー">
+        <source></source>
+        <translation>Jump: +%1 power</translation>
+    </message>
+    <message id="回転で＋%1パワー">
+        <source></source>
+        <translation>Spin: +%1 power</translation>
+    </message>
+    <message id="・・・命中！">
+        <source></source>
+        <translation>... hit! </translation>
+    </message>
+    <message id="ダメージは%1">
+        <source></source>
+        <translation>Damage: %1</translation>
+    </message>
+    <message id="かわされた！">
+        <source></source>
+        <translation>Dodged!</translation>
+    </message>
+    <message id="組みついて">
+        <source></source>
+        <translation>Grapples and </translation>
+    </message>
+    <message id="組みつきに失敗。">
+        <source></source>
+        <translation>The grapple fails.</translation>
+    </message>
+    <message id="組み合っていた相手の技が外れました。">
+        <source></source>
+        <translation>The opponent&apos;s hold is broken.</translation>
+    </message>
+    <message id="組んでいなければ投げられません。">
+        <source></source>
+        <translation>A throw needs a hold.</translation>
+    </message>
+    <message id="組んでいなければ関節技も決められません。">
+        <source></source>
+        <translation>A joint lock needs a hold too.</translation>
+    </message>
+    <message id="防御の構えです。">
+        <source></source>
+        <translation>Takes a guard stance.</translation>
+    </message>
+    <message id="振りほどいた。">
+        <source></source>
+        <translation>Shakes free.</translation>
+    </message>
+    <message id="力が強くて振りほどけない！">
+        <source></source>
+        <translation>Too strong to shake off!</translation>
+    </message>
+    <message id="自ら技を解いた。">
+        <source></source>
+        <translation>Lets go of the hold.</translation>
+    </message>
+    <message id="振りほどく動き。">
+        <source></source>
+        <translation>A move to shake free.</translation>
+    </message>
+    <message id="様子見です。">
+        <source></source>
+        <translation>Waits and watches.</translation>
+    </message>
+    <message id="これが、これが！%1だッ！！">
+        <source></source>
+        <translation>This is it, this is it! %1!!</translation>
+    </message>
+    <message id="でたぁっ！%1ッ！！！！！">
+        <source></source>
+        <translation>There it is! %1!!!!!</translation>
+    </message>
+    <message id="転倒している">
+        <source></source>
+        <translation>Down</translation>
+    </message>
+    <message id="組まれている">
+        <source></source>
+        <translation>Held</translation>
+    </message>
+    <message id="距離　%1">
+        <source></source>
+        <translation>Distance %1</translation>
+    </message>
+    <message id="転倒中">
+        <source></source>
+        <translation>Down</translation>
+    </message>
+    <message id="組み合っている">
+        <source></source>
+        <translation>Locked together</translation>
+    </message>
+    <message id="モータを修理しました">
+        <source></source>
+        <translation>Motor repaired</translation>
+    </message>
+    <message id="モータは完全に破壊されています">
+        <source></source>
+        <translation>The motor is destroyed beyond repair</translation>
+    </message>
+    <message id="フレームを修理しました">
+        <source></source>
+        <translation>Frame repaired</translation>
+    </message>
+    <message id="フレームは完全に破壊されています">
+        <source></source>
+        <translation>The frame is destroyed beyond repair</translation>
+    </message>
+    <message id="（代金%1Rl）">
+        <source></source>
+        <translation>(cost %1Rl)</translation>
+    </message>
+    <message id="金額不足で途中までしか直りません">
+        <source></source>
+        <translation>Not enough money: only partly repaired</translation>
+    </message>
+    <message id="経験値＋1000">
+        <source></source>
+        <translation>Experience +1000</translation>
+    </message>
+    <message id="レベル＋１">
+        <source></source>
+        <translation>Level +1</translation>
+    </message>
+    <message id="操作能力＋%1">
+        <source></source>
+        <translation>Piloting +%1</translation>
+    </message>
+    <message id="賞金%1">
+        <source></source>
+        <translation>Prize %1</translation>
+    </message>
+    <message id="臨時収入が%1Rl入った">
+        <source></source>
+        <translation>An extra income of %1Rl came in</translation>
+    </message>
+    <message id="%1勝%2敗&#xa;優勝%3回&#xa;">
+        <source></source>
+        <translation>%1 won, %2 lost
+%3 championships
+</translation>
+    </message>
+    <message id="最終成績&#xa;">
+        <source></source>
+        <translation>Final record
+</translation>
+    </message>
+    <message id="このドールは書き出せません&#xa;">
+        <source></source>
+        <translation>This Doll cannot be exported
+</translation>
+    </message>
+    <message id="ファイルを書き出せませんでした&#xa;">
+        <source></source>
+        <translation>The file could not be written
+</translation>
+    </message>
+    <message id="%1を書き出しました">
+        <source></source>
+        <translation>%1 was exported</translation>
+    </message>
+    <message id="読み込めません&#xa;">
+        <source></source>
+        <translation>Cannot read
+</translation>
+    </message>
+    <message id="ファイルが見つかりません">
+        <source></source>
+        <translation>File not found</translation>
+    </message>
+    <message id="%1の%2を対戦相手にしました">
+        <source></source>
+        <translation>%1&apos;s %2 is now your opponent</translation>
+    </message>
+    <message id="試合画面です。「次へ」を押して進行し、指示にしたがって下さい。">
+        <source></source>
+        <translation>This is the fight screen. Press &quot;Next&quot; to go on and follow the instructions.</translation>
+    </message>
+    <message id="ギブアップして試合を中断しますか？">
+        <source></source>
+        <translation>Give up and stop the fight?</translation>
+    </message>
+    <message id="登録されている敵Dollがいません">
+        <source></source>
+        <translation>No opponent Dolls are registered</translation>
+    </message>
+    <message id="このクラスのトーナメントに出場できる敵Dollが足りません">
+        <source></source>
+        <translation>Not enough opponent Dolls for a tournament of this class</translation>
+    </message>
+    <message id="優勝&#xa;賞金%1Rl">
+        <source></source>
+        <translation>Champion!
+Prize %1Rl</translation>
+    </message>
+    <message id="　コンボボックスでパーツの種類を選択し、リストからパーツを選んで下さい。">
+        <source></source>
+        <translation> Choose a kind of part in the box, then a part in the list.</translation>
+    </message>
+    <message id="　コンボでパーツの種類を選択し、リストからパーツを選んで下さい。">
+        <source></source>
+        <translation> Choose a kind in the box, then a part in the list.</translation>
+    </message>
+    <message id="&#xa;　ここでDollの組み立てを行います。">
+        <source></source>
+        <translation>
+ Here you assemble your Doll.</translation>
+    </message>
+    <message id="&#xa;　Dollには最低でも、モーター、フレーム、ハードウェアが必要です。">
+        <source></source>
+        <translation>
+ A Doll needs at least a motor, a frame and hardware.</translation>
+    </message>
+    <message id="ドールの名前を%1に変更しますか？">
+        <source></source>
+        <translation>Rename the Doll to %1?</translation>
+    </message>
+    <message id="テストのための模擬戦闘を行いますか？">
+        <source></source>
+        <translation>Fight a practice bout as a test?</translation>
+    </message>
+    <message id="対戦相手が準備されていません&#xa;メニューの「対戦相手のロード」より対戦相手ファイルをロードして下さい">
+        <source></source>
+        <translation>No opponent is ready
+Load an opponent file with &quot;Load opponent&quot; in the menu</translation>
+    </message>
+    <message id="%1と対戦しますか？">
+        <source></source>
+        <translation>Fight %1?</translation>
+    </message>
+    <message id="%1クラスのトーナメントに参加しますか？">
+        <source></source>
+        <translation>Enter the %1 class tournament?</translation>
+    </message>
+    <message id="試合をせずに日々の仕事に徹しますか？">
+        <source></source>
+        <translation>Skip fighting and work for the month?</translation>
+    </message>
+    <message id="対戦相手をロードしますか？">
+        <source></source>
+        <translation>Load an opponent?</translation>
+    </message>
+    <message id="%1を敵として登録しますか？">
+        <source></source>
+        <translation>Register %1 as an opponent?</translation>
+    </message>
+    <message id="プレイヤー名　%1&#xa;操作能力%2&#xa;レベル%3&#xa;経験値%4">
+        <source></source>
+        <translation>Pilot %1
+Piloting %2
+Level %3
+Experience %4</translation>
+    </message>
+    <message id="セーブしていませんが、よろしいですか？">
+        <source></source>
+        <translation>The game is not saved. Continue anyway?</translation>
+    </message>
+    <message id="初心者用ガイドをオフにしますか？">
+        <source></source>
+        <translation>Turn the beginner&apos;s guide off?</translation>
+    </message>
+    <message id="初心者用ガイドをオンにしました">
+        <source></source>
+        <translation>The beginner&apos;s guide is on</translation>
+    </message>
+    <message id="この環境ではＢＧＭを再生できません。必要なランタイムをインストールして下さい。">
+        <source></source>
+        <translation>Music cannot play here. Please install the runtime it needs.</translation>
+    </message>
+    <message id="敵Dollファイルを初期化しますか？">
+        <source></source>
+        <translation>Reset the opponent Doll files?</translation>
+    </message>
+    <message id="敵ファイルを初期化できませんでした">
+        <source></source>
+        <translation>The opponent files could not be reset</translation>
+    </message>
+    <message id="初期化完了しました">
+        <source></source>
+        <translation>Reset complete</translation>
+    </message>
+    <message id="見出しの番号が負の数です">
+        <source></source>
+        <translation>A heading number is negative</translation>
+    </message>
+    <message id="名前に登録できない文字が含まれています">
+        <source></source>
+        <translation>The name has characters that cannot be registered</translation>
+    </message>
+    <message id="敵ファイルに書き込めませんでした">
+        <source></source>
+        <translation>The opponent file could not be written</translation>
+    </message>
+    <message id="現在 99体以上は登録できません&#xa;新たに登録したい場合は、一度敵ファイルを初期化して下さい">
+        <source></source>
+        <translation>No more than 99 can be registered
+To register a new one, reset the opponent files first</translation>
+    </message>
+    <message id="書き込み途中のままです">
+        <source></source>
+        <translation>was left half written</translation>
+    </message>
+    <message id="このドールは完成されていません">
+        <source></source>
+        <translation>This Doll is not complete</translation>
+    </message>
+    <message id="このドールは技がプログラムされていません">
+        <source></source>
+        <translation>This Doll has no moves programmed</translation>
+    </message>
+    <message id="セーブできませんでした&#xa;名前にセーブできない文字が含まれています">
+        <source></source>
+        <translation>Could not save
+A name has characters that cannot be saved</translation>
+    </message>
+    <message id="セーブできませんでした&#xa;ファイルに書き込めません">
+        <source></source>
+        <translation>Could not save
+The file cannot be written</translation>
+    </message>
+    <message id="移動">
+        <source></source>
+        <translation>Move</translation>
+    </message>
+    <message id="ジャンプ">
+        <source></source>
+        <translation>Jump</translation>
+    </message>
+    <message id="回転">
+        <source></source>
+        <translation>Spin</translation>
+    </message>
+    <message id="パンチ">
+        <source></source>
+        <translation>Punch</translation>
+    </message>
+    <message id="キック">
+        <source></source>
+        <translation>Kick</translation>
+    </message>
+    <message id="組み">
+        <source></source>
+        <translation>Grapple</translation>
+    </message>
+    <message id="投げ">
+        <source></source>
+        <translation>Throw</translation>
+    </message>
+    <message id="折り">
+        <source></source>
+        <translation>Lock</translation>
+    </message>
+    <message id="防御">
+        <source></source>
+        <translation>Guard</translation>
+    </message>
+    <message id="受身">
+        <source></source>
+        <translation>Breakfall</translation>
+    </message>
+    <message id="外し">
+        <source></source>
+        <translation>Escape</translation>
+    </message>
+    <message id="この技でいいですか？">
+        <source></source>
+        <translation>Use this move?</translation>
+    </message>
+    <message id="技を選択して下さい。背景の白い技が選択可能です。">
+        <source></source>
+        <translation>Choose a move. Moves on white can be chosen.</translation>
+    </message>
+    <message id="命令を中止しますか？">
+        <source></source>
+        <translation>Cancel the order?</translation>
+    </message>
+    <message id="移動指示">
+        <source></source>
+        <translation>Move order</translation>
+    </message>
+    <message id="接近">
+        <source></source>
+        <translation>Close in</translation>
+    </message>
+    <message id="離脱">
+        <source></source>
+        <translation>Back off</translation>
+    </message>
+    <message id="　ここでDollの動きをプログラムします。">
+        <source></source>
+        <translation> Here you program how your Doll moves.</translation>
+    </message>
+    <message id="　基本行動を行動パターンにドラッグ＆ドロップして、「移動＋ジャンプ＋キック」のように設定して下さい。">
+        <source></source>
+        <translation> Drag basic actions onto an action pattern, like &quot;Move+Jump+Kick&quot;.</translation>
+    </message>
+    <message id="　「移動＋パンチ＋移動」のようにすれば、ヒット＆アウェイも可能です。▼">
+        <source></source>
+        <translation> &quot;Move+Punch+Move&quot; makes a hit and run. ▼</translation>
+    </message>
+    <message id="　基本行動を複雑に組み合わせるほど、行動パターンの使用行動ポイントと使用メモリも増えて行きます。">
+        <source></source>
+        <translation> The more actions a pattern joins, the more action points and memory it uses.</translation>
+    </message>
+    <message id="①使用行動ポイントが大きい程、その技を出せる確率が低くなります。">
+        <source></source>
+        <translation>1. The more action points a move uses, the less often it can be made.</translation>
+    </message>
+    <message id="　このDollの行動ポイントは%1～%2　なので、%2以内、%3ポイントくらいの技を中心に考えましょう。">
+        <source></source>
+        <translation> This Doll has %1 to %2 action points, so keep to moves of at most %2, mostly around %3.</translation>
+    </message>
+    <message id="②あなたのコンピュータのメモリは%1です。">
+        <source></source>
+        <translation>2. Your computer has %1 memory.</translation>
+    </message>
+    <message id="　全ての行動パターンの使用メモリの合計が、%1以内に収まるよう設定しましょう。▼">
+        <source></source>
+        <translation> Keep the memory of all patterns together within %1. ▼</translation>
+    </message>
+    <message id="　得意な技を多く組みこむのがコツです。">
+        <source></source>
+        <translation> The trick is to use the moves your Doll is good at.</translation>
+    </message>
+    <message id="ジャンプ力があるDollはジャンプを多く組みこむべきですし、パワーがあるDollは連打をや投げ、折りを多用すると効果的です。▼">
+        <source></source>
+        <translation>A Doll that jumps well should jump a lot; a powerful Doll does well with flurries, throws and locks. ▼</translation>
+    </message>
+    <message id="「移動」を組みこんだ技（離れた相手と戦うため）">
+        <source></source>
+        <translation>a move with &quot;Move&quot; (to reach an opponent who is apart)</translation>
+    </message>
+    <message id="「回転」を組みこんだ技（転倒時に立ちあがるため）">
+        <source></source>
+        <translation>a move with &quot;Spin&quot; (to get up when down)</translation>
+    </message>
+    <message id="「外し」を組みこんだ技（組まれたときのため）">
+        <source></source>
+        <translation>a move with &quot;Escape&quot; (for when you are held)</translation>
+    </message>
+    <message id="を最低一つは入れておくべきでしょう。▼">
+        <source></source>
+        <translation>Have at least one of each. ▼</translation>
+    </message>
+    <message id="接近・離脱に使う他、移動攻撃により攻撃力が上がります">
+        <source></source>
+        <translation>Closes in or backs off; attacking on the move adds power</translation>
+    </message>
+    <message id="ジャンプ後に攻撃すると、攻撃力が上がります">
+        <source></source>
+        <translation>Attacking after a jump adds power</translation>
+    </message>
+    <message id="立ち上がるのに使う他、回転攻撃により攻撃力が上がります">
+        <source></source>
+        <translation>Gets up from the ground; a spinning attack adds power</translation>
+    </message>
+    <message id="パンチよりも与えるダメージが大きくなります">
+        <source></source>
+        <translation>Does more damage than a punch</translation>
+    </message>
+    <message id="組むと攻撃が100%当たるようになります。組まないと投げや折りはできません">
+        <source></source>
+        <translation>While holding, every attack hits. Throws and locks need a hold</translation>
+    </message>
+    <message id="相手のモーターとフレームにダメージを与えます。組まないと投げられません">
+        <source></source>
+        <translation>Damages the opponent&apos;s motor and frame. Needs a hold</translation>
+    </message>
+    <message id="相手のモーターとフレームにダメージを与えます。組まないと投げられません。組まれている時、投げに成功すると外れます">
+        <source></source>
+        <translation>Damages the opponent&apos;s motor and frame. Needs a hold. A throw while held breaks the hold</translation>
+    </message>
+    <message id="相手のフレームに確実にダメージを与えます。組まないと折りはできません">
+        <source></source>
+        <translation>Surely damages the opponent&apos;s frame. Needs a hold</translation>
+    </message>
+    <message id="相手のフレームにのみ確実にダメージを与えます。相手のACを無視します。組まないと折れません">
+        <source></source>
+        <translation>Surely damages only the opponent&apos;s frame, ignoring its AC. Needs a hold</translation>
+    </message>
+    <message id="相手の攻撃に備えます">
+        <source></source>
+        <translation>Guards against attacks</translation>
+    </message>
+    <message id="ダメージが軽減されます">
+        <source></source>
+        <translation>Reduces the damage</translation>
+    </message>
+    <message id="組まれていたら外します。">
+        <source></source>
+        <translation>Breaks free when held.</translation>
+    </message>
+    <message id="組まれていたら外します">
+        <source></source>
+        <translation>Breaks free when held</translation>
+    </message>
+    <message id="ゴミ箱">
+        <source></source>
+        <translation>Trash</translation>
+    </message>
+    <message id="%1番目の技の入力が正しくありません">
+        <source></source>
+        <translation>Move %1 is not entered correctly</translation>
+    </message>
+    <message id="左寄せに入力して下さい">
+        <source></source>
+        <translation>Please fill it from the left</translation>
+    </message>
+    <message id="メモリが足りません">
+        <source></source>
+        <translation>Not enough memory</translation>
+    </message>
+    <message id="所持パーツ（Used）">
+        <source></source>
+        <translation>Parts owned (used)</translation>
+    </message>
+    <message id="所持パーツ（New）">
+        <source></source>
+        <translation>Parts owned (new)</translation>
+    </message>
+    <message id="このパーツを付けると、トーナメントの出場クラスが%1から%2に上がります。">
+        <source></source>
+        <translation>With this part the Doll moves up from class %1 to %2.</translation>
+    </message>
+    <message id="お金が足りません">
+        <source></source>
+        <translation>Not enough money</translation>
+    </message>
+    <message id="購入しますか？">
+        <source></source>
+        <translation>Buy it?</translation>
+    </message>
+    <message id="これ以上買えません">
+        <source></source>
+        <translation>You cannot buy any more</translation>
+    </message>
+    <message id="パーツが見つかりません">
+        <source></source>
+        <translation>Part not found</translation>
+    </message>
+    <message id="（%1Rl）">
+        <source></source>
+        <translation> (%1Rl)</translation>
+    </message>
+    <message id="返品しますか？">
+        <source></source>
+        <translation>Sell it back?</translation>
+    </message>
+    <message id="名称">
+        <source></source>
+        <translation>Name</translation>
+    </message>
+    <message id="　ここでDollのパーツを買います。">
+        <source></source>
+        <translation> Here you buy parts for your Doll.</translation>
+    </message>
+    <message id="　Dollには最低でも、モーター、フレーム、ハードウェアが必要です。">
+        <source></source>
+        <translation> A Doll needs at least a motor, a frame and hardware.</translation>
+    </message>
+    <message id="フレームはパーツを組みこむベースとなるDollの身体です。">
+        <source></source>
+        <translation>The frame is the Doll&apos;s body that holds the parts.</translation>
+    </message>
+    <message id="場合によっては機動力も扱います。▼">
+        <source></source>
+        <translation>Some also give mobility. ▼</translation>
+    </message>
+    <message id="ブースターは移動力、ジャンプ力、回転力など機動力を扱うパーツです。">
+        <source></source>
+        <translation>Boosters give mobility: move, jump and spin.</translation>
+    </message>
+    <message id="「ジャンプ＋回転＋キック」などを行う場合、これらの数値が高いほど効果が大きくなります。▼">
+        <source></source>
+        <translation>The higher they are, the stronger moves like &quot;Jump+Spin+Kick&quot; become. ▼</translation>
+    </message>
+    <message id="プロテクタは防御力を扱うパーツです。">
+        <source></source>
+        <translation>Protectors give defence.</translation>
+    </message>
+    <message id="ACの数値が高いほどダメージが軽減されます。▼">
+        <source></source>
+        <translation>The higher the AC, the less damage is taken. ▼</translation>
+    </message>
+    <message id="コンピュータはDollの技を管理します。">
+        <source></source>
+        <translation>The computer runs the Doll&apos;s moves.</translation>
+    </message>
+    <message id="CPUの数値が高いほど１ターンの間に複雑な技を出す事ができ、メモリの数値が高いほど多彩な技を持てます。▼">
+        <source></source>
+        <translation>A higher CPU allows more complex moves in one turn; more memory allows more kinds of moves. ▼</translation>
+    </message>
+    <message id="モーターはパワーを扱うパーツです。">
+        <source></source>
+        <translation>The motor gives power.</translation>
+    </message>
+    <message id="パワーの数値が高いほど、攻撃が当たった時の効果が大きくなります。▼">
+        <source></source>
+        <translation>The more power, the harder a hit lands. ▼</translation>
+    </message>
+    <message id="武者姿の丈夫なフレームです。">
+        <source></source>
+        <translation>A sturdy frame in the shape of a warrior.</translation>
+    </message>
+    <message id="移動するためにはブースターが必要です。▼">
+        <source></source>
+        <translation>It needs a booster to move. ▼</translation>
+    </message>
+    <message id="女性型のフレームです。">
+        <source></source>
+        <translation>A frame of female form.</translation>
+    </message>
+    <message id="ブースターの助けなしに移動・ジャンプ・回転できます。▼">
+        <source></source>
+        <translation>It can move, jump and spin without a booster. ▼</translation>
+    </message>
+    <message id="ブースターの助けなしに移動・ジャンプできます。">
+        <source></source>
+        <translation>It can move and jump without a booster.</translation>
+    </message>
+    <message id="回転はできません。▼">
+        <source></source>
+        <translation>It cannot spin. ▼</translation>
+    </message>
+    <message id="値段">
+        <source></source>
+        <translation>Price</translation>
+    </message>
+    <message id="パワー：相手に与えるダメージの他、組みついた時の強さに影響します">
+        <source></source>
+        <translation>Power: the damage dealt, and strength when grappling</translation>
+    </message>
+    <message id="攻撃力：値が大きいほど攻撃が当たりやすくなります">
+        <source></source>
+        <translation>Offence: the higher, the more often attacks hit</translation>
+    </message>
+    <message id="防御力：値が大きいほど攻撃が当たりにくくなります">
+        <source></source>
+        <translation>Defence: the higher, the less often attacks land</translation>
+    </message>
+    <message id="移動力：移動の効果が大きくなります">
+        <source></source>
+        <translation>Move: moving does more</translation>
+    </message>
+    <message id="ジャンプ力：ジャンプ攻撃のダメージが大きくなります">
+        <source></source>
+        <translation>Jump: jumping attacks do more damage</translation>
+    </message>
+    <message id="回転力：回転攻撃のダメージが大きくなります">
+        <source></source>
+        <translation>Spin: spinning attacks do more damage</translation>
+    </message>
+    <message id="アーマークラス：ダメージが軽減されます">
+        <source></source>
+        <translation>Armour class: reduces damage</translation>
+    </message>
+    <message id="CPU処理能力：値が大きいほど派手な技が繰り出せます">
+        <source></source>
+        <translation>CPU: the higher, the flashier the moves</translation>
+    </message>
+    <message id="メモリ：値が大きいほど多彩な技が繰り出せます">
+        <source></source>
+        <translation>Memory: the higher, the more kinds of moves</translation>
+    </message>
+    <message id="重量：軽いほど移動やジャンプ、回転力が上がります">
+        <source></source>
+        <translation>Weight: the lighter, the better it moves, jumps and spins</translation>
+    </message>
+    <message id="ヒットポイント：パーツの丈夫さです">
+        <source></source>
+        <translation>Hit points: how tough the part is</translation>
+    </message>
+    <message id="セーブ画面">
+        <source></source>
+        <translation>Save</translation>
+    </message>
+    <message id="ロード画面">
+        <source></source>
+        <translation>Load</translation>
+    </message>
+    <message id="上書きしますか？">
+        <source></source>
+        <translation>Overwrite it?</translation>
+    </message>
+    <message id="（ロード時には新品のパーツも中古として扱われます）">
+        <source></source>
+        <translation>(After loading, new parts count as used)</translation>
+    </message>
+    <message id="これをロードしますか？">
+        <source></source>
+        <translation>Load this game?</translation>
+    </message>
+    <message id="%1でいいですか？">
+        <source></source>
+        <translation>Use %1?</translation>
+    </message>
+    <message id="%1でセーブしますか？">
+        <source></source>
+        <translation>Save to %1?</translation>
+    </message>
+    <message id="%1には以下のデータがあります。">
+        <source></source>
+        <translation>%1 holds this game:</translation>
+    </message>
+    <message id="セーブ番号を打ち込んでください">
+        <source></source>
+        <translation>Type a save number</translation>
+    </message>
+    <message id="秋津遥人">
+        <source></source>
+        <translation>Haruto Akitsu</translation>
+    </message>
+    <message id="遊び方">
+        <source></source>
+        <translation>How to play</translation>
+    </message>
+    <message id="part:ポニー">
+        <source></source>
+        <translation>Pony</translation>
+    </message>
+    <message id="part:ミュール">
+        <source></source>
+        <translation>Mule</translation>
+    </message>
+    <message id="part:スパロー">
+        <source></source>
+        <translation>Sparrow</translation>
+    </message>
+    <message id="part:ブルドッグ">
+        <source></source>
+        <translation>Bulldog</translation>
+    </message>
+    <message id="part:ホーネット">
+        <source></source>
+        <translation>Hornet</translation>
+    </message>
+    <message id="part:ジャッカル">
+        <source></source>
+        <translation>Jackal</translation>
+    </message>
+    <message id="part:バイソン">
+        <source></source>
+        <translation>Bison</translation>
+    </message>
+    <message id="part:ライコウ">
+        <source></source>
+        <translation>Raiko</translation>
+    </message>
+    <message id="part:ハヤテ">
+        <source></source>
+        <translation>Hayate</translation>
+    </message>
+    <message id="part:マンモス">
+        <source></source>
+        <translation>Mammoth</translation>
+    </message>
+    <message id="part:グリフォン">
+        <source></source>
+        <translation>Griffon</translation>
+    </message>
+    <message id="part:スレイプニル">
+        <source></source>
+        <translation>Sleipnir</translation>
+    </message>
+    <message id="part:タイタン">
+        <source></source>
+        <translation>Titan</translation>
+    </message>
+    <message id="part:ワイバーン">
+        <source></source>
+        <translation>Wyvern</translation>
+    </message>
+    <message id="part:シルフィード">
+        <source></source>
+        <translation>Sylphide</translation>
+    </message>
+    <message id="part:ベヒモス">
+        <source></source>
+        <translation>Behemoth</translation>
+    </message>
+    <message id="part:バハムート">
+        <source></source>
+        <translation>Bahamut</translation>
+    </message>
+    <message id="part:フェンリル">
+        <source></source>
+        <translation>Fenrir</translation>
+    </message>
+    <message id="part:轟天">
+        <source></source>
+        <translation>Goten</translation>
+    </message>
+    <message id="part:修羅">
+        <source></source>
+        <translation>Shura</translation>
+    </message>
+    <message id="part:羅刹">
+        <source></source>
+        <translation>Rasetsu</translation>
+    </message>
+    <message id="part:バルキリー">
+        <source></source>
+        <translation>Valkyrie</translation>
+    </message>
+    <message id="part:ダフネ">
+        <source></source>
+        <translation>Daphne</translation>
+    </message>
+    <message id="part:足軽">
+        <source></source>
+        <translation>Ashigaru</translation>
+    </message>
+    <message id="part:野武士">
+        <source></source>
+        <translation>Nobushi</translation>
+    </message>
+    <message id="part:ニンフ">
+        <source></source>
+        <translation>Nymph</translation>
+    </message>
+    <message id="part:夜叉">
+        <source></source>
+        <translation>Yasha</translation>
+    </message>
+    <message id="part:セイレーン">
+        <source></source>
+        <translation>Siren</translation>
+    </message>
+    <message id="part:般若">
+        <source></source>
+        <translation>Hannya</translation>
+    </message>
+    <message id="part:ディアナ">
+        <source></source>
+        <translation>Diana</translation>
+    </message>
+    <message id="part:金剛">
+        <source></source>
+        <translation>Kongo</translation>
+    </message>
+    <message id="part:アルテミス">
+        <source></source>
+        <translation>Artemis</translation>
+    </message>
+    <message id="part:韋駄天">
+        <source></source>
+        <translation>Idaten</translation>
+    </message>
+    <message id="part:ミネルヴァ">
+        <source></source>
+        <translation>Minerva</translation>
+    </message>
+    <message id="part:阿修羅">
+        <source></source>
+        <translation>Ashura</translation>
+    </message>
+    <message id="part:アテナ">
+        <source></source>
+        <translation>Athena</translation>
+    </message>
+    <message id="part:風神">
+        <source></source>
+        <translation>Fujin</translation>
+    </message>
+    <message id="part:雷神">
+        <source></source>
+        <translation>Raijin</translation>
+    </message>
+    <message id="part:ニケ">
+        <source></source>
+        <translation>Nike</translation>
+    </message>
+    <message id="part:ローラー">
+        <source></source>
+        <translation>Roller</translation>
+    </message>
+    <message id="part:スプリング">
+        <source></source>
+        <translation>Spring</translation>
+    </message>
+    <message id="part:ジャイロ">
+        <source></source>
+        <translation>Gyro</translation>
+    </message>
+    <message id="part:ホッパー">
+        <source></source>
+        <translation>Hopper</translation>
+    </message>
+    <message id="part:ホイール">
+        <source></source>
+        <translation>Wheel</translation>
+    </message>
+    <message id="part:ハイジャンパー">
+        <source></source>
+        <translation>High Jumper</translation>
+    </message>
+    <message id="part:ターボファン">
+        <source></source>
+        <translation>Turbofan</translation>
+    </message>
+    <message id="part:スピナー">
+        <source></source>
+        <translation>Spinner</translation>
+    </message>
+    <message id="part:エアリアル">
+        <source></source>
+        <translation>Aerial</translation>
+    </message>
+    <message id="part:ロケット">
+        <source></source>
+        <translation>Rocket</translation>
+    </message>
+    <message id="part:トルネード">
+        <source></source>
+        <translation>Tornado</translation>
+    </message>
+    <message id="part:ソニック">
+        <source></source>
+        <translation>Sonic</translation>
+    </message>
+    <message id="part:フェザー">
+        <source></source>
+        <translation>Feather</translation>
+    </message>
+    <message id="part:サイクロン">
+        <source></source>
+        <translation>Cyclone</translation>
+    </message>
+    <message id="part:イカロス">
+        <source></source>
+        <translation>Icarus</translation>
+    </message>
+    <message id="part:ハヤブサ">
+        <source></source>
+        <translation>Falcon</translation>
+    </message>
+    <message id="part:ミラージュ">
+        <source></source>
+        <translation>Mirage</translation>
+    </message>
+    <message id="part:ペガサス">
+        <source></source>
+        <translation>Pegasus</translation>
+    </message>
+    <message id="part:流星">
+        <source></source>
+        <translation>Meteor</translation>
+    </message>
+    <message id="part:レザーパッド">
+        <source></source>
+        <translation>Leather Pad</translation>
+    </message>
+    <message id="part:ラバーガード">
+        <source></source>
+        <translation>Rubber Guard</translation>
+    </message>
+    <message id="part:スチール">
+        <source></source>
+        <translation>Steel</translation>
+    </message>
+    <message id="part:FRPシェル">
+        <source></source>
+        <translation>FRP Shell</translation>
+    </message>
+    <message id="part:アルミプレート">
+        <source></source>
+        <translation>Aluminium Plate</translation>
+    </message>
+    <message id="part:ナイロンメッシュ">
+        <source></source>
+        <translation>Nylon Mesh</translation>
+    </message>
+    <message id="part:重装甲板">
+        <source></source>
+        <translation>Heavy Plate</translation>
+    </message>
+    <message id="part:カーボン">
+        <source></source>
+        <translation>Carbon</translation>
+    </message>
+    <message id="part:チタンプレート">
+        <source></source>
+        <translation>Titanium Plate</translation>
+    </message>
+    <message id="part:セラミック">
+        <source></source>
+        <translation>Ceramic</translation>
+    </message>
+    <message id="part:アラミド">
+        <source></source>
+        <translation>Aramid</translation>
+    </message>
+    <message id="part:Kevler">
+        <source></source>
+        <translation>Kevler</translation>
+    </message>
+    <message id="part:複合装甲">
+        <source></source>
+        <translation>Composite Armour</translation>
+    </message>
+    <message id="part:ハニカム">
+        <source></source>
+        <translation>Honeycomb</translation>
+    </message>
+    <message id="part:超硬合金">
+        <source></source>
+        <translation>Hard Alloy</translation>
+    </message>
+    <message id="part:衝撃吸収ジェル">
+        <source></source>
+        <translation>Shock Gel</translation>
+    </message>
+    <message id="part:反応装甲">
+        <source></source>
+        <translation>Reactive Armour</translation>
+    </message>
+    <message id="part:ナノスキン">
+        <source></source>
+        <translation>Nanoskin</translation>
+    </message>
+    <message id="part:オリハルコン">
+        <source></source>
+        <translation>Orichalcum</translation>
+    </message>
+    <message id="part:ベーシック">
+        <source></source>
+        <translation>Basic</translation>
+    </message>
+    <message id="part:カリキュレ">
+        <source></source>
+        <translation>Calcule</translation>
+    </message>
+    <message id="part:ロジック">
+        <source></source>
+        <translation>Logic</translation>
+    </message>
+    <message id="part:ニューロ">
+        <source></source>
+        <translation>Neuro</translation>
+    </message>
+    <message id="part:アナライザ">
+        <source></source>
+        <translation>Analyser</translation>
+    </message>
+    <message id="part:メモリア">
+        <source></source>
+        <translation>Memoria</translation>
+    </message>
+    <message id="part:タクティクス">
+        <source></source>
+        <translation>Tactics</translation>
+    </message>
+    <message id="part:ストラテジ">
+        <source></source>
+        <translation>Strategy</translation>
+    </message>
+    <message id="part:アーカイブ">
+        <source></source>
+        <translation>Archive</translation>
+    </message>
+    <message id="part:オラクル">
+        <source></source>
+        <translation>Oracle</translation>
+    </message>
+    <message id="part:ブレイン">
+        <source></source>
+        <translation>Brain</translation>
+    </message>
+    <message id="part:ライブラリ">
+        <source></source>
+        <translation>Library</translation>
+    </message>
+    <message id="part:セージ">
+        <source></source>
+        <translation>Sage</translation>
+    </message>
+    <message id="part:アルゴス">
+        <source></source>
+        <translation>Argos</translation>
+    </message>
+    <message id="part:ソフィア">
+        <source></source>
+        <translation>Sophia</translation>
+    </message>
+    <message id="part:メティス">
+        <source></source>
+        <translation>Metis</translation>
+    </message>
+    <message id="part:アカシック">
+        <source></source>
+        <translation>Akashic</translation>
+    </message>
+    <message id="part:プロメテウス">
+        <source></source>
+        <translation>Prometheus</translation>
+    </message>
+    <message id="part:ラプラス">
+        <source></source>
+        <translation>Laplace</translation>
+    </message>
+    <message id="part:ウォーカー">
+        <source></source>
+        <translation>Walker</translation>
+    </message>
+    <message id="part:ステッパー">
+        <source></source>
+        <translation>Stepper</translation>
+    </message>
+    <message id="part:ランナー">
+        <source></source>
+        <translation>Runner</translation>
+    </message>
+    <message id="part:アクロバット">
+        <source></source>
+        <translation>Acrobat</translation>
+    </message>
+    <message id="part:エアダンス">
+        <source></source>
+        <translation>Air Dance</translation>
+    </message>
+    <message id="part:天翔">
+        <source></source>
+        <translation>Tensho</translation>
+    </message>
+    <message id="part:ブロウラー">
+        <source></source>
+        <translation>Brawler</translation>
+    </message>
+    <message id="part:ストライカー">
+        <source></source>
+        <translation>Striker</translation>
+    </message>
+    <message id="part:柔術">
+        <source></source>
+        <translation>Jujutsu</translation>
+    </message>
+    <message id="part:マーシャル">
+        <source></source>
+        <translation>Martial</translation>
+    </message>
+    <message id="part:ファイター">
+        <source></source>
+        <translation>Fighter</translation>
+    </message>
+    <message id="part:覇王">
+        <source></source>
+        <translation>Haoh</translation>
+    </message>
+    <message id="part:ガード">
+        <source></source>
+        <translation>Guard</translation>
+    </message>
+    <message id="part:シェル">
+        <source></source>
+        <translation>Shell</translation>
+    </message>
+    <message id="part:パリィ">
+        <source></source>
+        <translation>Parry</translation>
+    </message>
+    <message id="part:不動心">
+        <source></source>
+        <translation>Fudoshin</translation>
+    </message>
+    <message id="part:鉄壁">
+        <source></source>
+        <translation>Iron Wall</translation>
+    </message>
+    <message id="part:旧式ガード">
+        <source></source>
+        <translation>Old Guard</translation>
+    </message>
+    <message id="doll:ブリキ丸">
+        <source></source>
+        <translation>Tin Maru</translation>
+    </message>
+    <message id="doll:ゼンマイ小僧">
+        <source></source>
+        <translation>Clockwork Kid</translation>
+    </message>
+    <message id="doll:カラクリ太郎">
+        <source></source>
+        <translation>Karakuri Taro</translation>
+    </message>
+    <message id="doll:ポンコツ号">
+        <source></source>
+        <translation>Old Banger</translation>
+    </message>
+    <message id="doll:アイアンキッド">
+        <source></source>
+        <translation>Iron Kid</translation>
+    </message>
+    <message id="doll:スクラップ">
+        <source></source>
+        <translation>Scrap</translation>
+    </message>
+    <message id="doll:ガラクタ王">
+        <source></source>
+        <translation>Junk King</translation>
+    </message>
+    <message id="doll:ブリキの騎士">
+        <source></source>
+        <translation>Tin Knight</translation>
+    </message>
+    <message id="doll:ネジマキ">
+        <source></source>
+        <translation>Windup</translation>
+    </message>
+    <message id="doll:鋼鉄丸">
+        <source></source>
+        <translation>Steel Maru</translation>
+    </message>
+    <message id="doll:シルバーフォックス">
+        <source></source>
+        <translation>Silver Fox</translation>
+    </message>
+    <message id="doll:レッドホーク">
+        <source></source>
+        <translation>Red Hawk</translation>
+    </message>
+    <message id="doll:ブルーシャーク">
+        <source></source>
+        <translation>Blue Shark</translation>
+    </message>
+    <message id="doll:鉄拳">
+        <source></source>
+        <translation>Iron Fist</translation>
+    </message>
+    <message id="doll:疾風">
+        <source></source>
+        <translation>Gale</translation>
+    </message>
+    <message id="doll:雷電">
+        <source></source>
+        <translation>Thunderbolt</translation>
+    </message>
+    <message id="doll:ヴァルカン">
+        <source></source>
+        <translation>Vulcan</translation>
+    </message>
+    <message id="doll:ゴーレム">
+        <source></source>
+        <translation>Golem</translation>
+    </message>
+    <message id="doll:黒騎士">
+        <source></source>
+        <translation>Black Knight</translation>
+    </message>
+    <message id="doll:白銀">
+        <source></source>
+        <translation>Silver</translation>
+    </message>
+    <message id="doll:紅蓮">
+        <source></source>
+        <translation>Crimson</translation>
+    </message>
+    <message id="doll:蒼天">
+        <source></source>
+        <translation>Azure Sky</translation>
+    </message>
+    <message id="doll:金剛力士">
+        <source></source>
+        <translation>Vajra</translation>
+    </message>
+    <message id="doll:阿修羅王">
+        <source></source>
+        <translation>Asura King</translation>
+    </message>
+    <message id="doll:ミネルヴァ">
+        <source></source>
+        <translation>Minerva</translation>
+    </message>
+    <message id="doll:アテナ">
+        <source></source>
+        <translation>Athena</translation>
+    </message>
+    <message id="doll:天帝">
+        <source></source>
+        <translation>Sky Emperor</translation>
+    </message>
+    <message id="doll:覇王">
+        <source></source>
+        <translation>Overlord</translation>
+    </message>
 </context>
 </TS>

@@ -1,4 +1,5 @@
 #include "battle/move_direction.h"
+#include "core/shown_text.h"
 
 #include "battle/fight_controller.h"
 
@@ -23,8 +24,8 @@ int16_t getHitAway(const BattleState& s, int index, const Logic& logic) {
 }
 
 void setDMove(const BattleState& s, int i, std::string& stateLabel) {
-  if (s.tentou[i] != kOff) stateLabel = "転倒中\r\n";
-  if (s.anyHold()) stateLabel = "組み合っている";
+  if (s.tentou[i] != kOff) stateLabel = shown("転倒中") + "\r\n";
+  if (s.anyHold()) stateLabel = shown("組み合っている");
 }
 
 }  // namespace velko

@@ -8,7 +8,7 @@
 #include <string>
 
 #ifndef QT_TRID_NOOP
-#define QT_TRID_NOOP(text) text
+#define QT_TRID_NOOP(id) id  // spelled as Qt spells it, so either may come first
 #endif
 
 namespace velko {

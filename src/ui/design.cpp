@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "core/numbers.h"
+#include "core/shipped_names.h"
 #include "ui/click_label.h"
 #include "ui/design_learning.h"
 #include "ui/doll_share_menu.h"
@@ -209,7 +210,7 @@ QWidget* Design::buildAssemblyPanel() {
   cmbParts_ = new QComboBox(box);
   cmbParts_->setObjectName("cmbParts");
   for (const std::string& name : partKindNames())
-    cmbParts_->addItem(q(name));
+    cmbParts_->addItem(qtTrId(name.c_str()));
   connect(cmbParts_, &QComboBox::currentIndexChanged, this, [this](int kind) { dspParts(kind); });
   layout->addWidget(cmbParts_);
   listPart_ = new QListWidget(box);
@@ -313,14 +314,14 @@ void Design::dspParts(int kind) {
   if (kind < 0) kind = 0;
   listPart_->clear();
   for (const std::string& name : velko::dspParts(state_.player(), kind)) {
-    listPart_->addItem(q(name));
+    listPart_->addItem(q(shownPartName(name)));
   }
   showDetail(kind, 0);
 }
 
 void Design::showDetail(int kind, int slot) {
   const PartDetail d = partDetail(state_.player(), kind, slot);
-  label("dspPart0")->setText(q(d.name));
+  label("dspPart0")->setText(q(shownPartName(d.name)));
   label("dspRl")->setText(q(d.price));
   for (int i = 0; i < 2; ++i) {
     label(QString("lblPart%1").arg(i))->setText(q(d.heading[i]));
@@ -337,18 +338,18 @@ void Design::ListPart_Click(int row) {
 
 void Design::dspDoll() {
   const DollView v = velko::dspDoll(state_);
-  label("dspPart1")->setText(q(v.motor));
-  label("dspPart2")->setText(q(v.frame));
-  label("dspPart3")->setText(q(v.computer));
+  label("dspPart1")->setText(q(shownPartName(v.motor)));
+  label("dspPart2")->setText(q(shownPartName(v.frame)));
+  label("dspPart3")->setText(q(shownPartName(v.computer)));
   listBoost_->clear();
   for (const auto& name : v.boosters)
-    listBoost_->addItem(q(name));
+    listBoost_->addItem(q(shownPartName(name)));
   listP_->clear();
   for (const auto& name : v.protectors)
-    listP_->addItem(q(name));
+    listP_->addItem(q(shownPartName(name)));
   listSoft_->clear();
   for (const auto& [name, code] : v.softs) {
-    auto* item = new QListWidgetItem(q(name));
+    auto* item = new QListWidgetItem(q(shownPartName(name)));
     item->setData(Qt::UserRole, code);
     listSoft_->addItem(item);
   }

@@ -135,7 +135,7 @@ void DialogAction::Form_Load() {
     paneGuide_->hide();
     return;
   }
-  dspGuide_->setText(kPatternGuide);
+  dspGuide_->setText(qtTrId(kPatternGuide));
   paneGuide_->show();
 }
 

@@ -25,7 +25,7 @@ const char* const kDialogStyle =
 
 dialogMove::dialogMove(int16_t span, QWidget* battleWindow) : QDialog(battleWindow), span_(span) {
   setObjectName("dialogMove");
-  setWindowTitle(kMoveCaption);
+  setWindowTitle(qtTrId(kMoveCaption));
   // A move needs a direction, so the frame offers no close button that would do nothing.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setModal(true);
@@ -45,7 +45,7 @@ dialogMove::dialogMove(int16_t span, QWidget* battleWindow) : QDialog(battleWind
 
   const char* const captions[] = {kApproachCaption, kWithdrawCaption};
   for (int k = 0; k < 2; ++k) {
-    Command1_[k] = new QPushButton(captions[k], this);
+    Command1_[k] = new QPushButton(qtTrId(captions[k]), this);
     Command1_[k]->setObjectName(QString("Command1_%1").arg(k));
     Command1_[k]->setGeometry(24 + k * 152, 142, 140, 48);
     Command1_[k]->setAutoDefault(false);

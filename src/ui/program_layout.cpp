@@ -22,10 +22,6 @@ const char* const kFrameNames[kPaletteChips] = {"frmMove",  "frmJump", "frmSpin"
                                                 "frmKick",  "frmLock", "frmDrop",  "frmHold",
                                                 "frmBlock", "frmUke",  "frmUnlock"};
 
-QString q(const std::string& text) {
-  return QString::fromStdString(text);
-}
-
 QString indexed(const char* name, int index) {
   return QString("%1(%2)").arg(name).arg(index);
 }
@@ -81,7 +77,7 @@ QWidget* Program::buildPalette() {
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(6);
   for (int k = 0; k < kPaletteChips; ++k) {
-    auto* frame = new QGroupBox(q(actionName(k + 1)), palette);
+    auto* frame = new QGroupBox(qtTrId(actionName(k + 1).c_str()), palette);
     frame->setObjectName(kFrameNames[k]);
     frame->setToolTip(qtTrId("ドラッグして行動パターンのところでドロップして下さい"));
     frame->setMouseTracking(true);
