@@ -1,6 +1,6 @@
-// velko-sim GAME_FOLDER roster|slot N|novice-build|career|ladder: plays headless computer fights
-// between the registry's opponents, a saved Doll or fresh starter Dolls, and prints win rates, to
-// check the balance of the shipped opponents and catalogue.
+// velko-sim GAME_FOLDER roster|slot N|novice-build|career|ladder|practice|league: plays headless
+// computer fights between the registry's opponents, a saved Doll or fresh starter Dolls, and prints
+// win rates, to check the balance of the shipped opponents and catalogue.
 
 #include <chrono>
 #include <exception>
@@ -9,6 +9,7 @@
 #include "data/game_folder.h"
 #include "sim/balance_commands.h"
 #include "sim/career_sim.h"
+#include "sim/league_command.h"
 #include "sim/novice_builds.h"
 #include "sim/player_bouts.h"
 #include "sim/practice_run.h"
@@ -81,6 +82,7 @@ int run(const SimOptions& o) {
     return o.policy == CareerPolicy::Sensible ? runSensibleCareers(o) : runCareers(o);
   if (o.command == SimCommand::Ladder) return runLadder(o);
   if (o.command == SimCommand::Practice) return runPracticeCommand(o, std::cout, std::cerr);
+  if (o.command == SimCommand::League) return runLeagueCommand(o, std::cout, std::cerr);
   const auto started = std::chrono::steady_clock::now();
   std::vector<RosterDoll> roster = loadRoster(GameFolder(o.game), o.registry);
   std::cout << "registry " << sourceName(o.registry) << ": " << roster.size() << " Dolls, "
@@ -100,6 +102,7 @@ int run(const SimOptions& o) {
     case SimCommand::Career:
     case SimCommand::Practice:
     case SimCommand::Ladder:
+    case SimCommand::League:
       break;
   }
   const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;

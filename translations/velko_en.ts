@@ -455,10 +455,6 @@
         <source></source>
         <translation>Fighting…</translation>
     </message>
-    <message id="%1%2試合: 勝ち%3 負け%4 引き分け%5　勝率 %6（95%の範囲 %7 ～ %8）　試合の長さ 平均%9手（標準偏差%10）">
-        <source></source>
-        <translation>%1%2 fights: won %3, lost %4, drawn %5.  Win rate %6 (95% range %7 to %8).  Length: mean %9 steps (s.d. %10)</translation>
-    </message>
     <message id="中止までの ">
         <source></source>
         <translation>until cancelled, </translation>
@@ -1316,14 +1312,6 @@ The file cannot be written</translation>
         <source></source>
         <translation>Part not found</translation>
     </message>
-    <message id="（%1Rl）">
-        <source></source>
-        <translation> (%1Rl)</translation>
-    </message>
-    <message id="返品しますか？">
-        <source></source>
-        <translation>Sell it back?</translation>
-    </message>
     <message id="名称">
         <source></source>
         <translation>Name</translation>
@@ -2059,6 +2047,182 @@ The file cannot be written</translation>
     <message id="doll:覇王">
         <source></source>
         <translation>Overlord</translation>
+    </message>
+    <message id="モーターHP">
+        <source></source>
+        <translation>Motor HP</translation>
+    </message>
+    <message id="フレームHP">
+        <source></source>
+        <translation>Frame HP</translation>
+    </message>
+    <message id="%1（%2Rl）&#xa;返品しますか？">
+        <source></source>
+        <translation>%1 (%2Rl)
+Sell it back?</translation>
+    </message>
+    <message id="リーグ(&amp;G)">
+        <source></source>
+        <translation>Lea&amp;gue</translation>
+    </message>
+    <message id="シード(&amp;E):">
+        <source></source>
+        <translation>S&amp;eed:</translation>
+    </message>
+    <message id="空なら毎回新しく">
+        <source></source>
+        <translation>empty: a new one each time</translation>
+    </message>
+    <message id="結果に出たシードを打ち込むと、同じDollと相手で同じ結果になります">
+        <source></source>
+        <translation>Type the seed shown in a result to get the same result with the same Dolls</translation>
+    </message>
+    <message id="%1%2試合: 勝ち%3 負け%4 引き分け%5　勝率 %6（95%の範囲 %7 ～ %8）　試合の長さ 平均%9手（標準偏差%10）　シード %11">
+        <source></source>
+        <translation>%1%2 fights: won %3, lost %4, drawn %5.  Win rate %6 (95% range %7 to %8).  Length: mean %9 steps (s.d. %10).  Seed %11</translation>
+    </message>
+    <message id="リーグファイル (*.velkoleague)">
+        <source></source>
+        <translation>League files (*.velkoleague)</translation>
+    </message>
+    <message id="リーグ">
+        <source></source>
+        <translation>League</translation>
+    </message>
+    <message id="参加するDoll(&amp;E):">
+        <source></source>
+        <translation>&amp;Entrants:</translation>
+    </message>
+    <message id="フォルダのDollファイルを追加(&amp;F)...">
+        <source></source>
+        <translation>Add a &amp;folder of Doll files...</translation>
+    </message>
+    <message id="1組の試合数(&amp;N):">
+        <source></source>
+        <translation>&amp;Fights per pair:</translation>
+    </message>
+    <message id="開く(&amp;O)...">
+        <source></source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message id="保存(&amp;V)...">
+        <source></source>
+        <translation>Sa&amp;ve...</translation>
+    </message>
+    <message id="選んだDollどうしが総当たりで戦います。レーティングはすべての結果から求め、±は95%の範囲です。お金、日付、ダメージ、戦績、セーブファイルは変わりません。">
+        <source></source>
+        <translation>The chosen Dolls fight a round robin. Ratings come from every result; ± is the 95% range. Money, date, damage, record and save files do not change.</translation>
+    </message>
+    <message id="順位">
+        <source></source>
+        <translation>Rank</translation>
+    </message>
+    <message id="レーティング">
+        <source></source>
+        <translation>Rating</translation>
+    </message>
+    <message id="95%の範囲">
+        <source></source>
+        <translation>95% range</translation>
+    </message>
+    <message id="引き分け">
+        <source></source>
+        <translation>Drawn</translation>
+    </message>
+    <message id="平均得点">
+        <source></source>
+        <translation>Mean score</translation>
+    </message>
+    <message id="勝率の対戦表（行のDollから見て。セルをクリックすると最悪の敗戦を振り返ります）">
+        <source></source>
+        <translation>Win rates, pair by pair (for the row's Doll; click a cell to review the worst defeat)</translation>
+    </message>
+    <message id="Dollファイルのフォルダ">
+        <source></source>
+        <translation>Folder of Doll files</translation>
+    </message>
+    <message id="リーグを開く">
+        <source></source>
+        <translation>Open league</translation>
+    </message>
+    <message id="リーグの保存">
+        <source></source>
+        <translation>Save league</translation>
+    </message>
+    <message id="自分のDoll ">
+        <source></source>
+        <translation>My Doll </translation>
+    </message>
+    <message id="自分のDoll（参加できません）">
+        <source></source>
+        <translation>My Doll (cannot enter)</translation>
+    </message>
+    <message id="敵 %1 %2（価値%3）">
+        <source></source>
+        <translation>Opponent %1 %2 (value %3)</translation>
+    </message>
+    <message id="ファイルが読めません">
+        <source></source>
+        <translation>The file cannot be read</translation>
+    </message>
+    <message id="Dollファイル（.velkodoll）がありません">
+        <source></source>
+        <translation>No Doll files (.velkodoll)</translation>
+    </message>
+    <message id="2体以上のDollを選んで下さい">
+        <source></source>
+        <translation>Please choose two Dolls or more</translation>
+    </message>
+    <message id="%1体の総当たり、%2試合…">
+        <source></source>
+        <translation>Round robin of %1 Dolls, %2 fights…</translation>
+    </message>
+    <message id="中止しました。この回の結果はリーグに記録しません。">
+        <source></source>
+        <translation>Cancelled. The results of this run are not recorded in the league.</translation>
+    </message>
+    <message id="第%1回を記録しました。レーティングはすべての回の結果から求めています。">
+        <source></source>
+        <translation>Run %1 recorded. Ratings come from the results of every run.</translation>
+    </message>
+    <message id="%1 対 %2: %3勝 %4敗 %5分&#xa;レーティングからの期待 %6%（差 %7σ）">
+        <source></source>
+        <translation>%1 vs %2: %3 won, %4 lost, %5 drawn
+Expected from the ratings %6% (off by %7σ)</translation>
+    </message>
+    <message id="回ごとのレーティング">
+        <source></source>
+        <translation>Rating run by run</translation>
+    </message>
+    <message id="回">
+        <source></source>
+        <translation>Run</translation>
+    </message>
+    <message id="リーグを開けません&#xa;">
+        <source></source>
+        <translation>The league cannot be opened
+</translation>
+    </message>
+    <message id="%1体、%2回分のリーグを開きました。">
+        <source></source>
+        <translation>Opened a league of %1 Dolls and %2 runs.</translation>
+    </message>
+    <message id="まだ試合をしていません">
+        <source></source>
+        <translation>No fights yet</translation>
+    </message>
+    <message id="保存できません&#xa;">
+        <source></source>
+        <translation>Cannot save
+</translation>
+    </message>
+    <message id="保存しました: ">
+        <source></source>
+        <translation>Saved: </translation>
+    </message>
+    <message id="この相手には負けていません">
+        <source></source>
+        <translation>No defeat against this opponent</translation>
     </message>
 </context>
 </TS>

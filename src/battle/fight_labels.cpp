@@ -31,4 +31,8 @@ FightLabels fightLabels(const BattleState& s) {
   return labels;
 }
 
+std::string initiativeNote(const std::string& dollName) {
+  return fill(shown("イニシアチヴチェック　%1の先手です"), {dollName});
+}
+
 }  // namespace velko

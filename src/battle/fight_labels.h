@@ -18,4 +18,8 @@ struct FightLabels {
 
 FightLabels fightLabels(const BattleState& state);
 
+// What the battle screen says for a step whose initiative check a Doll won (the rules tell
+// nothing of their own then).
+std::string initiativeNote(const std::string& dollName);
+
 }  // namespace velko

@@ -17,7 +17,8 @@ bool exportPlayerDoll(const GameFolder& folder, const std::filesystem::path& pat
     prompter.msgBox(shown("このドールは書き出せません\n") + check.error);
     return false;
   }
-  if (!commitFiles({PendingFile{path, text}})) {
+  // The folder is the player's: only the file and its own temporary are touched.
+  if (!replaceFile(path, text)) {
     prompter.msgBox(shown("ファイルを書き出せませんでした\n") + path.string());
     return false;
   }

@@ -64,7 +64,7 @@ void FightSession::cmdNext_Click() {
 
 void FightSession::cmdTap_Click() {
   if (closed_ || battle_.isOver()) return;
-  if (services_.prompter.askYesNo(shown("ギブアップして試合を中断しますか？"), kGameTitle) !=
+  if (services_.prompter.askYesNoSafe(shown("ギブアップして試合を中断しますか？"), kGameTitle) !=
       kAnswerYes)
     return;
   battle_.giveUp();

@@ -45,6 +45,8 @@ class FightSession : public AfterFight {
   // The last fight recorded (empty before one ends), and where it was kept (empty when it
   // could not be written).
   const FightRecording* lastRecording() const { return last_ ? &*last_ : nullptr; }
+  // Presses of the next command in the bout under way so far.
+  int boutSteps() const { return recorder_.recording().steps; }
   const std::filesystem::path& lastReplayFile() const { return lastReplayFile_; }
 
   // True once the screen has been told to close (by a result, a loss or a give-up).

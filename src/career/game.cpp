@@ -60,7 +60,8 @@ void Game::Form_Load(std::optional<int16_t> loadSlot) {
   state_.playMusic = true;
   if (state_.newGame || !loadSlot) {
     state_.duelistState = kDuelistNotReady;
-    nav_.openShop();
+    // A new player and what the first visit bought are on no disk yet.
+    if (nav_.openShop()) state_.saved = false;
     state_.gameDate = careerStart();
     stMusic();
   } else {
@@ -147,16 +148,17 @@ void Game::Command1_Click(const std::string& newName) {
       kAnswerOK)
     return;
   state_.playerDoll().name = newName;
+  state_.saved = false;  // a save keeps the new name
 }
 
+// Only what a save would keep makes leaving ask: an editor closed without registering, or a
+// shop visit without a trade, changes nothing.
 void Game::cmdProgram_Click() {
-  state_.saved = false;
-  nav_.openProgram();
+  if (nav_.openProgram()) state_.saved = false;
 }
 
 void Game::cmdShop_Click() {
-  state_.saved = false;
-  nav_.openShop();
+  if (nav_.openShop()) state_.saved = false;
   backFromScreen();
 }
 
@@ -281,26 +283,21 @@ void Game::mnChar_Click() {
                                  {p.name, Str(p.skillPlay), Str(p.Lv), Str(p.exp)}));
 }
 
+bool Game::unsavedMayGo() {
+  if (state_.saved) return true;
+  return services_.prompter.msgBoxOKCancelSafe(shown("セーブしていませんが、よろしいですか？")) ==
+         kAnswerOK;
+}
+
 void Game::mnEnd_Click() {
-  if (state_.saved) {
-    services_.music.close();
-    nav_.endProgram();
-    return;
-  }
-  if (services_.prompter.msgBoxOKCancel(shown("セーブしていませんが、よろしいですか？")) !=
-      kAnswerOK) {
-    return;
-  }
+  if (!unsavedMayGo()) return;
   services_.music.close();
   nav_.endProgram();
 }
 
 void Game::mnStart_Click() {
   // Going back to the title throws the running game away, as leaving does.
-  if (!state_.saved && services_.prompter.msgBoxOKCancel(
-                           shown("セーブしていませんが、よろしいですか？")) != kAnswerOK) {
-    return;
-  }
+  if (!unsavedMayGo()) return;
   nav_.showTitle();
 }
 

@@ -75,6 +75,8 @@ class Game {
   // Opponents the registry offers up to a value; refuses (and says why) below `needed`.
   bool enoughOpponents(int16_t maxValue, int needed, const std::string& refusal);
   void showWorkshopGuide(const char* thirdLine);
+  // True when the game is saved, or the player agrees to lose what is not.
+  bool unsavedMayGo();
 
   CareerState& state_;
   CareerServices& services_;

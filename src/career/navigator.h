@@ -14,8 +14,10 @@ class Navigator {
   virtual bool openCharMake() = 0;
   // The workshop of a new game, or of the save slot to load.
   virtual void openWorkshop(std::optional<int16_t> loadSlot) = 0;
-  virtual void openShop() = 0;
-  virtual void openProgram() = 0;
+  // The shop; true when it bought, sold or gave anything.
+  virtual bool openShop() = 0;
+  // The program editor; true when the player registered the patterns.
+  virtual bool openProgram() = 0;
   // The battle screen in a fight mode (0 street, 1 tournament, 2 duel) and class.
   virtual void openFight(int16_t mode, const std::string& className) = 0;
   // The save/load screen in mode 1 (save) or 2 (load): the confirmed slot number, if any.

@@ -15,20 +15,39 @@ int DialogPrompter::askOK(const std::string& text) {
 }
 
 int DialogPrompter::askOKCaption(const std::string& text, const std::string& caption) {
+  return showOK(text, caption, false);
+}
+
+int DialogPrompter::askOKSafe(const std::string& text) {
+  return showOK(text, kGameTitle, true);
+}
+
+int DialogPrompter::showOK(const std::string& text, const std::string& caption, bool safeDefault) {
   DialogRequest request;
   request.caption = caption;
   request.text = text;
   request.lines = lines_;
+  request.safeDefault = safeDefault;
   return dialog_.show(request);
 }
 
 int DialogPrompter::askYesNo(const std::string& text, const std::string& caption) {
+  return showYesNo(text, caption, false);
+}
+
+int DialogPrompter::askYesNoSafe(const std::string& text, const std::string& caption) {
+  return showYesNo(text, caption, true);
+}
+
+int DialogPrompter::showYesNo(const std::string& text, const std::string& caption,
+                              bool safeDefault) {
   DialogRequest request;
   request.caption = caption;
   request.text = text;
   request.okCaption = "Yes";
   request.cancelCaption = "No";
   request.lines = lines_;
+  request.safeDefault = safeDefault;
   return dialog_.show(request) == kAnswerOK ? kAnswerYes : kAnswerNo;
 }
 
@@ -58,6 +77,10 @@ void DialogPrompter::msgBox(const std::string& text) {
 
 int DialogPrompter::msgBoxOKCancel(const std::string& text) {
   return dialog_.msgBoxOKCancel(text);
+}
+
+int DialogPrompter::msgBoxOKCancelSafe(const std::string& text) {
+  return dialog_.msgBoxOKCancelSafe(text);
 }
 
 void DialogPrompter::cannotPlay(const std::string& text) {

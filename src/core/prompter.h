@@ -33,6 +33,14 @@ class Prompter {
   virtual int msgBoxOKCancel(const std::string& text) = 0;  // 1 or 2
   virtual int msgBoxYesNo(const std::string& text) = 0;     // 6 or 7
 
+  // Questions whose first answer loses something (a bout, unsaved work, a save slot, a part):
+  // the other answer is the default button, so a stray Return keeps what there is.
+  virtual int askOKSafe(const std::string& text) { return askOK(text); }
+  virtual int askYesNoSafe(const std::string& text, const std::string& caption) {
+    return askYesNo(text, caption);
+  }
+  virtual int msgBoxOKCancelSafe(const std::string& text) { return msgBoxOKCancel(text); }
+
   // A music track or the sound effect could not start: the plain box with the text.
   virtual void cannotPlay(const std::string& text) { msgBox(text); }
   // A track did start: the sound device works (again).
@@ -47,6 +55,8 @@ struct DialogRequest {
   std::string cancelCaption = "Cancel";
   bool cancelVisible = true;
   int16_t lines = 3;
+  // Cancel (No) rather than OK (Yes) is the default button.
+  bool safeDefault = false;
 };
 
 // The dialog's height and the top of its buttons, in twips, for a message of n lines.
@@ -63,6 +73,8 @@ class MessageDialog {
   virtual void msgBox(const std::string& text) = 0;
   virtual int msgBoxOKCancel(const std::string& text) = 0;
   virtual int msgBoxYesNo(const std::string& text) = 0;
+  // The OK/Cancel box with Cancel as its default button.
+  virtual int msgBoxOKCancelSafe(const std::string& text) { return msgBoxOKCancel(text); }
 };
 
 class DialogPrompter : public Prompter {
@@ -78,12 +90,18 @@ class DialogPrompter : public Prompter {
   void msgBox(const std::string& text) override;
   int msgBoxOKCancel(const std::string& text) override;
   int msgBoxYesNo(const std::string& text) override;
+  int askOKSafe(const std::string& text) override;
+  int askYesNoSafe(const std::string& text, const std::string& caption) override;
+  int msgBoxOKCancelSafe(const std::string& text) override;
   // A machine without a sound device would otherwise stop every fight with the same box:
   // the first failure is told, the next ones are not, until a track starts again.
   void cannotPlay(const std::string& text) override;
   void playing() override { cannotPlayTold_ = false; }
 
  private:
+  int showOK(const std::string& text, const std::string& caption, bool safeDefault);
+  int showYesNo(const std::string& text, const std::string& caption, bool safeDefault);
+
   MessageDialog& dialog_;
   bool cannotPlayTold_ = false;
   // The dialog keeps a set height until it is set again; notifyTall sets it back to 3.

@@ -4,8 +4,6 @@ namespace velko {
 
 namespace {
 
-constexpr const char* kFirstLine = "VELKO commit 1";
-
 // A plain name inside the folder: never a path, never the folder itself or its parent.
 bool isPlainName(const std::string& name) {
   if (name.empty() || name == "." || name == "..") return false;
@@ -24,8 +22,12 @@ std::optional<CommitEntry> parseEntry(const std::string& line) {
 
 }  // namespace
 
+std::string commitRecordFirstLine() {
+  return "VELKO commit " + std::to_string(kCommitRecordVersion);
+}
+
 std::string commitRecordBytes(const std::vector<CommitEntry>& entries) {
-  std::string bytes = std::string(kFirstLine) + "\n";
+  std::string bytes = std::string(commitRecordFirstLine()) + "\n";
   for (const CommitEntry& entry : entries)
     bytes += std::string(entry.hadOld ? "1 " : "0 ") + entry.name + "\n";
   return bytes;
@@ -40,7 +42,7 @@ std::optional<std::vector<CommitEntry>> parseCommitRecord(const std::string& byt
     lines.push_back(bytes.substr(start, end - start));
     start = end + 1;
   }
-  if (lines.size() < 2 || lines[0] != kFirstLine) return std::nullopt;
+  if (lines.size() < 2 || lines[0] != commitRecordFirstLine()) return std::nullopt;
   std::vector<CommitEntry> entries;
   for (size_t i = 1; i < lines.size(); ++i) {
     auto entry = parseEntry(lines[i]);

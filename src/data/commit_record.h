@@ -14,6 +14,11 @@ struct CommitEntry {
   bool hadOld = false;  // a previous file existed and was kept as name.bak
 };
 
+inline constexpr int kCommitRecordVersion = 1;
+
+// "VELKO commit 1": the line a record of this version starts with.
+std::string commitRecordFirstLine();
+
 std::string commitRecordBytes(const std::vector<CommitEntry>& entries);
 
 // Nothing when the bytes are not a record of this version, or a name could leave the folder.

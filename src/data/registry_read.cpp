@@ -37,8 +37,18 @@ std::optional<EnemyLogicRecord> tryLogicRecord(const TextFile& file, size_t& nex
   }
 }
 
-// Number and value of every readable Doll record numbered above 0, up to the stop.
-std::vector<std::pair<int16_t, int16_t>> enemyValues(const GameFolder& folder) {
+enum class Scan { UpToTheStop, ToTheEnd };
+
+// The loaders stop after Doll 99, but never before the Doll they were asked for: the count of
+// the fight set-up reads the whole file, so Doll 100 (which registration writes) can be drawn and
+// must not come out as an empty Doll that loses before it moves.
+bool pastTheStop(int number, int16_t asked) {
+  return number >= kLastLoadableEnemy && number >= asked;
+}
+
+// Number and value of every readable Doll record numbered above 0, up to the stop after Doll
+// 99 or to the end of the file.
+std::vector<std::pair<int16_t, int16_t>> enemyValues(const GameFolder& folder, Scan scan) {
   const TextFile file = readRegistry(folder, kEnemyDollFile, "save/EDollsv.ini");
   std::vector<std::pair<int16_t, int16_t>> values;
   size_t next = 0;
@@ -50,7 +60,7 @@ std::vector<std::pair<int16_t, int16_t>> enemyValues(const GameFolder& folder) {
       const auto record = tryDollRecord(file, next);
       if (record) values.emplace_back(static_cast<int16_t>(number), record->value);
     }
-    if (number >= kLastLoadableEnemy) break;
+    if (scan == Scan::UpToTheStop && number >= kLastLoadableEnemy) break;
   }
   return values;
 }
@@ -93,6 +103,18 @@ LogicRef enemyLogic(int number, const EnemyLogicRecord& e) {
 
 }  // namespace
 
+DollRef enemyDollOf(const GameFolder& folder, int16_t r, const EnemyDollRecord& record,
+                    const std::vector<EnemyLogicRecord>& patterns) {
+  auto d = std::make_shared<doll>();
+  setStatistics(folder, *d, r, record);
+  d->removeAllLogic();
+  int slot = 0;
+  for (const EnemyLogicRecord& p : patterns) {
+    if (slot < doll::kLogicSlots) d->setLogics(enemyLogic(r, p), slot++);
+  }
+  return d;
+}
+
 DollRef ldTekiDoll(const GameFolder& folder, int16_t r) {
   auto d = std::make_shared<doll>();
   const TextFile file = readRegistry(folder, kEnemyDollFile, "save/EDollsv.ini");
@@ -106,7 +128,7 @@ DollRef ldTekiDoll(const GameFolder& folder, int16_t r) {
       const auto record = tryDollRecord(file, next);
       if (record) found = record;
     }
-    if (number >= kLastLoadableEnemy) break;
+    if (pastTheStop(number, r)) break;
   }
   if (!found) return d;
   setStatistics(folder, *d, r, *found);
@@ -128,14 +150,14 @@ void ldLogics(const GameFolder& folder, int16_t r, doll& d) {
     if (record->dollNumber == r && slot < doll::kLogicSlots)
       d.setLogics(enemyLogic(number, *record), slot++);
     // The stop comes after the record: Doll 99 keeps only its first pattern.
-    if (record->dollNumber >= kLastLoadableEnemy) break;
+    if (pastTheStop(record->dollNumber, r)) break;
   }
 }
 
 EnemyIdList ldTekiIDs(const GameFolder& folder, int16_t m) {
   EnemyIdList ids{};
   size_t count = 0;
-  for (const auto& [number, value] : enemyValues(folder)) {
+  for (const auto& [number, value] : enemyValues(folder, Scan::UpToTheStop)) {
     if (value > m || count >= ids.size()) continue;
     ids[count++] = number;
   }
@@ -145,7 +167,8 @@ EnemyIdList ldTekiIDs(const GameFolder& folder, int16_t m) {
 int16_t countTekiDoll(const GameFolder& folder, int16_t maxValue, EnemyIdList& tekiIDs) {
   tekiIDs.fill(0);
   int16_t count = 0;
-  for (const auto& [number, value] : enemyValues(folder)) {
+  // Unlike the other readers, the count reads the whole file: Doll 100 counts too.
+  for (const auto& [number, value] : enemyValues(folder, Scan::ToTheEnd)) {
     if (value > maxValue || count + 1 >= static_cast<int>(tekiIDs.size())) continue;
     tekiIDs[++count] = number;
   }

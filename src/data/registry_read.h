@@ -9,8 +9,11 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "data/game_folder.h"
+#include "data/registry_doll_record.h"
+#include "data/registry_logic_record.h"
 #include "model/doll.h"
 
 namespace velko {
@@ -22,6 +25,10 @@ using EnemyIdList = std::array<int16_t, 101>;
 // and its patterns (ldLogics). A number that is not found gives a Doll in its initial state
 // with no patterns. A later record with the same number is read over an earlier one.
 DollRef ldTekiDoll(const GameFolder& folder, int16_t r);
+
+// A Doll from one registry Doll record and its pattern records, as ldTekiDoll builds it.
+DollRef enemyDollOf(const GameFolder& folder, int16_t r, const EnemyDollRecord& record,
+                    const std::vector<EnemyLogicRecord>& patterns);
 
 // Registry Doll r's patterns into program slots 0.. of d: name, AP and memory as stored, and
 // the first six actions (named, without costs).

@@ -12,6 +12,7 @@
 #include "data/registry_files.h"
 #include "data/registry_logic_record.h"
 #include "data/save_commit.h"
+#include "data/slot_number.h"
 #include "data/text_file.h"
 
 namespace velko {
@@ -38,6 +39,10 @@ std::optional<RegistryFile> readRegistryFile(const GameFolder& folder, const cha
                                              const char* copy, const char* display,
                                              Prompter& prompter) {
   RegistryFile r{file, copy, {}, {}};
+  if (!settleSaveFolder(folder, prompter)) {
+    prompter.msgBox("敵ファイルに書き込めませんでした");
+    return std::nullopt;
+  }
   if (!readBytes(folder.path(file), r.bytes)) {
     prompter.msgBox(shown("ファイルが見つかりません"));
     return std::nullopt;

@@ -133,22 +133,10 @@ std::optional<Commit> readRecord(const fs::path& folder, const char* name) {
   return Commit{folder, *entries};
 }
 
-// The game's own files are .ini and .img; their temporaries and backups, and a commit record
-// that was never renamed into place, are what a cut-short commit leaves.
-bool isLeftover(const std::string& name) {
-  for (const char* suffix : {".ini.tmp", ".ini.bak", ".img.tmp", ".img.bak", ".rec.tmp"}) {
-    const std::string s(suffix);
-    if (name.size() > s.size() && name.compare(name.size() - s.size(), s.size(), s) == 0)
-      return true;
-  }
-  return false;
-}
-
-void dropLeftovers(const fs::path& folder) {
-  std::error_code ec;
-  for (const auto& entry : fs::directory_iterator(folder, ec)) {
-    if (isLeftover(entry.path().filename().string())) dropLeftover(entry.path());
-  }
+// A record of a commit that never reached its rename into place. Only this exact name: the
+// folder may hold anything else of anybody's.
+void dropUnfinishedRecord(const fs::path& folder) {
+  dropLeftover(withSuffix(folder / kCommitRecord, ".tmp"));
 }
 
 bool settleRecords(const fs::path& folder) {
@@ -173,6 +161,30 @@ std::optional<Commit> commitOf(const std::vector<PendingFile>& files) {
   return c;
 }
 
+// A name no file has yet: NAME.unread, then NAME.unread-2, NAME.unread-3, ...
+std::optional<fs::path> freeNameBeside(const fs::path& path) {
+  for (int k = 1; k <= 1000; ++k) {
+    fs::path candidate = withSuffix(path, ".unread");
+    if (k > 1) candidate += "-" + std::to_string(k);
+    if (!isThere(candidate)) return candidate;
+  }
+  return std::nullopt;
+}
+
+RecordTrouble recordTrouble(const std::string& bytes) {
+  const std::string ours = commitRecordFirstLine() + "\n";
+  if (bytes.compare(0, ours.size(), ours) == 0) return RecordTrouble::Damaged;
+  const std::string family = "VELKO commit ";
+  if (bytes.compare(0, family.size(), family) != 0) return RecordTrouble::Foreign;
+  const size_t end = bytes.find('\n');
+  const std::string version = bytes.substr(
+      family.size(), end == std::string::npos ? std::string::npos : end - family.size());
+  if (version.empty() || version.size() > 9 ||
+      version.find_first_not_of("0123456789") != std::string::npos)
+    return RecordTrouble::Foreign;
+  return std::stoi(version) > kCommitRecordVersion ? RecordTrouble::Newer : RecordTrouble::Damaged;
+}
+
 }  // namespace
 
 std::string cp932Lines(const std::vector<std::string>& lines) {
@@ -186,7 +198,7 @@ std::string cp932Lines(const std::vector<std::string>& lines) {
 
 bool settleFolder(const fs::path& folder) {
   if (!settleRecords(folder)) return false;
-  dropLeftovers(folder);
+  dropUnfinishedRecord(folder);
   return true;
 }
 
@@ -195,6 +207,9 @@ bool commitFiles(const std::vector<PendingFile>& files) {
   const std::optional<Commit> commit = commitOf(files);
   if (!commit || !settleFolder(commit->folder)) return false;
   const Commit& c = *commit;
+  // What an earlier attempt at these very files may have left; nothing else is ours to touch.
+  dropTemporaries(c);
+  dropBackups(c);
   const bool ready =
       writeTemporaries(c, files) && keepBackups(c) && steps::syncFolder(c.folder) && writeRecord(c);
   if (!ready) {
@@ -204,6 +219,25 @@ bool commitFiles(const std::vector<PendingFile>& files) {
     return false;
   }
   return carryOut(c) == Outcome::Made;
+}
+
+bool replaceFile(const fs::path& path, const std::string& bytes) {
+  const fs::path temp = withSuffix(path, ".tmp");
+  if (steps::writeFile(temp, bytes) && steps::renameFile(temp, path)) return true;
+  dropLeftover(temp);
+  return false;
+}
+
+std::optional<SetAsideRecord> setAsideStrangeRecord(const fs::path& folder) {
+  for (const char* name : {kCommitRecord, kRollbackRecord}) {
+    const fs::path record = folder / name;
+    std::string bytes;
+    if (!isFile(record) || (readBytes(record, bytes) && parseCommitRecord(bytes))) continue;
+    const auto aside = freeNameBeside(record);
+    if (!aside || !steps::renameFile(record, *aside)) return std::nullopt;
+    return SetAsideRecord{name, aside->filename().string(), recordTrouble(bytes)};
+  }
+  return std::nullopt;
 }
 
 bool readBytes(const fs::path& path, std::string& bytes) {

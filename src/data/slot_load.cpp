@@ -24,10 +24,12 @@ void reportMissing(SlotState& state, Prompter& prompter) {
 }
 
 // A save a crash cut short is finished or undone first, so the slot is read whole: all old
-// or all new. One that cannot be settled counts as a file that cannot be read.
-TextFile readSlotFile(const GameFolder& folder, const std::filesystem::path& path) {
+// or all new. A record the game cannot carry out is set aside with a message; one that cannot
+// be settled counts as a file that cannot be read.
+TextFile readSlotFile(const GameFolder& folder, const std::filesystem::path& path,
+                      Prompter& prompter) {
   const std::string name = "save/" + path.filename().string();
-  if (!settleSaveFolder(folder))
+  if (!settleSaveFolder(folder, prompter))
     throw DataFileError(DataFileError::Kind::Unreadable, name, 0, shown("書き込み途中のままです"));
   return readTextFile(path, name);
 }
@@ -111,7 +113,8 @@ DollRef buildDoll(const GameFolder& folder, const DollFile& f, Prompter& prompte
 bool loadPlayerRtn(const GameFolder& folder, int16_t svNum, int i, SlotState& state, Random& rnd,
                    Prompter& prompter) {
   try {
-    const PlayerFile d = parsePlayerFile(readSlotFile(folder, playerFilePath(folder, svNum)));
+    const PlayerFile d =
+        parsePlayerFile(readSlotFile(folder, playerFilePath(folder, svNum), prompter));
     auto owner = std::make_shared<Owner>(rnd);
     setRecord(*owner, d);
     if (i == 1) {
@@ -134,7 +137,7 @@ bool loadDollRtn(const GameFolder& folder, int16_t svNum, int i, SlotState& stat
                  Prompter& prompter) {
   DollRef d;
   try {
-    const DollFile f = parseDollFile(readSlotFile(folder, dollFilePath(folder, svNum)));
+    const DollFile f = parseDollFile(readSlotFile(folder, dollFilePath(folder, svNum), prompter));
     d = buildDoll(folder, f, prompter);
   } catch (const DataFileError&) {
     reportMissing(state, prompter);
@@ -149,7 +152,7 @@ bool loadLogicRtn(const GameFolder& folder, int16_t svNum, int i, SlotState& sta
                   Prompter& prompter) {
   std::vector<LogicFileRecord> records;
   try {
-    records = parseLogicFile(readSlotFile(folder, logicFilePath(folder, svNum)));
+    records = parseLogicFile(readSlotFile(folder, logicFilePath(folder, svNum), prompter));
   } catch (const DataFileError&) {
     reportMissing(state, prompter);
     return false;

@@ -18,6 +18,18 @@ SlotNumberCheck refused() {
   return check;
 }
 
+std::string troubleText(RecordTrouble trouble) {
+  switch (trouble) {
+    case RecordTrouble::Foreign:
+      return "このゲームの書き込み記録ではありません";
+    case RecordTrouble::Newer:
+      return "新しい版のVELKOが書いた記録で、この版では読めません";
+    case RecordTrouble::Damaged:
+      break;
+  }
+  return "壊れています";
+}
+
 }  // namespace
 
 SlotNumberCheck checkSlotDigits(const std::string& typed) {
@@ -54,6 +66,14 @@ bool ensureSaveFolder(const GameFolder& folder) {
 
 bool settleSaveFolder(const GameFolder& folder) {
   return settleFolder(folder.path("\\save"));
+}
+
+bool settleSaveFolder(const GameFolder& folder, Prompter& prompter) {
+  if (const auto aside = setAsideStrangeRecord(folder.path("\\save"))) {
+    prompter.msgBox("save/" + aside->name + " は" + troubleText(aside->trouble) + "。\n" + "save/" +
+                    aside->newName + " に名前を変えて残しました。ほかのファイルはそのままです。");
+  }
+  return settleSaveFolder(folder);
 }
 
 }  // namespace velko

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "core/prompter.h"
 #include "data/game_folder.h"
 
 namespace velko {
@@ -31,5 +32,9 @@ std::filesystem::path logicFilePath(const GameFolder& folder, int16_t n);
 // Finishes or undoes a save a crash cut short and removes its leftovers (settleFolder on
 // save/). False when save/ holds a commit record that could not be carried out.
 [[nodiscard]] bool settleSaveFolder(const GameFolder& folder);
+
+// The same, where the player can be told: a commit record the game cannot carry out is first
+// set aside under a new name with one message naming it, so that saves and loads go on.
+[[nodiscard]] bool settleSaveFolder(const GameFolder& folder, Prompter& prompter);
 
 }  // namespace velko

@@ -8,8 +8,8 @@
 
 namespace velko {
 
-std::optional<SlotPreview> Rinload_rtn(const GameFolder& folder, int16_t n) {
-  if (!settleSaveFolder(folder)) return std::nullopt;
+std::optional<SlotPreview> Rinload_rtn(const GameFolder& folder, int16_t n, Prompter& prompter) {
+  if (!settleSaveFolder(folder, prompter)) return std::nullopt;
   try {
     const TextFile player = readTextFile(playerFilePath(folder, n), "Playersv");
     const TextFile dollFile = readTextFile(dollFilePath(folder, n), "PlayDollsv");

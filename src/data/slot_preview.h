@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "core/prompter.h"
 #include "data/game_folder.h"
 
 namespace velko {
@@ -20,6 +21,6 @@ struct SlotPreview {
 // name. Nothing when a file is missing or unreadable or the date is not a date. It reads the
 // files of the number itself, the same files the save then writes, so typed leading zeros
 // cannot hide a slot that would be overwritten.
-std::optional<SlotPreview> Rinload_rtn(const GameFolder& folder, int16_t n);
+std::optional<SlotPreview> Rinload_rtn(const GameFolder& folder, int16_t n, Prompter& prompter);
 
 }  // namespace velko

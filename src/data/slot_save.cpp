@@ -115,7 +115,8 @@ bool save_rtn(const GameFolder& folder, int16_t svNum, const SlotState& state, P
     prompter.msgBox(shown("セーブできませんでした\n名前にセーブできない文字が含まれています"));
     return false;
   }
-  if (!ensureSaveFolder(folder) || !commitFiles(files)) {
+  // A commit record the game cannot carry out is set aside (and the player told) first.
+  if (!ensureSaveFolder(folder) || !settleSaveFolder(folder, prompter) || !commitFiles(files)) {
     prompter.msgBox(shown("セーブできませんでした\nファイルに書き込めません"));
     return false;
   }

@@ -52,6 +52,14 @@ std::string apLine(const std::vector<double>& d, int16_t playAP, int16_t rating,
          Str(playAP);
 }
 
+// Who won an initiative check of the step: 0 or 1, or -1 for none (a tie or no check).
+int initiativeLeader(const BattleState& before, const std::vector<double>& d) {
+  if (before.turnStep != kTurnStart || d.size() < 2) return -1;
+  const int a = face(d[0], 6);
+  const int b = face(d[1], 6);
+  return a > b ? 0 : a < b ? 1 : -1;
+}
+
 void describeDice(InspectedStep& step, const BattleState& before, const std::vector<double>& d) {
   const BattleState& s = step.after;
   const bool apRolled =
@@ -60,7 +68,8 @@ void describeDice(InspectedStep& step, const BattleState& before, const std::vec
   if (before.turnStep == kTurnStart && d.size() >= 2) {
     const int a = face(d[0], 6);
     const int b = face(d[1], 6);
-    const std::string who = a > b ? "ファイター0が先手" : a < b ? "ファイター1が先手" : "互角";
+    const int leader = initiativeLeader(before, d);
+    const std::string who = leader >= 0 ? step.labels.name[leader] + "が先手" : "互角";
     step.dice.push_back("イニシアチヴ: " + Str(a) + " 対" + Str(b) + " → " + who);
     end = 2;
   } else if (end > 0) {
@@ -129,6 +138,8 @@ FightInspection inspectFight(const FightRecording& recording) {
       const size_t firstDraw = replay.drawsUsed();
       const size_t firstChoice = replay.choices().used();
       screen.step.techniqueFighter = -1;
+      // A step the rules tell nothing of (an initiative won) has no text of the step before.
+      screen.step.narration.clear();
       replay.step();
       InspectedStep step = snapshot(replay.steps());
       if (before.turnStep == kFighter0Acts || before.turnStep == kFighter1Acts) {
@@ -143,6 +154,9 @@ FightInspection inspectFight(const FightRecording& recording) {
       const std::vector<double> draws(recording.draws.begin() + firstDraw,
                                       recording.draws.begin() + replay.drawsUsed());
       describeDice(step, before, draws);
+      const int leader = initiativeLeader(before, draws);
+      if (step.narration.empty() && leader >= 0)
+        step.narration = initiativeNote(step.labels.name[leader]);
       step.changes = changesBetween(inspection.steps.back(), step);
       inspection.steps.push_back(std::move(step));
     }

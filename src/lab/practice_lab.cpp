@@ -4,12 +4,10 @@
 #include <stdexcept>
 #include <utility>
 
-#include "battle/battle.h"
 #include "battle/computer_controller.h"
 #include "battle/fight_recorder.h"
-#include "battle/headless_seams.h"
 #include "core/seeded_random.h"
-#include "model/fight_clone.h"
+#include "lab/bout.h"
 
 namespace velko {
 
@@ -18,27 +16,8 @@ namespace {
 constexpr int kEmptyPatternIndex = 6;
 constexpr int kProgressEvery = 50;
 
-void restoreHitPoints(doll& d) {
-  d.Motor->HP = d.Motor->maxHP;
-  d.frame->HP = d.frame->maxHP;
-}
-
-// A fresh copy at full hit points; refuses a Doll the battle could not set up.
-DollRef fighterFrom(const doll& d) {
-  if (!d.Motor || !d.frame) throw std::invalid_argument("Dollにモーターとフレームがありません");
-  DollRef copy = cloneForFight(d);
-  restoreHitPoints(*copy);
-  return copy;
-}
-
 int hitPoints(const doll& d) {
   return d.Motor->HP + d.frame->HP;
-}
-
-// What is left of a Doll, 0 to 1: a loss against an opponent left whole is the worst.
-double share(const doll& d) {
-  const int most = d.Motor->maxHP + d.frame->maxHP;
-  return most > 0 ? static_cast<double>(hitPoints(d)) / most : 0;
 }
 
 // Notes which pattern the computer chose for fighter 0, at the seam.
@@ -66,39 +45,40 @@ class PatternWatch : public FightController {
   int index_ = -1;
 };
 
-struct FightTally {
-  int16_t winner = kNoWinner;
-  int steps = 0;
-};
-
-// One fight from the first initiative, its patterns tallied into `patterns`.
-FightTally fight(Battle& battle, PatternWatch& watch, FightRecorder* recorder, const DollRef& me,
-                 const DollRef& foe, int stepCap, std::array<PatternTally, 7>& patterns) {
-  if (recorder) recorder->start(battle.state());
-  battle.initFight(me, foe);
-  FightTally tally;
-  int current = -1;  // the player's pattern now running or last run
-  while (!battle.isOver() && tally.steps < stepCap) {
-    const int16_t turnStep = battle.state().turnStep;
-    const int mine = hitPoints(*me);
-    const int theirs = hitPoints(*foe);
-    if (recorder) recorder->countStep();
-    battle.cmdNext_Click();
-    ++tally.steps;
-    if (turnStep == kFighter0Acts) {
-      current = watch.take();
-      if (current >= 0) {
-        ++patterns[current].chosen;
-        patterns[current].dealt += theirs - hitPoints(*foe);
+// Adds each step of fighter 0's patterns to their tallies: the damage the opponent took while
+// one ran, and the damage fighter 0 took before its next.
+class PatternTallies : public StepWatch {
+ public:
+  PatternTallies(PatternWatch& watch, const doll& me, const doll& foe,
+                 std::array<PatternTally, 7>& patterns)
+      : watch_(watch), me_(me), foe_(foe), patterns_(patterns) {}
+  void before(const BattleState& s) override {
+    turnStep_ = s.turnStep;
+    mine_ = hitPoints(me_);
+    theirs_ = hitPoints(foe_);
+  }
+  void after(const BattleState&) override {
+    if (turnStep_ == kFighter0Acts) {
+      current_ = watch_.take();
+      if (current_ >= 0) {
+        ++patterns_[current_].chosen;
+        patterns_[current_].dealt += theirs_ - hitPoints(foe_);
       }
-    } else if (turnStep == kFighter1Acts && current >= 0) {
-      patterns[current].taken += mine - hitPoints(*me);
+    } else if (turnStep_ == kFighter1Acts && current_ >= 0) {
+      patterns_[current_].taken += mine_ - hitPoints(me_);
     }
   }
-  tally.winner = battle.state().winner;
-  if (recorder) recorder->finish(tally.winner);
-  return tally;
-}
+
+ private:
+  PatternWatch& watch_;
+  const doll& me_;
+  const doll& foe_;
+  std::array<PatternTally, 7>& patterns_;
+  int16_t turnStep_ = kTurnStart;
+  int mine_ = 0;
+  int theirs_ = 0;
+  int current_ = -1;  // the player's pattern now running or last run
+};
 
 void sortWorstFirst(std::vector<OpponentTally>& opponents) {
   std::stable_sort(
@@ -117,6 +97,7 @@ PracticeResult runPractice(const doll& player, const std::vector<PracticeOpponen
   const DollRef me = fighterFrom(player);
   std::vector<DollRef> foes;
   PracticeResult result;
+  result.seed = options.seed;
   for (const PracticeOpponent& o : opponents) {
     foes.push_back(fighterFrom(*o.doll));
     result.opponents.push_back({o.id, o.doll->name, 0, 0, 0});
@@ -126,9 +107,7 @@ PracticeResult runPractice(const doll& player, const std::vector<PracticeOpponen
   ComputerController computer;
   PatternWatch watch(computer);
   FightRecorder recorder(dice, watch, computer);
-  NarrationView view(false);
-  SilentPrompter prompter;
-  NoAfterFight afterFight;
+  BoutRing ring;
   double worstShare = -1;
   int worstSteps = 0;
 
@@ -139,13 +118,9 @@ PracticeResult runPractice(const doll& player, const std::vector<PracticeOpponen
     }
     const size_t o = static_cast<size_t>(k) % foes.size();
     const DollRef& foe = foes[o];
-    restoreHitPoints(*me);
-    restoreHitPoints(*foe);
-    Battle battle(options.record ? recorder.random() : dice, view, prompter, afterFight);
-    battle.setController(0, options.record ? recorder.controller(0) : watch);
-    battle.setController(1, options.record ? recorder.controller(1) : computer);
-    const FightTally t = fight(battle, watch, options.record ? &recorder : nullptr, me, foe,
-                               options.stepCap, result.patterns);
+    PatternTallies tallies(watch, *me, *foe, result.patterns);
+    const BoutFight t = ring.fight(me, foe, dice, watch, computer, options.stepCap,
+                                   options.record ? &recorder : nullptr, &tallies);
 
     ++result.fights;
     result.steps.add(t.steps);
@@ -157,7 +132,7 @@ PracticeResult runPractice(const doll& player, const std::vector<PracticeOpponen
     } else if (t.winner == 1) {
       ++result.losses;
       ++against.losses;
-      const double left = share(*foe);
+      const double left = hitPointShare(*foe);
       if (options.record && (left > worstShare || (left == worstShare && t.steps < worstSteps))) {
         worstShare = left;
         worstSteps = t.steps;

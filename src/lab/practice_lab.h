@@ -41,7 +41,8 @@ struct OpponentTally {
 };
 
 struct PracticeResult {
-  int fights = 0;  // fought; fewer than asked when cancelled
+  uint64_t seed = 0;  // the dice's seed: the same seed, Dolls and opponents give the same result
+  int fights = 0;     // fought; fewer than asked when cancelled
   int wins = 0;
   int losses = 0;
   int draws = 0;

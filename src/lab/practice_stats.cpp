@@ -16,6 +16,7 @@ Proportion wilson95(int hits, int trials) {
 }
 
 void Spread::add(double x) {
+  lowest_ = n_ == 0 ? x : std::min(lowest_, x);
   ++n_;
   sum_ += x;
   squares_ += x * x;

@@ -21,6 +21,7 @@ class Spread {
   void add(double x);
   int count() const { return n_; }
   double mean() const;
+  double lowest() const { return lowest_; }  // 0 before the first value
   // The sample standard deviation; 0 for fewer than two values.
   double deviation() const;
 
@@ -28,6 +29,7 @@ class Spread {
   int n_ = 0;
   double sum_ = 0;
   double squares_ = 0;
+  double lowest_ = 0;
 };
 
 }  // namespace velko

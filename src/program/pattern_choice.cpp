@@ -61,7 +61,8 @@ bool PatternChoice::dspPattern_Click(int row, const std::string& dollName, Promp
 }
 
 bool PatternChoice::cmdCancel_Click(Prompter& prompter) {
-  if (prompter.askYesNo(shown(kCancelOrderText), kCancelOrderCaption) != kAnswerYes) return false;
+  if (prompter.askYesNoSafe(shown(kCancelOrderText), kCancelOrderCaption) != kAnswerYes)
+    return false;
   value_ = 0;
   return true;
 }

@@ -54,6 +54,7 @@ void ProgramModel::Form_Load() {
     working_[p] = doll_.getLogic(p)->clone();
   dspLogics();
   history_ = DraftHistory();
+  opened_ = draft();
   renaming_ = -1;
   guide_.open();
 }
@@ -160,6 +161,11 @@ void ProgramModel::emptySlot(int slot) {
   dragSource_ = slot;
   dragAction_ = working_[slot / Logic::kSlots]->getActions(slot % Logic::kSlots)->ID;
   dspTrash_DragDrop();
+}
+
+bool ProgramModel::mayClose() {
+  if (!changed()) return true;
+  return prompter_.askYesNoSafe("変更を登録せずに閉じますか？", "Program") == kAnswerYes;
 }
 
 ProgramDraft ProgramModel::draft() const {

@@ -53,6 +53,11 @@ class ProgramModel {
   bool canUndo() const { return history_.canUndo(); }
   bool canRedo() const { return history_.canRedo(); }
   ProgramDraft draft() const;
+  // The working patterns differ from what the editor opened with (an edit undone is none).
+  bool changed() const { return !sameDraft(opened_, draft()); }
+  // Closing without registering: at once when nothing changed, else only when the player
+  // agrees to lose the changes (the default answer keeps editing).
+  bool mayClose();
 
   // Checks, then writes the six patterns into the Doll; true when the editor may close.
   bool cmdRegist_Click();
@@ -108,6 +113,7 @@ class ProgramModel {
   int dragSource_ = kFromPalette;
   std::string hint_;
   DraftHistory history_;
+  ProgramDraft opened_;
   int renaming_ = -1;  // the name box typed in by the last change, merged into one step
 };
 

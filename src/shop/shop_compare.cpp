@@ -56,6 +56,8 @@ PartComparison comparePart(const doll& d, const Owner& pilot, const AnyPart& par
 
   const DollStats& a = c.now;
   const DollStats& b = c.then;
+  addNumber(c, shown("モーターHP"), a.motorHP, b.motorHP);
+  addNumber(c, shown("フレームHP"), a.frameHP, b.frameHP);
   addNumber(c, shown("パワー"), a.pow, b.pow);
   addNumber(c, "Offence", a.offence, b.offence);
   addNumber(c, "Defence", a.defence, b.defence);

@@ -4,6 +4,7 @@
 
 #include "core/music_player.h"
 #include "core/numbers.h"
+#include "core/shipped_names.h"
 #include "core/shown_text.h"
 #include "shop/shop_kinds.h"
 #include "shop/shop_texts.h"
@@ -23,7 +24,6 @@ ShopModel::ShopModel(CareerState& state, CareerServices& services)
     : state_(state), services_(services) {}
 
 void ShopModel::Form_Load() {
-  firstGuideClick_ = true;
   if (state_.playMusic) startTrack(services_.music, "jzz33xg", services_.prompter);
   // The game has no recovery for a broken catalogue; the shop tells it and opens with the
   // tables it could read, so the player can still leave.
@@ -38,6 +38,7 @@ void ShopModel::Form_Load() {
   if (state_.guideOn) {
     dspGuide = openingGuide();
     paneGuideVisible = true;
+    openingGuideShown_ = true;
   } else {
     paneGuideVisible = false;
   }
@@ -47,6 +48,7 @@ void ShopModel::Form_Load() {
 void ShopModel::giveStarterSoftware() {
   Owner& player = state_.player();
   if (!player.getSoftA(0)->name.empty()) return;
+  changed_ = true;
   // A catalogue without one of the three leaves that kind unowned rather than a hole.
   if (const auto& soft = tables_.soft.mobile[kStarterSoftM]) player.setSoftM(soft);
   if (const auto& soft = tables_.soft.attack[kStarterSoftA]) player.setSoftA(soft);
@@ -112,6 +114,7 @@ void ShopModel::buy_rtn(int row) {
     return;
   }
   player.Rl = static_cast<int16_t>(player.Rl - price);
+  changed_ = true;
   ListOwnParts[kListNew].push_back({*name, rowCode(kind, id)});
 }
 
@@ -135,9 +138,9 @@ void ShopModel::ListOwnParts_Click(int list, int row) {
     return;
   }
   const int16_t value = list == kListNew ? part->Rl : toInt16(part->Rl / 2.0);
-  const std::string text = ListOwnParts[list][row].name + fill(shown("（%1Rl）"), {Str(value)}) +
-                           "\n" + shown("返品しますか？");
-  if (services_.prompter.askOK(text) == kAnswerOK) sel_rtn(row, list);
+  const std::string text = fill(shown("%1（%2Rl）\n返品しますか？"),
+                                {shownPartName(ListOwnParts[list][row].name), Str(value)});
+  if (services_.prompter.askOKSafe(text) == kAnswerOK) sel_rtn(row, list);
 }
 
 void ShopModel::sel_rtn(int row, int list) {
@@ -153,6 +156,7 @@ void ShopModel::sel_rtn(int row, int list) {
   // Money is 16-bit: a refund that would pass 32767 stops there instead of overflowing.
   const double refund = isNew ? part->Rl : part->Rl / 2.0;
   player.Rl = saturate16(player.Rl + refund);
+  changed_ = true;
   dollLosesKind(state_.playerDoll(), kind);
   removeOwned(player, kind, id, isNew);
   // The inventory drops the first owned part of that ID and state, which need not be the row
@@ -167,15 +171,15 @@ void ShopModel::lblAbl_MouseMove(int index) {
 }
 
 void ShopModel::dspGuide_Click() {
-  if (firstGuideClick_) {
-    firstGuideClick_ = false;
-    showGuide(kindGuide(0));
+  if (openingGuideShown_) {
+    showGuide(kindGuide(ComboShop));
     return;
   }
   paneGuideVisible = false;
 }
 
 void ShopModel::showGuide(const std::string& text) {
+  openingGuideShown_ = false;
   if (!state_.guideOn) {
     paneGuideVisible = false;
     return;

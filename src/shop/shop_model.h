@@ -45,9 +45,13 @@ class ShopModel {
 
   void lblAbl_MouseMove(int index);
   void Form_MouseMove() { dspMsg.clear(); }
-  // The first click shows the motor text, every later click closes the guide.
+  // A click on the opening text shows the selected kind's text; a click on any other text
+  // closes the guide (it never goes back to a kind no longer selected).
   void dspGuide_Click();
   void showGuide(const std::string& text);
+
+  // Something was bought, sold or given since the shop opened.
+  bool changedAnything() const { return changed_; }
 
   // The player's money as lblPlayerRl shows it.
   std::string lblPlayerRl() const;
@@ -67,7 +71,8 @@ class ShopModel {
   CareerState& state_;
   CareerServices& services_;
   ShopTables tables_;
-  bool firstGuideClick_ = true;
+  bool openingGuideShown_ = false;
+  bool changed_ = false;
 };
 
 }  // namespace velko

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "data/registry_reset.h"
+#include "data/slot_number.h"
 #include "ui/design.h"
 #include "ui/f_char_make.h"
 #include "ui/fight.h"
@@ -36,7 +37,9 @@ bool App::start() {
   const std::filesystem::path icon = services_.folder.path("\\img\\velko-icon-256.png");
   if (std::filesystem::exists(icon))
     QApplication::setWindowIcon(QIcon(QString::fromStdString(icon.string())));
-  // The opponents come from the factory files on the first start.
+  // A commit record the game cannot carry out is set aside with a message before anything
+  // reads save/; the opponents come from the factory files on the first start.
+  (void)settleSaveFolder(services_.folder, prompter_);
   if (!prepareSaveFolder(services_.folder)) {
     prompter_.msgBox(
         qtTrId("敵Dollファイルを用意できませんでした\nsaveフォルダに書き込めるか確かめて下さい")
@@ -72,16 +75,17 @@ void App::openWorkshop(std::optional<int16_t> loadSlot) {
   design_->show();
 }
 
-void App::openShop() {
+bool App::openShop() {
   const FocusReturn back(design_);
   Shop screen(state_, services_, design_);
   screen.exec();
+  return screen.model().changedAnything();
 }
 
-void App::openProgram() {
+bool App::openProgram() {
   const FocusReturn back(design_);
   Program screen(state_, services_, design_);
-  screen.exec();
+  return screen.exec() == QDialog::Accepted;
 }
 
 void App::openFight(int16_t mode, const std::string& className) {
@@ -110,6 +114,9 @@ void App::showTitle() {
 }
 
 void App::endProgram() {
+  // The player has answered the leaving question already: the workshop must not ask again
+  // when the application closes its windows.
+  if (design_) design_->closeQuietly();
   music_.close();
   QApplication::quit();
 }

@@ -37,8 +37,8 @@ class App : public Navigator {
 
   bool openCharMake() override;
   void openWorkshop(std::optional<int16_t> loadSlot) override;
-  void openShop() override;
-  void openProgram() override;
+  bool openShop() override;
+  bool openProgram() override;
   void openFight(int16_t mode, const std::string& className) override;
   std::optional<int16_t> openSaveLoad(int16_t mode) override;
   void showTitle() override;

@@ -91,7 +91,9 @@ Design::Design(Game& game, CareerServices& services, QWidget* parent)
   outer->addWidget(dspGuide_);
   outer->addWidget(buildCommandBar());
   setCentralWidget(central);
-  resize(1120, 720);
+  // The workshop is laid out for this size; a window that cannot be resized gets no resize
+  // handle from the window manager, which would show as a strip under the commands.
+  setFixedSize(1120, 720);
   game_.setView(this);
   // The workshop's music starts again from the top whenever it reaches its end.
   services_.music.setOnDone([&music = services_.music] { replayAtEnd(music); });

@@ -6,6 +6,7 @@
 #include "data/replay_folder.h"
 #include "ui/inspector.h"
 #include "ui/lab_screen.h"
+#include "ui/league_screen.h"
 #include "ui/replay_list.h"
 
 namespace velko::ui {
@@ -43,6 +44,12 @@ void addLearningMenus(QMenu& menu, QWidget& workshop, CareerState& state,
   lab->setObjectName("mnLab");
   QObject::connect(lab, &QAction::triggered, &workshop, [&workshop, &state, &services] {
     LabScreen screen(state, services, &workshop);
+    screen.exec();
+  });
+  QAction* league = menu.addAction(qtTrId("リーグ(&G)"));
+  league->setObjectName("mnLeague");
+  QObject::connect(league, &QAction::triggered, &workshop, [&workshop, &state, &services] {
+    LeagueScreen screen(state, services, &workshop);
     screen.exec();
   });
 }

@@ -142,7 +142,8 @@ void DialogAction::Form_Load() {
 void DialogAction::dspLogics() {
   for (int i = 0; i < PatternChoice::kRows; ++i) {
     const Logic& logic = choice_.logic(i);
-    Text1_[i]->setText(QString::fromStdString(logic.name));
+    // A name longer than the field ends in "…" and shows whole as the field's tooltip.
+    showName(Text1_[i], QString::fromStdString(logic.name));
     lblAP_[i]->setText(QString::number(logic.AP));
     dspPattern_[i]->setText(QString::fromStdString(patternText(logic)));
     dspPattern_[i]->setStyleSheet(choice_.isGrey(i) ? kGreyRow : kWhiteRow);

@@ -75,6 +75,13 @@ void DMsg::setHeight(int lines) {
   fitText();
 }
 
+void DMsg::setCancelDefault() {
+  cmdOK_->setDefault(false);
+  cmdOK_->setAutoDefault(false);
+  cmdCancel_->setDefault(true);
+  cmdCancel_->setFocus();
+}
+
 void DMsg::fitText() {
   const int margin = twipsToPixels(kMarginTwips);
   const QSize room = screenRoom(this);

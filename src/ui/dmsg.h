@@ -24,6 +24,9 @@ class DMsg : public QDialog {
   // that needs more room makes the dialog wider (for a long line) and taller, within the
   // screen; a text that fits keeps these sizes.
   void setHeight(int lines);
+  // Makes Cancel the default button (and the focused one), for questions whose OK loses
+  // something.
+  void setCancelDefault();
 
   QLabel* lblMsg() const { return lblMsg_; }
   QPushButton* cmdOK() const { return cmdOK_; }

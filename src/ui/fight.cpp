@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "battle/fight_labels.h"
 #include "ui/fight_layout.h"
 #include "ui/fight_player.h"
 #include "ui/fight_stage.h"
@@ -90,14 +91,16 @@ void Fight::Form_Load() {
 // Commands wait for the fight to be set up: before that there is nobody to move.
 void Fight::cmdNext_Click() {
   if (!ready_ || closing_) return;
-  narration_->beginStep();
+  // Headed with its number in the bout being fought, as the bout's recording counts it.
+  narration_->beginStep(session_->boutSteps() + 1);
   leader_ = -1;
   session_->cmdNext_Click();
   if (closing_) return;
   cmdReplay_->setEnabled(session_->lastRecording() != nullptr);
   // An initiative won shows no narration of its own: say who acts first.
   if (leader_ >= 0)
-    narration_->setStepNote(qtTrId("イニシアチヴチェック　%1の先手です").arg(names_.at(leader_)));
+    narration_->setStepNote(
+        QString::fromStdString(initiativeNote(names_.at(leader_).toStdString())));
   // After the dialogs of the step, the next press is one Return away.
   giveKeyboard(this, cmdNext_);
 }

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QVBoxLayout>
 
@@ -37,9 +38,13 @@ const char* const kStyle =
     "QLabel#middle { color: #ffd66b; font-size: 15px; font-weight: bold; }"
     "QLabel#position { color: #ffffff; font-size: 15px; }"
     "QLabel#narration, QLabel#detail { background: #0a0e16; border: 1px solid #2f3b54;"
-    "  padding: 6px; }"
+    "  padding: 0 6px; }"
     "QPushButton { color: #ffffff; background: #222b3c; border: 1px solid #3b4966;"
     "  border-radius: 4px; padding: 4px 12px; font-size: 15px; }";
+
+// The narration and the dice each show this many lines; the label's border takes the rest.
+constexpr int kPaneLines = 8;
+constexpr int kPanePadding = 2;
 
 }  // namespace
 
@@ -86,22 +91,11 @@ void Inspector::buildPanels() {
   auto* lower = new QHBoxLayout;
   narration_ = new QLabel(this);
   narration_->setObjectName("narration");
-  narration_->setWordWrap(true);
-  narration_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-  // A long step scrolls rather than spilling out of its frame.
-  auto* scroll = new QScrollArea(this);
-  scroll->setWidgetResizable(true);
-  scroll->setMinimumHeight(170);
-  scroll->setFrameShape(QFrame::NoFrame);
-  // With the focus, the scroll area would take the arrow keys that step through the fight.
-  scroll->setFocusPolicy(Qt::NoFocus);
-  scroll->setWidget(narration_);
+  narrationScroll_ = linePane(narration_, "narrationPane");
   detail_ = new QLabel(this);
   detail_->setObjectName("detail");
-  detail_->setWordWrap(true);
-  detail_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-  lower->addWidget(scroll, 3);
-  lower->addWidget(detail_, 2);
+  lower->addWidget(narrationScroll_, 3);
+  lower->addWidget(linePane(detail_, "detailPane"), 2);
   outer->addLayout(lower);
 
   auto* controls = new QHBoxLayout;
@@ -133,6 +127,26 @@ void Inspector::buildPanels() {
   connect(timeline_, &QSlider::valueChanged, this, [this](int v) { showStep(v); });
 }
 
+// A long text scrolls rather than spilling out of its frame or growing the window: the wheel
+// moves whole lines, and the pane is a whole number of lines high, so no line shows cut.
+QScrollArea* Inspector::linePane(QLabel* label, const QString& name) {
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  auto* pane = new QScrollArea(this);
+  pane->setObjectName(name);
+  pane->setWidgetResizable(true);
+  pane->setFrameShape(QFrame::NoFrame);
+  pane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // With the focus, the scroll area would take the arrow keys that step through the fight.
+  pane->setFocusPolicy(Qt::NoFocus);
+  pane->setWidget(label);
+  label->ensurePolished();
+  const int line = label->fontMetrics().lineSpacing();
+  pane->verticalScrollBar()->setSingleStep(line);
+  pane->setFixedHeight(kPaneLines * line + 2 * kPanePadding);
+  return pane;
+}
+
 void Inspector::showStep(int index) {
   if (inspection_.steps.empty()) return;
   step_ = std::clamp(index, 0, lastStep());
@@ -142,6 +156,9 @@ void Inspector::showStep(int index) {
     fighter_[k]->setText(fighterText(s, k));
   middle_->setText(text(s.labels.span));
   narration_->setText(qtText(s.narration));
+  // Each step is read from its top.
+  for (QScrollArea* pane : findChildren<QScrollArea*>())
+    pane->verticalScrollBar()->setValue(0);
   QStringList lines;
   if (s.index == 0) lines << qtTrId("試合開始");
   if (s.actor >= 0)

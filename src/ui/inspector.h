@@ -13,6 +13,7 @@
 
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QSlider;
 
 namespace velko::ui {
@@ -32,12 +33,15 @@ class Inspector : public QDialog {
   QString shownText() const;
   const FightStage* stage() const { return stage_; }
   const FightInspection& inspection() const { return inspection_; }
+  // The narration pane's scroll area: whole lines at a time, from the top of each step.
+  const QScrollArea* narrationPane() const { return narrationScroll_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void buildPanels();
+  QScrollArea* linePane(QLabel* label, const QString& name);
   void drawStage(const InspectedStep& s);
   QString fighterText(const InspectedStep& s, int k) const;
 
@@ -50,6 +54,7 @@ class Inspector : public QDialog {
   std::array<QLabel*, 2> fighter_{};
   QLabel* middle_ = nullptr;
   QLabel* narration_ = nullptr;
+  QScrollArea* narrationScroll_ = nullptr;
   QLabel* detail_ = nullptr;
   QLabel* position_ = nullptr;
   QSlider* timeline_ = nullptr;

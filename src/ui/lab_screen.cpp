@@ -10,21 +10,27 @@
 #include <QHeaderView>
 #include <QHorizontalBarSeries>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <chrono>
 
+#include "core/shipped_names.h"
 #include "model/fight_clone.h"
 #include "ui/inspector.h"
+#include "ui/result_table.h"
 
 namespace velko::ui {
 
 namespace {
 
 constexpr int kChartOpponents = 12;  // the chart shows the worst ones
+// Seeds the lab draws itself stay short enough to type in again.
+constexpr uint64_t kDrawnSeeds = 1'000'000'000;
 
 QString q(const std::string& s) {
   return QString::fromStdString(s);
@@ -32,24 +38,6 @@ QString q(const std::string& s) {
 
 QString percent(double rate) {
   return QString::number(rate * 100, 'f', 1) + "%";
-}
-
-QTableWidget* table(QWidget* parent, const QStringList& headings) {
-  auto* t = new QTableWidget(0, headings.size(), parent);
-  t->setHorizontalHeaderLabels(headings);
-  t->verticalHeader()->hide();
-  t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  t->horizontalHeader()->setStretchLastSection(true);
-  return t;
-}
-
-void setRow(QTableWidget* t, int row, const QStringList& cells) {
-  for (int c = 0; c < cells.size(); ++c) {
-    auto* item = new QTableWidgetItem(cells[c]);
-    if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    t->setItem(row, c, item);
-  }
 }
 
 QChartView* winRateChart(const std::vector<OpponentTally>& opponents, QWidget* parent) {
@@ -96,7 +84,7 @@ LabScreen::LabScreen(CareerState& state, CareerServices& services, QWidget* pare
 }
 
 LabScreen::~LabScreen() {
-  stopWorker();
+  worker_.stop();
 }
 
 void LabScreen::buildControls() {
@@ -120,6 +108,18 @@ void LabScreen::buildControls() {
   cmbFights_->addItem("10,000", 10000);
   cmbFights_->setCurrentIndex(1);
   choose->addWidget(cmbFights_);
+  auto* seedLabel = new QLabel(qtTrId("シード(&E):"), this);
+  choose->addWidget(seedLabel);
+  txtSeed_ = new QLineEdit(this);
+  txtSeed_->setObjectName("txtSeed");
+  txtSeed_->setPlaceholderText(qtTrId("空なら毎回新しく"));
+  txtSeed_->setToolTip(qtTrId("結果に出たシードを打ち込むと、同じDollと相手で同じ結果になります"));
+  // Up to 19 digits: every such number fits the seed.
+  txtSeed_->setValidator(
+      new QRegularExpressionValidator(QRegularExpression("[0-9]{0,19}"), txtSeed_));
+  txtSeed_->setMaximumWidth(170);
+  seedLabel->setBuddy(txtSeed_);
+  choose->addWidget(txtSeed_);
   cmdStart_ = new QPushButton(qtTrId("開始(&S)"), this);
   cmdStart_->setObjectName("cmdStart");
   cmdCancel_ = new QPushButton(qtTrId("中止(&C)"), this);
@@ -143,10 +143,10 @@ void LabScreen::buildControls() {
   outer->addWidget(summary_);
 
   auto* results = new QGridLayout;
-  patterns_ = table(this, {qtTrId("パターン"), qtTrId("選ばれた回数"), qtTrId("与えたダメージ"),
-                           qtTrId("受けたダメージ")});
+  patterns_ = resultTable(this, {qtTrId("パターン"), qtTrId("選ばれた回数"),
+                                 qtTrId("与えたダメージ"), qtTrId("受けたダメージ")});
   patterns_->setObjectName("tablePatterns");
-  opponents_ = table(this, {qtTrId("相手"), qtTrId("試合"), qtTrId("勝ち"), qtTrId("負け")});
+  opponents_ = resultTable(this, {qtTrId("相手"), qtTrId("試合"), qtTrId("勝ち"), qtTrId("負け")});
   opponents_->setObjectName("tableOpponents");
   chartHolder_ = new QWidget(this);
   chartHolder_->setLayout(new QVBoxLayout);
@@ -187,9 +187,11 @@ void LabScreen::fillAgainst() {
     summary_->setText(QString(qtTrId("敵Dollの登録ファイルが読めません: ")) + fault.what());
   }
   for (const PracticeOpponent& o : registry_)
-    cmbAgainst_->addItem(
-        QString(qtTrId("%1 %2（価値%3）")).arg(o.id).arg(q(o.doll->name)).arg(o.doll->value),
-        QString::number(o.id));
+    cmbAgainst_->addItem(QString(qtTrId("%1 %2（価値%3）"))
+                             .arg(o.id)
+                             .arg(q(shownDollName(o.doll->name)))
+                             .arg(o.doll->value),
+                         QString::number(o.id));
 }
 
 std::vector<PracticeOpponent> LabScreen::chosenOpponents() {
@@ -224,24 +226,24 @@ bool LabScreen::start() {
     services_.prompter.msgBox(refusal.what());
     return false;
   }
-  stopWorker();
   const int fights = cmbFights_->currentData().toInt();
-  const PracticeOptions options{
-      .fights = fights,
-      .seed = static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count())};
+  const uint64_t drawn =
+      static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) %
+      kDrawnSeeds;
+  const QString typed = txtSeed_->text();
+  const PracticeOptions options{.fights = fights,
+                                .seed = typed.isEmpty() ? drawn : typed.toULongLong()};
   const DollRef me = cloneForFight(player);
-  cancel_ = false;
-  finished_ = false;
   progress_->setRange(0, fights);
   progress_->setValue(0);
   cmdStart_->setEnabled(false);
   cmdCancel_->setEnabled(true);
   cmdWorst_->setEnabled(false);
   summary_->setText(qtTrId("試合中…"));
-  worker_ = std::thread([this, me, opponents, options] {
+  worker_.start([this, me, opponents, options] {
     auto result = std::make_shared<PracticeResult>();
     try {
-      *result = runPractice(*me, opponents, options, &cancel_, [this](int done, int) {
+      *result = runPractice(*me, opponents, options, worker_.cancelFlag(), [this](int done, int) {
         QMetaObject::invokeMethod(
             this, [this, done] { progress_->setValue(done); }, Qt::QueuedConnection);
       });
@@ -255,22 +257,16 @@ bool LabScreen::start() {
 }
 
 void LabScreen::cancel() {
-  cancel_ = true;
-}
-
-void LabScreen::stopWorker() {
-  cancel_ = true;
-  if (worker_.joinable()) worker_.join();
+  worker_.cancel();
 }
 
 void LabScreen::reject() {
-  stopWorker();
+  worker_.stop();
   QDialog::reject();
 }
 
 void LabScreen::showResult(std::shared_ptr<PracticeResult> result) {
-  finished_ = true;
-  if (worker_.joinable()) worker_.join();
+  worker_.finish();
   result_ = std::move(result);
   const PracticeResult& r = *result_;
   cmdStart_->setEnabled(true);
@@ -279,7 +275,7 @@ void LabScreen::showResult(std::shared_ptr<PracticeResult> result) {
   progress_->setValue(r.fights);
   summary_->setText(
       qtTrId("%1%2試合: 勝ち%3 負け%4 引き分け%5　勝率 %6（95%の範囲 %7 ～ %8）　"
-             "試合の長さ 平均%9手（標準偏差%10）")
+             "試合の長さ 平均%9手（標準偏差%10）　シード %11")
           .arg(r.cancelled ? qtTrId("中止までの ") : "")
           .arg(r.fights)
           .arg(r.wins)
@@ -287,7 +283,8 @@ void LabScreen::showResult(std::shared_ptr<PracticeResult> result) {
           .arg(r.draws)
           .arg(percent(r.winRate.rate), percent(r.winRate.low), percent(r.winRate.high))
           .arg(r.steps.mean(), 0, 'f', 1)
-          .arg(r.steps.deviation(), 0, 'f', 1));
+          .arg(r.steps.deviation(), 0, 'f', 1)
+          .arg(static_cast<qulonglong>(r.seed)));
 
   const doll& player = state_.playerDoll();
   patterns_->setRowCount(static_cast<int>(r.patterns.size()));
@@ -296,15 +293,16 @@ void LabScreen::showResult(std::shared_ptr<PracticeResult> result) {
     const LogicRef& p = k < 6 ? player.getLogic(k) : nullptr;
     const QString name = k < 6 ? QString("%1 %2").arg(k + 1).arg(p ? q(p->name) : QString())
                                : QString(qtTrId("様子見"));
-    setRow(patterns_, k,
-           {name, QString::number(t.chosen), QString::number(t.dealt), QString::number(t.taken)});
+    setResultRow(
+        patterns_, k,
+        {name, QString::number(t.chosen), QString::number(t.dealt), QString::number(t.taken)});
   }
   opponents_->setRowCount(static_cast<int>(r.opponents.size()));
   for (int k = 0; k < static_cast<int>(r.opponents.size()); ++k) {
     const OpponentTally& o = r.opponents[k];
-    setRow(opponents_, k,
-           {QString("%1 %2").arg(o.id).arg(q(o.name)), QString::number(o.fights),
-            QString::number(o.wins), QString::number(o.losses)});
+    setResultRow(opponents_, k,
+                 {QString("%1 %2").arg(o.id).arg(q(o.name)), QString::number(o.fights),
+                  QString::number(o.wins), QString::number(o.losses)});
   }
   QLayoutItem* old = chartHolder_->layout()->takeAt(0);
   if (old) {

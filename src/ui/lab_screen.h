@@ -2,20 +2,21 @@
 // The practice lab screen: the player's Doll as it is now against one registered opponent, a
 // class or the loaded duel opponent, 100, 1,000 or 10,000 times, on a worker thread with its
 // own copies of the Dolls; a progress bar, cancel at any moment, and the results: win rate,
-// fight length, the patterns, the opponents that beat the Doll most, a chart of the win rate
-// per opponent, and the worst lost fight in the inspector.
+// fight length and the dice's seed (typed in again, it gives the same run), the patterns, the
+// opponents that beat the Doll most, a chart of the win rate per opponent, and the worst lost fight
+// in the inspector.
 
 #include <QDialog>
-#include <atomic>
 #include <memory>
-#include <thread>
 #include <vector>
 
 #include "career/career_state.h"
 #include "lab/practice_lab.h"
+#include "ui/screen_worker.h"
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QTableWidget;
@@ -31,11 +32,12 @@ class LabScreen : public QDialog {
 
   QComboBox* cmbAgainst() const { return cmbAgainst_; }
   QComboBox* cmbFights() const { return cmbFights_; }
+  QLineEdit* txtSeed() const { return txtSeed_; }
   QPushButton* cmdStart() const { return cmdStart_; }
   QPushButton* cmdCancel() const { return cmdCancel_; }
   QPushButton* cmdWorst() const { return cmdWorst_; }
   QProgressBar* progress() const { return progress_; }
-  bool running() const { return worker_.joinable() && !finished_; }
+  bool running() const { return worker_.running(); }
   const PracticeResult* result() const { return result_.get(); }
 
   // Starts a run with the choices on screen; false (with a message) when it cannot.
@@ -56,18 +58,16 @@ class LabScreen : public QDialog {
   // The opponents the current choice names, as copies the worker may own.
   std::vector<PracticeOpponent> chosenOpponents();
   void showResult(std::shared_ptr<PracticeResult> result);
-  void stopWorker();
 
   CareerState& state_;
   CareerServices& services_;
   std::vector<PracticeOpponent> registry_;
-  std::thread worker_;
-  std::atomic<bool> cancel_ = false;
-  bool finished_ = true;
+  ScreenWorker worker_;
   std::shared_ptr<PracticeResult> result_;
 
   QComboBox* cmbAgainst_ = nullptr;
   QComboBox* cmbFights_ = nullptr;
+  QLineEdit* txtSeed_ = nullptr;
   QPushButton* cmdStart_ = nullptr;
   QPushButton* cmdCancel_ = nullptr;
   QPushButton* cmdWorst_ = nullptr;

@@ -24,7 +24,8 @@ QStringList wrap(const QString& text, const QFont& font, int width) {
   layout.beginLayout();
   for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
     line.setLineWidth(width);
-    lines << text.mid(line.textStart(), line.textLength()).trimmed();
+    // Untrimmed: a blank that opens a line of the battle's text is part of it.
+    lines << text.mid(line.textStart(), line.textLength());
   }
   layout.endLayout();
   return lines;
@@ -63,15 +64,18 @@ int NarrationView::lastFirst() const {
 }
 
 void NarrationView::beginStep() {
-  ++step_;
-  steps_.push_back({step_, QString(), QString()});
+  beginStep(step() + 1);
+}
+
+void NarrationView::beginStep(int number) {
+  steps_.push_back({number, QString(), QString()});
   if (steps_.size() > kKeptSteps) steps_.erase(steps_.begin());
   rebuild();
   showNewest();
 }
 
 void NarrationView::setStepText(const QString& text) {
-  if (step_ == 0 && text.isEmpty()) {
+  if (step() == 0 && text.isEmpty()) {
     steps_.assign(1, {});
   } else {
     steps_.back().text = text;

@@ -16,7 +16,9 @@ class NarrationView : public QWidget {
  public:
   explicit NarrationView(QWidget* parent = nullptr);
 
-  // A press of the next command begins: what was shown becomes history.
+  // A press of the next command begins: what was shown becomes history. The step is headed
+  // with its number in the bout being fought, or the number after the last heading.
+  void beginStep(int number);
   void beginStep();
   // The text of the step under way (replaces what this step showed so far). Before the first
   // step, an empty text clears the view (a fight being set up).
@@ -27,7 +29,8 @@ class NarrationView : public QWidget {
   // Moves by whole lines: negative towards the earlier lines.
   void scrollLines(int lines);
 
-  int step() const { return step_; }
+  // The number in the heading of the step under way; 0 before the first.
+  int step() const { return steps_.back().number; }
   int lineCount() const { return static_cast<int>(lines_.size()); }
   int firstLine() const { return first_; }
   int visibleLines() const;
@@ -63,7 +66,6 @@ class NarrationView : public QWidget {
 
   std::vector<Step> steps_;
   std::vector<Line> lines_;
-  int step_ = 0;
   int first_ = 0;
   int currentStart_ = 0;  // the first line of the newest step
 };

@@ -154,8 +154,13 @@ void Program::cmdRegist_Click() {
   accept();
 }
 
+// The Cancel button says what it does: it discards without asking.
 void Program::cmdCancel_Click() {
-  reject();
+  QDialog::reject();
+}
+
+void Program::reject() {
+  if (model_.mayClose()) QDialog::reject();
 }
 
 void Program::dspGuide_Click() {

@@ -29,14 +29,17 @@ int QtMessageDialog::show(const DialogRequest& request) {
   dialog.cmdOK()->setText(q(request.okCaption));
   dialog.cmdCancel()->setText(q(request.cancelCaption));
   dialog.cmdCancel()->setVisible(request.cancelVisible);
+  if (request.safeDefault) dialog.setCancelDefault();
   dialog.exec();
   return dialog.value();
 }
 
-int QtMessageDialog::plainBox(const std::string& text, QMessageBox::Icon icon, int buttons) {
+int QtMessageDialog::plainBox(const std::string& text, QMessageBox::Icon icon, int buttons,
+                              QMessageBox::StandardButton defaultButton) {
   const FocusReturn back;
   QMessageBox box(icon, kGameTitle, q(text), QMessageBox::StandardButtons(buttons), owner_);
   box.setObjectName("plainBox");
+  if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
   // A short message (the version box) would make the box too narrow for its own title: a
   // spacer under the message keeps it a little wider.
   if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
@@ -52,6 +55,12 @@ void QtMessageDialog::msgBox(const std::string& text) {
 
 int QtMessageDialog::msgBoxOKCancel(const std::string& text) {
   const int answer = plainBox(text, QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel);
+  return answer == QMessageBox::Ok ? kAnswerOK : kAnswerCancel;
+}
+
+int QtMessageDialog::msgBoxOKCancelSafe(const std::string& text) {
+  const int answer = plainBox(text, QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel,
+                              QMessageBox::Cancel);
   return answer == QMessageBox::Ok ? kAnswerOK : kAnswerCancel;
 }
 

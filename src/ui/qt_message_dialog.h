@@ -20,10 +20,13 @@ class QtMessageDialog : public MessageDialog {
   void msgBox(const std::string& text) override;
   int msgBoxOKCancel(const std::string& text) override;
   int msgBoxYesNo(const std::string& text) override;
+  int msgBoxOKCancelSafe(const std::string& text) override;
 
  private:
-  // The platform's box with the game's title; the button that closed it.
-  int plainBox(const std::string& text, QMessageBox::Icon icon, int buttons);
+  // The platform's box with the game's title; the button that closed it. Without a default
+  // button the platform's own choice stands.
+  int plainBox(const std::string& text, QMessageBox::Icon icon, int buttons,
+               QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
   QPointer<QWidget> owner_;
 };

@@ -1,9 +1,11 @@
 #include "ui/replay_list.h"
 
+#include <QDateTime>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimeZone>
 #include <QVBoxLayout>
 
 #include "data/replay_folder.h"
@@ -25,13 +27,19 @@ QString outcomeText(int16_t winner) {
   return qtTrId("中断");
 }
 
-// "2026/12/07 11:52:03" from the file name's UTC time, and what the file holds.
+// "2026/12/07 20:52:03" in the player's local time from the file name's UTC time; a name
+// that holds no time shows as it is.
+QString localTime(const QString& stamp) {
+  QDateTime utc = QDateTime::fromString(stamp, "yyyyMMdd-HHmmss");
+  if (!utc.isValid()) return stamp;
+  utc.setTimeZone(QTimeZone::utc());
+  return utc.toLocalTime().toString("yyyy/MM/dd HH:mm:ss");
+}
+
+// When the fight was recorded, and what the file holds.
 QString describe(const std::filesystem::path& file) {
   const std::string stem = file.filename().string();
-  QString when = QString::fromStdString(stem.substr(0, 15));
-  if (when.size() == 15)
-    when = when.left(4) + "/" + when.mid(4, 2) + "/" + when.mid(6, 2) + " " + when.mid(9, 2) + ":" +
-           when.mid(11, 2) + ":" + when.mid(13, 2) + " UTC";
+  const QString when = localTime(QString::fromStdString(stem.substr(0, 15)));
   const ReplayParse parse = loadReplay(file);
   if (!parse.recording) return when + qtTrId("  （読めないファイル）");
   const FightRecording& r = *parse.recording;

@@ -1,5 +1,6 @@
 #include "ui/shop.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
@@ -17,6 +18,7 @@
 #include "core/shipped_names.h"
 #include "shop/owned_parts.h"
 #include "shop/shop_kinds.h"
+#include "ui/dmsg.h"
 #include "ui/shop_compare_panel.h"
 
 namespace velko::ui {
@@ -167,9 +169,6 @@ QWidget* Shop::buildGuidePane() {
   paneGuide_->setObjectName("paneGuide");
   paneGuide_->setFixedHeight(92);
   paneGuide_->setCursor(Qt::PointingHandCursor);
-  QSizePolicy policy = paneGuide_->sizePolicy();
-  policy.setRetainSizeWhenHidden(true);
-  paneGuide_->setSizePolicy(policy);
   auto* inside = new QVBoxLayout(paneGuide_);
   inside->setContentsMargins(12, 8, 12, 8);
   dspGuide_ = new QLabel(paneGuide_);
@@ -182,7 +181,19 @@ QWidget* Shop::buildGuidePane() {
   return paneGuide_;
 }
 
+void Shop::keepClearOfComparison(QWidget* question) {
+  const QRect panel(compare_->mapToGlobal(QPoint(0, 0)), compare_->size());
+  if (!question->frameGeometry().intersects(panel)) return;
+  const QRect stock(List1_->mapToGlobal(QPoint(0, 0)), List1_->size());
+  question->move(stock.left() + (stock.width() - question->width()) / 2,
+                 stock.top() + stock.height() / 3);
+}
+
 bool Shop::eventFilter(QObject* watched, QEvent* event) {
+  if (asking_ && event->type() == QEvent::Show && qobject_cast<DMsg*>(watched)) {
+    keepClearOfComparison(static_cast<QWidget*>(watched));
+    return false;
+  }
   if (watched == List1_->horizontalHeader()->viewport() && event->type() == QEvent::MouseMove) {
     const auto* move = static_cast<QMouseEvent*>(event);
     const int section = List1_->horizontalHeader()->logicalIndexAt(move->position().toPoint());
@@ -215,7 +226,12 @@ void Shop::ComboShop_Click(int index) {
 }
 
 void Shop::List1_Click(int row) {
+  // The purchase question stands over the stock, never over the comparison it asks about.
+  asking_ = true;
+  qApp->installEventFilter(this);
   model_.List1_Click(row);
+  qApp->removeEventFilter(this);
+  asking_ = false;
   showComparison(row);
   showOwnedParts();
   showMoneyAndHints();
@@ -257,12 +273,12 @@ void Shop::showStock() {
       List1_->setItem(row, c, item);
     }
   }
+  // The numbers take what their widest entry or heading needs and the names the rest, so
+  // every column and every whole name stays in view.
   QHeaderView* header = List1_->horizontalHeader();
   header->setSectionResizeMode(0, QHeaderView::Stretch);
-  for (int c = 1; c < columns; ++c) {
-    header->setSectionResizeMode(c, QHeaderView::Fixed);
-    header->resizeSection(c, 76);
-  }
+  for (int c = 1; c < columns; ++c)
+    header->setSectionResizeMode(c, QHeaderView::ResizeToContents);
   List1_->scrollToTop();
   showComparison(List1_->currentRow());
 }

@@ -52,6 +52,8 @@ class Shop : public QDialog {
   void ListOwnParts_Click(int list, int row);
 
   void showComparison(int row);
+  // Moves a question that would cover the comparison panel over the stock table.
+  void keepClearOfComparison(QWidget* question);
   void showStock();
   void showOwnedParts();
   void showMoneyAndHints();
@@ -66,6 +68,7 @@ class Shop : public QDialog {
   QLabel* dspGuide_ = nullptr;
   QPushButton* Command1_ = nullptr;
   ShopComparePanel* compare_ = nullptr;
+  bool asking_ = false;  // the purchase question is up
 };
 
 }  // namespace velko::ui

@@ -56,10 +56,10 @@ ShopComparePanel::ShopComparePanel(QWidget* parent) : QFrame(parent) {
   notice_->setWordWrap(true);
   column->addWidget(notice_);
   column->addStretch(1);
-  // Room for the caption, six rows and a two-line notice whatever is shown: the lists beside
-  // give way, not the numbers.
+  // Room for the caption, seven rows and a two-line notice whatever is shown: the lists
+  // beside give way, not the numbers.
   const int line = fontMetrics().lineSpacing() + 3;
-  setFixedHeight(line * 9 + 24);
+  setFixedHeight(line * 10 + 24);
   // And room for the widest rows from the start, so the stock table beside does not narrow
   // when a part is first compared.
   QFont bold = font();
@@ -70,7 +70,7 @@ ShopComparePanel::ShopComparePanel(QWidget* parent) : QFrame(parent) {
     return plain.horizontalAdvance(label) + plain.horizontalAdvance(value) +
            plain.horizontalAdvance("→") + strong.horizontalAdvance(value) + 3 * 12;
   };
-  setMinimumWidth(block(qtTrId("ジャンプ力"), "9999") + 12 + 14 + 12 +
+  setMinimumWidth(block(qtTrId("フレームHP"), "9999") + 12 + 14 + 12 +
                   block(qtTrId("アーマークラス"), "Novice") + 20 + 2 * frameWidth() + 8);
   showComparison("", std::nullopt);
 }

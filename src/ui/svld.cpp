@@ -60,6 +60,9 @@ SVLD::SVLD(int16_t mode, const GameFolder& folder, Prompter& prompter, QWidget* 
   layout->addWidget(command3_);
   connect(command3_, &QPushButton::clicked, this, &QDialog::reject);
   showNumber();
+  // As tall as its keys and no taller: a window that cannot be resized gets no resize handle
+  // from the window manager, which would show as a strip under the 戻る key.
+  setFixedHeight(sizeHint().height());
 }
 
 void SVLD::Command1_Click(int digit) {

@@ -106,6 +106,8 @@ DollStats describe(const doll& d, const Owner& pilot) {
   s.AP = copy.AP;
   s.memory = copy.Memory;
   s.value = copy.value;
+  s.motorHP = copy.Motor->HP;
+  s.frameHP = copy.frame->HP;
   s.className = className(copy.value);
   return s;
 }

@@ -46,6 +46,7 @@ struct DollStats {
   double AC = 0;
   double weight = 0;
   int16_t AP = 0, memory = 0, value = 0;
+  int16_t motorHP = 0, frameHP = 0;  // the hit points the parts have now
   std::string className;
 };
 

@@ -40,7 +40,7 @@ bool SaveLoadForm::confirm() {
 
 bool SaveLoadForm::confirmSave(int16_t number) {
   std::string message;
-  const auto preview = Rinload_rtn(folder_, number);
+  const auto preview = Rinload_rtn(folder_, number, prompter_);
   if (!preview) {
     message = fill(shown("%1でセーブしますか？"), {Lab_num()});
   } else if (!preview->playerName.empty()) {
@@ -49,18 +49,21 @@ bool SaveLoadForm::confirmSave(int16_t number) {
               shown("上書きしますか？");
   }
   message += std::string(kCrLf) + shown("（ロード時には新品のパーツも中古として扱われます）");
+  // Writing over a slot loses what it held.
+  if (preview) return prompter_.askOKSafe(message) == kAnswerOK;
   return prompter_.askOK(message) == kAnswerOK;
 }
 
 bool SaveLoadForm::confirmLoad(int16_t number) {
-  const auto preview = Rinload_rtn(folder_, number);
+  const auto preview = Rinload_rtn(folder_, number, prompter_);
   if (!preview) {
     prompter_.msgBox(shown("ファイルが見つかりません"));
     return false;
   }
   const std::string message = Lab_num() + " " + preview->playerName + " " + preview->dollName +
                               kCrLf + preview->gameDate + kCrLf + shown("これをロードしますか？");
-  return prompter_.askOK(message) == kAnswerOK;
+  // Loading replaces the game being played.
+  return prompter_.askOKSafe(message) == kAnswerOK;
 }
 
 }  // namespace velko

@@ -165,6 +165,7 @@ TEST_F(TournamentTest, GivingUpPaysIncomeAndRepairsButIsNoLoss) {
   EXPECT_EQ(rnd.remaining(), 0u);
   EXPECT_EQ(captionsAndTexts(dialog).back(), "VELKO|フレームを修理しました\n（代金 200Rl）");
   EXPECT_EQ(dialog.shown[1].request.text, "ギブアップして試合を中断しますか？");
+  EXPECT_TRUE(dialog.shown[1].request.safeDefault);  // Return, also 次へ, must not give up
   EXPECT_EQ(state.player().recLoose, 0);
   EXPECT_EQ(state.player().Rl, 1000 + 250 - 200);
   EXPECT_EQ(state.playerDoll().frame->HP, 110);

@@ -134,6 +134,7 @@ TEST_F(WorkshopTest, MenusMusicGuideAndLeaving) {
   dialog.answer(kAnswerCancel);
   career.mnEnd_Click();
   EXPECT_EQ(dialog.shown.back().request.text, "セーブしていませんが、よろしいですか？");
+  EXPECT_TRUE(dialog.shown.back().request.safeDefault);
   EXPECT_EQ(nav.ends, 0);
   career.mnEnd_Click();
   EXPECT_EQ(nav.ends, 1);
@@ -153,6 +154,25 @@ TEST_F(WorkshopTest, MenusMusicGuideAndLeaving) {
   career.Command1_Click(std::string("新しい名前"));
   EXPECT_EQ(dialog.shown.back().request.text, "ドールの名前を新しい名前に変更しますか？");
   EXPECT_EQ(state.playerDoll().name, "新しい名前");
+  EXPECT_FALSE(state.saved);  // a save would keep the name
+}
+
+TEST_F(WorkshopTest, OnlyWhatASaveWouldKeepMakesLeavingAsk) {
+  career.Form_Load(std::nullopt);  // a new game, its first shop visit on no disk yet
+  EXPECT_FALSE(state.saved);
+  state.saved = true;
+  nav.registers = false;
+  nav.shopTrades = false;
+  career.cmdProgram_Click();  // closed without registering
+  career.cmdShop_Click();     // looked, bought nothing
+  EXPECT_TRUE(state.saved);
+  nav.registers = true;
+  career.cmdProgram_Click();
+  EXPECT_FALSE(state.saved);
+  state.saved = true;
+  nav.shopTrades = true;
+  career.cmdShop_Click();
+  EXPECT_FALSE(state.saved);
 }
 
 TEST_F(WorkshopTest, ANameOfMoreThanTwelveCharactersIsRefused) {

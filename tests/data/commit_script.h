@@ -25,15 +25,17 @@ class StepScript {
   StepScript(const StepScript&) = delete;
   StepScript& operator=(const StepScript&) = delete;
 
-  std::set<int> failing;       // steps (from 0) that report a failure
-  int stopping = -1;           // the step where the process "dies"
-  int writesFailingFrom = -1;  // a full disk: this write (from 0) and every later one fail
-  int steps = 0;               // steps asked so far
-  int writes = 0;              // writes asked so far
+  std::set<int> failing;          // steps (from 0) that report a failure
+  int stopping = -1;              // the step where the process "dies"
+  int writesFailingFrom = -1;     // a full disk: this write (from 0) and every later one fail
+  int steps = 0;                  // steps asked so far
+  int writes = 0;                 // writes asked so far
+  std::vector<CommitStep> kinds;  // every step asked so far, in order
 
  private:
   StepAnswer next(CommitStep kind) {
     const int step = steps++;
+    kinds.push_back(kind);
     if (step == stopping) return StepAnswer::Stop;
     if (kind == CommitStep::Write) {
       const int write = writes++;
@@ -77,6 +79,20 @@ inline std::vector<std::string> leftoversIn(const std::filesystem::path& folder)
   }
   std::sort(names.begin(), names.end());
   return names;
+}
+
+// What a settled folder must not hold: the leftovers above other than the temporaries and
+// backups of the commit's own files, which stay until those files are committed again.
+inline std::vector<std::string> strayLeftoversIn(const std::filesystem::path& folder,
+                                                 const std::vector<std::string>& files) {
+  std::vector<std::string> stray;
+  for (const std::string& name : leftoversIn(folder)) {
+    const bool own = std::any_of(files.begin(), files.end(), [&](const std::string& file) {
+      return name == file + ".tmp" || name == file + ".bak";
+    });
+    if (!own) stray.push_back(name);
+  }
+  return stray;
 }
 
 // The files as they were before a commit, and nothing else of an earlier attempt.

@@ -148,10 +148,21 @@ TEST_F(DollShareTest, EditedFilesAreRefusedWithTheirReason) {
             std::string::npos);
   EXPECT_NE(refusedFor(replaced(text, "pilot 14", "pilot 4000")).find("操作能力"),
             std::string::npos);
+  // The highest skill is a pilot's like any other; one above it is refused.
+  pilot.skillPlay = kDollShareMaxSkill;
+  resetDollParam(d, pilot);
+  const std::string best = writeDollShare(pilot, d);
+  EXPECT_TRUE(readDollShare(game, best).accepted()) << readDollShare(game, best).error;
+  EXPECT_NE(refusedFor(replaced(best, "pilot 999 ", "pilot 1000 ")).find("操作能力"),
+            std::string::npos);
   EXPECT_NE(refusedFor(replaced(text, "programmed 1", "programmed 0")).find("プログラム"),
             std::string::npos);
   EXPECT_NE(refusedFor(text.substr(0, text.size() - 2) + "0\n").find("チェックサム"),
             std::string::npos);
+  // 32-bit FNV-1a worked out by hand over the bytes, those of 0x80 and above taken unsigned.
+  EXPECT_EQ(dollShareChecksum(""), "811c9dc5");
+  EXPECT_EQ(dollShareChecksum("a"), "e40c292c");
+  EXPECT_EQ(dollShareChecksum("doll ヴェルコ\n"), "1ac76d0f");
   EXPECT_NE(refusedFor("hello").find("Dollファイルではありません"), std::string::npos);
 
   // Numbers only as the writer spells them, and a name's blank even when the name is empty, so

@@ -167,7 +167,7 @@ TEST_F(Registry, ARegisteredDollIsWrittenByteForByte) {
   EXPECT_EQ(f.bytesOf("save/ELogicsv.ini"), logics);
 }
 
-TEST_F(Registry, AFullRegistryRefusesAndNothingAbove99EverLoads) {
+TEST_F(Registry, AFullRegistryRefusesAndEveryCountedDollLoads) {
   writeRegistry(100);
   const std::string dollsBefore = f.bytesOf("save/EDollsv.ini");
   const std::string logicsBefore = f.bytesOf("save/ELogicsv.ini");
@@ -181,8 +181,11 @@ TEST_F(Registry, AFullRegistryRefusesAndNothingAbove99EverLoads) {
   EXPECT_EQ(f.bytesOf("save/ELogicsv.ini"), logicsBefore);
   EXPECT_EQ(f.bytesOf("save/EDollsv.img"), dollsBefore);
 
-  EXPECT_EQ(ldTekiDoll(f.folder, 100)->name, "PlayerDoll");
-  EXPECT_EQ(ldTekiDoll(f.folder, 100)->ID, 0);
+  // Doll 100 can be drawn (the count below reads it), so it loads, with its first pattern only.
+  const DollRef hundred = ldTekiDoll(f.folder, 100);
+  EXPECT_EQ(hundred->ID, 100);
+  EXPECT_EQ(hundred->getLogic(0)->name, "技0");
+  EXPECT_EQ(hundred->getLogic(1)->name, "");
   const DollRef last = ldTekiDoll(f.folder, 99);
   EXPECT_EQ(last->name, "敵99");
   EXPECT_EQ(last->getLogic(0)->name, "技0");  // the pattern reader stops after the first
@@ -190,22 +193,25 @@ TEST_F(Registry, AFullRegistryRefusesAndNothingAbove99EverLoads) {
   const EnemyIdList ids = ldTekiIDs(f.folder, 9999);
   EXPECT_EQ(ids[98], 99);
   EXPECT_EQ(ids[99], 0);
+  // The count of the fight set-up reads to the end of the file: Doll 100 counts.
   EnemyIdList teki{};
-  EXPECT_EQ(countTekiDoll(f.folder, 9999, teki), 99);
-  EXPECT_EQ(std::count(teki.begin(), teki.end(), 100), 0);
+  EXPECT_EQ(countTekiDoll(f.folder, 9999, teki), 99);  // Doll 100 is worth 10000
+  EXPECT_EQ(countTekiDoll(f.folder, 32767, teki), 100);
+  EXPECT_EQ(teki[99], 99);
+  EXPECT_EQ(teki[100], 100);
 
   // A header above 99 is taken before the readers stop, when no Doll 99 came first.
   writeRegistry({1, 120, 121});
   EXPECT_EQ(ldTekiDoll(f.folder, 120)->name, "敵120");
   EXPECT_EQ(ldTekiDoll(f.folder, 120)->getLogic(1)->name, "");
-  EXPECT_EQ(ldTekiDoll(f.folder, 121)->ID, 0);
+  EXPECT_EQ(ldTekiDoll(f.folder, 121)->name, "敵121");
   EXPECT_EQ(ldTekiIDs(f.folder, 32767)[1], 120);
-  EXPECT_EQ(countTekiDoll(f.folder, 32767, teki), 2);
+  EXPECT_EQ(countTekiDoll(f.folder, 32767, teki), 3);
 
   // Registration goes on to 100 from 99, and stops there.
   writeRegistry(99);
   EXPECT_EQ(saveEnemyDoll(f.folder, *f.Dolls[0], f.prompter), 100);
-  EXPECT_EQ(ldTekiDoll(f.folder, 100)->ID, 0);
+  EXPECT_EQ(ldTekiDoll(f.folder, 100)->ID, 100);
 }
 
 TEST_F(Registry, ResetAndFirstStartPutTheFactoryFilesInPlace) {

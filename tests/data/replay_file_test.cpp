@@ -80,6 +80,29 @@ TEST(ReplayFile, DamagedOrForeignInputIsRefused) {
   const ReplayParse windows = parseReplay(crlf + "\r\n\n");
   ASSERT_TRUE(windows.recording) << windows.error;
   EXPECT_EQ(formatReplay(*windows.recording), text);
+  // Every bound taken at the bound and just past it: the start of a bout with either fighter
+  // to act, the last pattern slot, the last action number.
+  const size_t startAt = text.find("\nstart ") + 1;
+  const std::string startLine = text.substr(startAt, text.find('\n', startAt) + 1 - startAt);
+  const size_t choicesAt = text.find('\n', text.find("\nchoices ") + 1) + 1;
+  const std::string firstChoice =
+      text.substr(choicesAt, text.find_first_of(" \n", choicesAt) - choicesAt);
+  const std::string emptyAction = " 0:0:0:0 ";
+  const std::vector<std::pair<std::string, std::string>> bounds = {
+      {startLine, "start 3 2 -7\n"}, {startLine, "start 4 1 32767\n"}, {"mode 2", "mode 0"},
+      {firstChoice, "p0:12"},        {firstChoice, "p1:-2"},           {emptyAction, " 0:11:0:0 "}};
+  const std::vector<std::pair<std::string, std::string>> pastBounds = {
+      {startLine, "start 1 0 0\n"},     {startLine, "start 2 0 0\n"}, {startLine, "start 5 0 0\n"},
+      {startLine, "start -1 0 0\n"},    {startLine, "start 3 3 0\n"}, {startLine, "start 4 -1 0\n"},
+      {startLine, "start 0 0 32768\n"}, {"mode 2", "mode 3"},         {"mode 2", "mode -1"},
+      {firstChoice, "p0:13"},           {firstChoice, "p1:-3"},       {emptyAction, " 0:12:0:0 "},
+      {emptyAction, " 0:-1:0:0 "}};
+  for (const auto& [from, to] : bounds) {
+    const ReplayParse parse = parseReplay(replaced(from, to));
+    EXPECT_TRUE(parse.recording) << to << parse.error;
+  }
+  for (const auto& [from, to] : pastBounds)
+    EXPECT_TRUE(refused(replaced(from, to))) << to;
   // A draw outside [0, 1) would give a die face of 7.
   const size_t draws = text.find("\ndraws ");
   const size_t firstDraw = text.find('\n', draws + 1) + 1;

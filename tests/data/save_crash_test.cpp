@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
@@ -13,11 +15,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "career/doll_exchange.h"
 #include "commit_script.h"
 #include "data/commit_record.h"
+#include "data/registry_reset.h"
+#include "data/registry_write.h"
 #include "data/save_commit.h"
 #include "data/slot_load.h"
 #include "data/slot_number.h"
+#include "data/slot_preview.h"
 #include "data/slot_save.h"
 #include "slot_fixture.h"
 
@@ -67,10 +73,10 @@ class SaveCrash : public ::testing::Test {
     return script.steps;
   }
 
-  // The next start: settled, all old or all new, nothing left over, and it loads.
+  // The next start: settled, all old or all new, no record left over.
   std::string afterRestart() {
     EXPECT_TRUE(settleSaveFolder(f.folder));
-    EXPECT_EQ(testing::leftoversIn(save()), std::vector<std::string>{});
+    EXPECT_EQ(testing::strayLeftoversIn(save(), kSlot3), std::vector<std::string>{});
     return state();
   }
 
@@ -145,6 +151,44 @@ TEST_F(SaveCrash, AFailureAtAnyStepOrTwoIsReportedAsTheSlotEndsUp) {
             << " left the slot as reported\n";
 }
 
+// A first save into an empty slot that fails at any step leaves no file of the slot; a failed
+// sync of a new file or of the record is a failure. Files of two folders are never committed.
+TEST_F(SaveCrash, AFailedFirstSaveLeavesTheSlotEmpty) {
+  const std::vector<std::string> slot5 = {"Playersv5.ini", "PlayDollsv5.ini", "Logicsv5.ini"};
+  const FileSet empty = {{slot5[0], ""}, {slot5[1], ""}, {slot5[2], ""}};
+  std::vector<CommitStep> kinds;
+  {
+    StepScript script;
+    ASSERT_TRUE(save_rtn(f.folder, 5, f.state, f.prompter));
+    kinds = script.kinds;
+  }
+  ASSERT_GE(std::count(kinds.begin(), kinds.end(), CommitStep::Sync), 4);
+  for (size_t k = 0; k < kinds.size(); ++k) {
+    for (const std::string& name : slot5)
+      std::filesystem::remove(save() / name);
+    bool saved = false;
+    {
+      StepScript script;
+      script.failing = {static_cast<int>(k)};
+      saved = save_rtn(f.folder, 5, f.state, f.prompter);
+    }
+    const FileSet now = testing::filesIn(save(), slot5);
+    if (!saved) {
+      EXPECT_EQ(now, empty) << "failing step " << k;
+    }
+    if (kinds[k] == CommitStep::Sync) {
+      EXPECT_FALSE(saved) << "failing sync " << k;
+    }
+  }
+
+  const std::filesystem::path elsewhere = f.temp.path() / "elsewhere";
+  std::filesystem::create_directory(elsewhere);
+  EXPECT_FALSE(commitFiles({{save() / "a.ini", "a"}, {elsewhere / "b.ini", "b"}}));
+  EXPECT_FALSE(std::filesystem::exists(save() / "a.ini"));
+  EXPECT_FALSE(std::filesystem::exists(save() / "b.ini"));
+  EXPECT_TRUE(std::filesystem::is_empty(elsewhere));
+}
+
 // A real process, ended with SIGKILL at each step of a save and at random moments of saves
 // slowed down (1 ms a step); VELKO_KILLS sets how many random kills (30 unless given).
 TEST_F(SaveCrash, KilledChildProcessesLeaveWholeSlots) {
@@ -196,7 +240,41 @@ TEST_F(SaveCrash, KilledChildProcessesLeaveWholeSlots) {
   EXPECT_GT(found["new"], 0);
 }
 
-TEST_F(SaveCrash, ARecordTheGameCannotCarryOutStopsSavesAndLoadsAndChangesNothing) {
+// Names like the game's temporaries and backups that are somebody else's, in save/ and in the
+// folder a Doll is exported to, outlive everything the game writes or reads there.
+TEST_F(SaveCrash, FilesTheGameDidNotWriteSurviveItsWrites) {
+  const std::vector<std::string> foreign = {"notes.ini.bak", "app.ini.tmp", "photo.img.tmp",
+                                            "photo.img.bak", "diary.rec.tmp"};
+  for (const std::string& name : foreign) {
+    f.temp.writeBytes("save/" + name, "mine: " + name);
+    f.temp.writeBytes("exports/" + name, "mine: " + name);
+  }
+  f.temp.writeBytes("exports/commit.rec", "not the game's");
+  const auto untouched = [&](const std::string& folder) {
+    for (const std::string& name : foreign)
+      EXPECT_EQ(f.bytesOf(folder + name), "mine: " + name) << folder << name;
+  };
+
+  EXPECT_TRUE(prepareSaveFolder(f.folder));
+  EXPECT_TRUE(save_rtn(f.folder, 3, f.state, f.prompter));
+  EXPECT_TRUE(Rinload_rtn(f.folder, 3, f.prompter));
+  EXPECT_GT(entryEnemy(f.folder, *f.Dolls[0], f.prompter), 0);
+  CareerState career(f.rnd);
+  career.Owners[0] = f.Owners[0];
+  career.Dolls[0] = f.Dolls[0];
+  EXPECT_TRUE(
+      exportPlayerDoll(f.folder, f.temp.path() / "exports" / "mine.velkodoll", career, f.prompter));
+  EXPECT_TRUE(load_rtn(f.folder, 3, f.state, f.rnd, f.prompter));
+  untouched("save/");
+  untouched("exports/");
+  EXPECT_EQ(f.bytesOf("exports/commit.rec"), "not the game's");
+  EXPECT_FALSE(std::filesystem::exists(f.temp.path() / "exports" / "mine.velkodoll.tmp"));
+}
+
+// A damaged record, somebody else's and a newer version's: nothing acts on it unasked; where
+// the player can be told, it is set aside under a new name with one message, the files it
+// names stay as they are, and the slot loads, previews and saves.
+TEST_F(SaveCrash, ARecordTheGameCannotCarryOutIsSetAsideAndPlayGoesOn) {
   EXPECT_FALSE(parseCommitRecord("VELKO commit 1\n1 ../Playersv3.ini\n"));
   EXPECT_FALSE(parseCommitRecord("VELKO commit 1\n1 Playersv3.ini"));  // cut short
   EXPECT_FALSE(parseCommitRecord("VELKO commit 2\n1 Playersv3.ini\n"));
@@ -206,15 +284,32 @@ TEST_F(SaveCrash, ARecordTheGameCannotCarryOutStopsSavesAndLoadsAndChangesNothin
   EXPECT_EQ((*record)[0].name, "a b.ini");
   EXPECT_FALSE((*record)[1].hadOld);
 
-  f.temp.writeBytes("save/Playersv3.ini.tmp", "new bytes");
-  f.temp.writeBytes("save/commit.rec", "VELKO commit 1\n1 ../../Playersv3.ini\n");
-  EXPECT_FALSE(settleSaveFolder(f.folder));
-  EXPECT_EQ(f.bytesOf("save/Playersv3.ini.tmp"), "new bytes");
-  EXPECT_FALSE(save_rtn(f.folder, 3, f.state, f.prompter));
-  EXPECT_EQ(slot(), before);
-  f.dialog.shown.clear();
-  EXPECT_FALSE(load_rtn(f.folder, 3, f.state, f.rnd, f.prompter));
-  EXPECT_EQ(f.dialog.texts(), std::vector<std::string>(3, "ファイルが見つかりません"));
+  const std::vector<std::array<std::string, 3>> cases = {
+      {"VELKO commit 1\n1 ../../Playersv3.ini\n", "は壊れています", "commit.rec.unread"},
+      {"PK\x03\x04 Playersv3.ini\n", "はこのゲームの書き込み記録ではありません",
+       "commit.rec.unread-2"},
+      {"VELKO commit 12\n1 Playersv3.ini\n", "は新しい版のVELKOが書いた記録",
+       "commit.rec.unread-3"}};
+  for (const auto& [bytes, why, aside] : cases) {
+    f.temp.writeBytes("save/Playersv3.ini.tmp", "new bytes");
+    f.temp.writeBytes("save/commit.rec", bytes);
+    EXPECT_FALSE(settleSaveFolder(f.folder));
+    EXPECT_EQ(f.bytesOf("save/commit.rec"), bytes);
+    f.dialog.shown.clear();
+    EXPECT_TRUE(load_rtn(f.folder, 3, f.state, f.rnd, f.prompter));
+    ASSERT_EQ(f.dialog.texts().size(), 1u) << why;
+    const std::string told = f.dialog.texts()[0];
+    EXPECT_EQ(told.find("save/commit.rec " + why), 0u) << told;
+    EXPECT_NE(told.find("save/" + aside + " に名前を変えて残しました"), std::string::npos) << told;
+    EXPECT_EQ(f.bytesOf("save/" + aside), bytes);
+    EXPECT_FALSE(std::filesystem::exists(save() / "commit.rec"));
+    EXPECT_EQ(f.bytesOf("save/Playersv3.ini.tmp"), "new bytes");
+    EXPECT_EQ(slot(), before);
+    EXPECT_TRUE(Rinload_rtn(f.folder, 3, f.prompter));
+    EXPECT_TRUE(save_rtn(f.folder, 3, f.state, f.prompter));
+    EXPECT_EQ(f.dialog.texts().size(), 1u);
+  }
+  EXPECT_EQ(f.bytesOf("save/commit.rec.unread"), std::get<0>(cases[0]));
 }
 
 }  // namespace

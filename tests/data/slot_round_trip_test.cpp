@@ -201,12 +201,12 @@ TEST(SaveSlot, NamesWithCommasAndQuotesComeBackExactly) {
   EXPECT_EQ(f.Dolls[0]->getLogic(0)->name, pattern);
   EXPECT_EQ(f.Dolls[0]->getLogic(1)->name, "技2");
 
-  const auto preview = Rinload_rtn(f.folder, 12);
+  const auto preview = Rinload_rtn(f.folder, 12, f.prompter);
   ASSERT_TRUE(preview.has_value());
   EXPECT_EQ(preview->playerName, player);
   EXPECT_EQ(preview->dollName, dollName);
   EXPECT_EQ(preview->gameDate, "2014/05/01");
-  EXPECT_FALSE(Rinload_rtn(f.folder, 13).has_value());
+  EXPECT_FALSE(Rinload_rtn(f.folder, 13, f.prompter).has_value());
 
   for (const std::string& name : {std::string(""), std::string("\""), std::string("a\r\nb"),
                                   std::string("%25"), std::string("\"quoted\"")}) {

@@ -19,6 +19,7 @@
 #include "data/replay_file.h"
 #include "data/slot_save.h"
 #include "fuzz_input.h"
+#include "league/league_file.h"
 #include "model/action_factories.h"
 #include "model/doll_stats.h"
 #include "support/recorded_fights.h"
@@ -84,6 +85,26 @@ void writeDollShareSeed(const GameFolder& folder, const fs::path& seeds, const O
   writeSeed(seeds, "doll_share", name, bytes);
 }
 
+// A league of the given entrants with one run whose results add up.
+void writeLeagueSeed(const fs::path& seeds, League league) {
+  LeagueRun run{.seed = 5, .fightsPerPair = 10, .entrants = {0, 1, 2}};
+  for (int a = 0; a < 3; ++a) {
+    for (int b = a + 1; b < 3; ++b) {
+      PairRecord p;
+      p.a = a;
+      p.b = b;
+      p.tally = {.fights = 10, .winsA = 6, .winsB = 3, .draws = 1, .steps = 420};
+      p.worstLoss = {4, 7};
+      run.pairs.push_back(p);
+    }
+  }
+  league.runs.push_back(run);
+  const std::string bytes = writeLeague(league);
+  const LeagueRead read = readLeague(bytes, "seed");
+  if (!read.accepted()) std::fprintf(stderr, "make_seeds: %s\n", read.error.c_str());
+  writeSeed(seeds, "league", "three", bytes);
+}
+
 void writeReplaySeed(const fs::path& seeds, const FightRecording& recording,
                      const std::string& name) {
   const std::string bytes = formatReplay(recording);
@@ -141,11 +162,14 @@ void writeSlotSeeds(const fs::path& game, const fs::path& seeds) {
                                bytesOf(work / "save" / ("PlayDollsv" + slot)),
                                bytesOf(work / "save" / ("Logicsv" + slot))}));
   }
-  // One factory opponent of each class shared as a file.
+  // One factory opponent of each class shared as a file; the three in a league.
+  League league;
   for (int16_t n : {1, 14, 27}) {
     const doll d = completed(folder, *ldTekiDoll(folder, n), *owners[0]);
     writeDollShareSeed(folder, seeds, *owners[0], d, "factory" + std::to_string(n));
+    league.entrants.push_back(writeDollShare(*owners[0], d));
   }
+  writeLeagueSeed(seeds, league);
   writeReplaySeeds(folder, seeds);
   fs::remove_all(work);
 }

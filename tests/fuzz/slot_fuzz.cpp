@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   bool guide = false;
   int16_t duelist = kDuelistNotReady;
   SlotState state{owners, dolls, date, music, guide, duelist};
-  (void)Rinload_rtn(folder, 1);
+  (void)Rinload_rtn(folder, 1, prompter);
   (void)load_rtn(folder, 1, state, rnd, prompter);
   (void)loadDuelOpponent(folder, 1, state, rnd, prompter);
   return 0;

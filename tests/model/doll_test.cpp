@@ -150,6 +150,15 @@ TEST_F(DollTest, WorkshopRecomputationOfApMemoryValueAndPicture) {
   EXPECT_EQ(d.value, 480 + 150 + 550 + 4 * 100 + 80 + 40 + 50);
   EXPECT_EQ(d.image, "0201");
 
+  // Every name that counts as black armour, alone in the last slot, picks the black picture;
+  // a numbered copy does not.
+  for (const char* name : {"Carbon", "Steel", "Kevler", "カーボン", "スチール", "スチール1"}) {
+    doll dressed = d;
+    dressed.addProtector(protector("Plain"), prompter);
+    dressed.addProtector(protector(name), prompter);
+    resetDollParam(dressed, pilot);
+    EXPECT_EQ(dressed.image, std::string(name) == "スチール1" ? "0201" : "0202") << name;
+  }
   d.addProtector(protector("Steel"), prompter);
   resetDollParam(d, pilot);
   EXPECT_TRUE(d.isBlack());

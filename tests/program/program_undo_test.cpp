@@ -128,6 +128,23 @@ TEST_F(ProgramTest, TypingInOneNameBoxIsOneStepAndANewEditForgetsTheRedo) {
   EXPECT_EQ(model.chipAt(slot(0, 0)), 0);
 }
 
+TEST_F(ProgramTest, ClosingAsksOnlyAfterAChangeAndDefaultsToKeepEditing) {
+  open();
+  EXPECT_TRUE(model.mayClose());
+  EXPECT_TRUE(dialog.shown.empty());
+  model.setText1(0, "ジャブ");
+  dialog.answer(kAnswerCancel);  // No: keep editing
+  EXPECT_FALSE(model.mayClose());
+  EXPECT_EQ(dialog.shown.back().request.text, "変更を登録せずに閉じますか？");
+  EXPECT_TRUE(dialog.shown.back().request.safeDefault);
+  ASSERT_TRUE(model.undo());  // back to what the editor opened with: nothing to lose
+  EXPECT_TRUE(model.mayClose());
+  EXPECT_EQ(dialog.shown.size(), 1u);
+  dropFromPalette(kMove, slot(0, 0));
+  EXPECT_TRUE(model.mayClose());  // Yes
+  EXPECT_EQ(dialog.shown.size(), 2u);
+}
+
 TEST_F(ProgramTest, ARowCopiesOntoAnotherAndTheKeyboardPlacesAndEmpties) {
   open();
   model.placeChip(chipOf(kMove), slot(2, 0));

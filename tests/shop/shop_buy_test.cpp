@@ -1,6 +1,8 @@
 // Opening the shop and buying: the stock shown, the starter software of a first visit, the
 // money checks, full kinds, bought records, and the names of repeated protectors.
 
+#include <algorithm>
+
 #include "shop_fixture.h"
 
 namespace velko::testing {
@@ -46,20 +48,22 @@ TEST_F(ShopBuyTest, OpeningShowsTheMotorStockAndPlaysTheShopTheme) {
 }
 
 TEST_F(ShopBuyTest, StarterSoftwareComesOnTheFirstVisitOnly) {
-  open();
+  EXPECT_TRUE(open().changedAnything());
   EXPECT_EQ(player().getSoftM(0)->name, "ステッパー");
   EXPECT_EQ(player().getSoftA(0)->name, "ファイター");
   EXPECT_EQ(player().getSoftD(0)->name, "ガード");
   EXPECT_EQ(player().getSoftA(0)->punch->AP, 2);
   EXPECT_EQ(player().Rl, 1000);
 
-  open();
+  EXPECT_FALSE(open().changedAnything());  // a look round changes nothing a save keeps
   EXPECT_EQ(player().getSoftA(1)->name, "");
   EXPECT_EQ(player().getSoftM(1)->name, "");
   EXPECT_EQ(player().getSoftD(1)->name, "");
   // The software is not among the parts the shop lists.
   EXPECT_TRUE(shop->ListOwnParts[kListNew].empty());
   EXPECT_TRUE(dialog.shown.empty());
+  buy(0, 0);
+  EXPECT_TRUE(shop->changedAnything());
 }
 
 TEST_F(ShopBuyTest, BuyingAsksTakesTheMoneyAndListsTheNewPart) {
@@ -143,6 +147,15 @@ TEST_F(ShopBuyTest, RepeatedProtectorsAreNumberedAndNeverShareAName) {
   s.sel_rtn(0, kListUsed);
   buy(3, 0);
   EXPECT_EQ(player().getProtector(3)->name, "スチール4");
+
+  // One sold from the middle: the count gives a name still owned ("スチール3"), so the next is
+  // numbered past the highest owned.
+  const std::vector<std::string> used = names(kListUsed);
+  const auto middle = std::find(used.begin(), used.end(), "スチール2");
+  ASSERT_NE(middle, used.end());
+  s.sel_rtn(static_cast<int>(middle - used.begin()), kListUsed);
+  buy(3, 0);
+  EXPECT_EQ(names(kListNew).back(), "スチール5");
 }
 
 TEST_F(ShopBuyTest, GuideTextsHintsAndPaging) {
@@ -152,16 +165,14 @@ TEST_F(ShopBuyTest, GuideTextsHintsAndPaging) {
             "　ここでDollのパーツを買います。\n\n"
             "　Dollには最低でも、モーター、フレーム、ハードウェアが必要です。\n"
             "　コンボボックスでパーツの種類を選択し、リストからパーツを選んで下さい。\n");
-  s.dsp_Parts(3);
-  EXPECT_EQ(s.dspGuide,
-            "プロテクタは防御力を扱うパーツです。\nACの数値が高いほどダメージが軽減されます。▼\n");
-
-  s.dspGuide_Click();  // the first click shows the motor text, whatever kind is selected
+  s.dspGuide_Click();  // the opening text gives way to the selected kind's
   EXPECT_EQ(s.dspGuide,
             "モーターはパワーを扱うパーツです。\n"
             "パワーの数値が高いほど、攻撃が当たった時の効果が大きくなります。▼\n");
-  EXPECT_TRUE(s.paneGuideVisible);
-  s.dspGuide_Click();
+  s.dsp_Parts(3);
+  EXPECT_EQ(s.dspGuide,
+            "プロテクタは防御力を扱うパーツです。\nACの数値が高いほどダメージが軽減されます。▼\n");
+  s.dspGuide_Click();  // closes: never back to a kind no longer selected
   EXPECT_FALSE(s.paneGuideVisible);
 
   dialog.answer(kAnswerCancel);
@@ -181,6 +192,11 @@ TEST_F(ShopBuyTest, GuideTextsHintsAndPaging) {
   EXPECT_EQ(s.dspMsg, "重量：軽いほど移動やジャンプ、回転力が上がります");
   s.Form_MouseMove();
   EXPECT_EQ(s.dspMsg, "");
+
+  open();
+  shop->dsp_Parts(3);  // a kind chosen before any click: the click closes at once
+  shop->dspGuide_Click();
+  EXPECT_FALSE(shop->paneGuideVisible);
 
   // With the guide off the pane stays hidden and frames are bought without a description.
   state.guideOn = false;

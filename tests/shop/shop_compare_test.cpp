@@ -56,6 +56,8 @@ void expectSame(const DollStats& a, const DollStats& b, const std::string& where
   EXPECT_EQ(a.AP, b.AP) << where;
   EXPECT_EQ(a.memory, b.memory) << where;
   EXPECT_EQ(a.value, b.value) << where;
+  EXPECT_EQ(a.motorHP, b.motorHP) << where;
+  EXPECT_EQ(a.frameHP, b.frameHP) << where;
   EXPECT_EQ(a.className, b.className) << where;
 }
 
@@ -88,6 +90,28 @@ TEST(ShopCompare, ThePreviewOfEveryShippedPartIsTheDollAfterBuyingAndMountingIt)
   }
   // 19 motors, boosters, protectors and computers, 4 frames.
   EXPECT_EQ(compared, 19 * 4 + 4);
+}
+
+// A frame destroyed in a fight leaves the motor mounted: a frame's preview keeps it.
+TEST(ShopCompare, AFrameIsComparedOnTheDollAsItIsWhenItsFrameWasDestroyed) {
+  ShippedShop game;
+  doll& d = game.state.playerDoll();
+  d.Motor->HP = 12;
+  d.frame = std::make_shared<DollFrame>();
+  game.shop->dsp_Parts(kFrameKind);
+  const std::optional<PartComparison> c = game.shop->comparison(0);  // 修羅
+  ASSERT_TRUE(c);
+  EXPECT_EQ(c->now.pow, d.Motor->pow);
+  EXPECT_EQ(c->then.pow, d.Motor->pow);
+  EXPECT_DOUBLE_EQ(c->then.weight, c->now.weight + 2);
+  EXPECT_GT(c->now.weight, 0);
+  const auto row = [&](const std::string& label) {
+    for (const CompareRow& r : c->rows)
+      if (r.label == label) return r.now + "→" + r.then;
+    return std::string("none");
+  };
+  EXPECT_EQ(row("モーターHP"), " 12→ 12");
+  EXPECT_EQ(row("フレームHP"), " 0→ 65");
 }
 
 TEST(ShopCompare, APreviewLeavesTheDollAsItWas) {

@@ -19,6 +19,7 @@ TEST_F(ShopSellTest, NewPartsReturnAtFullPriceUsedOnesSellForHalf) {
   ASSERT_EQ(dialog.shown.size(), 1u);
   EXPECT_EQ(dialog.shown[0].request.caption, "VELKO");
   EXPECT_EQ(dialog.shown[0].request.text, "ウィーク（ 101Rl）\n返品しますか？");
+  EXPECT_TRUE(dialog.shown[0].request.safeDefault);
   EXPECT_EQ(player().Rl, 1000);
   EXPECT_TRUE(s.ListOwnParts[kListNew].empty());
   EXPECT_EQ(player().getMotor(0)->name, "");
@@ -33,7 +34,9 @@ TEST_F(ShopSellTest, NewPartsReturnAtFullPriceUsedOnesSellForHalf) {
   EXPECT_TRUE(shop->ListOwnParts[kListNew].empty());
   player().Rl = 0;
   dialog.shown.clear();
+  EXPECT_FALSE(shop->changedAnything());
   shop->ListOwnParts_Click(kListUsed, 0);
+  EXPECT_TRUE(shop->changedAnything());
   EXPECT_EQ(dialog.shown[0].request.text, "ウィーク（ 50Rl）\n返品しますか？");
   EXPECT_EQ(player().Rl, 50);
   player().Rl = 1;

@@ -96,8 +96,11 @@ class HeadlessNavigator : public Navigator {
 
   bool openCharMake() override { return true; }
   void openWorkshop(std::optional<int16_t>) override { ++workshops; }
-  void openShop() override { ++shops; }
-  void openProgram() override {}
+  bool openShop() override {
+    ++shops;
+    return shopTrades;
+  }
+  bool openProgram() override { return registers; }
   void openFight(int16_t mode, const std::string& className) override {
     FightSession session(state_, services_, screen, mode, player, player);
     session.setClass(className);
@@ -119,6 +122,8 @@ class HeadlessNavigator : public Navigator {
 
   RecordingScreen screen;
   PatternPicker player{0};
+  bool shopTrades = true;  // what the shop and the editor report when they close
+  bool registers = true;
   int maxPresses = 500;
   int giveUpAt = -1;
   std::optional<int16_t> slot;

@@ -30,6 +30,11 @@ class ScriptedDialog : public MessageDialog {
     plain(text);
     return next(kAnswerOK);
   }
+  int msgBoxOKCancelSafe(const std::string& text) override {
+    plain(text);
+    shown.back().request.safeDefault = true;
+    return next(kAnswerOK);
+  }
   int msgBoxYesNo(const std::string& text) override {
     plain(text);
     return next(kAnswerYes);

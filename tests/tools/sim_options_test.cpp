@@ -38,6 +38,14 @@ TEST(SimOptions, CommandsAndOptionsInAnyOrder) {
   EXPECT_EQ(career.csv, "out");
   EXPECT_EQ(career.runs, 50);
   EXPECT_EQ(parseOptions({"game", "ladder"}).command, SimCommand::Ladder);
+
+  // --registry stands alone or names which registry.
+  const SimOptions league = parseOptions({"game", "league", "--registry", "--dolls", "d"});
+  EXPECT_EQ(league.command, SimCommand::League);
+  EXPECT_TRUE(league.withRegistry);
+  EXPECT_EQ(league.dolls, "d");
+  EXPECT_FALSE(parseOptions({"game", "league", "--dolls", "d"}).withRegistry);
+  EXPECT_EQ(parseOptions({"game", "league", "--registry", "save"}).registry, RegistrySource::Save);
 }
 
 TEST(SimOptions, RefusesWhatItCannotRun) {
@@ -56,6 +64,7 @@ TEST(SimOptions, RefusesWhatItCannotRun) {
       {"game", "roster", "--speed", "2"},
       {"game", "career", "--policy", "clever"},
       {"game", "career", "--csv"},
+      {"game", "league"},
   };
   for (const auto& args : bad)
     EXPECT_THROW(parseOptions(args), std::invalid_argument) << ::testing::PrintToString(args);

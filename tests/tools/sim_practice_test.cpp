@@ -29,6 +29,15 @@ TEST(SimPractice, RunsTheLabOnASavedDollAgainstAClassOrOneOpponent) {
   EXPECT_NE(text.find("60 fights, seed 4"), std::string::npos) << text;
   EXPECT_NE(text.find("win rate "), std::string::npos);
   EXPECT_NE(text.find("(様子見)"), std::string::npos);
+  // The same seed, the same table; another seed, other fights.
+  std::ostringstream again;
+  ASSERT_EQ(runPracticeCommand(o, again, err), 0) << err.str();
+  EXPECT_EQ(again.str(), text);
+  o.seed = 5;
+  std::ostringstream other;
+  ASSERT_EQ(runPracticeCommand(o, other, err), 0) << err.str();
+  EXPECT_NE(other.str().substr(other.str().find('\n')), text.substr(text.find('\n')));
+  o.seed = 4;
 
   // The worst lost fight, as a replay file the game's inspector reads.
   const std::filesystem::path replay = f.folder.root() / "worst.replay";

@@ -54,6 +54,9 @@ void pressCancel(DMsg* d) {
 void closeByFrame(DMsg* d) {
   d->close();
 }
+void pressReturn(DMsg* d) {
+  QTest::keyClick(d, Qt::Key_Return);
+}
 
 }  // namespace
 
@@ -103,6 +106,13 @@ class DMsgTest : public QObject {
     QCOMPARE(prompter.askYesNo("本当に？", "BRAM-KOL"), 7);
     whenShown(&seen, closeByFrame);
     QCOMPARE(prompter.askYesNo("本当に？", "BRAM-KOL"), 7);
+    // Return takes the default: Yes, or No where Yes would lose something.
+    whenShown(&seen, pressReturn);
+    QCOMPARE(prompter.askYesNo("本当に？", "BRAM-KOL"), 6);
+    whenShown(&seen, pressReturn);
+    QCOMPARE(prompter.askYesNoSafe("ギブアップ？", "VELKO"), 7);
+    whenShown(&seen, pressReturn);
+    QCOMPARE(prompter.askOKSafe("上書き？"), 2);
 
     // A tall notice has only OK; the next dialog is back to the normal height.
     whenShown(&seen, pressOK);

@@ -14,6 +14,8 @@
 
 #include "career/game.h"
 #include "data/catalogue.h"
+#include "data/doll_share.h"
+#include "data/slot_save.h"
 #include "model/action_factories.h"
 #include "model/doll_stats.h"
 #include "support/career_fakes.h"
@@ -99,7 +101,19 @@ class DollShareMenuTest : public QObject {
     QCOMPARE(dialog.shown.back().request.text, std::string("ヴェルコを書き出しました"));
 
     // The opponent slot takes the file; its Doll is the player's, rebuilt from the catalogue.
+    // The player's own pilot, inventory, Doll and patterns stay exactly as they were.
+    p.skillPlay = 12;  // trained since the export: the file's pilot is not the player now
+    const auto pilotBefore = state.Owners[0];
+    const auto dollBefore = state.Dolls[0];
+    const auto mine = [&] {
+      return savePlayerRtn(folder, 0, state.slotState()).bytes +
+             writeDollShare(state.player(), state.playerDoll());
+    };
+    const std::string mineBefore = mine();
     design.menu("mnImportDoll")->trigger();
+    QCOMPARE(state.Owners[0], pilotBefore);
+    QCOMPARE(state.Dolls[0], dollBefore);
+    QCOMPARE(mine(), mineBefore);
     QCOMPARE(dialog.shown.back().request.text,
              std::string("秋津遥人のヴェルコを対戦相手にしました"));
     QCOMPARE(state.duelistState, kDuelistReady);

@@ -49,6 +49,8 @@ class FightDialogsTest : public QObject {
     dialog.setLogics(pattern("正拳", 9, {kMove, kPunch, kMove}), 0);
     dialog.setLogics(pattern("飛び蹴り", 10, {kJump, kKick}), 1);
     dialog.setLogics(pattern("組み投げ", 4, {kKumi, kDrop}), 2);
+    const QString longName("ジャンプ回転キック連続攻撃");
+    dialog.setLogics(pattern(longName.toStdString(), 4, {kJump, kSpin, kKick}), 3);
     dialog.setDialog("ヴェルコ");
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -61,6 +63,11 @@ class FightDialogsTest : public QObject {
     QCOMPARE(dialog.Text1(1)->text(), QString("飛び蹴り"));
     QCOMPARE(dialog.lblAP(1)->text(), QString("10"));
     QCOMPARE(dialog.lblAP(5)->text(), QString("0"));  // no pattern: the empty one
+    // A name too long for its field is cut with "…" and shown whole as the tooltip.
+    QLabel* cut = dialog.Text1(3);
+    QVERIFY(cut->text().endsWith("…"));
+    QVERIFY(cut->fontMetrics().horizontalAdvance(cut->text()) <= cut->contentsRect().width());
+    QCOMPARE(cut->toolTip(), longName);
     QCOMPARE(rowColour(dialog, 0), qRgb(255, 255, 255));
     QCOMPARE(rowColour(dialog, 1), qRgb(0xC0, 0xC0, 0xC0));
     QCOMPARE(rowColour(dialog, 5), qRgb(255, 255, 255));
@@ -101,6 +108,7 @@ class FightDialogsTest : public QObject {
     QVERIFY(dialog.isVisible());
     QCOMPARE(answers.shown.back().request.caption, std::string("BRAM-KOL"));
     QCOMPARE(answers.shown.back().request.text, std::string("命令を中止しますか？"));
+    QVERIFY(answers.shown.back().request.safeDefault);
 
     // Esc asks the same question; Yes ends the order with 0.
     QTest::keyClick(&dialog, Qt::Key_Escape);

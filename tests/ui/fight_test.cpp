@@ -11,6 +11,7 @@
 #include <QSet>
 #include <QtTest>
 #include <algorithm>
+#include <filesystem>
 
 #include "core/numbers.h"
 #include "support/patterns.h"
@@ -250,6 +251,44 @@ class FightTest : public QObject {
     fight.dspMsg("様子見です。\r\n");
     QCOMPARE(view->visibleText().last(), QString("様子見です。"));
     QVERIFY(view->visibleText().at(view->visibleText().size() - 2).contains("第"));
+    // The battle's texts are shown exactly, the blank or full-width blank that opens a line too.
+    fight.dspMsg(" 1ダッシュで間合いを詰めた！\r\n　受身をとった");
+    QCOMPARE(view->visibleText().mid(view->visibleText().size() - 2),
+             QStringList({" 1ダッシュで間合いを詰めた！", "　受身をとった"}));
+  }
+
+  // Every bout of a tournament numbers its steps from 1, as its recording (and the inspector
+  // that replays it) counts them. A Doll that cannot lose fights on to its second bout.
+  void stepHeadingsNumberTheBoutBeingFought() {
+    FightGame game;
+    PatternPicker picker(0);
+    game.state.guideOn = false;
+    doll& mine = game.state.playerDoll();
+    mine.Motor->HP = mine.Motor->maxHP = 30000;
+    mine.frame->HP = mine.frame->maxHP = 30000;
+    mine.pow = 1000;
+    Fight fight(game.state, game.services, kModeTournament, "Novice", game.soundEffects, picker,
+                picker);
+    ModalAnswerer answerer([](QWidget* modal) {
+      if (auto* bracket = qobject_cast<frmTornament*>(modal)) bracket->Command1()->click();
+    });
+    openFight(fight, "TornamentFight");
+    QTRY_VERIFY(!text(fight, "dspName1").isEmpty());
+    NarrationView* view = fight.narration();
+    std::filesystem::path lastBout;
+    int bouts = 0;
+    for (int press = 0; press < 3000 && bouts < 2 && !fight.session().closed(); ++press) {
+      fight.cmdNext()->click();
+      if (fight.session().lastReplayFile() == lastBout) continue;
+      lastBout = fight.session().lastReplayFile();
+      ++bouts;
+      QCOMPARE(view->step(), fight.session().lastRecording()->steps);
+      fight.cmdNext()->click();
+      QCOMPARE(view->step(), 1);
+    }
+    QCOMPARE(bouts, 2);
+    fight.cmdTap()->click();
+    QTRY_VERIFY(!fight.isVisible());
   }
 
   void tournamentOpensWithTheBracket() {

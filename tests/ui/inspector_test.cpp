@@ -2,12 +2,16 @@
 // stepping forward showed, the keys, the slider, and a screenshot.
 
 #include <QApplication>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <ctime>
 #include <fstream>
 
 #include "data/replay_folder.h"
@@ -46,7 +50,11 @@ class InspectorTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { QApplication::setFont(QFont("Noto Sans CJK JP", 10)); }
+  void initTestCase() {
+    QApplication::setFont(QFont("Noto Sans CJK JP", 10));
+    qputenv("TZ", "Asia/Tokyo");
+    tzset();
+  }
 
   void steppingBackShowsWhatSteppingForwardShowed() {
     const FightRecording recording = sampleFight();
@@ -64,6 +72,33 @@ class InspectorTest : public QObject {
     }
     QTest::keyClick(&inspector, Qt::Key_Right);  // nothing after the last step
     QCOMPARE(inspector.step(), inspector.lastStep());
+
+    // The narration pane: no line cut at its foot, whole lines under the wheel, and every step
+    // read from its top, even after the step before was scrolled down.
+    const QScrollArea* pane = inspector.narrationPane();
+    QScrollBar* bar = pane->verticalScrollBar();
+    const int line = pane->widget()->fontMetrics().lineSpacing();
+    QVERIFY(pane->viewport()->height() % line < line / 2);
+    const auto showStep = [&inspector](int k) {
+      inspector.showStep(k);
+      QCoreApplication::processEvents();  // the pane takes the new text's size
+    };
+    std::vector<int> longSteps;
+    for (int k = 0; k <= inspector.lastStep(); ++k) {
+      showStep(k);
+      if (bar->maximum() > 0) longSteps.push_back(k);
+    }
+    QVERIFY(longSteps.size() >= 2);
+    for (int k : longSteps) {
+      QCOMPARE(bar->value(), 0);
+      QWheelEvent wheel(QPointF(5, 5), pane->viewport()->mapToGlobal(QPointF(5, 5)), QPoint(),
+                        QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+      showStep(k);
+      QCoreApplication::sendEvent(pane->viewport(), &wheel);
+      QVERIFY(bar->value() > 0);
+      QVERIFY(bar->value() == bar->maximum() || bar->value() % line == 0);
+      showStep(longSteps.front() == k ? longSteps.back() : longSteps.front());
+    }
     // The narration moves on with the fight.
     QVERIFY(forward.back().text != forward.front().text);
     // Each acting step names the Doll that acted.
@@ -94,7 +129,7 @@ class InspectorTest : public QObject {
     inspector.findChild<QSlider*>("timeline")->setValue(middle);
     QCOMPARE(inspector.step(), middle);
     QCOMPARE(inspector.shownText(), forward[middle].text);
-    QVERIFY(testing::saveScreen(inspector, "inspector.png"));
+    QVERIFY(testing::settleAndSave(inspector, "inspector.png"));
   }
 
   // A recording that does not fit its fight shows the steps it could play and says why.
@@ -120,6 +155,8 @@ class InspectorTest : public QObject {
     ReplayList list(folder, prompter);
     QCOMPARE(list.list()->count(), 2);
     QVERIFY(list.list()->item(0)->text().contains("読めないファイル"));
+    // The file names keep UTC; the list shows the player's own time.
+    QVERIFY(list.list()->item(0)->text().startsWith("3000/01/01 08:59:59"));
     QVERIFY(list.list()->item(1)->text().contains("ヴェルコ 対 ブラム"));
     QVERIFY(!list.openChosen());
     QVERIFY(dialog.shown.back().request.text.find("29991231-235959") != std::string::npos);

@@ -5,6 +5,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -52,7 +53,27 @@ class LabScreenTest : public QObject {
     QVERIFY(screen.findChild<QChartView*>("chartWinRate") != nullptr);
     QCOMPARE(screen.cmdWorst()->isEnabled(), r->worstLoss.has_value());
     QVERIFY(testing::filesUnder(game.services.folder.path("\\save")) == before);
+    QVERIFY(screen.findChild<QLabel*>("summary")->text().contains(
+        QString("シード %1").arg(static_cast<qulonglong>(r->seed))));
     QVERIFY(testing::settleAndSave(screen, "lab.png"));
+
+    // The seed shown, typed in again, gives the same table.
+    const auto table = [&] {
+      QStringList cells;
+      for (const char* name : {"tablePatterns", "tableOpponents"}) {
+        const auto* t = screen.findChild<QTableWidget*>(name);
+        for (int row = 0; row < t->rowCount(); ++row)
+          for (int column = 0; column < t->columnCount(); ++column)
+            cells << t->item(row, column)->text();
+      }
+      return cells << screen.findChild<QLabel*>("summary")->text();
+    };
+    const QStringList first = table();
+    screen.txtSeed()->setText(QString::number(static_cast<qulonglong>(r->seed)));
+    QVERIFY(screen.start());
+    QVERIFY(done.wait(30000));
+    QCOMPARE(table(), first);
+    r = screen.result();
 
     if (r->worstLoss) {
       testing::ModalAnswerer close([](QWidget* modal) {

@@ -161,6 +161,31 @@ class ScreenDetailsTest : public QObject {
     }
     QDir::setCurrent(before);
   }
+
+  // Last: leaving ends the application's event loops for the rest of this run.
+  void leavingAsksOnceWithCancelAsTheDefault() {
+    int asked = 0;
+    bool cancelIsDefault = false;
+    testing::ModalAnswerer answerer([&](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      if (!box || box->text() != "セーブしていませんが、よろしいですか？") {
+        modal->close();  // the shop of a new game, a music notice
+        return;
+      }
+      ++asked;
+      cancelIsDefault = box->defaultButton() == box->button(QMessageBox::Cancel);
+      // OK the first time; a second question would be answered Cancel and keep the window.
+      box->button(asked == 1 ? QMessageBox::Ok : QMessageBox::Cancel)->click();
+    });
+    App app(GameFolder(VELKO_GAME_DIR));
+    app.openWorkshop(std::nullopt);
+    QVERIFY(app.workshop());
+    app.state().saved = false;
+    app.workshop()->menu("mnEnd")->trigger();
+    QTRY_VERIFY(!app.workshop());
+    QCOMPARE(asked, 1);
+    QVERIFY(cancelIsDefault);
+  }
 };
 
 QTEST_MAIN(ScreenDetailsTest)

@@ -1,10 +1,12 @@
 // The shop's comparison panel on the built game folder (offscreen platform): selecting a stock
-// row shows the Doll now and with that part, coloured, with the class sentence; a screenshot.
+// row shows the Doll now and with that part, coloured, with the class sentence; every column
+// and name of the stock in view; the purchase question beside the panel; a screenshot.
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -15,6 +17,9 @@
 #include "support/career_fakes.h"
 #include "support/screenshots.h"
 #include "support/scripted_dialog.h"
+#include "ui/dmsg.h"
+#include "ui/fight_fixture.h"
+#include "ui/qt_message_dialog.h"
 #include "ui/shop.h"
 #include "ui/shop_compare_panel.h"
 #include "workshop/assembly.h"
@@ -81,6 +86,50 @@ class ShopComparePanelTest : public QObject {
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(rows, &leave);
     QVERIFY(panel->thenLabel("アーマークラス") == nullptr);
+  }
+
+  void everyColumnFitsAndTheQuestionLeavesThePanelInView() {
+    ClockRandom rnd(9);
+    CareerState state(rnd);
+    const GameFolder folder(VELKO_GAME_DIR);
+    state.player().Rl = 9000;
+    QWidget workshop;
+    workshop.setGeometry(0, 0, 1120, 720);
+    workshop.show();
+    QtMessageDialog screen(&workshop);
+    DialogPrompter prompter(screen);
+    testing::FakeMusic music;
+    CareerServices services{folder, rnd, prompter, music};
+    Shop shop(state, services, &workshop);
+    shop.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&shop));
+    QTableWidget* table = shop.List1();
+    for (int kind = 0; kind < 5; ++kind) {
+      shop.ComboShop()->setCurrentIndex(kind);
+      QCoreApplication::processEvents();
+      QCOMPARE(table->horizontalScrollBar()->maximum(), 0);
+      for (int row = 0; row < table->rowCount(); ++row) {
+        const QString name = table->item(row, 0)->text();
+        QVERIFY2(table->fontMetrics().horizontalAdvance(name) + 8 <= table->columnWidth(0),
+                 qPrintable(name));
+      }
+    }
+
+    shop.ComboShop()->setCurrentIndex(1);
+    QRect question;
+    testing::ModalAnswerer cancel([&question](QWidget* modal) {
+      auto* asked = qobject_cast<DMsg*>(modal);
+      if (!asked) return;  // the shop itself is modal too
+      question = asked->frameGeometry();
+      asked->cmdCancel()->click();
+    });
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      table->visualItemRect(table->item(2, 0)).center());
+    QTRY_VERIFY(!question.isNull());
+    ShopComparePanel* panel = shop.comparePanel();
+    QVERIFY(!question.intersects(QRect(panel->mapToGlobal(QPoint(0, 0)), panel->size())));
+    QVERIFY(panel->thenLabel("フレームHP") != nullptr);  // the frame asked about, HP and all
+    QVERIFY(testing::settleAndSave(shop, "shop_frames.png"));
   }
 };
 

@@ -97,6 +97,7 @@ class WorkshopScreensTest : public QObject {
     QCOMPARE(screen.labNum()->text(), QString("save"));
     screen.command1(9)->click();
     QVERIFY(testing::settleAndSave(screen, "save-screen.png"));
+    QCOMPARE(screen.minimumSize(), screen.maximumSize());  // no resize handle under the keys
     dialog.answer(kAnswerOK);
     screen.command2(1)->click();
     QVERIFY(screen.value());
@@ -143,6 +144,7 @@ class WorkshopScreensTest : public QObject {
     QVERIFY(design.findChild<QLabel*>("Picture1")->pixmap().width() > 0);
     QVERIFY(!state->saved);
     QVERIFY(testing::settleAndSave(design, "workshop.png"));
+    QCOMPARE(design.minimumSize(), design.maximumSize());  // no resize handle under the commands
 
     // Stripping keeps the programs and turns the fight commands off.
     design.findChild<QPushButton*>("cmdClear")->click();

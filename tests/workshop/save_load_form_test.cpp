@@ -22,6 +22,7 @@ TEST_F(SaveLoadFormTest, SavingAsksToSaveOrToSaveOver) {
   EXPECT_FALSE(save.confirm());
   EXPECT_EQ(dialog.shown.back().request.text,
             "save12でセーブしますか？\r\n（ロード時には新品のパーツも中古として扱われます）");
+  EXPECT_FALSE(dialog.shown.back().request.safeDefault);  // an empty slot loses nothing
   EXPECT_TRUE(save.confirm());
   EXPECT_EQ(save.svNum(), 12);
 
@@ -33,6 +34,7 @@ TEST_F(SaveLoadFormTest, SavingAsksToSaveOrToSaveOver) {
   EXPECT_EQ(dialog.shown.back().request.text,
             "save12には以下のデータがあります。\r\n秋津遥人 ヴェルコ 2013/01/01\r\n上書きしますか？"
             "\r\n（ロード時には新品のパーツも中古として扱われます）");
+  EXPECT_TRUE(dialog.shown.back().request.safeDefault);
 
   SaveLoadForm empty(kSaveMode, game(), prompter);
   EXPECT_TRUE(empty.confirm());  // nothing typed saves slot 0
@@ -51,6 +53,7 @@ TEST_F(SaveLoadFormTest, LoadingNeedsTheSlotAndLongNumbersAreRefused) {
   EXPECT_TRUE(load.confirm());
   EXPECT_EQ(dialog.shown.back().request.text,
             "save4 秋津遥人 ヴェルコ\r\n2013/01/01\r\nこれをロードしますか？");
+  EXPECT_TRUE(dialog.shown.back().request.safeDefault);  // the game being played goes
   EXPECT_EQ(load.svNum(), 4);
 
   SaveLoadForm huge(kSaveMode, game(), prompter);

@@ -1,32 +1,16 @@
 #pragma once
-// A series of computer-against-computer fights between two Dolls, the seats taking turns so
-// that neither side keeps whatever edge fighter 0 or fighter 1 has.
+// A series of computer-against-computer fights between two Dolls, the seats taking turns: the
+// rules library's series, for the simulator's tables.
 
 #include "core/random.h"
+#include "lab/bout.h"
 #include "model/doll.h"
 
 namespace velko::sim {
 
-// A fight that reaches this many steps is called a draw.
-inline constexpr int kDefaultStepCap = 1000;
-
-struct BoutTally {
-  int fights = 0;
-  int winsA = 0;
-  int winsB = 0;
-  int draws = 0;
-  long steps = 0;
-
-  BoutTally& operator+=(const BoutTally& other);
-  // The other side's view of the same fights.
-  BoutTally swapped() const;
-  // A draw counts half a win.
-  double scoreA() const;
-  double meanSteps() const;
-};
-
-// Full motor and frame hit points, as after a street fight.
-void restoreHitPoints(doll& d);
+using velko::BoutTally;
+using velko::kDefaultStepCap;
+using velko::restoreHitPoints;
 
 // `fights` fights; a sits in seat 0 in the even-numbered ones. Each fight is fought by copies
 // of a and b at full hit points; a and b themselves are left as they are.

@@ -27,8 +27,15 @@ class CareerDriver : public Navigator {
 
   bool openCharMake() override { return true; }
   void openWorkshop(std::optional<int16_t>) override {}
-  void openShop() override { shopVisit(); }
-  void openProgram() override { programVisit(); }
+  // The simulated pilot is taken to change something at every visit.
+  bool openShop() override {
+    shopVisit();
+    return true;
+  }
+  bool openProgram() override {
+    programVisit();
+    return true;
+  }
   void openFight(int16_t mode, const std::string& className) override;
   std::optional<int16_t> openSaveLoad(int16_t) override { return slot_; }
   void showTitle() override { over_ = true; }

@@ -34,6 +34,8 @@ void takePositional(SimOptions& o, const std::string& arg, int& position) {
       o.command = SimCommand::Practice;
     } else if (arg == "ladder") {
       o.command = SimCommand::Ladder;
+    } else if (arg == "league") {
+      o.command = SimCommand::League;
     } else {
       throw std::invalid_argument("unknown command: " + arg);
     }
@@ -54,6 +56,12 @@ SimOptions parseOptions(const std::vector<std::string>& args) {
     const std::string& arg = args[i];
     if (arg.rfind("--", 0) != 0) {
       takePositional(o, arg, position);
+      continue;
+    }
+    // --registry alone (for league) means the factory registry.
+    if (arg == "--registry" &&
+        (i + 1 >= args.size() || (args[i + 1] != "factory" && args[i + 1] != "save"))) {
+      o.withRegistry = true;
       continue;
     }
     if (i + 1 >= args.size()) throw std::invalid_argument(arg + " needs a value");
@@ -78,6 +86,9 @@ SimOptions parseOptions(const std::vector<std::string>& args) {
       o.csv = value;
     } else if (arg == "--registry" && (value == "factory" || value == "save")) {
       o.registry = value == "save" ? RegistrySource::Save : RegistrySource::Factory;
+      o.withRegistry = true;
+    } else if (arg == "--dolls") {
+      o.dolls = value;
     } else {
       throw std::invalid_argument("unknown option: " + arg + " " + value);
     }
@@ -85,13 +96,15 @@ SimOptions parseOptions(const std::vector<std::string>& args) {
   if (position < 2) throw std::invalid_argument("a game folder and a command are needed");
   if (o.command == SimCommand::Slot && position < 3)
     throw std::invalid_argument("slot needs a slot number");
+  if (o.command == SimCommand::League && o.dolls.empty() && !o.withRegistry)
+    throw std::invalid_argument("league needs --dolls DIR or --registry");
   if (o.command == SimCommand::Practice && o.against.empty())
     throw std::invalid_argument("practice needs --slot N and --against ID|CLASS");
   return o;
 }
 
 const char* usageText() {
-  return "usage: velko-sim GAME_FOLDER roster|novice-build|slot N|career|ladder|practice "
+  return "usage: velko-sim GAME_FOLDER roster|novice-build|slot N|career|ladder|practice|league "
          "[options]\n"
          "  roster        every registry Doll against every other\n"
          "  slot N        save slot N's Doll against each registry Doll\n"
@@ -105,6 +118,10 @@ const char* usageText() {
          "                Doll or every Doll a class's tournament may draw (--fights in all,\n"
          "                default 40; --registry save for the game's current registry;\n"
          "                --replay FILE writes the worst lost fight as a replay file)\n"
+         "  league --dolls DIR [--registry [factory|save]]\n"
+         "                a round robin of the folder's Doll files (.velkodoll) and the\n"
+         "                registry's Dolls on every core: ratings with 95% intervals, games,\n"
+         "                wins and losses (--csv DIR: league.csv and league_cross.csv)\n"
          "options:\n"
          "  --fights N             fights per pair (default 40), seats alternate\n"
          "  --seed S               dice seed (default 1)\n"

@@ -9,7 +9,7 @@
 
 namespace velko::sim {
 
-enum class SimCommand { Roster, Slot, NoviceBuild, Career, Ladder, Practice };
+enum class SimCommand { Roster, Slot, NoviceBuild, Career, Ladder, Practice, League };
 
 // How the career command plays: random legal choices checking the invariants, or a sensible
 // pilot whose careers are summed up for balance.
@@ -27,7 +27,9 @@ struct SimOptions {
   std::string against;  // for SimCommand::Practice: a registry number or a class
   std::string replay;   // for SimCommand::Practice: where to write the worst lost fight
   CareerPolicy policy = CareerPolicy::Random;
-  std::string csv;  // a folder for CSV files and charts, or "" for none
+  std::string csv;            // a folder for CSV files and charts, or "" for none
+  std::string dolls;          // for SimCommand::League: a folder of Doll files
+  bool withRegistry = false;  // for SimCommand::League: the registry's Dolls take part
 };
 
 // The arguments after the program name. Throws std::invalid_argument naming what is wrong.

@@ -1,0 +1,36 @@
+#include "league/league_store.h"
+
+#include <system_error>
+
+#include "data/save_commit.h"
+
+namespace velko {
+
+namespace {
+
+std::string shownName(const std::filesystem::path& path) {
+  return path.filename().string();
+}
+
+}  // namespace
+
+LeagueRead openLeagueFile(const std::filesystem::path& path) {
+  std::error_code error;
+  const auto size = std::filesystem::file_size(path, error);
+  // A file past the limit is refused before it is read into memory.
+  if (!error && size > kLeagueMaxBytes) return {{}, shownName(path) + ": ファイルが大きすぎます"};
+  std::string bytes;
+  if (error || !readBytes(path, bytes)) return {{}, shownName(path) + ": ファイルが読めません"};
+  return readLeague(bytes, shownName(path));
+}
+
+std::string saveLeagueFile(const std::filesystem::path& path, const League& league) {
+  std::error_code error;
+  if (std::filesystem::exists(path, error) && !openLeagueFile(path).accepted())
+    return shownName(path) + " はリーグファイルではないので上書きしません";
+  if (!commitFiles({PendingFile{path, writeLeague(league)}}))
+    return shownName(path) + " に書き込めませんでした";
+  return {};
+}
+
+}  // namespace velko

@@ -1,0 +1,40 @@
+// The league file reader on damaged files, each read as it came and signed again with a valid
+// checksum, so the checks behind the checksum see the damage too. A file must be refused with
+// its name and a line, never crash, and a file that is accepted must be exactly what its
+// league writes again.
+
+#include <cstdlib>
+#include <string>
+
+#include "data/doll_share.h"
+#include "league/league_file.h"
+
+using namespace velko;
+
+namespace {
+
+std::string resigned(const std::string& bytes) {
+  std::string body = bytes.substr(0, bytes.rfind("check "));
+  if (!body.empty() && body.back() != '\n') body += '\n';
+  return body + "check " + dollShareChecksum(body) + "\n";
+}
+
+void readAndCompare(const std::string& bytes) {
+  const LeagueRead read = readLeague(bytes, "f");
+  if (!read.accepted()) {
+    if (read.error.rfind("f: ", 0) != 0 || read.error.find("行目: ") == std::string::npos)
+      std::abort();
+    return;
+  }
+  if (writeLeague(read.league) != bytes) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  readAndCompare(bytes);
+  const std::string signedAgain = resigned(bytes);
+  if (signedAgain != bytes) readAndCompare(signedAgain);
+  return 0;
+}

@@ -1,0 +1,84 @@
+// The league's ratings against answers worked out by hand, and its round robin: the same
+// seed gives the same table on one thread or two, and a worst loss fights again as a loss.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "league/bradley_terry.h"
+#include "league/round_robin.h"
+#include "support/recorded_fights.h"
+
+namespace velko::testing {
+namespace {
+
+// Results that fit strengths 9 : 3 : 1 exactly (A beats B 3 of 4, B beats C 3 of 4, A beats C
+// 9 of 10), so the maximum-likelihood ratings are 400 log10 3 = 190.85 points apart.
+TEST(LeagueRatings, FitAnswersWorkedOutByHand) {
+  PairResults three(3);
+  three.add(0, 1, 4, 3);
+  three.add(1, 2, 4, 3);
+  three.add(0, 2, 10, 9);
+  const std::vector<Rating> r = fitRatings(three, 0);
+  EXPECT_NEAR(r[0].elo, 190.85, 0.01);
+  EXPECT_NEAR(r[1].elo, 0, 0.01);
+  EXPECT_NEAR(r[2].elo, -190.85, 0.01);
+
+  // Two sides, 3 of 4: information 4 * 3/4 * 1/4 = 3/4 in natural units, so each rating
+  // about the mean has variance 1 / (4 * 3/4) = 1/3; the 95% margin is
+  // 1.96 * sqrt(1/3) * 400 / ln 10 = 196.58 points.
+  PairResults two(2);
+  two.add(1, 0, 4, 1);
+  const std::vector<Rating> t = fitRatings(two, 0);
+  EXPECT_NEAR(t[0].elo, 95.42, 0.01);
+  EXPECT_NEAR(t[0].margin, 196.58, 0.01);
+  EXPECT_NEAR(t[1].margin, 196.58, 0.01);
+  EXPECT_NEAR(expectedScore(t[0].elo, t[1].elo), 0.75, 1e-9);
+
+  // Winning all ten: the prior's one half-won game makes it 10.5 of 11, odds 21, so 400 log10 21
+  // = 528.9 points apart instead of infinitely far.
+  PairResults sweep(2);
+  sweep.add(0, 1, 10, 10);
+  const std::vector<Rating> s = fitRatings(sweep, 1);
+  EXPECT_NEAR(s[0].elo - s[1].elo, 528.89, 0.01);
+  EXPECT_TRUE(std::isfinite(s[0].margin));
+}
+
+TEST(LeagueRoundRobin, TheSameSeedGivesTheSameTableOnOneOrTwoThreads) {
+  SeededRandom rnd(3);
+  std::vector<DollRef> dolls;
+  for (const char* name : {"甲", "乙", "丙", "丁"})
+    dolls.push_back(randomDoll(rnd, name));
+  const std::vector<int> entrants = {0, 2, 3, 5};
+  const RoundRobinOptions one{.fightsPerPair = 12, .seed = 7, .threads = 1};
+  const LeagueRun a = runRoundRobin(dolls, entrants, one);
+  RoundRobinOptions two = one;
+  two.threads = 2;
+  const LeagueRun b = runRoundRobin(dolls, entrants, two);
+  EXPECT_EQ(a, b);
+  ASSERT_EQ(a.pairs.size(), 6u);
+  EXPECT_EQ(a.pairs[5].a, 3);
+  EXPECT_EQ(a.pairs[5].b, 5);
+  bool someLoss = false;
+  for (const PairRecord& p : a.pairs) {
+    EXPECT_EQ(p.tally.fights, 12);
+    // Each side's worst loss, fought again from the pair's dice, is a loss of that side.
+    for (int side = 0; side < 2; ++side) {
+      const size_t x =
+          static_cast<size_t>(std::find(entrants.begin(), entrants.end(), p.a) - entrants.begin());
+      const size_t y =
+          static_cast<size_t>(std::find(entrants.begin(), entrants.end(), p.b) - entrants.begin());
+      const auto loss = worstLossOf(a, p, side, *dolls[x], *dolls[y]);
+      ASSERT_EQ(loss.has_value(), p.worstLoss[side] >= 0);
+      if (!loss) continue;
+      someLoss = true;
+      const bool aInSeat0 = p.worstLoss[side] % 2 == 0;
+      const int loserSeat = (side == 0) == aInSeat0 ? 0 : 1;
+      EXPECT_EQ(loss->recording.winner, 1 - loserSeat);
+    }
+  }
+  EXPECT_TRUE(someLoss);
+}
+
+}  // namespace
+}  // namespace velko::testing

@@ -1,0 +1,99 @@
+// The league screen (offscreen platform): registry Dolls in a round robin on worker threads,
+// the rating and cross tables and the history chart, a cell's worst loss in the inspector,
+// saving and opening the league, a file that is not a league left alone, and a screenshot.
+
+#include <QApplication>
+#include <QChartView>
+#include <QComboBox>
+#include <QFile>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "league/league_table.h"
+#include "support/folder_bytes.h"
+#include "ui/fight_fixture.h"
+#include "ui/inspector.h"
+#include "ui/league_screen.h"
+
+using namespace velko;
+using namespace velko::ui;
+
+class LeagueScreenTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { QApplication::setFont(QFont("Noto Sans CJK JP", 10)); }
+
+  void aRunRatesTheDollsAndIsSavedAndOpenedAgain() {
+    testing::FightGame game;
+    const auto before = testing::filesUnder(game.services.folder.path("\\save"));
+    LeagueScreen screen(game.state, game.services);
+    testing::settle(screen);
+    QListWidget* list = screen.entrants();
+    QVERIFY(list->count() > 5);  // the player's Doll and the registry
+    for (int k = 1; k <= 4; ++k)
+      list->item(k)->setCheckState(Qt::Checked);
+    screen.cmbFights()->setCurrentIndex(0);  // 10 a pair
+    QSignalSpy done(&screen, &LeagueScreen::finished);
+    QVERIFY(screen.start());
+    QVERIFY(!screen.cmdStart()->isEnabled());
+    QVERIFY(done.wait(60000));
+    QCOMPARE(screen.league().runs.size(), size_t{1});
+    QCOMPARE(screen.progress()->value(), 60);  // six pairs of ten
+    QCOMPARE(screen.ratings()->rowCount(), 4);
+    QCOMPARE(screen.cross()->rowCount(), 4);
+    QVERIFY(screen.findChild<QChartView*>("chartHistory") != nullptr);
+    QVERIFY(testing::filesUnder(game.services.folder.path("\\save")) == before);
+
+    // The first row's loss against a Doll rated lower, or any loss, in the inspector.
+    const LeagueTable table = leagueTable(screen.league());
+    int row = -1;
+    int column = -1;
+    for (int x = 0; x < 4 && row < 0; ++x)
+      for (int y = 0; y < 4 && row < 0; ++y)
+        if (x != y && table.cells[x][y].tally.winsB > 0) row = x, column = y;
+    QVERIFY(row >= 0);
+    bool inspected = false;
+    {
+      testing::ModalAnswerer close([&](QWidget* modal) {
+        auto* inspector = qobject_cast<Inspector*>(modal);
+        QVERIFY(inspector != nullptr);
+        QVERIFY(inspector->inspection().error.empty());
+        inspected = true;
+        modal->close();
+      });
+      screen.openWorstLoss(row, column);
+    }
+    QVERIFY(inspected);
+    QVERIFY(testing::settleAndSave(screen, "league.png"));
+
+    QTemporaryDir out;
+    const QString path = out.filePath("a.velkoleague");
+    QVERIFY(screen.saveLeague(path));
+    LeagueScreen again(game.state, game.services);
+    QVERIFY(again.openLeague(path));
+    QVERIFY(again.league() == screen.league());
+    QCOMPARE(again.ratings()->rowCount(), 4);
+
+    // A file that is not a league is neither replaced nor read.
+    const QString other = out.filePath("notes.velkoleague");
+    QFile file(other);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("my notes\n");
+    file.close();
+    QVERIFY(!screen.saveLeague(other));
+    QVERIFY(!again.openLeague(other));
+    QVERIFY(game.dialog.shown.back().request.text.find("notes.velkoleague: 1行目") !=
+            std::string::npos);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("my notes\n"));
+  }
+};
+
+QTEST_MAIN(LeagueScreenTest)
+#include "league_screen_test.moc"
