@@ -2135,7 +2135,7 @@ Sell it back?</translation>
     </message>
     <message id="勝率の対戦表（行のDollから見て。セルをクリックすると最悪の敗戦を振り返ります）">
         <source></source>
-        <translation>Win rates, pair by pair (for the row's Doll; click a cell to review the worst defeat)</translation>
+        <translation>Win rates, pair by pair (for the row&apos;s Doll; click a cell to review the worst defeat)</translation>
     </message>
     <message id="Dollファイルのフォルダ">
         <source></source>
@@ -2223,6 +2223,39 @@ Expected from the ratings %6% (off by %7σ)</translation>
     <message id="この相手には負けていません">
         <source></source>
         <translation>No defeat against this opponent</translation>
+    </message>
+    <message id="パワー ">
+        <source></source>
+        <translation>Power </translation>
+    </message>
+    <message id="HP &#xa;重量 ">
+        <source></source>
+        <translation>HP 
+Weight </translation>
+    </message>
+    <message id="移動力 &#xa;ジャンプ力 &#xa;回転力 ">
+        <source></source>
+        <translation>Move 
+Jump 
+Spin </translation>
+    </message>
+    <message id="移動 &#xa;ジャンプ &#xa;回転 ">
+        <source></source>
+        <translation>Move 
+Jump 
+Spin </translation>
+    </message>
+    <message id="重量 ">
+        <source></source>
+        <translation>Weight </translation>
+    </message>
+    <message id="アーマー ">
+        <source></source>
+        <translation>Armour </translation>
+    </message>
+    <message id="（はずす）">
+        <source></source>
+        <translation>(remove)</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,5 @@
 #include "battle/action_search.h"
+
 #include "core/shown_text.h"
 
 namespace velko {

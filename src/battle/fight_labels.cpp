@@ -1,9 +1,9 @@
 #include "battle/fight_labels.h"
-#include "core/shipped_names.h"
-#include "core/shown_text.h"
 
 #include "battle/battle_state.h"
 #include "core/numbers.h"
+#include "core/shipped_names.h"
+#include "core/shown_text.h"
 
 namespace velko {
 

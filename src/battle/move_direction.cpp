@@ -1,7 +1,7 @@
 #include "battle/move_direction.h"
-#include "core/shown_text.h"
 
 #include "battle/fight_controller.h"
+#include "core/shown_text.h"
 
 namespace velko {
 

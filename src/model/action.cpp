@@ -1,7 +1,8 @@
 #include "model/action.h"
-#include "core/shown_text.h"
 
 #include <stdexcept>
+
+#include "core/shown_text.h"
 
 #include "core/numbers.h"
 #include "core/prompter.h"

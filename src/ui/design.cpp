@@ -316,7 +316,7 @@ void Design::dspParts(int kind) {
   if (kind < 0) kind = 0;
   listPart_->clear();
   for (const std::string& name : velko::dspParts(state_.player(), kind)) {
-    listPart_->addItem(q(shownPartName(name)));
+    listPart_->addItem(name == kRemoveRow ? qtTrId(kRemoveRow) : q(shownPartName(name)));
   }
   showDetail(kind, 0);
 }
