@@ -8,14 +8,15 @@
 #include "ui/ui_style.h"
 
 int main(int argc, char** argv) {
+  if (const std::optional<int> status = velko::ui::answerWithoutDisplay(argc, argv)) return *status;
   QApplication application(argc, argv);
   velko::ui::applyGameStyle(application);
   QString languageOption;
   const std::optional<velko::GameFolder> folder =
       velko::ui::startFolder(application, &languageOption);
   if (!folder) return 1;
-  const velko::ui::Language language =
-      velko::ui::chooseLanguage(languageOption, velko::ui::rememberedLanguage(), QLocale::system());
+  const velko::ui::Language language = velko::ui::chooseLanguage(
+      languageOption, velko::ui::rememberedLanguage(*folder), QLocale::system());
   velko::ui::useLanguage(application, language, *folder);
   // The title screen closing must not end the program while the workshop takes over.
   application.setQuitOnLastWindowClosed(false);

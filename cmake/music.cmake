@@ -1,4 +1,4 @@
-# The music of the game folder: four MIDI tracks composed by a program at build time, so the
+# The music of the game folder: five MIDI tracks composed by a program at build time, so the
 # repository holds their source rather than opaque files.
 
 add_executable(velko-midi
@@ -7,12 +7,13 @@ add_executable(velko-midi
   tools/velko_midi_jzz33xg.cpp
   tools/velko_midi_fight.cpp
   tools/velko_midi_se.cpp
+  tools/velko_midi_fanfare.cpp
   src/audio/midi_score.cpp
   src/audio/midi_phrase.cpp)
 target_include_directories(velko-midi PRIVATE src)
 
 set(VELKO_MIDI_OUTPUTS)
-foreach(track ind30xg jzz33xg fight SE)
+foreach(track ind30xg jzz33xg fight SE fanfare)
   list(APPEND VELKO_MIDI_OUTPUTS ${VELKO_GAME_DIR}/midi/${track}.mid)
 endforeach()
 add_custom_command(

@@ -1,4 +1,4 @@
-// Writes the game's four music tracks as Standard MIDI Files into the given folder:
+// Writes the game's five music tracks as Standard MIDI Files into the given folder:
 //   velko-midi <folder>
 // The tracks are composed in code (velko_midi_*.cpp) so the repository keeps their source.
 
@@ -16,6 +16,7 @@ Score ind30xg();
 Score jzz33xg();
 Score fight();
 Score se();
+Score fanfare();
 }  // namespace velko::midi
 
 int main(int argc, char** argv) {
@@ -26,10 +27,9 @@ int main(int argc, char** argv) {
   const std::string folder = argv[1];
   try {
     const std::vector<std::pair<std::string, velko::midi::Score>> tracks = {
-        {"ind30xg", velko::midi::ind30xg()},
-        {"jzz33xg", velko::midi::jzz33xg()},
-        {"fight", velko::midi::fight()},
-        {"SE", velko::midi::se()},
+        {"ind30xg", velko::midi::ind30xg()}, {"jzz33xg", velko::midi::jzz33xg()},
+        {"fight", velko::midi::fight()},     {"SE", velko::midi::se()},
+        {"fanfare", velko::midi::fanfare()},
     };
     for (const auto& [name, score] : tracks) {
       const std::string path = folder + "/" + name + ".mid";

@@ -28,6 +28,8 @@ struct CareerState {
   bool guideDesign = true;  // the workshop's guide has not been dismissed
   bool guideDialog = true;  // the pattern dialog's guide has not been dismissed
   bool playMusic = true;
+  // The player's last BGM choice; the screens keep it between runs. A new game starts with it.
+  bool musicChoice = true;
   GameDate gameDate;
   bool saved = true;
   int16_t duelistState = kDuelistNotReady;

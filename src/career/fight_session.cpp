@@ -8,6 +8,7 @@
 #include "data/registry_read.h"
 #include "data/replay_folder.h"
 #include "model/fight_clone.h"
+#include "workshop/assembly.h"
 
 namespace velko {
 
@@ -203,7 +204,14 @@ void FightSession::winFight() {
   if (roundNo_ == 3) {
     addCapped(player.Rl, 500);
     addCapped(player.recChamp, 1);
-    services_.prompter.notify(fill(shown("優勝\n賞金%1Rl"), {Str(500)}));
+    // The moment of winning: the fanfare instead of the fight music, and the Doll beside the
+    // notice.
+    services_.music.close();
+    screen_.playSound("fanfare");
+    const std::string picture = dollPicture(state_.playerDoll());
+    services_.prompter.notifyPicture(
+        fill(shown("優勝\n賞金%1Rl"), {Str(500)}),
+        picture.empty() ? "" : services_.folder.path(picture).string());
     Shuri();
     close();
     return;

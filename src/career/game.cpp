@@ -4,6 +4,7 @@
 #include "career/after_fight_rules.h"
 #include "career/calendar.h"
 #include "career/tournament_draw.h"
+#include "core/game_version.h"
 #include "core/numbers.h"
 #include "core/shown_text.h"
 #include "data/registry_read.h"
@@ -57,7 +58,7 @@ void Game::cmdQuit_Click() {
 
 void Game::Form_Load(std::optional<int16_t> loadSlot) {
   state_.saved = true;
-  state_.playMusic = true;
+  state_.playMusic = state_.musicChoice;
   if (state_.newGame || !loadSlot) {
     state_.duelistState = kDuelistNotReady;
     // A new player and what the first visit bought are on no disk yet.
@@ -268,6 +269,7 @@ void Game::mnInit_Click() {
 }
 
 void Game::mnBGM_Click() {
+  state_.musicChoice = !state_.playMusic;
   if (state_.playMusic) {
     state_.playMusic = false;
     services_.music.close();
@@ -317,7 +319,8 @@ void Game::mnGuide_Click() {
 }
 
 void Game::mnVersion_Click() {
-  services_.prompter.msgBox("BRAM-KOL\nver.1.01\n2005/01/03");
+  // The last line names this build, for a player who reports a problem.
+  services_.prompter.msgBox("BRAM-KOL\nver.1.01\n2005/01/03\nVELKO " + gameVersion());
 }
 
 void Game::dspGuide_Click() {

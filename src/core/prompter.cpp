@@ -55,13 +55,17 @@ void DialogPrompter::notify(const std::string& text) {
   notifyCaption(text, kGameTitle);
 }
 
-void DialogPrompter::notifyCaption(const std::string& text, const std::string& caption) {
+DialogRequest DialogPrompter::notice(const std::string& text, const std::string& caption) const {
   DialogRequest request;
   request.caption = caption;
   request.text = text;
   request.cancelVisible = false;
   request.lines = lines_;
-  dialog_.show(request);
+  return request;
+}
+
+void DialogPrompter::notifyCaption(const std::string& text, const std::string& caption) {
+  dialog_.show(notice(text, caption));
 }
 
 void DialogPrompter::notifyTall(const std::string& text, const std::string& caption,
@@ -69,6 +73,12 @@ void DialogPrompter::notifyTall(const std::string& text, const std::string& capt
   lines_ = lines;
   notifyCaption(text, caption);
   lines_ = 3;
+}
+
+void DialogPrompter::notifyPicture(const std::string& text, const std::string& picture) {
+  DialogRequest request = notice(text, kGameTitle);
+  request.picture = picture;
+  dialog_.show(request);
 }
 
 void DialogPrompter::msgBox(const std::string& text) {
@@ -86,7 +96,7 @@ int DialogPrompter::msgBoxOKCancelSafe(const std::string& text) {
 void DialogPrompter::cannotPlay(const std::string& text) {
   if (cannotPlayTold_) return;
   cannotPlayTold_ = true;
-  dialog_.msgBox(text);
+  dialog_.cannotPlay(text);
 }
 
 int DialogPrompter::msgBoxYesNo(const std::string& text) {

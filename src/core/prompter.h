@@ -28,6 +28,11 @@ class Prompter {
   virtual void notify(const std::string& text) = 0;
   virtual void notifyCaption(const std::string& text, const std::string& caption) = 0;
   virtual void notifyTall(const std::string& text, const std::string& caption, int16_t lines) = 0;
+  // notify, with a picture (a file) beside the text: the championship shows the Doll.
+  virtual void notifyPicture(const std::string& text, const std::string& picture) {
+    (void)picture;
+    notify(text);
+  }
   // The platform's plain message box with the game's title as caption.
   virtual void msgBox(const std::string& text) = 0;
   virtual int msgBoxOKCancel(const std::string& text) = 0;  // 1 or 2
@@ -57,6 +62,7 @@ struct DialogRequest {
   int16_t lines = 3;
   // Cancel (No) rather than OK (Yes) is the default button.
   bool safeDefault = false;
+  std::string picture;  // a picture file shown beside the text, or none
 };
 
 // The dialog's height and the top of its buttons, in twips, for a message of n lines.
@@ -75,6 +81,8 @@ class MessageDialog {
   virtual int msgBoxYesNo(const std::string& text) = 0;
   // The OK/Cancel box with Cancel as its default button.
   virtual int msgBoxOKCancelSafe(const std::string& text) { return msgBoxOKCancel(text); }
+  // Music cannot play: the plain box unless the screens tell it their own way.
+  virtual void cannotPlay(const std::string& text) { msgBox(text); }
 };
 
 class DialogPrompter : public Prompter {
@@ -87,6 +95,7 @@ class DialogPrompter : public Prompter {
   void notify(const std::string& text) override;
   void notifyCaption(const std::string& text, const std::string& caption) override;
   void notifyTall(const std::string& text, const std::string& caption, int16_t lines) override;
+  void notifyPicture(const std::string& text, const std::string& picture) override;
   void msgBox(const std::string& text) override;
   int msgBoxOKCancel(const std::string& text) override;
   int msgBoxYesNo(const std::string& text) override;
@@ -101,6 +110,8 @@ class DialogPrompter : public Prompter {
  private:
   int showOK(const std::string& text, const std::string& caption, bool safeDefault);
   int showYesNo(const std::string& text, const std::string& caption, bool safeDefault);
+  // A notice: OK only, at the set height.
+  DialogRequest notice(const std::string& text, const std::string& caption) const;
 
   MessageDialog& dialog_;
   bool cannotPlayTold_ = false;

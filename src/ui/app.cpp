@@ -1,5 +1,6 @@
 #include "ui/app.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QIcon>
 #include <filesystem>
@@ -33,6 +34,10 @@ bool App::start() {
     prompter_.msgBox(lock_.refusal());
     return false;
   }
+  state_.musicChoice = preferences_.musicOn();
+  dialog_.setMusicNotices(&preferences_, [this](const QString& text) {
+    if (design_) design_->showQuietLine(text);
+  });
   // The picture generator draws the icon; a folder without it shows the platform's own.
   const std::filesystem::path icon = services_.folder.path("\\img\\velko-icon-256.png");
   if (std::filesystem::exists(icon))
@@ -68,6 +73,8 @@ void App::openWorkshop(std::optional<int16_t> loadSlot) {
   }
   design_ = new Design(game_, services_);
   design_->setAttribute(Qt::WA_DeleteOnClose);
+  QObject::connect(design_->menu("mnBGM"), &QAction::triggered, design_,
+                   [this] { preferences_.setMusicOn(state_.musicChoice); });
   dialog_.setOwner(design_);
   game_.Form_Load(loadSlot);
   if (!design_) return;  // the opening may already have ended the career

@@ -14,6 +14,7 @@
 #include "core/random.h"
 #include "ui/design.h"
 #include "ui/folder_lock.h"
+#include "ui/preferences.h"
 #include "ui/qt_message_dialog.h"
 #include "ui/start_up.h"
 
@@ -56,6 +57,7 @@ class App : public Navigator {
   CareerState state_{rnd_};
   CareerServices services_;
   FolderLock lock_{services_.folder.root()};
+  Preferences preferences_{services_.folder.root()};
   Game game_;
   QPointer<StartUp> title_;
   QPointer<Design> design_;

@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "core/numbers.h"
@@ -23,6 +24,7 @@
 #include "ui/help_window.h"
 #include "ui/language_menu.h"
 #include "ui/name_field.h"
+#include "ui/screen_fit.h"
 #include "ui/ui_style.h"
 
 namespace velko::ui {
@@ -97,6 +99,7 @@ Design::Design(Game& game, CareerServices& services, QWidget* parent)
   game_.setView(this);
   // The workshop's music starts again from the top whenever it reaches its end.
   services_.music.setOnDone([&music = services_.music] { replayAtEnd(music); });
+  fitToScreen(this);
 }
 
 Design::~Design() {
@@ -133,7 +136,7 @@ void Design::buildMenus() {
   add(mnSystem, "mnBGM", QString("BGM(&B)"), &Game::mnBGM_Click)->setCheckable(true);
   add(mnSystem, "mnGuide", qtTrId("ガイド(&G)"), &Game::mnGuide_Click)->setCheckable(true);
   add(mnSystem, "mnVersion", qtTrId("バージョン情報(&V)"), &Game::mnVersion_Click);
-  addLanguageMenu(*mnSystem, services_.prompter);
+  addLanguageMenu(*mnSystem, services_.prompter, services_.folder);
   QMenu* mnHelp = menuBar()->addMenu(qtTrId("ヘルプ(&H)"));
   QAction* help = mnHelp->addAction(qtTrId("遊び方(&H)"));
   help->setObjectName("mnHelp");
@@ -383,6 +386,17 @@ QLabel* Design::label(const QString& name) const {
 
 QAction* Design::menu(const QString& name) const {
   return findChild<QAction*>(name);
+}
+
+void Design::showQuietLine(const QString& text) {
+  // A label of its own: a passing menu would wipe a status message.
+  auto* line = statusBar()->findChild<QLabel*>("quietLine");
+  if (!line) {
+    line = new QLabel(statusBar());
+    line->setObjectName("quietLine");
+    statusBar()->addWidget(line);
+  }
+  line->setText(text);
 }
 
 void Design::closeQuietly() {

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "ui/name_field.h"
+#include "ui/screen_fit.h"
 
 namespace velko::ui {
 
@@ -106,6 +107,7 @@ DialogAction::DialogAction(int16_t playAP, bool guide, Prompter& prompter, QWidg
   connect(cmdCancel_, &QPushButton::clicked, this, &DialogAction::cmdCancel_Click);
 
   setFixedSize(kWidth, bottom + 60);
+  fitToScreen(this);
 }
 
 void DialogAction::setLogics(LogicRef logic, int slot) {

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "program/pattern_choice.h"
+#include "ui/screen_fit.h"
 
 namespace velko::ui {
 
@@ -53,6 +54,7 @@ dialogMove::dialogMove(int16_t span, QWidget* battleWindow) : QDialog(battleWind
   }
   Command1_[0]->setDefault(true);
   setFixedSize(340, 212);
+  fitToScreen(this);
 }
 
 void dialogMove::setDialog() {

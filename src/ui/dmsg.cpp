@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "core/prompter.h"
+#include "ui/ui_style.h"
 
 namespace velko::ui {
 
@@ -19,6 +20,8 @@ constexpr int kButtonHeightTwips = 375;
 constexpr int kMarginTwips = 180;
 // The message sits this close to the top edge and to the buttons.
 constexpr int kLabelGap = 4;
+// The championship's picture of the Doll, scaled to this height.
+constexpr int kPictureHeight = 180;
 
 // The room a grown dialog may take: most of the screen it opens on.
 QSize screenRoom(const QWidget* dialog) {
@@ -46,6 +49,7 @@ int twipsToPixels(int twips) {
 DMsg::DMsg(QWidget* owner) : QDialog(owner) {
   setModal(true);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  setStyleSheet(dialogStyle());
   lblMsg_ = new QLabel(this);
   lblMsg_->setObjectName("lblMsg");
   lblMsg_->setWordWrap(true);
@@ -82,6 +86,21 @@ void DMsg::setCancelDefault() {
   cmdCancel_->setFocus();
 }
 
+void DMsg::setPicture(const QPixmap& picture) {
+  if (picture.isNull()) return;
+  if (!picture_) {
+    picture_ = new QLabel(this);
+    picture_->setObjectName("picture");
+  }
+  picture_->setPixmap(picture.scaledToHeight(kPictureHeight, Qt::SmoothTransformation));
+  picture_->resize(picture_->pixmap().size());
+  fitText();
+}
+
+int DMsg::pictureRoom() const {
+  return picture_ ? picture_->width() + twipsToPixels(kMarginTwips) : 0;
+}
+
 void DMsg::fitText() {
   const int margin = twipsToPixels(kMarginTwips);
   const QSize room = screenRoom(this);
@@ -91,11 +110,13 @@ void DMsg::fitText() {
   for (const QString& line : lblMsg_->text().split('\n'))
     widest = std::max(widest, metrics.horizontalAdvance(line));
   // A long line widens the dialog; what is still too wide is wrapped.
-  const int width =
-      std::clamp(widest + 2 * margin + 2, twipsToPixels(kWidthTwips), std::max(room.width(), 1));
-  const int needed = lblMsg_->text().isEmpty() ? 0 : lblMsg_->heightForWidth(width - 2 * margin);
+  const int width = std::clamp(widest + 2 * margin + 2 + pictureRoom(), twipsToPixels(kWidthTwips),
+                               std::max(room.width(), 1));
+  const int needed =
+      lblMsg_->text().isEmpty() ? 0 : lblMsg_->heightForWidth(width - 2 * margin - pictureRoom());
   const int below = statedHeight_ - statedButtonTop_;
   buttonTop_ = std::max(statedButtonTop_, needed + 2 * kLabelGap);
+  if (picture_) buttonTop_ = std::max(buttonTop_, picture_->height() + 4 * kLabelGap);
   buttonTop_ = std::min(buttonTop_, std::max(room.height() - below, statedButtonTop_));
   setFixedSize(width, buttonTop_ + below);
   layoutButtons();
@@ -105,7 +126,9 @@ void DMsg::layoutButtons() {
   const int margin = twipsToPixels(kMarginTwips);
   const int buttonWidth = twipsToPixels(kButtonWidthTwips);
   const int buttonHeight = twipsToPixels(kButtonHeightTwips);
-  lblMsg_->setGeometry(margin, kLabelGap, width() - 2 * margin, buttonTop_ - 2 * kLabelGap);
+  lblMsg_->setGeometry(margin + pictureRoom(), kLabelGap, width() - 2 * margin - pictureRoom(),
+                       buttonTop_ - 2 * kLabelGap);
+  if (picture_) picture_->move(margin, 2 * kLabelGap);
   const int right = width() - margin;
   cmdCancel_->setGeometry(right - buttonWidth, buttonTop_, buttonWidth, buttonHeight);
   cmdOK_->setGeometry(right - 2 * buttonWidth - margin, buttonTop_, buttonWidth, buttonHeight);

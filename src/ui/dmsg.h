@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QLabel;
+class QPixmap;
 class QPushButton;
 
 namespace velko::ui {
@@ -28,7 +29,11 @@ class DMsg : public QDialog {
   // something.
   void setCancelDefault();
 
+  // A picture beside the message (the championship's Doll); the dialog grows to hold it.
+  void setPicture(const QPixmap& picture);
+
   QLabel* lblMsg() const { return lblMsg_; }
+  QLabel* picture() const { return picture_; }
   QPushButton* cmdOK() const { return cmdOK_; }
   QPushButton* cmdCancel() const { return cmdCancel_; }
 
@@ -38,8 +43,11 @@ class DMsg : public QDialog {
   // Sizes the dialog for the stated lines and the text, then places label and buttons.
   void fitText();
   void layoutButtons();
+  // The width the picture takes left of the message, with its gap; 0 without one.
+  int pictureRoom() const;
 
   QLabel* lblMsg_;
+  QLabel* picture_ = nullptr;
   QPushButton* cmdOK_;
   QPushButton* cmdCancel_;
   int value_ = 0;

@@ -12,6 +12,7 @@
 #include "model/name_limit.h"
 #include "ui/click_label.h"
 #include "ui/name_field.h"
+#include "ui/screen_fit.h"
 #include "ui/ui_style.h"
 
 namespace velko::ui {
@@ -76,6 +77,7 @@ FCharMake::FCharMake(CareerState& state, CareerServices& services, QWidget* pare
 
   initPlayer(state_.player(), services_.rnd);
   dspPlayer();
+  fitToScreen(this);
 }
 
 void FCharMake::dspPlayer() {

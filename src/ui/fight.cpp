@@ -17,6 +17,7 @@
 #include "ui/focus_return.h"
 #include "ui/help_window.h"
 #include "ui/narration_view.h"
+#include "ui/screen_fit.h"
 
 namespace velko::ui {
 
@@ -41,6 +42,7 @@ Fight::Fight(CareerState& state, CareerServices& services, MusicPlayer& soundEff
   connect(help, &QShortcut::activated, this, [this] { HelpWindow::showFor(this); });
   // When the sound effect ends, music that has reached its end starts again.
   soundEffects_.setOnDone([this] { replayAtEnd(services_.music); });
+  fitToScreen(this);
 }
 
 Fight::Fight(CareerState& state, CareerServices& services, int16_t mode,

@@ -8,6 +8,7 @@
 
 #include "core/prompter.h"
 #include "ui/name_field.h"
+#include "ui/screen_fit.h"
 
 namespace velko::ui {
 
@@ -85,6 +86,7 @@ frmTornament::frmTornament(const Bracket& bracket, QWidget* parent)
   Command1_->setGeometry(width - 24 - 140, height - 58, 140, 38);
   setFixedSize(width, height);
   Form_Load();
+  fitToScreen(this);
 }
 
 void frmTornament::Form_Load() {

@@ -7,6 +7,7 @@
 
 #include "model/name_limit.h"
 #include "ui/language.h"
+#include "ui/screen_fit.h"
 
 namespace velko::ui {
 
@@ -111,6 +112,7 @@ HelpWindow::HelpWindow(QWidget* owner) : QDialog(owner) {
   connect(close, &QPushButton::clicked, this, &QDialog::close);
   row->addWidget(close);
   layout->addLayout(row);
+  fitToScreen(this);
 }
 
 HelpWindow* HelpWindow::showFor(QWidget* owner) {

@@ -14,6 +14,7 @@
 #include "ui/fight_layout.h"
 #include "ui/fight_stage.h"
 #include "ui/fight_text.h"
+#include "ui/screen_fit.h"
 
 namespace velko::ui {
 
@@ -65,6 +66,7 @@ Inspector::Inspector(const FightRecording& recording, const GameFolder& folder, 
   }
   timeline_->setRange(0, std::max(0, lastStep()));
   showStep(0);
+  fitToScreen(this);
 }
 
 void Inspector::buildPanels() {

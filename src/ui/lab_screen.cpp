@@ -23,6 +23,7 @@
 #include "model/fight_clone.h"
 #include "ui/inspector.h"
 #include "ui/result_table.h"
+#include "ui/screen_fit.h"
 
 namespace velko::ui {
 
@@ -81,6 +82,7 @@ LabScreen::LabScreen(CareerState& state, CareerServices& services, QWidget* pare
   buildControls();
   fillAgainst();
   resize(1100, 760);
+  fitToScreen(this);
 }
 
 LabScreen::~LabScreen() {

@@ -1,16 +1,15 @@
 #include "ui/language.h"
 
-#include <QSettings>
 #include <QTranslator>
 
 #include "core/shown_text.h"
+#include "ui/preferences.h"
 #include "ui/qt_japanese.h"
 
 namespace velko::ui {
 
 namespace {
 
-constexpr const char* kLanguageKey = "language";
 Language gCurrent = Language::Japanese;
 
 std::string translateRulesText(const char* source) {
@@ -35,12 +34,12 @@ Language chooseLanguage(const QString& option, const QString& remembered, const 
   return system.language() == QLocale::Japanese ? Language::Japanese : Language::English;
 }
 
-QString rememberedLanguage() {
-  return QSettings("velko", "velko").value(kLanguageKey).toString();
+QString rememberedLanguage(const GameFolder& folder) {
+  return Preferences(folder.root()).language();
 }
 
-void rememberLanguage(Language language) {
-  QSettings("velko", "velko").setValue(kLanguageKey, languageCode(language));
+void rememberLanguage(const GameFolder& folder, Language language) {
+  Preferences(folder.root()).setLanguage(languageCode(language));
 }
 
 Language currentLanguage() {

@@ -23,8 +23,8 @@ QString languageCode(Language language);
 Language chooseLanguage(const QString& option, const QString& remembered, const QLocale& system);
 
 // The choice made in the game's menu, kept in the player's preferences (never in a save).
-QString rememberedLanguage();
-void rememberLanguage(Language language);
+QString rememberedLanguage(const GameFolder& folder);
+void rememberLanguage(const GameFolder& folder, Language language);
 
 // The language installed by useLanguage (Japanese before it).
 Language currentLanguage();

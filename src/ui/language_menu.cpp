@@ -6,7 +6,7 @@
 
 namespace velko::ui {
 
-void addLanguageMenu(QMenu& parent, Prompter& prompter) {
+void addLanguageMenu(QMenu& parent, Prompter& prompter, const GameFolder& folder) {
   // Both names, so a player who cannot read the current language still finds it.
   QMenu* menu = parent.addMenu("言語 / Language(&L)");
   menu->setObjectName("mnLanguage");
@@ -21,11 +21,12 @@ void addLanguageMenu(QMenu& parent, Prompter& prompter) {
     action->setCheckable(true);
     action->setChecked(choice.language == currentLanguage());
     group->addAction(action);
-    QObject::connect(action, &QAction::triggered, menu, [&prompter, language = choice.language] {
-      rememberLanguage(language);
-      if (language == currentLanguage()) return;
-      prompter.msgBox(qtTrId("言語は次に起動したときから変わります").toStdString());
-    });
+    QObject::connect(
+        action, &QAction::triggered, menu, [&prompter, &folder, language = choice.language] {
+          rememberLanguage(folder, language);
+          if (language == currentLanguage()) return;
+          prompter.msgBox(qtTrId("言語は次に起動したときから変わります").toStdString());
+        });
   }
 }
 

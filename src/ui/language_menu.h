@@ -4,9 +4,10 @@
 #include <QMenu>
 
 #include "core/prompter.h"
+#include "data/game_folder.h"
 
 namespace velko::ui {
 
-void addLanguageMenu(QMenu& parent, Prompter& prompter);
+void addLanguageMenu(QMenu& parent, Prompter& prompter, const GameFolder& folder);
 
 }  // namespace velko::ui

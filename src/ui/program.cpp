@@ -12,6 +12,7 @@
 #include <QPushButton>
 
 #include "ui/program_chip.h"
+#include "ui/screen_fit.h"
 
 namespace velko::ui {
 
@@ -59,6 +60,7 @@ Program::Program(CareerState& state, CareerServices& services, QWidget* parent)
   dspInitSoft();
   dspLogics();
   showGuide();
+  fitToScreen(this);
 }
 
 void Program::dspActionChips() {
@@ -112,6 +114,7 @@ void Program::showGuide() {
 
 // The window is as large as its contents: it gives up the guide's room once the guide closes.
 void Program::fitToContents() {
+  if (refitScrolledContents(this)) return;
   layout()->activate();
   setFixedSize(sizeHint());
 }

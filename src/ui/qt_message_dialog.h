@@ -5,8 +5,10 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 #include "core/prompter.h"
+#include "ui/preferences.h"
 
 namespace velko::ui {
 
@@ -22,13 +24,20 @@ class QtMessageDialog : public MessageDialog {
   int msgBoxYesNo(const std::string& text) override;
   int msgBoxOKCancelSafe(const std::string& text) override;
 
- private:
-  // The platform's box with the game's title; the button that closed it. Without a default
-  // button the platform's own choice stands.
-  int plainBox(const std::string& text, QMessageBox::Icon icon, int buttons,
-               QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+  // Music cannot play. The first time ever (the preferences remember it) a box says so, over a
+  // window that has been drawn; after that a quiet line of the workshop tells it.
+  void cannotPlay(const std::string& text) override;
+  void setMusicNotices(Preferences* preferences, std::function<void(const QString&)> quietLine);
 
+ private:
   QPointer<QWidget> owner_;
+  Preferences* preferences_ = nullptr;
+  std::function<void(const QString&)> quietLine_;
 };
+
+// The platform's box with the game's title over the owner; the button that closed it. Without a
+// default button the platform's own choice stands.
+int plainBox(const std::string& text, QMessageBox::Icon icon, int buttons, QWidget* owner,
+             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
 }  // namespace velko::ui

@@ -10,6 +10,7 @@
 
 #include "data/replay_folder.h"
 #include "ui/inspector.h"
+#include "ui/screen_fit.h"
 
 namespace velko::ui {
 
@@ -75,6 +76,7 @@ ReplayList::ReplayList(const GameFolder& folder, Prompter& prompter, QWidget* pa
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(list_, &QListWidget::itemActivated, this, [this] { openChosen(); });
   resize(720, 480);
+  fitToScreen(this);
 }
 
 bool ReplayList::openChosen() {

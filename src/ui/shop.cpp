@@ -19,6 +19,7 @@
 #include "shop/owned_parts.h"
 #include "shop/shop_kinds.h"
 #include "ui/dmsg.h"
+#include "ui/screen_fit.h"
 #include "ui/shop_compare_panel.h"
 
 namespace velko::ui {
@@ -63,6 +64,7 @@ Shop::Shop(CareerState& state, CareerServices& services, QWidget* parent)
   showStock();
   showOwnedParts();
   showMoneyAndHints();
+  fitToScreen(this);
 }
 
 void Shop::buildControls() {

@@ -11,7 +11,11 @@ class QString;
 
 namespace velko::ui {
 
-// Reads the options (--help and --version end the program there). When no usable folder is
+// --help and --version, answered on the standard output before any window exists (they need
+// no display): the status to end with, or nothing when the game is to start.
+std::optional<int> answerWithoutDisplay(int argc, char** argv);
+
+// Reads the options (a wrong one ends the program there). When no usable folder is
 // found, says why on the standard error and in a message box, and returns nothing.
 // `language` receives the value of --lang (empty without it).
 std::optional<GameFolder> startFolder(QApplication& application, QString* language = nullptr);

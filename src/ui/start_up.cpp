@@ -11,6 +11,7 @@
 
 #include "career/game.h"
 #include "ui/help_window.h"
+#include "ui/screen_fit.h"
 #include "ui/ui_style.h"
 
 namespace velko::ui {
@@ -43,6 +44,7 @@ StartUp::StartUp(Game& game, const GameFolder& folder, QWidget* parent)
   connect(cmdQuit_, &QPushButton::clicked, this, [this] { game_.cmdQuit_Click(); });
   auto* help = new QShortcut(QKeySequence::HelpContents, this);
   connect(help, &QShortcut::activated, this, [this] { HelpWindow::showFor(this); });
+  fitToScreen(this);
 }
 
 void StartUp::closeEvent(QCloseEvent* event) {

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/screen_fit.h"
+
 namespace velko::ui {
 
 SVLD::SVLD(int16_t mode, const GameFolder& folder, Prompter& prompter, QWidget* parent)
@@ -63,6 +65,7 @@ SVLD::SVLD(int16_t mode, const GameFolder& folder, Prompter& prompter, QWidget* 
   // As tall as its keys and no taller: a window that cannot be resized gets no resize handle
   // from the window manager, which would show as a strip under the 戻る key.
   setFixedHeight(sizeHint().height());
+  fitToScreen(this);
 }
 
 void SVLD::Command1_Click(int digit) {

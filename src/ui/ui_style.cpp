@@ -39,6 +39,17 @@ QString panelStyle() {
          " color: #7a1c1c; }";
 }
 
+QString dialogStyle() {
+  return "QDialog { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1f2738,"
+         " stop:1 #121826); border-top: 3px solid #c0392b; }"
+         "QLabel { color: #eef2f8; background: transparent; }"
+         "QPushButton { background: #2c3548; color: #e6ecf5; border: 1px solid #4a5873;"
+         " border-radius: 4px; padding: 2px 10px; min-height: 20px; }"
+         "QPushButton:hover { background: #36425a; }"
+         "QPushButton:pressed { background: #1d2433; }"
+         "QPushButton:default, QPushButton:focus { border: 1px solid #e0a040; }";
+}
+
 QString guideStyle() {
   return "QLabel { background: #fff8d8; color: #302010; border: 1px solid #c8a850;"
          " border-radius: 4px; padding: 6px; }";

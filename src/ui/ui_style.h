@@ -15,5 +15,7 @@ QString titleButtonStyle();
 QString panelStyle();
 // The beginner's guide pane.
 QString guideStyle();
+// The game's message dialogs and boxes: dark like the title, the fight and the bracket.
+QString dialogStyle();
 
 }  // namespace velko::ui

@@ -181,12 +181,14 @@ DollView dspDoll(CareerState& state) {
   v.weight = number(s.weight);
   v.value = n(s.value);
   v.className = s.className;
-  if (d.frame->image == "01") {
-    v.picture = "img/VELKO01S.jpg";
-  } else if (d.frame->image == "02") {
-    v.picture = d.isBlack() ? "img/VELKO0202S.jpg" : "img/VELKO0201S.jpg";
-  }
+  v.picture = dollPicture(d);
   return v;
+}
+
+std::string dollPicture(const doll& d) {
+  if (d.frame->image == "01") return "img/VELKO01S.jpg";
+  if (d.frame->image == "02") return d.isBlack() ? "img/VELKO0202S.jpg" : "img/VELKO0201S.jpg";
+  return "";
 }
 
 bool cmdProgramEnabled(const DollView& view) {

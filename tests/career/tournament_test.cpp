@@ -59,6 +59,8 @@ TEST_F(TournamentTest, FromEnteringToTheChampionship) {
   EXPECT_EQ(captionsAndTexts(dialog), expected);
   EXPECT_EQ(dialog.shown[2].request.lines, 5);
   EXPECT_EQ(dialog.shown[3].request.lines, 3);
+  // The championship shows the Doll beside its notice.
+  EXPECT_TRUE(dialog.shown.back().request.picture.ends_with("img/VELKO01S.jpg"));
 
   const Owner& p = state.player();
   EXPECT_EQ(p.Rl, 1000 + 3 * 180 + 500);
@@ -75,7 +77,8 @@ TEST_F(TournamentTest, FromEnteringToTheChampionship) {
   // The final's narration, and the bracket before each round.
   EXPECT_EQ(nav.screen.narration.back(),
             "パンチ・・・命中！\r\nダメージは 16\r\nでたぁっ！正拳ッ！！！！！\r\n");
-  EXPECT_EQ(nav.screen.sounds, std::vector<std::string>{"SE"});
+  const std::vector<std::string> sounds = {"SE", "fanfare"};
+  EXPECT_EQ(nav.screen.sounds, sounds);
   EXPECT_EQ(nav.screen.bracketShown, 3);
   EXPECT_EQ(nav.screen.caption, "TornamentFight");
   EXPECT_EQ(nav.screen.closes, 1);
@@ -87,7 +90,9 @@ TEST_F(TournamentTest, FromEnteringToTheChampionship) {
     const bool red = k == 0 || k == 2 || k == 4 || k == 7 || k == 8;
     EXPECT_EQ(nav.lastBracket.lineVRed(k), red) << k;
   }
-  const std::vector<std::string> music = {"Close", "midi/fight.mid", "Close", "midi/ind30xg.mid"};
+  // The fight music stops for the championship's fanfare.
+  const std::vector<std::string> music = {"Close", "midi/fight.mid", "Close", "Close",
+                                          "midi/ind30xg.mid"};
   EXPECT_EQ(this->music.played, music);
 }
 

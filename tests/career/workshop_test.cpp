@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "career/calendar.h"
 #include "career_fixture.h"
+#include "core/game_version.h"
 #include "core/numbers.h"
 
 namespace velko::testing {
@@ -115,6 +117,11 @@ TEST_F(WorkshopTest, MenusMusicGuideAndLeaving) {
   EXPECT_EQ(music.played.back(), "Close");
   career.mnBGM_Click();
   EXPECT_EQ(music.played.back(), "midi/ind30xg.mid");
+  career.mnBGM_Click();  // off again: the next new game starts as chosen
+  music.played.clear();
+  career.Form_Load(std::nullopt);
+  EXPECT_FALSE(state.playMusic);
+  EXPECT_EQ(music.played, std::vector<std::string>{});
 
   career.mnGuide_Click();  // on: asks, and Yes turns it off
   EXPECT_EQ(dialog.shown.back().request.text, "初心者用ガイドをオフにしますか？");
@@ -128,7 +135,10 @@ TEST_F(WorkshopTest, MenusMusicGuideAndLeaving) {
   EXPECT_EQ(dialog.shown.back().request.text,
             "プレイヤー名　秋津遥人\n操作能力 12\nレベル 0\n経験値 0");
   career.mnVersion_Click();
-  EXPECT_EQ(dialog.shown.back().request.text, "BRAM-KOL\nver.1.01\n2005/01/03");
+  EXPECT_EQ(dialog.shown.back().request.text,
+            "BRAM-KOL\nver.1.01\n2005/01/03\nVELKO " + gameVersion());
+  const std::string version = gameVersion();  // as the build names it: 0.2.0
+  EXPECT_EQ(std::count(version.begin(), version.end(), '.'), 2);
 
   state.saved = false;
   dialog.answer(kAnswerCancel);

@@ -90,7 +90,7 @@ TEST(ReplayFile, DamagedOrForeignInputIsRefused) {
   const std::string emptyAction = " 0:0:0:0 ";
   const std::vector<std::pair<std::string, std::string>> bounds = {
       {startLine, "start 3 2 -7\n"}, {startLine, "start 4 1 32767\n"}, {"mode 2", "mode 0"},
-      {firstChoice, "p0:12"},        {firstChoice, "p1:-2"},           {emptyAction, " 0:11:0:0 "}};
+      {firstChoice, "p0:12"},        {firstChoice, "p1:-2"},           {emptyAction, " 11:11:0:0 "}};
   const std::vector<std::pair<std::string, std::string>> pastBounds = {
       {startLine, "start 1 0 0\n"},     {startLine, "start 2 0 0\n"}, {startLine, "start 5 0 0\n"},
       {startLine, "start -1 0 0\n"},    {startLine, "start 3 3 0\n"}, {startLine, "start 4 -1 0\n"},

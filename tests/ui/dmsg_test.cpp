@@ -1,15 +1,23 @@
 // The game's message dialog on screen (offscreen platform): heights, placement over the
-// owner window, button captions, and what each routine returns for each way of closing.
+// owner window, button captions, what each routine returns for each way of closing, the
+// game's dark look, the championship's picture, and how music that cannot play is told (with
+// the preference file that remembers it).
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
 
+#include "core/music_player.h"
 #include "core/prompter.h"
+#include "support/screenshots.h"
 #include "ui/dmsg.h"
+#include "ui/preferences.h"
 #include "ui/qt_message_dialog.h"
 
 using namespace velko;
@@ -45,6 +53,11 @@ void whenShown(Seen* seen, std::function<void(DMsg*)> act) {
   });
 }
 
+// When the next modal window is up, acts on it.
+void whenShownDo(std::function<void(QWidget*)> act) {
+  QTimer::singleShot(0, [act] { act(QApplication::activeModalWidget()); });
+}
+
 void pressOK(DMsg* d) {
   d->cmdOK()->click();
 }
@@ -56,6 +69,17 @@ void closeByFrame(DMsg* d) {
 }
 void pressReturn(DMsg* d) {
   QTest::keyClick(d, Qt::Key_Return);
+}
+
+// The game's dialogs are dark, as the title, the fight and the bracket behind them.
+bool looksDark(QWidget* dialog) {
+  const QImage image = dialog->grab().toImage();
+  return image.pixelColor(image.width() / 2, image.height() - 4).lightness() < 80;
+}
+
+QByteArray fileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace
@@ -125,6 +149,103 @@ class DMsgTest : public QObject {
     QCOMPARE(seen.size.height(), 120);
     QCOMPARE(seen.caption, QString("VELKO"));
     QVERIFY(!seen.cancelVisible);
+  }
+
+  void theGamesLookAndTheChampionsPicture() {
+    QtMessageDialog screen;
+    DialogPrompter prompter(screen);
+    bool dark = false;
+    bool pictureBesideText = false;
+    QString text;
+    whenShownDo([&](QWidget* modal) {
+      auto* dialog = qobject_cast<DMsg*>(modal);
+      QVERIFY(dialog && dialog->picture());
+      dark = looksDark(dialog);
+      testing::saveScreen(*dialog, "championship.png");
+      text = dialog->lblMsg()->text();
+      pictureBesideText = dialog->picture()->isVisible() &&
+                          dialog->picture()->geometry().right() < dialog->lblMsg()->x() &&
+                          dialog->picture()->geometry().bottom() < dialog->cmdOK()->y();
+      dialog->cmdOK()->click();
+    });
+    prompter.notifyPicture("優勝\n賞金 500Rl", VELKO_GAME_DIR "/img/VELKO01S.jpg");
+    QVERIFY(dark);
+    QVERIFY(pictureBesideText);
+    QCOMPARE(text, QString("優勝\n賞金 500Rl"));
+
+    dark = false;
+    whenShownDo([&](QWidget* modal) {
+      dark = looksDark(modal);
+      testing::saveScreen(*modal, "version-box.png");
+      qobject_cast<QMessageBox*>(modal)->accept();
+    });
+    prompter.msgBox("BRAM-KOL\nver.1.01\n2005/01/03");
+    QVERIFY(dark);
+  }
+
+  void musicThatCannotPlayIsToldOnceOverAWindowThenQuietly() {
+    QTemporaryDir folder;
+    const QString file = folder.path() + "/preferences.ini";
+    QStringList quiet;
+    {
+      Preferences preferences(folder.path().toStdString());
+      QVERIFY(preferences.musicOn());
+      QtMessageDialog screen;
+      screen.setMusicNotices(&preferences, [&](const QString& line) { quiet << line; });
+      DialogPrompter prompter(screen);
+      // The music starts before its screen is drawn: the box waits for the window.
+      prompter.cannotPlay(kCannotPlayMessage);
+      QWidget shop;
+      QWidget* over = nullptr;
+      QString told;
+      QTimer answer;
+      answer.setInterval(10);
+      connect(&answer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        over = box->parentWidget();
+        told = box->text();
+        box->accept();
+      });
+      answer.start();
+      QTest::qWait(100);
+      QVERIFY(told.isEmpty());
+      shop.show();
+      QTRY_COMPARE(told, QString(kCannotPlayMessage));
+      QCOMPARE(over, &shop);
+      QVERIFY(quiet.isEmpty());
+      preferences.setMusicOn(false);
+    }
+    // The next start: the choice is remembered, and the failure is told in a quiet line.
+    Preferences preferences(folder.path().toStdString());
+    QVERIFY(!preferences.musicOn());
+    QVERIFY(preferences.musicFailureTold());
+    QtMessageDialog screen;
+    screen.setMusicNotices(&preferences, [&](const QString& line) { quiet << line; });
+    DialogPrompter prompter(screen);
+    prompter.cannotPlay(kCannotPlayMessage);
+    QCOMPARE(quiet, QStringList{kCannotPlayMessage});
+    QTest::qWait(200);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+
+    // A value this version does not write counts as not given; a file of another version is
+    // read as empty and left as it is.
+    {
+      QFile out(file);
+      QVERIFY(out.open(QIODevice::WriteOnly));
+      out.write("[General]\nversion=1\nmusic=maybe\n");
+    }
+    QVERIFY(Preferences(folder.path().toStdString()).musicOn());
+    {
+      QFile out(file);
+      QVERIFY(out.open(QIODevice::WriteOnly));
+      out.write("[General]\nversion=2\nmusic=false\n");
+    }
+    const QByteArray foreign = fileBytes(file);
+    Preferences newer(folder.path().toStdString());
+    QVERIFY(newer.musicOn());
+    newer.setMusicOn(false);
+    QCOMPARE(fileBytes(file), foreign);
   }
 };
 
