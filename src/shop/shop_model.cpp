@@ -98,7 +98,8 @@ void ShopModel::List1_Click(int row) {
     services_.prompter.msgBox(shown("お金が足りません"));
     return;
   }
-  if (services_.prompter.askOKCaption(shown("購入しますか？"), name) == kAnswerOK) buy_rtn(row);
+  if (services_.prompter.askOKCaption(shown("購入しますか？"), shownPartName(name)) == kAnswerOK)
+    buy_rtn(row);
 }
 
 void ShopModel::buy_rtn(int row) {
