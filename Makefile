@@ -10,7 +10,7 @@ build: deps
 
 test: build sanitize
 	ctest --preset default -j2
-	@if command -v clang++ >/dev/null; then $(MAKE) fuzz FUZZ_SECONDS=20; \
+	@if command -v clang++ >/dev/null; then $(MAKE) fuzz FUZZ_SECONDS=10 FUZZ_JOBS=2; \
 	else echo "clang++ is missing: the fuzz targets are not run"; fi
 
 sanitize: deps
@@ -26,14 +26,18 @@ package: build
 	cmake --build --preset default --target package
 
 bench: build
+	cmake --preset default -DVELKO_BENCH=ON
+	cmake --build --preset default
 	bash scripts/run-benchmarks.sh build
 
-# Every fuzz target for FUZZ_SECONDS each (clang; the MIDI seeds come from the game's build).
+# Every fuzz target for FUZZ_SECONDS each, FUZZ_JOBS at a time (clang; the MIDI seeds come from
+# the game's build).
 FUZZ_SECONDS ?= 60
+FUZZ_JOBS ?= 1
 fuzz: build
 	cmake --preset fuzz
 	cmake --build --preset fuzz
-	bash scripts/run-fuzz.sh build-fuzz $(FUZZ_SECONDS)
+	bash scripts/run-fuzz.sh build-fuzz $(FUZZ_SECONDS) $(FUZZ_JOBS)
 
 clean:
 	rm -rf build build-sanitize build-fuzz

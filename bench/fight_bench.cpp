@@ -4,13 +4,17 @@
 
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
 #include <initializer_list>
+#include <string>
 
 #include "battle/computer_controller.h"
 #include "battle/headless_fight.h"
 #include "core/random.h"
 #include "data/catalogue.h"
+#include "data/registry_reset.h"
 #include "lab/practice_lab.h"
+#include "lab/tournament_advice.h"
 #include "model/doll.h"
 #include "model/doll_stats.h"
 #include "model/owner.h"
@@ -148,10 +152,35 @@ void BM_Lab1000_Unrecorded(benchmark::State& state) {
   practiceRun(state, false);
 }
 
+// The advice before a Novice tournament: the lab's fights against every factory opponent of
+// the class, as many as the entry question runs on its worker thread. It should be ready in
+// well under a second.
+void BM_TournamentAdvice_Novice(benchmark::State& state) {
+  namespace fs = std::filesystem;
+  const fs::path root = fs::temp_directory_path() / "velko-advice-bench";
+  fs::remove_all(root);
+  fs::create_directories(root);
+  fs::copy(fs::path(VELKO_GAME_DIR) / "ini", root / "ini", fs::copy_options::recursive);
+  const GameFolder folder(root.string());
+  if (!prepareSaveFolder(folder)) {
+    state.SkipWithError("the factory registry is missing");
+    return;
+  }
+  const auto opponents = selectOpponents(registryOpponents(folder), "Novice");
+  Pair dolls = catalogueDolls();
+  for (auto _ : state) {
+    const TournamentAdvice advice = adviseTournament(*dolls.player, opponents);
+    benchmark::DoNotOptimize(advice);
+  }
+  state.counters["opponents"] = static_cast<double>(opponents.size());
+  fs::remove_all(root);
+}
+
 BENCHMARK(BM_WholeFight_ClockRandom);
 BENCHMARK(BM_Step_ClockRandom);
 BENCHMARK(BM_Lab1000_Recorded)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Lab1000_Unrecorded)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TournamentAdvice_Novice)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace velko

@@ -127,6 +127,10 @@
         <source></source>
         <translation>&amp;Guide</translation>
     </message>
+    <message id="勝率の見通し(&amp;A)">
+        <source></source>
+        <translation>Win &amp;chances</translation>
+    </message>
     <message id="バージョン情報(&amp;V)">
         <source></source>
         <translation>&amp;Version</translation>

@@ -22,7 +22,7 @@ double RecordingRandom::next() {
 }
 
 const Logic* RecordingController::choosePattern(const BattleState& state, int i) {
-  const Logic* pattern = inner_->choosePattern(state, i);
+  const Logic* pattern = inner_.choosePattern(state, i);
   choices_.push_back(
       {RecordedChoice::Kind::Pattern, static_cast<int8_t>(i), patternIndex(state, i, pattern)});
   return pattern;
@@ -30,7 +30,7 @@ const Logic* RecordingController::choosePattern(const BattleState& state, int i)
 
 int16_t RecordingController::chooseMove(const BattleState& state, int i, int slot,
                                         const Logic& pattern) {
-  const int16_t direction = inner_->chooseMove(state, i, slot, pattern);
+  const int16_t direction = inner_.chooseMove(state, i, slot, pattern);
   choices_.push_back({RecordedChoice::Kind::Move, static_cast<int8_t>(i), direction});
   return direction;
 }

@@ -37,13 +37,12 @@ class RecordingRandom : public Random {
 class RecordingController : public FightController {
  public:
   RecordingController(FightController& inner, std::vector<RecordedChoice>& choices)
-      : inner_(&inner), choices_(choices) {}
-  void setInner(FightController& inner) { inner_ = &inner; }
+      : inner_(inner), choices_(choices) {}
   const Logic* choosePattern(const BattleState& state, int i) override;
   int16_t chooseMove(const BattleState& state, int i, int slot, const Logic& pattern) override;
 
  private:
-  FightController* inner_;
+  FightController& inner_;
   std::vector<RecordedChoice>& choices_;
 };
 

@@ -26,7 +26,7 @@ class HeadlessFight {
   const Battle& battle() const { return battle_; }
 
  private:
-  NarrationView view_;
+  NarrationLog view_;
   SilentPrompter prompter_;
   NoAfterFight afterFight_;
   Battle battle_;

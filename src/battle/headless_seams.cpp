@@ -2,7 +2,7 @@
 
 namespace velko {
 
-void NarrationView::dspMsg(const std::string& text) {
+void NarrationLog::dspMsg(const std::string& text) {
   // Set-up only clears the area.
   if (keep_ && !text.empty()) narration.push_back(text);
 }

@@ -11,9 +11,9 @@
 
 namespace velko {
 
-class NarrationView : public FightView {
+class NarrationLog : public FightView {
  public:
-  explicit NarrationView(bool keep) : keep_(keep) {}
+  explicit NarrationLog(bool keep) : keep_(keep) {}
   void dspMsg(const std::string& text) override;
   void dspInitiative(int, bool, const std::string&) override {}
   void dspAP(int, const std::string&) override {}

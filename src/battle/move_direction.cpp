@@ -23,6 +23,20 @@ int16_t getHitAway(const BattleState& s, int index, const Logic& logic) {
   return kCloseIn;
 }
 
+std::string moveHint(const BattleState& s, int index, const Logic& logic) {
+  int nth = 0;
+  for (int slot = 0; slot <= index && slot < Logic::kSlots; ++slot) {
+    if (logic.getActionsname(slot) == "移動") ++nth;
+  }
+  const std::string next = index + 1 < Logic::kSlots ? logic.getActionsname(index + 1) : "";
+  std::string hint =
+      std::to_string(nth) + "つめの移動（次は " + (next.empty() ? "なし" : next) + "）: ";
+  if (getHitAway(s, index, logic) == kBackAway)
+    return hint + "次に打たないので「離脱」で間合いを取るのがおすすめです（ヒット＆アウェイ）。";
+  if (s.span > 0) return hint + "「接近」で間合いを詰めないと打撃や組みが届きません。";
+  return hint + "「接近」で勢いをつけるのがおすすめです。";
+}
+
 void setDMove(const BattleState& s, int i, std::string& stateLabel) {
   if (s.tentou[i] != kOff) stateLabel = shown("転倒中") + "\r\n";
   if (s.anyHold()) stateLabel = shown("組み合っている");

@@ -12,6 +12,17 @@ namespace velko {
 // Direction of the move in slot `index` of `logic`: 0 close in, 1 back away.
 int16_t getHitAway(const BattleState& s, int index, const Logic& logic);
 
+// What the two answers do, for the move dialog.
+inline constexpr const char* kMoveAnswers =
+    "接近: 離れていれば間合いを詰め、距離0なら勢いをつけて次の打撃や組みのパワーを上げます。\n"
+    "離脱: 間合いを離します。パワーは上がりませんが、相手の打撃が届かなくなります。";
+
+// The move dialog's hint for the move in slot `index` of `logic`: which move of the pattern it
+// is, what follows it, and the answer the computer's own rule would give, for example
+// "2つめの移動（次は なし）:
+// 次に打たないので「離脱」で間合いを取るのがおすすめです（ヒット＆アウェイ）。".
+std::string moveHint(const BattleState& s, int index, const Logic& logic);
+
 // Writes the move dialog's state line for fighter i; leaves it as it was when fighter i stands
 // and nobody holds anybody.
 void setDMove(const BattleState& s, int i, std::string& stateLabel);

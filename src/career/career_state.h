@@ -30,6 +30,8 @@ struct CareerState {
   bool playMusic = true;
   // The player's last BGM choice; the screens keep it between runs. A new game starts with it.
   bool musicChoice = true;
+  bool adviceOn = true;        // the chances before a tournament; kept for this run of the game
+  bool entryNoteTold = false;  // what a lost tournament bout costs, told once
   GameDate gameDate;
   bool saved = true;
   int16_t duelistState = kDuelistNotReady;

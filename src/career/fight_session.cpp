@@ -46,7 +46,8 @@ void FightSession::Form_Load() {
     if (!closed_) {
       view_.resetWin();
       boutIndex_ = 0;
-      runTornament();
+      nextBoutDue_ = true;
+      startDueBouts();
     }
   }
   if (state_.guideOn) {
@@ -61,6 +62,15 @@ void FightSession::cmdNext_Click() {
   recorder_.countStep();
   battle_.cmdNext_Click();
   if (battle_.isOver() || closed_) finishRecording();
+  startDueBouts();
+}
+
+// A won bout only marks the next one as due: it starts here, once the engine's step is over.
+void FightSession::startDueBouts() {
+  while (nextBoutDue_ && !closed_) {
+    nextBoutDue_ = false;
+    runTornament();
+  }
 }
 
 void FightSession::cmdTap_Click() {
@@ -79,7 +89,8 @@ void FightSession::startBout(const DollRef& fighter0, const DollRef& fighter1) {
   recorder_.start(battle_.state(), *first, *second);
   recording_ = true;
   battle_.initFight(first, second);
-  // A Doll broken before the first step decides the fight at once.
+  // A Doll broken before the first step decides the fight at once (a won bout makes the next
+  // one due, which startDueBouts starts).
   if (battle_.isOver()) finishRecording();
 }
 
@@ -219,7 +230,7 @@ void FightSession::winFight() {
   Shuri();
   bracket_[boutIndex_] = 0;
   ++boutIndex_;
-  runTornament();
+  nextBoutDue_ = true;
 }
 
 void FightSession::countLoss() {
@@ -236,13 +247,9 @@ void FightSession::Shuri() {
 }
 
 void FightSession::initParam() {
-  const auto restore = [](doll& d) {
-    d.frame->HP = d.frame->maxHP;
-    d.Motor->HP = d.Motor->maxHP;
-  };
-  if (battle_.state().fighters[0]) restore(*battle_.state().fighters[0]);
-  restore(*state_.Dolls[0]);
-  restore(*state_.Dolls[1]);
+  if (battle_.state().fighters[0]) restoreHitPoints(*battle_.state().fighters[0]);
+  restoreHitPoints(*state_.Dolls[0]);
+  restoreHitPoints(*state_.Dolls[1]);
 }
 
 }  // namespace velko

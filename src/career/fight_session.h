@@ -35,6 +35,7 @@ class FightSession : public AfterFight {
 
   // The tournament class ("Novice", "Expert", "Master"), before Form_Load.
   void setClass(const std::string& strClass) { className_ = strClass; }
+  const std::string& getClass() const { return className_; }
 
   // Opening: the fight music, the set-up for the mode, the guide.
   void Form_Load();
@@ -71,6 +72,8 @@ class FightSession : public AfterFight {
   void initDuel();
   void initTornament();
   void runTornament();
+  // Runs the bracket on while a won bout has made the next one due.
+  void startDueBouts();
   void close();
   DollRef ldTekiDoll(int16_t id);
   // Fights copies of both Dolls, recorded; what the fight brings is written back by the
@@ -98,6 +101,7 @@ class FightSession : public AfterFight {
   int16_t boutIndex_ = 0;
   int16_t roundNo_ = 1;
   bool closed_ = false;
+  bool nextBoutDue_ = false;
 };
 
 }  // namespace velko

@@ -20,6 +20,15 @@ namespace velko {
 
 namespace {
 
+// Told before the career's first tournament: a newcomer's first loss should not come as a
+// surprise that costs the Doll its frame.
+constexpr const char* kFirstEntryNote =
+    "初めてのトーナメントです。\n"
+    "トーナメントの試合で負けると、HPが0になったモーターやフレームは壊れてなくなります。\n"
+    "試合のあとの修理代は、モーターとフレームそれぞれ100Rlに、減ったHP7ごとに10Rlを加えた額"
+    "です。\n"
+    "危なくなったら「ギブアップ」で試合を降りれば、壊れる前に修理できます。";
+
 constexpr const char* kGuideThirdLine =
     QT_TRID_NOOP("　コンボボックスでパーツの種類を選択し、リストからパーツを選んで下さい。");
 // Switching the guide back on words the third line a little shorter.
@@ -191,6 +200,7 @@ void Game::cmdDuel_Click() {
 void Game::cmdTornament_Click() {
   if (!programmedOrRefuse()) return;
   const std::string cls = dspClass();
+  nav_.adviseTournament(cls);
   if (services_.prompter.askOK(fill(shown("%1クラスのトーナメントに参加しますか？"), {cls})) !=
       kAnswerOK)
     return;
@@ -199,12 +209,20 @@ void Game::cmdTornament_Click() {
                        shown("このクラスのトーナメントに出場できる敵Dollが足りません"))) {
     return;
   }
+  tellFirstEntry();
   monthStep(state_.gameDate);
   state_.saved = false;
   state_.player().useAllParts();
   nav_.openFight(kModeTournament, cls);
   backFromScreen();
   if (careerIsOver(state_.gameDate)) Ending();
+}
+
+void Game::tellFirstEntry() {
+  const Owner& p = state_.player();
+  if (state_.entryNoteTold || p.recWin != 0 || p.recLoose != 0 || p.recChamp != 0) return;
+  state_.entryNoteTold = true;
+  services_.prompter.notify(kFirstEntryNote);
 }
 
 void Game::cmdWork_Click() {

@@ -68,6 +68,8 @@ class Game {
 
  private:
   bool programmedOrRefuse();
+  // Once, before a career's first tournament: what a lost bout can cost.
+  void tellFirstEntry();
   // The workshop theme, when music is on.
   void stMusic();
   // After a fight or the shop: music again and a refresh.

@@ -20,6 +20,9 @@ class Navigator {
   virtual bool openProgram() = 0;
   // The battle screen in a fight mode (0 street, 1 tournament, 2 duel) and class.
   virtual void openFight(int16_t mode, const std::string& className) = 0;
+  // The tournament's entry question is next: the screens may show the player's chances in
+  // the class beside it. Nothing of the tournament may change.
+  virtual void adviseTournament(const std::string& className) { (void)className; }
   // The save/load screen in mode 1 (save) or 2 (load): the confirmed slot number, if any.
   virtual std::optional<int16_t> openSaveLoad(int16_t mode) = 0;
   // The title screen, shown as the workshop closes.

@@ -24,13 +24,6 @@ namespace {
 constexpr int kHeadLines = 9;
 constexpr int kFileLines = kHeadLines + kDollSharePatterns + 1;
 
-std::string joined(const std::vector<long>& numbers) {
-  std::string text;
-  for (long n : numbers)
-    text += " " + std::to_string(n);
-  return text;
-}
-
 // A copy of the Doll as the workshop recomputes it, so the file states what a reader gets.
 doll recomputed(const doll& d, const Owner& pilot) {
   doll copy = d;
@@ -48,7 +41,7 @@ struct Refusal {
 
 // Doll files hold printable text only, every line ended by a line feed.
 KeyedFormat dollFileFormat() {
-  return KeyedFormat{"Dollファイル", false, false};
+  return KeyedFormat{"Dollファイル", false, false, true};
 }
 
 // The game's names go into CP932 files and labels: a name they cannot hold is refused here.
@@ -146,7 +139,6 @@ DollImport readChecked(const GameFolder& folder, std::string_view bytes) {
   const std::string magic = std::string(kDollShareMagic) + " ";
   if (bytes.substr(0, magic.size()) != magic) refuse("Dollファイルではありません");
   KeyedLines lines(bytes, dollFileFormat());
-  if (bytes.back() != '\n') refuse("ファイルの終わりが壊れています");
   KeyedFields version(lines.keyed(kDollShareMagic), lines);
   const int16_t fileVersion = version.i16();
   version.finish();
@@ -250,28 +242,33 @@ std::string dollShareChecksum(std::string_view bytes) {
   return std::string(text.data(), 8);
 }
 
+std::string checkedText(const std::string& body) {
+  return body + "check " + dollShareChecksum(body) + "\n";
+}
+
 std::string writeDollShare(const Owner& pilot, const doll& d) {
   const doll r = recomputed(d, pilot);
   const DollFile f = dollFileOf(r);
   std::string body = std::string(kDollShareMagic) + " " + std::to_string(kDollShareVersion) + "\n";
   body += "pilot " + std::to_string(pilot.skillPlay) + " " + pilot.name + "\n";
   body += "doll " + r.name + "\n";
-  body += "mounted" + joined({f.motor, f.frame, f.hard, f.softM[0], f.softA[0], f.softD[0]}) + "\n";
-  body += "boosters" + joined({f.boosters.begin(), f.boosters.end()}) + "\n";
-  body += "protectors" + joined({f.protectors.begin(), f.protectors.end()}) + "\n";
-  body += "hp" + joined({f.motorHP, f.frameHP}) + "\n";
-  body += "programmed" + joined({f.programed ? 1 : 0}) + "\n";
-  body += "stats" + joined({r.pow, r.offence, r.defence, r.move, r.jump, r.spin}) + " " +
-          shortestReal(r.AC) + joined({r.AP, r.Memory}) + " " + shortestReal(r.weight) +
-          joined({r.value}) + "\n";
+  body += "mounted" + numberFields({f.motor, f.frame, f.hard, f.softM[0], f.softA[0], f.softD[0]}) +
+          "\n";
+  body += "boosters" + numberFields({f.boosters.begin(), f.boosters.end()}) + "\n";
+  body += "protectors" + numberFields({f.protectors.begin(), f.protectors.end()}) + "\n";
+  body += "hp" + numberFields({f.motorHP, f.frameHP}) + "\n";
+  body += "programmed" + numberFields({f.programed ? 1 : 0}) + "\n";
+  body += "stats" + numberFields({r.pow, r.offence, r.defence, r.move, r.jump, r.spin}) + " " +
+          shortestReal(r.AC) + numberFields({r.AP, r.Memory}) + " " + shortestReal(r.weight) +
+          numberFields({r.value}) + "\n";
   for (int p = 0; p < kDollSharePatterns; ++p) {
     Logic pattern = *r.getLogic(p);
     std::vector<long> values = {pattern.getTotalAP(), pattern.getTotalMem()};
     for (int k = 0; k < Logic::kSlots; ++k)
       values.push_back(pattern.getActions(k)->ID);
-    body += "pattern" + joined(values) + " " + pattern.name + "\n";
+    body += "pattern" + numberFields(values) + " " + pattern.name + "\n";
   }
-  return body + "check " + dollShareChecksum(body) + "\n";
+  return checkedText(body);
 }
 
 DollImport readDollShare(const GameFolder& folder, std::string_view bytes) {

@@ -43,5 +43,7 @@ std::string dollShareTooLarge();
 
 // FNV-1a over the bytes, as eight lower-case hex digits.
 std::string dollShareChecksum(std::string_view bytes);
+// The body and its last line, "check" and the body's checksum.
+std::string checkedText(const std::string& body);
 
 }  // namespace velko

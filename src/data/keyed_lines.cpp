@@ -2,6 +2,7 @@
 
 #include "core/numbers.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -34,9 +35,27 @@ bool controlByte(unsigned char c) {
   return c < 0x20 || c == 0x7f;
 }
 
+bool hasKey(std::string_view line, std::string_view key) {
+  return line.size() > key.size() && line.substr(0, key.size()) == key && line[key.size()] == ' ';
+}
+
+// The number (from 1) of the line the byte at `at` stands on.
+size_t lineOf(std::string_view bytes, size_t at) {
+  return static_cast<size_t>(std::count(bytes.begin(), bytes.begin() + at, '\n')) + 1;
+}
+
+// Whether `w` is exactly how the game writes `value`, read into it: an accepted file is exactly
+// what the game writes again.
+template <typename Int>
+bool spelledAsWritten(std::string_view w, Int& value) {
+  const auto result = std::from_chars(w.data(), w.data() + w.size(), value);
+  return result.ec == std::errc() && result.ptr == w.data() + w.size() &&
+         w == std::to_string(value);
+}
+
 }  // namespace
 
-bool strictUtf8(std::string_view bytes) {
+size_t firstNonUtf8(std::string_view bytes) {
   size_t i = 0;
   while (i < bytes.size()) {
     const auto lead = static_cast<unsigned char>(bytes[i]);
@@ -46,23 +65,28 @@ bool strictUtf8(std::string_view bytes) {
     }
     uint32_t code = 0;
     const int length = sequenceLength(lead, code);
-    if (length == 0 || i + length > bytes.size()) return false;
+    if (length == 0 || i + length > bytes.size()) return i;
     for (int k = 1; k < length; ++k) {
       const auto next = static_cast<unsigned char>(bytes[i + k]);
-      if ((next & 0xc0) != 0x80) return false;
+      if ((next & 0xc0) != 0x80) return i;
       code = (code << 6) | (next & 0x3f);
     }
     constexpr std::array<uint32_t, 5> kLeast = {0, 0, 0x80, 0x800, 0x10000};
-    if (code < kLeast[length] || code > 0x10ffff || (code >= 0xd800 && code <= 0xdfff))
-      return false;
+    if (code < kLeast[length] || code > 0x10ffff || (code >= 0xd800 && code <= 0xdfff)) return i;
     i += length;
   }
-  return true;
+  return std::string_view::npos;
 }
 
-KeyedLines::KeyedLines(std::string_view bytes, KeyedFormat format) : format_(std::move(format)) {
-  if (!strictUtf8(bytes))
-    throw KeyedLinesError(format_.file + "が壊れています（UTF-8の文字でないバイトがあります）");
+bool strictUtf8(std::string_view bytes) {
+  return firstNonUtf8(bytes) == std::string_view::npos;
+}
+
+KeyedLines::KeyedLines(std::string_view bytes, KeyedFormat format)
+    : bytes_(bytes), format_(std::move(format)) {
+  const size_t broken = firstNonUtf8(bytes);
+  if (broken != std::string_view::npos)
+    failAt(lineOf(bytes, broken), "UTF-8の文字でないバイトがあります");
   size_t start = 0;
   while (start < bytes.size()) {
     size_t end = bytes.find('\n', start);
@@ -72,10 +96,16 @@ KeyedLines::KeyedLines(std::string_view bytes, KeyedFormat format) : format_(std
     lines_.push_back(line);
     start = end + 1;
   }
+  if (format_.lastLineFeed && !bytes.empty() && bytes.back() != '\n')
+    failAt(lines_.size(), "最後の行が改行で終わっていません");
 }
 
 void KeyedLines::fail(const std::string& what) const {
-  throw KeyedLinesError(format_.file + "が壊れています（" + std::to_string(pos_) + "行目: " + what +
+  failAt(pos_, what);
+}
+
+void KeyedLines::failAt(size_t line, const std::string& what) const {
+  throw KeyedLinesError(format_.file + "が壊れています（" + std::to_string(line) + "行目: " + what +
                         "）");
 }
 
@@ -94,15 +124,31 @@ std::string_view KeyedLines::next() {
   return line;
 }
 
+bool KeyedLines::nextIs(std::string_view key) const {
+  if (atEnd()) return false;
+  return hasKey(lines_[pos_], key);
+}
+
+std::string_view KeyedLines::before() const {
+  if (atEnd()) return bytes_;
+  return bytes_.substr(0, static_cast<size_t>(lines_[pos_].data() - bytes_.data()));
+}
+
 std::string_view KeyedLines::keyed(std::string_view key) {
   const std::string_view line = next();
-  if (line.size() <= key.size() || line.substr(0, key.size()) != key || line[key.size()] != ' ')
-    fail("「" + std::string(key) + "」の行がありません");
+  if (!hasKey(line, key)) fail("「" + std::string(key) + "」の行がありません");
   return line.substr(key.size() + 1);
 }
 
 void KeyedLines::expect(std::string_view whole) {
   if (next() != whole) fail("「" + std::string(whole) + "」の行がありません");
+}
+
+std::string numberFields(const std::vector<long>& numbers) {
+  std::string text;
+  for (long n : numbers)
+    text += " " + std::to_string(n);
+  return text;
 }
 
 std::string_view KeyedFields::word() {
@@ -118,10 +164,15 @@ std::string_view KeyedFields::word() {
 long KeyedFields::checkedInteger(long low, long high) {
   const std::string_view w = word();
   long v = 0;
-  const auto result = std::from_chars(w.data(), w.data() + w.size(), v);
-  // Only as the writer spells it: an accepted file is exactly what the game writes again.
-  if (result.ec != std::errc() || result.ptr != w.data() + w.size() || v < low || v > high ||
-      w != std::to_string(v))
+  if (!spelledAsWritten(w, v) || v < low || v > high)
+    lines_.fail("「" + std::string(w) + "」は範囲内の整数ではありません");
+  return v;
+}
+
+uint64_t KeyedFields::u64() {
+  const std::string_view w = word();
+  uint64_t v = 0;
+  if (!spelledAsWritten(w, v))
     lines_.fail("「" + std::string(w) + "」は範囲内の整数ではありません");
   return v;
 }

@@ -7,11 +7,6 @@
 
 namespace velko {
 
-void restoreHitPoints(doll& d) {
-  d.Motor->HP = d.Motor->maxHP;
-  d.frame->HP = d.frame->maxHP;
-}
-
 DollRef fighterFrom(const doll& d) {
   if (!d.Motor || !d.frame) throw std::invalid_argument("Dollにモーターとフレームがありません");
   DollRef copy = cloneForFight(d);

@@ -19,9 +19,6 @@ namespace velko {
 // A fight that reaches this many steps is called a draw.
 inline constexpr int kDefaultStepCap = 1000;
 
-// Full motor and frame hit points, as after a street fight.
-void restoreHitPoints(doll& d);
-
 // A copy at full hit points. Throws std::invalid_argument for a Doll without motor or frame,
 // which a fight could not set up.
 DollRef fighterFrom(const doll& d);
@@ -53,7 +50,7 @@ class BoutRing {
                   FightRecorder* recorder = nullptr, StepWatch* watch = nullptr);
 
  private:
-  NarrationView view_{false};
+  NarrationLog view_{false};
   SilentPrompter prompter_;
   NoAfterFight afterFight_;
 };

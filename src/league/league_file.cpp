@@ -1,7 +1,7 @@
 #include "league/league_file.h"
 
 #include "data/doll_share.h"
-#include "league/league_lines.h"
+#include "data/keyed_lines.h"
 
 namespace velko {
 
@@ -9,90 +9,61 @@ namespace {
 
 constexpr const char* kEntrantLine = "| ";
 
-std::string joined(const std::vector<int64_t>& values) {
-  std::string text;
-  for (int64_t v : values)
-    text += " " + std::to_string(v);
-  return text;
-}
-
 // Reads the lines in order; each routine takes what it needs and checks it.
 class LeagueParser {
  public:
-  explicit LeagueParser(const std::vector<std::string_view>& lines) : lines_(lines) {}
+  explicit LeagueParser(KeyedLines& lines) : lines_(lines) {}
 
   League parse() {
     header();
     League league;
-    while (peekKey() == "entrant")
+    while (lines_.nextIs("entrant"))
       league.entrants.push_back(entrant(league.entrants.size()));
-    if (league.entrants.size() < 2) fault("参加Dollが2体未満です");
-    while (peekKey() == "run")
+    if (league.entrants.size() < 2) lines_.fail("参加Dollが2体未満です");
+    while (lines_.nextIs("run"))
       league.runs.push_back(run(league.entrants.size()));
     check();
     return league;
   }
 
  private:
-  size_t number() const { return at_ + 1; }
-  [[noreturn]] void fault(const std::string& reason) const { throw LineFault(number(), reason); }
-
-  std::string_view line() const {
-    if (at_ >= lines_.size()) fault("ファイルが途中で終わっています");
-    return lines_[at_];
-  }
-  std::string_view peekKey() const {
-    if (at_ >= lines_.size()) return {};
-    const std::string_view l = lines_[at_];
-    return l.substr(0, l.find(' '));
-  }
-  // The line's fields after its key, which must be `key`, exactly `count` of them.
-  std::vector<std::string_view> keyed(std::string_view key, size_t count) {
-    std::vector<std::string_view> f = fields(line(), number());
-    if (f[0] != key) fault("「" + std::string(key) + "」の行がありません");
-    if (count != 0 && f.size() != count + 1) fault("項目の数が違います");
-    f.erase(f.begin());
-    return f;
-  }
-
   void header() {
-    const std::vector<std::string_view> f = fields(line(), number());
-    if (f.size() != 2 || f[0] != kLeagueMagic) fault("リーグファイルではありません");
-    if (strictNumber(f[1], 0, INT32_MAX, number()) != kLeagueVersion)
-      fault("この版のリーグファイルは読めません");
-    ++at_;
+    const std::string_view line = lines_.next();
+    const std::string magic = std::string(kLeagueMagic) + " ";
+    if (line.substr(0, magic.size()) != magic) lines_.fail("リーグファイルではありません");
+    KeyedFields f(line.substr(magic.size()), lines_);
+    if (f.integer<int>(0, INT32_MAX) != kLeagueVersion)
+      lines_.fail("この版のリーグファイルは読めません");
+    f.finish();
   }
 
   std::string entrant(size_t expected) {
-    const auto f = keyed("entrant", 2);
-    if (strictNumber(f[0], 0, kLeagueMaxEntrants - 1, number()) != static_cast<int64_t>(expected))
-      fault("参加Dollの番号が順番どおりではありません");
-    const int64_t count = strictNumber(f[1], 1, kLeagueMaxEntrantLines, number());
-    ++at_;
+    KeyedFields f(lines_.keyed("entrant"), lines_);
+    if (f.integer<size_t>(0, kLeagueMaxEntrants - 1) != expected)
+      lines_.fail("参加Dollの番号が順番どおりではありません");
+    const int count = f.integer<int>(1, kLeagueMaxEntrantLines);
+    f.finish();
     std::string text;
-    for (int64_t k = 0; k < count; ++k) {
-      const std::string_view l = line();
-      if (l.substr(0, 2) != kEntrantLine) fault("参加Dollの行は「| 」で始まります");
-      text += std::string(l.substr(2)) + "\n";
-      ++at_;
+    for (int k = 0; k < count; ++k) {
+      const std::string_view line = lines_.next();
+      if (line.substr(0, 2) != kEntrantLine) lines_.fail("参加Dollの行は「| 」で始まります");
+      text += std::string(line.substr(2)) + "\n";
     }
     return text;
   }
 
   LeagueRun run(size_t entrants) {
-    std::vector<std::string_view> f = keyed("run", 0);
-    if (f.size() < 4) fault("項目の数が違います");
+    KeyedFields f(lines_.keyed("run"), lines_);
     LeagueRun r;
-    r.seed = strictUnsigned(f[0], number());
-    r.fightsPerPair = static_cast<int>(strictNumber(f[1], 1, kLeagueMaxFights, number()));
-    for (size_t k = 2; k < f.size(); ++k) {
-      const int e =
-          static_cast<int>(strictNumber(f[k], 0, static_cast<int64_t>(entrants) - 1, number()));
+    r.seed = f.u64();
+    r.fightsPerPair = f.integer<int>(1, kLeagueMaxFights);
+    while (!f.atEnd()) {
+      const int e = f.integer<int>(0, static_cast<long>(entrants) - 1);
       if (!r.entrants.empty() && e <= r.entrants.back())
-        fault("参加Dollの番号は小さい順に並びます");
+        lines_.fail("参加Dollの番号は小さい順に並びます");
       r.entrants.push_back(e);
     }
-    ++at_;
+    if (r.entrants.size() < 2) lines_.fail("参加Dollが2体未満です");
     for (size_t x = 0; x < r.entrants.size(); ++x) {
       for (size_t y = x + 1; y < r.entrants.size(); ++y)
         r.pairs.push_back(pair(r.entrants[x], r.entrants[y], r.fightsPerPair));
@@ -101,43 +72,38 @@ class LeagueParser {
   }
 
   PairRecord pair(int a, int b, int most) {
-    const auto f = keyed("pair", 9);
-    const auto n = [&](size_t k, int64_t lowest, int64_t highest) {
-      return static_cast<int>(strictNumber(f[k], lowest, highest, number()));
-    };
+    KeyedFields f(lines_.keyed("pair"), lines_);
     PairRecord p;
-    p.a = n(0, 0, INT32_MAX);
-    p.b = n(1, 0, INT32_MAX);
-    if (p.a != a || p.b != b) fault("組の並びが違います");
+    p.a = f.integer<int>(0, INT32_MAX);
+    p.b = f.integer<int>(0, INT32_MAX);
+    if (p.a != a || p.b != b) lines_.fail("組の並びが違います");
     BoutTally& t = p.tally;
-    t.fights = n(2, 0, most);
-    t.winsA = n(3, 0, t.fights);
-    t.winsB = n(4, 0, t.fights);
-    t.draws = n(5, 0, t.fights);
+    t.fights = f.integer<int>(0, most);
+    t.winsA = f.integer<int>(0, t.fights);
+    t.winsB = f.integer<int>(0, t.fights);
+    t.draws = f.integer<int>(0, t.fights);
     if (t.winsA + t.winsB + t.draws != t.fights)
-      fault("勝ち、負け、引き分けの和が試合数と違います");
-    t.steps = static_cast<long>(
-        strictNumber(f[6], 0, static_cast<int64_t>(t.fights) * kDefaultStepCap, number()));
-    p.worstLoss = {n(7, -1, t.fights - 1), n(8, -1, t.fights - 1)};
+      lines_.fail("勝ち、負け、引き分けの和が試合数と違います");
+    t.steps = f.integer<long>(0, static_cast<long>(t.fights) * kDefaultStepCap);
+    p.worstLoss[0] = f.integer<int>(-1, t.fights - 1);
+    p.worstLoss[1] = f.integer<int>(-1, t.fights - 1);
+    f.finish();
     if ((p.worstLoss[0] >= 0) != (t.winsB > 0) || (p.worstLoss[1] >= 0) != (t.winsA > 0))
-      fault("最悪の敗戦が勝敗と合いません");
-    ++at_;
+      lines_.fail("最悪の敗戦が勝敗と合いません");
     return p;
   }
 
   void check() {
-    const auto f = keyed("check", 1);
-    size_t before = 0;
-    for (size_t k = 0; k < at_; ++k)
-      before += lines_[k].size() + 1;
-    const std::string_view body(lines_[0].data(), before);
-    if (f[0] != dollShareChecksum(body)) fault("チェックサムが合いません");
-    ++at_;
-    if (at_ != lines_.size()) fault("ファイルの終わりの後に行があります");
+    const std::string_view body = lines_.before();
+    KeyedFields f(lines_.keyed("check"), lines_);
+    if (f.word() != dollShareChecksum(body)) lines_.fail("チェックサムが合いません");
+    f.finish();
+    if (lines_.atEnd()) return;
+    lines_.next();
+    lines_.fail("ファイルの終わりの後に行があります");
   }
 
-  const std::vector<std::string_view>& lines_;
-  size_t at_ = 0;
+  KeyedLines& lines_;
 };
 
 }  // namespace
@@ -147,13 +113,13 @@ std::string writeLeague(const League& league) {
   for (size_t k = 0; k < league.entrants.size(); ++k) {
     const std::string& text = league.entrants[k];
     std::string lines;
-    int64_t count = 0;
+    long count = 0;
     for (size_t from = 0; from < text.size(); ++count) {
       const size_t end = text.find('\n', from);
       lines += kEntrantLine + text.substr(from, end - from) + "\n";
       from = end == std::string::npos ? text.size() : end + 1;
     }
-    body += "entrant" + joined({static_cast<int64_t>(k), count}) + "\n" + lines;
+    body += "entrant" + numberFields({static_cast<long>(k), count}) + "\n" + lines;
   }
   for (const LeagueRun& r : league.runs) {
     body += "run " + std::to_string(r.seed) + " " + std::to_string(r.fightsPerPair);
@@ -163,24 +129,31 @@ std::string writeLeague(const League& league) {
     for (const PairRecord& p : r.pairs) {
       const BoutTally& t = p.tally;
       body += "pair" +
-              joined({p.a, p.b, t.fights, t.winsA, t.winsB, t.draws, t.steps, p.worstLoss[0],
-                      p.worstLoss[1]}) +
+              numberFields({p.a, p.b, t.fights, t.winsA, t.winsB, t.draws, t.steps, p.worstLoss[0],
+                            p.worstLoss[1]}) +
               "\n";
     }
   }
-  return body + "check " + dollShareChecksum(body) + "\n";
+  return checkedText(body);
+}
+
+std::string leagueTooLarge(const std::string& fileName) {
+  return fileName + "が大きすぎます（" + std::to_string(kLeagueMaxBytes / (1024 * 1024)) +
+         "MiBまで）";
 }
 
 LeagueRead readLeague(std::string_view bytes, const std::string& fileName) {
   LeagueRead read;
+  if (bytes.size() > kLeagueMaxBytes) {
+    read.error = leagueTooLarge(fileName);
+    return read;
+  }
   try {
-    if (bytes.size() > kLeagueMaxBytes) throw LineFault(1, "ファイルが大きすぎます");
-    const std::vector<std::string_view> lines = strictLines(bytes);
-    if (lines.empty()) throw LineFault(1, "ファイルが空です");
+    KeyedLines lines(bytes, KeyedFormat{fileName, false, false, true});
     read.league = LeagueParser(lines).parse();
-  } catch (const LineFault& fault) {
+  } catch (const KeyedLinesError& fault) {
     read.league = {};
-    read.error = fileName + ": " + std::to_string(fault.line()) + "行目: " + fault.what();
+    read.error = fault.what();
   }
   return read;
 }

@@ -21,9 +21,12 @@ std::string writeLeague(const League& league);
 
 struct LeagueRead {
   League league;
-  std::string error;  // "<file>: <line>行目: <reason>"; empty when accepted
+  std::string error;  // "<file>が壊れています（<line>行目: <reason>）"...; empty when accepted
   bool accepted() const { return error.empty(); }
 };
+
+// The refusal of a file above kLeagueMaxBytes.
+std::string leagueTooLarge(const std::string& fileName);
 
 // Never throws; `fileName` is what the refusal names.
 LeagueRead readLeague(std::string_view bytes, const std::string& fileName);

@@ -18,7 +18,7 @@ LeagueRead openLeagueFile(const std::filesystem::path& path) {
   std::error_code error;
   const auto size = std::filesystem::file_size(path, error);
   // A file past the limit is refused before it is read into memory.
-  if (!error && size > kLeagueMaxBytes) return {{}, shownName(path) + ": ファイルが大きすぎます"};
+  if (!error && size > kLeagueMaxBytes) return {{}, leagueTooLarge(shownName(path))};
   std::string bytes;
   if (error || !readBytes(path, bytes)) return {{}, shownName(path) + ": ファイルが読めません"};
   return readLeague(bytes, shownName(path));
@@ -28,8 +28,12 @@ std::string saveLeagueFile(const std::filesystem::path& path, const League& leag
   std::error_code error;
   if (std::filesystem::exists(path, error) && !openLeagueFile(path).accepted())
     return shownName(path) + " はリーグファイルではないので上書きしません";
-  if (!commitFiles({PendingFile{path, writeLeague(league)}}))
-    return shownName(path) + " に書き込めませんでした";
+  // A league past the file's limits (entrants, lines of an entrant) would be saved but never
+  // open again: it is refused before anything is written.
+  const std::string bytes = writeLeague(league);
+  const LeagueRead again = readLeague(bytes, shownName(path));
+  if (!again.accepted()) return "このリーグはリーグファイルに収まりません\n" + again.error;
+  if (!commitFiles({PendingFile{path, bytes}})) return shownName(path) + " に書き込めませんでした";
   return {};
 }
 

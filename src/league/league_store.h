@@ -13,7 +13,8 @@ namespace velko {
 LeagueRead openLeagueFile(const std::filesystem::path& path);
 
 // Writes the league, replacing an existing file only when it is a league file and only once
-// the new one is whole. The reason for a refusal, or "" when saved.
+// the new one is whole, and only a league that reads back. The reason for a refusal, or "" when
+// saved.
 std::string saveLeagueFile(const std::filesystem::path& path, const League& league);
 
 }  // namespace velko

@@ -194,4 +194,9 @@ bool doll::isBlack() const {
   return false;
 }
 
+void restoreHitPoints(doll& d) {
+  d.Motor->HP = d.Motor->maxHP;
+  d.frame->HP = d.frame->maxHP;
+}
+
 }  // namespace velko

@@ -82,4 +82,7 @@ class doll {
 
 using DollRef = std::shared_ptr<doll>;
 
+// Motor and frame back at their full hit points.
+void restoreHitPoints(doll& d);
+
 }  // namespace velko

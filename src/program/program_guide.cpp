@@ -50,6 +50,15 @@ std::string musthavePage() {
          shown("を最低一つは入れておくべきでしょう。▼") + kLf;
 }
 
+std::string movePage() {
+  return "　「移動」は試合中に、そのつど「接近」か「離脱」を選びます。" + kLf +
+         "接近: 離れていれば間合いを詰め、距離0なら勢いをつけて次の打撃や組みのパワーを上げます。" +
+         kLf + "離脱: 間合いを離して、相手の打撃を届かなくします。" + kLf +
+         "「移動＋パンチ＋移動」なら、1つめは「接近」、2つめは「離脱」でヒット＆アウェイになりま"
+         "す。▼" +
+         kLf;
+}
+
 }  // namespace
 
 ProgramGuide::ProgramGuide(bool guideOn, int16_t dollAP, int16_t dollMemory)
@@ -77,6 +86,10 @@ void ProgramGuide::dspGuide_Click() {
     case 2:
       showGuide(musthavePage());
       page_ = 3;
+      return;
+    case 3:
+      showGuide(movePage());
+      page_ = 4;
       return;
     default:
       visible_ = false;

@@ -1,6 +1,6 @@
 #pragma once
-// The beginner's guide of the program editor: an opening text and three more pages, paged by
-// clicking the guide; the fourth click hides the pane.
+// The beginner's guide of the program editor: an opening text and four more pages, paged by
+// clicking the guide; the fifth click hides the pane.
 
 #include <cstdint>
 #include <string>

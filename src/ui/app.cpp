@@ -7,6 +7,7 @@
 
 #include "data/registry_reset.h"
 #include "data/slot_number.h"
+#include "ui/advice_panel.h"
 #include "ui/design.h"
 #include "ui/f_char_make.h"
 #include "ui/fight.h"
@@ -99,6 +100,13 @@ void App::openFight(int16_t mode, const std::string& className) {
   const FocusReturn back(design_);
   Fight screen(state_, services_, mode, className, soundEffects_, design_);
   screen.exec();
+}
+
+void App::adviseTournament(const std::string& className) {
+  if (!state_.adviceOn) return;
+  dialog_.attachToNext([this, className](QWidget* dialog) -> QWidget* {
+    return AdvicePanel::forClass(state_, services_, className, dialog);
+  });
 }
 
 std::optional<int16_t> App::openSaveLoad(int16_t mode) {

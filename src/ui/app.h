@@ -41,6 +41,7 @@ class App : public Navigator {
   bool openShop() override;
   bool openProgram() override;
   void openFight(int16_t mode, const std::string& className) override;
+  void adviseTournament(const std::string& className) override;
   std::optional<int16_t> openSaveLoad(int16_t mode) override;
   void showTitle() override;
   void endProgram() override;

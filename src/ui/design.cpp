@@ -135,6 +135,11 @@ void Design::buildMenus() {
   QMenu* mnSystem = menuBar()->addMenu(qtTrId("システム(&S)"));
   add(mnSystem, "mnBGM", QString("BGM(&B)"), &Game::mnBGM_Click)->setCheckable(true);
   add(mnSystem, "mnGuide", qtTrId("ガイド(&G)"), &Game::mnGuide_Click)->setCheckable(true);
+  // The chances before a tournament read the game and change nothing of it: no rule to run.
+  QAction* advice = mnSystem->addAction(qtTrId("勝率の見通し(&A)"));
+  advice->setObjectName("mnAdvice");
+  advice->setCheckable(true);
+  connect(advice, &QAction::toggled, this, [this](bool on) { state_.adviceOn = on; });
   add(mnSystem, "mnVersion", qtTrId("バージョン情報(&V)"), &Game::mnVersion_Click);
   addLanguageMenu(*mnSystem, services_.prompter, services_.folder);
   QMenu* mnHelp = menuBar()->addMenu(qtTrId("ヘルプ(&H)"));
@@ -313,6 +318,7 @@ void Design::refresh() {
   dspGuide_->setVisible(!guide.empty());
   menu("mnBGM")->setChecked(state_.playMusic);
   menu("mnGuide")->setChecked(state_.guideOn);
+  menu("mnAdvice")->setChecked(state_.adviceOn);
 }
 
 void Design::dspParts(int kind) {

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "battle/move_direction.h"
 #include "program/pattern_choice.h"
 #include "ui/screen_fit.h"
 
@@ -20,7 +21,12 @@ const char* const kDialogStyle =
     "  stop:0 #ff9d2e, stop:1 #e0641a); border: 1px solid #ffb55c; }"
     "QPushButton#Command1_1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
     "  stop:0 #4a7bd8, stop:1 #2c4f9e); border: 1px solid #6c98ea; }"
-    "QPushButton:hover { border: 2px solid #ffffff; }";
+    "QPushButton:hover { border: 2px solid #ffffff; }"
+    "QLabel#lblHint { color: #c9d3e6; font-size: 12px; }";
+
+constexpr int kWidth = 340;
+constexpr int kButtonsBottom = 190;
+constexpr int kHintTop = kButtonsBottom + 12;
 
 }  // namespace
 
@@ -53,8 +59,23 @@ dialogMove::dialogMove(int16_t span, QWidget* battleWindow) : QDialog(battleWind
     connect(Command1_[k], &QPushButton::clicked, this, [this, k] { Command1_Click(k); });
   }
   Command1_[0]->setDefault(true);
-  setFixedSize(340, 212);
+  lblHint_ = new QLabel(this);
+  lblHint_->setObjectName("lblHint");
+  lblHint_->setWordWrap(true);
+  lblHint_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  setHint(QString());
   fitToScreen(this);
+}
+
+void dialogMove::setHint(const QString& hint) {
+  QString text = kMoveAnswers;
+  if (!hint.isEmpty()) text += "\n" + hint;
+  lblHint_->setText(text);
+  lblHint_->ensurePolished();
+  const int width = kWidth - 48;
+  const int height = lblHint_->heightForWidth(width);
+  lblHint_->setGeometry(24, kHintTop, width, height);
+  setFixedSize(kWidth, kHintTop + height + 16);
 }
 
 void dialogMove::setDialog() {

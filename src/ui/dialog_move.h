@@ -25,6 +25,10 @@ class dialogMove : public QDialog {
 
   void Command1_Click(int index);
 
+  // Under the buttons: what the two answers do and the hint for this move of the pattern.
+  void setHint(const QString& hint);
+  QLabel* lblHint() const { return lblHint_; }
+
   // dsp(0) the distance, dsp(1) the state line (written by the battle screen before showing).
   QLabel* dsp(int index) const { return dsp_.at(index); }
   QPushButton* Command1(int index) const { return Command1_.at(index); }
@@ -41,6 +45,7 @@ class dialogMove : public QDialog {
   int16_t value_ = 0;
   std::array<QLabel*, 2> dsp_{};
   std::array<QPushButton*, 2> Command1_{};
+  QLabel* lblHint_ = nullptr;
 };
 
 }  // namespace velko::ui

@@ -101,6 +101,13 @@ int DMsg::pictureRoom() const {
   return picture_ ? picture_->width() + twipsToPixels(kMarginTwips) : 0;
 }
 
+void DMsg::addBelow(QWidget* panel) {
+  below_ = panel;
+  below_->setParent(this);
+  fitText();
+  if (isVisible()) below_->show();
+}
+
 void DMsg::fitText() {
   const int margin = twipsToPixels(kMarginTwips);
   const QSize room = screenRoom(this);
@@ -110,15 +117,17 @@ void DMsg::fitText() {
   for (const QString& line : lblMsg_->text().split('\n'))
     widest = std::max(widest, metrics.horizontalAdvance(line));
   // A long line widens the dialog; what is still too wide is wrapped.
-  const int width = std::clamp(widest + 2 * margin + 2 + pictureRoom(), twipsToPixels(kWidthTwips),
-                               std::max(room.width(), 1));
+  const int panelWidth = below_ ? below_->minimumSizeHint().width() : 0;
+  const int width = std::clamp(std::max(widest + 2 + pictureRoom(), panelWidth) + 2 * margin,
+                               twipsToPixels(kWidthTwips), std::max(room.width(), 1));
   const int needed =
       lblMsg_->text().isEmpty() ? 0 : lblMsg_->heightForWidth(width - 2 * margin - pictureRoom());
   const int below = statedHeight_ - statedButtonTop_;
   buttonTop_ = std::max(statedButtonTop_, needed + 2 * kLabelGap);
   if (picture_) buttonTop_ = std::max(buttonTop_, picture_->height() + 4 * kLabelGap);
   buttonTop_ = std::min(buttonTop_, std::max(room.height() - below, statedButtonTop_));
-  setFixedSize(width, buttonTop_ + below);
+  const int panelHeight = below_ ? below_->sizeHint().height() + margin : 0;
+  setFixedSize(width, buttonTop_ + below + panelHeight);
   layoutButtons();
 }
 
@@ -132,6 +141,10 @@ void DMsg::layoutButtons() {
   const int right = width() - margin;
   cmdCancel_->setGeometry(right - buttonWidth, buttonTop_, buttonWidth, buttonHeight);
   cmdOK_->setGeometry(right - 2 * buttonWidth - margin, buttonTop_, buttonWidth, buttonHeight);
+  if (below_) {
+    const int top = buttonTop_ + buttonHeight + margin;
+    below_->setGeometry(margin, top, width() - 2 * margin, height() - top - margin);
+  }
 }
 
 void DMsg::cmdOK_Click() {

@@ -31,6 +31,8 @@ class DMsg : public QDialog {
 
   // A picture beside the message (the championship's Doll); the dialog grows to hold it.
   void setPicture(const QPixmap& picture);
+  // A panel under the buttons (the chances before a tournament); the dialog grows to hold it.
+  void addBelow(QWidget* panel);
 
   QLabel* lblMsg() const { return lblMsg_; }
   QLabel* picture() const { return picture_; }
@@ -50,6 +52,7 @@ class DMsg : public QDialog {
   QLabel* picture_ = nullptr;
   QPushButton* cmdOK_;
   QPushButton* cmdCancel_;
+  QWidget* below_ = nullptr;
   int value_ = 0;
   int statedHeight_ = 0;
   int statedButtonTop_ = 0;

@@ -116,6 +116,7 @@ void Fight::setBar(int index, int fighter, int hp) {
 void Fight::showBracket(const Bracket& bracket) {
   const FocusReturn back;
   frmTornament view(bracket, this);
+  if (state_.adviceOn) view.showAdvice(state_, services_, session_->getClass());
   const QRect frame = frameGeometry();
   view.move(frame.center() - view.rect().center());
   view.exec();

@@ -24,8 +24,9 @@ const Logic* FightPlayer::choosePattern(const BattleState& s, int i) {
   return chosenPattern(d, dialog.value());
 }
 
-int16_t FightPlayer::chooseMove(const BattleState& s, int i, int, const Logic&) {
+int16_t FightPlayer::chooseMove(const BattleState& s, int i, int slot, const Logic& pattern) {
   dialogMove dialog(s.span, &battleWindow_);
+  dialog.setHint(qtText(moveHint(s, slot, pattern)));
   // A fresh dialog each time: a state line never outlives the hold or fall it told of.
   std::string stateLine;
   setDMove(s, i, stateLine);

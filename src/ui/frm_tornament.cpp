@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "core/prompter.h"
+#include "ui/advice_panel.h"
 #include "ui/name_field.h"
 #include "ui/screen_fit.h"
 
@@ -28,6 +29,8 @@ constexpr int kRound3X = kRound2X + 84;
 constexpr int kFinalX = kRound3X + 84;
 constexpr int kChampionX = kFinalX + 56;
 constexpr int kLineWidth = 4;
+constexpr int kChanceHeight = 16;
+constexpr int kMargin = 24;
 
 const char* const kStyle =
     "QDialog { background: #121826; }"
@@ -36,7 +39,9 @@ const char* const kStyle =
     "  padding: 0 12px; font-size: 16px; font-weight: bold; }"
     "QPushButton { background: #2c3548; color: #e6ecf5; border: 1px solid #4a5873;"
     "  border-radius: 5px; font-size: 15px; }"
-    "QPushButton:hover { background: #36425a; }";
+    "QPushButton:hover { background: #36425a; }"
+    "QLabel#lblChance { background: transparent; border: none; padding: 0; font-size: 12px;"
+    "  font-weight: normal; color: #a9bde3; }";
 
 // The middle of entrant j's name, and the junctions of the rounds after it.
 int entrantY(int j) {
@@ -87,6 +92,46 @@ frmTornament::frmTornament(const Bracket& bracket, QWidget* parent)
   setFixedSize(width, height);
   Form_Load();
   fitToScreen(this);
+}
+
+void frmTornament::showAdvice(CareerState& state, CareerServices& services,
+                              const std::string& className) {
+  std::vector<PracticeOpponent> opponents;
+  for (int j = 0; j < Bracket::kEntrants; ++j) {
+    const DollRef& entrant = bracket_.entrant(j);
+    if (!entrant || entrant == state.Dolls[0]) continue;
+    opponents.push_back({entrant->ID, entrant});
+    computerSeat_[j] = true;
+  }
+  advice_ = new AdvicePanel(state, services, className, opponents, this);
+  const int panelHeight = advice_->sizeHint().height();
+  const int top = height() - Command1_->height() - kMargin / 2;
+  advice_->setGeometry(kMargin, top, width() - 2 * kMargin, panelHeight);
+  Command1_->move(Command1_->x(), top + panelHeight + kMargin / 2);
+  setFixedSize(width(), height() + panelHeight + kMargin / 2);
+  connect(advice_, &AdvicePanel::ready, this, &frmTornament::showChances);
+}
+
+void frmTornament::showChances() {
+  const TournamentAdvice* advice = advice_->advice();
+  for (int j = 0; j < Bracket::kEntrants; ++j) {
+    if (!computerSeat_[j]) continue;
+    for (const Chance& c : advice->chances) {
+      if (c.id != bracket_.entrant(j)->ID) continue;
+      auto* label = new QLabel(QString("約%1%").arg(roughPercentValue(c.rate())), this);
+      label->setObjectName("lblChance");
+      label->setToolTip("この相手に勝つ見込み（練習ラボの戦いで）");
+      label->setGeometry(kRound1X + 6, entrantY(j) - kChanceHeight - kLineWidth,
+                         kRound2X - kRound1X, kChanceHeight);
+      label->show();
+      lblChance_[j] = label;
+    }
+  }
+}
+
+QString frmTornament::lblChance(int index) const {
+  const QLabel* label = lblChance_.at(index);
+  return label ? label->text() : QString();
 }
 
 void frmTornament::Form_Load() {

@@ -196,6 +196,11 @@ void LabScreen::fillAgainst() {
                          QString::number(o.id));
 }
 
+void LabScreen::chooseAgainst(const QString& against) {
+  const int index = cmbAgainst_->findData(against);
+  if (index >= 0) cmbAgainst_->setCurrentIndex(index);
+}
+
 std::vector<PracticeOpponent> LabScreen::chosenOpponents() {
   const QString against = cmbAgainst_->currentData().toString();
   std::vector<PracticeOpponent> chosen;

@@ -40,6 +40,8 @@ class LabScreen : public QDialog {
   bool running() const { return worker_.running(); }
   const PracticeResult* result() const { return result_.get(); }
 
+  // Picks the opponent entry whose choice is `against` ("Novice", a registry number, ...).
+  void chooseAgainst(const QString& against);
   // Starts a run with the choices on screen; false (with a message) when it cannot.
   bool start();
   void cancel();

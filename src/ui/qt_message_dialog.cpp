@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <memory>
+#include <utility>
 
 #include "ui/dmsg.h"
 #include "ui/focus_return.h"
@@ -60,6 +61,7 @@ int QtMessageDialog::show(const DialogRequest& request) {
   dialog.cmdCancel()->setText(q(request.cancelCaption));
   dialog.cmdCancel()->setVisible(request.cancelVisible);
   if (request.safeDefault) dialog.setCancelDefault();
+  if (next_) dialog.addBelow(std::exchange(next_, nullptr)(&dialog));
   dialog.exec();
   return dialog.value();
 }

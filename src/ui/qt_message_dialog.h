@@ -17,6 +17,10 @@ class QtMessageDialog : public MessageDialog {
   explicit QtMessageDialog(QWidget* owner = nullptr) : owner_(owner) {}
   // The window dialogs are placed over (the workshop while it is open).
   void setOwner(QWidget* owner) { owner_ = owner; }
+  // The next dialog shown carries the panel `make` builds (with the dialog as its parent)
+  // under its buttons; the dialogs after it do not.
+  using PanelMaker = std::function<QWidget*(QWidget* dialog)>;
+  void attachToNext(PanelMaker make) { next_ = std::move(make); }
 
   int show(const DialogRequest& request) override;
   void msgBox(const std::string& text) override;
@@ -33,6 +37,7 @@ class QtMessageDialog : public MessageDialog {
   QPointer<QWidget> owner_;
   Preferences* preferences_ = nullptr;
   std::function<void(const QString&)> quietLine_;
+  PanelMaker next_;
 };
 
 // The platform's box with the game's title over the owner; the button that closed it. Without a

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "picture_support.h"
+#include "support/qt_test_main.h"
 
 using namespace velko::test;
 
@@ -63,5 +64,5 @@ class ChipStripTest : public QObject {
   }
 };
 
-QTEST_MAIN(ChipStripTest)
+VELKO_QTEST(ChipStripTest);
 #include "chip_strip_test.moc"

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "picture_support.h"
+#include "support/qt_test_main.h"
 
 using velko::test::loadPicture;
 using velko::test::picturePath;
@@ -83,5 +84,5 @@ class PictureFilesTest : public QObject {
   }
 };
 
-QTEST_MAIN(PictureFilesTest)
+VELKO_QTEST(PictureFilesTest);
 #include "picture_files_test.moc"

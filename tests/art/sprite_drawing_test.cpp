@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "picture_support.h"
+#include "support/qt_test_main.h"
 
 using namespace velko::test;
 
@@ -251,5 +252,5 @@ class SpriteDrawingTest : public QObject {
   }
 };
 
-QTEST_MAIN(SpriteDrawingTest)
+VELKO_QTEST(SpriteDrawingTest);
 #include "sprite_drawing_test.moc"

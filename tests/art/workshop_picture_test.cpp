@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "picture_support.h"
+#include "support/qt_test_main.h"
 
 using namespace velko::test;
 
@@ -53,5 +54,5 @@ class WorkshopPictureTest : public QObject {
   }
 };
 
-QTEST_MAIN(WorkshopPictureTest)
+VELKO_QTEST(WorkshopPictureTest);
 #include "workshop_picture_test.moc"

@@ -10,6 +10,7 @@
 #include "audio/fluid_api.h"
 #include "audio/fluid_engine.h"
 #include "audio/fluid_midi_player.h"
+#include "support/qt_test_main.h"
 
 using namespace velko::audio;
 
@@ -24,7 +25,8 @@ bool fluidSynthLoaded() {
 }
 
 std::string trackPath(const char* track) {
-  return std::string(VELKO_GAME_DIR) + "/midi/" + track + ".mid";
+  std::string path = VELKO_GAME_DIR;
+  return path.append("/midi/").append(track).append(".mid");
 }
 
 }  // namespace
@@ -71,5 +73,5 @@ class FluidApiTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(FluidApiTest)
+VELKO_QTEST(FluidApiTest);
 #include "fluid_api_test.moc"

@@ -12,6 +12,7 @@
 #include "audio/midi_file.h"
 #include "audio/midi_phrase.h"
 #include "audio/midi_score.h"
+#include "support/qt_test_main.h"
 
 using namespace velko::audio;
 using namespace velko::midi;
@@ -158,5 +159,5 @@ class MidiFileTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(MidiFileTest)
+VELKO_QTEST(MidiFileTest);
 #include "midi_file_test.moc"

@@ -17,6 +17,7 @@
 #include "audio/fluid_midi_player.h"
 #include "audio/general_midi.h"
 #include "core/music_player.h"
+#include "support/qt_test_main.h"
 
 using namespace velko;
 using namespace velko::audio;
@@ -277,5 +278,5 @@ class MidiPlayerTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(MidiPlayerTest)
+VELKO_QTEST(MidiPlayerTest);
 #include "midi_player_test.moc"

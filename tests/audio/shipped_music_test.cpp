@@ -11,6 +11,7 @@
 #include "audio/fluid_engine.h"
 #include "audio/fluid_midi_player.h"
 #include "audio/soundfont_path.h"
+#include "support/qt_test_main.h"
 
 using namespace velko::audio;
 
@@ -27,7 +28,8 @@ struct Rendering {
 };
 
 std::string trackPath(const QString& track) {
-  return std::string(VELKO_GAME_DIR) + "/midi/" + track.toStdString() + ".mid";
+  std::string path = VELKO_GAME_DIR;
+  return path.append("/midi/").append(track.toStdString()).append(".mid");
 }
 
 // Plays the track from its start to its end as fast as the synthesizer renders.
@@ -107,5 +109,5 @@ class ShippedMusicTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(ShippedMusicTest)
+VELKO_QTEST(ShippedMusicTest);
 #include "shipped_music_test.moc"

@@ -18,6 +18,7 @@
 #include "audio/fluid_engine.h"
 #include "audio/fluid_midi_player.h"
 #include "core/music_player.h"
+#include "support/qt_test_main.h"
 
 using namespace velko;
 using namespace velko::audio;
@@ -139,5 +140,5 @@ class SoundServerTest : public QObject {
   QProcess server_;
 };
 
-QTEST_MAIN(SoundServerTest)
+VELKO_QTEST(SoundServerTest);
 #include "sound_server_test.moc"

@@ -120,6 +120,15 @@ TEST_F(SearchTest, MoveDirection) {
   logic->setAction(newAction(), 4);
   EXPECT_EQ(getHitAway(s, 3, *logic), kBackAway);  // an empty slot is none of them
 
+  // The move dialog's hint names the move and follows the same rule: hit-and-away's second
+  // move, in contact with nothing after it, wants 離脱; a first move from afar wants 接近.
+  const auto hitAndAway = makePattern("", 0, {kMove, kPunch, kMove});
+  EXPECT_EQ(moveHint(s, 2, *hitAndAway).rfind("2つめの移動（次は なし）: ", 0), 0u);
+  EXPECT_NE(moveHint(s, 2, *hitAndAway).find("「離脱」"), std::string::npos);
+  s.span = 4;
+  EXPECT_NE(moveHint(s, 0, *hitAndAway).find("「接近」で間合いを詰めない"), std::string::npos);
+  s.span = 0;
+
   std::string label = "前の状態";
   setDMove(s, 1, label);
   EXPECT_EQ(label, "前の状態");

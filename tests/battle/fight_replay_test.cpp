@@ -25,7 +25,7 @@ TEST(FightReplay, ThousandRecordedFightsPlayAgainExactly) {
     ASSERT_TRUE(read.recording) << read.error;
     ASSERT_EQ(formatReplay(*read.recording), text);
 
-    NarrationView view(true);
+    NarrationLog view(true);
     const ReplayOutcome outcome = replayFight(*read.recording, view);
     ASSERT_TRUE(outcome.ok) << "fight " << k << ": " << outcome.error;
     ASSERT_EQ(view.narration, fight.narration) << "fight " << k;
@@ -47,7 +47,7 @@ TEST(FightReplay, RecordingHoldsTheStartingDollsAndSurvivesItsReplay) {
   EXPECT_EQ(a->Motor->HP, motorHP);  // the fight ran on copies
   EXPECT_EQ(fight.recording.fighters[0]->Motor->HP, motorHP);
   const std::string before = formatReplay(fight.recording);
-  NarrationView view(false);
+  NarrationLog view(false);
   ASSERT_TRUE(replayFight(fight.recording, view).ok);
   ASSERT_TRUE(replayFight(fight.recording, view).ok);
   EXPECT_EQ(formatReplay(fight.recording), before);
@@ -59,7 +59,7 @@ TEST(FightReplay, MismatchedRecordingsAreRefused) {
   const DollRef a = randomDoll(dolls, "A");
   const DollRef b = randomDoll(dolls, "B");
   const RecordedFight fight = recordFight(*a, *b, kModeStreet, 5);
-  NarrationView view(false);
+  NarrationLog view(false);
 
   FightRecording fewerDice = fight.recording;
   fewerDice.draws.resize(fewerDice.draws.size() / 2);

@@ -58,7 +58,7 @@ TEST_F(FightRecordingTest, EveryBoutIsRecordedAndReplaysAsShown) {
     ASSERT_TRUE(parse.recording) << parse.error;
     EXPECT_EQ(parse.recording->mode, kModeTournament);
     EXPECT_NE(parse.recording->winner, kNoWinner);
-    NarrationView view(true);
+    NarrationLog view(true);
     const ReplayOutcome outcome = replayFight(*parse.recording, view);
     ASSERT_TRUE(outcome.ok) << outcome.error;
     replayed.insert(replayed.end(), view.narration.begin(), view.narration.end());
@@ -117,7 +117,7 @@ TEST_F(FightRecordingTest, GivingUpKeepsTheFightSoFar) {
   EXPECT_EQ(session->lastRecording()->winner, kNoWinner);
   const ReplayParse parse = loadReplay(session->lastReplayFile());
   ASSERT_TRUE(parse.recording) << parse.error;
-  NarrationView view(false);
+  NarrationLog view(false);
   EXPECT_TRUE(replayFight(*parse.recording, view).ok);
 }
 

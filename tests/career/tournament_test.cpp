@@ -44,6 +44,10 @@ TEST_F(TournamentTest, FromEnteringToTheChampionship) {
   EXPECT_EQ(rnd.remaining(), 0u);
   const std::vector<std::string> expected = {
       "VELKO|Noviceクラスのトーナメントに参加しますか？",
+      "VELKO|初めてのトーナメントです。\nトーナメントの試合で負けると、HPが0になったモーターやフレ"
+      "ームは壊れてなくなります。\n試合のあとの修理代は、モーターとフレームそれぞれ100Rlに、減っ"
+      "たHP7ごとに10Rlを加えた額です。\n危なくなったら「ギブアップ」で試合を降りれば、壊れる前に"
+      "修理できます。",
       "VELKO|ヴェルコ Win",
       "勝利|経験値＋1000\nレベル＋１\n操作能力＋ 3\n賞金 180\n",
       "VELKO|敵3 Win",
@@ -57,8 +61,8 @@ TEST_F(TournamentTest, FromEnteringToTheChampionship) {
       "VELKO|優勝\n賞金 500Rl",
   };
   EXPECT_EQ(captionsAndTexts(dialog), expected);
-  EXPECT_EQ(dialog.shown[2].request.lines, 5);
-  EXPECT_EQ(dialog.shown[3].request.lines, 3);
+  EXPECT_EQ(dialog.shown[3].request.lines, 5);
+  EXPECT_EQ(dialog.shown[4].request.lines, 3);
   // The championship shows the Doll beside its notice.
   EXPECT_TRUE(dialog.shown.back().request.picture.ends_with("img/VELKO01S.jpg"));
 
@@ -131,6 +135,10 @@ TEST_F(TournamentTest, ALostBoutInTheLastMonthDestroysPartsThenEndsTheCareer) {
   EXPECT_EQ(rnd.remaining(), 0u);
   const std::vector<std::string> expected = {
       "VELKO|Noviceクラスのトーナメントに参加しますか？",
+      "VELKO|初めてのトーナメントです。\nトーナメントの試合で負けると、HPが0になったモーターやフレ"
+      "ームは壊れてなくなります。\n試合のあとの修理代は、モーターとフレームそれぞれ100Rlに、減っ"
+      "たHP7ごとに10Rlを加えた額です。\n危なくなったら「ギブアップ」で試合を降りれば、壊れる前に"
+      "修理できます。",
       "VELKO|敵2 Win",
       "敗北|経験値＋1000\nレベル＋１\n操作能力＋ 1\n",
       "VELKO|臨時収入が 400Rl入った",
@@ -169,11 +177,20 @@ TEST_F(TournamentTest, GivingUpPaysIncomeAndRepairsButIsNoLoss) {
 
   EXPECT_EQ(rnd.remaining(), 0u);
   EXPECT_EQ(captionsAndTexts(dialog).back(), "VELKO|フレームを修理しました\n（代金 200Rl）");
-  EXPECT_EQ(dialog.shown[1].request.text, "ギブアップして試合を中断しますか？");
-  EXPECT_TRUE(dialog.shown[1].request.safeDefault);  // Return, also 次へ, must not give up
+  // The first entry is told once what a lost bout costs; giving up is no loss, yet the next
+  // entry does not tell it again.
+  EXPECT_EQ(dialog.shown[2].request.text, "ギブアップして試合を中断しますか？");
+  EXPECT_TRUE(dialog.shown[2].request.safeDefault);  // Return, also 次へ, must not give up
   EXPECT_EQ(state.player().recLoose, 0);
   EXPECT_EQ(state.player().Rl, 1000 + 250 - 200);
   EXPECT_EQ(state.playerDoll().frame->HP, 110);
+
+  const size_t before = dialog.shown.size();
+  for (int i = 0; i < 11; ++i)
+    rnd.push(0.0);
+  career.cmdTornament_Click();
+  EXPECT_EQ(rnd.remaining(), 0u);
+  EXPECT_EQ(dialog.shown[before + 1].request.text, "ギブアップして試合を中断しますか？");
 }
 
 TEST_F(TournamentTest, TooFewOpponentsOfTheClassRefuseBeforeTheMonthIsSpent) {

@@ -22,7 +22,8 @@ std::string resigned(const std::string& bytes) {
 void readAndCompare(const std::string& bytes) {
   const LeagueRead read = readLeague(bytes, "f");
   if (!read.accepted()) {
-    if (read.error.rfind("f: ", 0) != 0 || read.error.find("行目: ") == std::string::npos)
+    if (read.error.rfind("fが壊れています（", 0) != 0 ||
+        read.error.find("行目: ") == std::string::npos)
       std::abort();
     return;
   }

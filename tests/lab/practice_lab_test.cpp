@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "battle/fight_replay.h"
 #include "career/career_fixture.h"
+#include "lab/tournament_advice.h"
 #include "support/folder_bytes.h"
 #include "support/patterns.h"
 
@@ -69,7 +72,7 @@ TEST_F(PracticeLabTest, TheWorstLossReplaysAndASeedRepeats) {
   const PracticeResult result = runPractice(state.playerDoll(), opponents, options);
   ASSERT_GT(result.losses, 0);
   ASSERT_TRUE(result.worstLoss);
-  NarrationView view(false);
+  NarrationLog view(false);
   const ReplayOutcome outcome = replayFight(*result.worstLoss, view);
   EXPECT_TRUE(outcome.ok) << outcome.error;
   EXPECT_EQ(outcome.winner, 1);
@@ -104,6 +107,32 @@ TEST_F(PracticeLabTest, CancelStopsTheRunAndBadChoicesAreRefused) {
   EXPECT_THROW(selectOpponents(all, "7"), std::invalid_argument);
   EXPECT_THROW(selectOpponents(all, "Grand"), std::invalid_argument);
   EXPECT_THROW(runPractice(state.playerDoll(), {}, {}), std::invalid_argument);
+}
+
+// The advice before a tournament is the lab's own run: the same seed gives the same wins
+// against each opponent, the hardest first, in rounded words.
+TEST_F(PracticeLabTest, TournamentAdviceIsTheLabsRunForTheSameSeed) {
+  const auto opponents = selectOpponents(registryOpponents(game()), "Master");
+  const TournamentAdvice advice = adviseTournament(state.playerDoll(), opponents, 5, 40);
+  const PracticeResult lab = runPractice(state.playerDoll(), opponents, {.fights = 120, .seed = 5});
+  ASSERT_EQ(advice.chances.size(), 3u);
+  for (const OpponentTally& o : lab.opponents) {
+    SCOPED_TRACE(o.name);
+    const auto c = std::find_if(advice.chances.begin(), advice.chances.end(),
+                                [&](const Chance& c) { return c.id == o.id; });
+    ASSERT_NE(c, advice.chances.end());
+    EXPECT_EQ(c->fights, 40);
+    EXPECT_EQ(c->wins, o.wins);
+  }
+  EXPECT_LE(advice.chances[0].rate(), advice.chances[1].rate());
+  EXPECT_LE(advice.chances[1].rate(), advice.chances[2].rate());
+  EXPECT_EQ(roughPercent(0.574), "およそ55%");
+  EXPECT_EQ(roughPercent(0.576), "およそ60%");
+  EXPECT_EQ(roughPercentValue(1.0), 100);
+  TournamentAdvice told;
+  told.chances = {{3, "強", 100, 10}, {1, "弱", 100, 90}};
+  EXPECT_EQ(adviceText(told),
+            "勝率はおよそ50%（相手2体の平均）\nいちばん手強いのは強（およそ10%）");
 }
 
 TEST(PracticeStats, WilsonIntervalAndSpread) {

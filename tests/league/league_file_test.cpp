@@ -5,6 +5,8 @@
 
 #include "data/doll_share.h"
 #include "league/league_file.h"
+#include "league/league_store.h"
+#include "support/temp_folder.h"
 
 namespace velko::testing {
 namespace {
@@ -48,13 +50,15 @@ TEST(LeagueFile, RefusesDamageNamingFileAndLine) {
     return readLeague(damaged, "b.velkoleague").error;
   };
   // Line 1 the header, 2-9 the entrants, 10-13 two runs of one pair each, 14 the checksum.
-  EXPECT_EQ(refusal(bytes.substr(0, bytes.size() - 1)).rfind("b.velkoleague: 14行目: ", 0), 0u);
+  EXPECT_EQ(
+      refusal(bytes.substr(0, bytes.size() - 1)).rfind("b.velkoleagueが壊れています（14行目: ", 0),
+      0u);
   std::string flipped = bytes;
   flipped[flipped.find("甲") + 1] ^= 0x40;  // no longer UTF-8
-  EXPECT_EQ(refusal(flipped).rfind("b.velkoleague: 4行目: ", 0), 0u);
+  EXPECT_EQ(refusal(flipped).rfind("b.velkoleagueが壊れています（4行目: ", 0), 0u);
   std::string checksum = bytes;
   checksum[checksum.find(" 120 ") + 3] = '1';
-  EXPECT_EQ(refusal(checksum).rfind("b.velkoleague: 14行目: ", 0), 0u);
+  EXPECT_EQ(refusal(checksum).rfind("b.velkoleagueが壊れています（14行目: ", 0), 0u);
   const std::vector<std::pair<std::string, std::string>> edits = {
       {"pair 0 2 4 3 0 1", "pair 0 2 4 2 0 1"},  // wins, losses and draws do not add up
       {"pair 0 2 4 3 0 1 120 -1 2", "pair 0 2 4 3 0 1 120 0 2"},  // a worst loss never lost
@@ -70,10 +74,24 @@ TEST(LeagueFile, RefusesDamageNamingFileAndLine) {
     ASSERT_NE(at, std::string::npos) << from;
     damaged.replace(at, from.size(), to);
     const std::string error = refusal(resigned(damaged));
-    EXPECT_EQ(error.rfind("b.velkoleague: ", 0), 0u) << to;
+    EXPECT_EQ(error.rfind("b.velkoleagueが壊れています（", 0), 0u) << to;
     EXPECT_NE(error.find("行目: "), std::string::npos) << to;
   }
   EXPECT_NE(refusal(resigned("VELKO-LEAGUE 2\n")).find("1行目"), std::string::npos);
+}
+
+// A league the file cannot hold again (here an entrant of too many lines) is not saved, so it
+// is never lost to a file that does not open.
+TEST(LeagueFile, ALeagueThatWouldNotReadBackIsNotSaved) {
+  League league = sampleLeague();
+  for (int k = 0; k < kLeagueMaxEntrantLines; ++k)
+    league.entrants[1] += "x\n";
+  const TempFolder folder;
+  const std::filesystem::path path = folder.path() / "a.velkoleague";
+  EXPECT_NE(saveLeagueFile(path, league), "");
+  EXPECT_FALSE(std::filesystem::exists(path));
+  EXPECT_EQ(saveLeagueFile(path, sampleLeague()), "");
+  EXPECT_TRUE(openLeagueFile(path).accepted());
 }
 
 }  // namespace

@@ -187,7 +187,7 @@ TEST_F(ProgramTest, HintsDependOnWhatTheMouseIsOver) {
   EXPECT_EQ(model.dspDoll(), "");
 }
 
-TEST_F(ProgramTest, GuideAdvisesOnTheDollsNumbersAndHidesAfterFourPages) {
+TEST_F(ProgramTest, GuideAdvisesOnTheDollsNumbersAndHidesAfterFivePages) {
   open();
   EXPECT_EQ(model.dspDollAP(), " 12～ 22");
   ProgramGuide& guide = model.guide();
@@ -203,7 +203,9 @@ TEST_F(ProgramTest, GuideAdvisesOnTheDollsNumbersAndHidesAfterFourPages) {
             "　全ての行動パターンの使用メモリの合計が、 32以内に収まるよう設定しましょう。▼\n");
   guide.dspGuide_Click();
   guide.dspGuide_Click();
+  guide.dspGuide_Click();
   EXPECT_TRUE(guide.visible());
+  EXPECT_NE(guide.text().find("2つめは「離脱」"), std::string::npos);
   guide.dspGuide_Click();
   EXPECT_FALSE(guide.visible());
 

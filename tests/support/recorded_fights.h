@@ -91,7 +91,7 @@ inline RecordedFight recordFight(const doll& a, const doll& b, int16_t mode, uin
   RandomPlayer player(seed + 1);
   ComputerController computer;
   FightRecorder recorder(dice, player, computer);
-  NarrationView view(true);
+  NarrationLog view(true);
   SilentPrompter prompter;
   NoAfterFight afterFight;
   Battle battle(recorder.random(), view, prompter, afterFight);

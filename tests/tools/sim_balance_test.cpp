@@ -7,6 +7,7 @@
 #include "sim/career_report.h"
 #include "sim/ladder.h"
 #include "sim/registry_roster.h"
+#include "sim/roster_table.h"
 #include "sim/scratch_folder.h"
 #include "sim/sensible_career.h"
 #include "sim/sim_random.h"
@@ -23,11 +24,29 @@ TEST(ShippedBalance, SensibleCareersWinNoviceTournamentsEarlyAndSomeClimbHigher)
   EXPECT_GE(novice.winnerShare, 0.5);
   EXPECT_LE(novice.medianFirstWin, 10);
   EXPECT_LE(novice.entriesWithLoss, 0.3);
+  // A newcomer's first tournament does not start with a near-certain loss (about 45% of
+  // first bouts are won over 200 careers; 40 careers scatter widely).
+  EXPECT_GE(s.firstNoviceBoutWon, 0.25);
   // Somebody gets past the Novice class.
   EXPECT_GT(s.classes[static_cast<int>(DollClass::Expert)].winnerShare, 0.05);
   EXPECT_GT(s.classes[static_cast<int>(DollClass::Expert)].entered +
                 s.classes[static_cast<int>(DollClass::Master)].entered,
             0);
+}
+
+// A class's Dolls beat the class below most of the time, never nearly always: the top of a
+// class has a chance one class up.
+TEST(ShippedBalance, EachClassOverlapsTheOneBelow) {
+  SeededRandom rnd(20130101);
+  const RosterTable table = playRoster(loadRoster(kGame, RegistrySource::Factory), 30, rnd);
+  const double expertOverNovice =
+      classAgainstClass(table, DollClass::Expert, DollClass::Novice).scoreA();
+  const double masterOverExpert =
+      classAgainstClass(table, DollClass::Master, DollClass::Expert).scoreA();
+  EXPECT_GE(expertOverNovice, 0.6);
+  EXPECT_LE(expertOverNovice, 0.82);
+  EXPECT_GE(masterOverExpert, 0.6);
+  EXPECT_LE(masterOverExpert, 0.82);
 }
 
 TEST(ShippedBalance, TheLadderRisesWithoutCliffsAcrossEveryClass) {

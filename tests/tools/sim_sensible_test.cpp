@@ -204,6 +204,9 @@ TEST(CareerSummary, SharesMediansAndLossesPerEntry) {
                            .firstWinMonth = 7};
   careers[2].classes[0] = {.entered = 10};
   careers[3].moneyAtMonthEnd[23] = 800;
+  careers[0].firstNoviceBout = 1;
+  careers[1].firstNoviceBout = -1;
+  careers[2].firstNoviceBout = -1;
   const CareerSummary s = summarize(careers);
   EXPECT_DOUBLE_EQ(s.classes[0].winnerShare, 0.5);
   EXPECT_DOUBLE_EQ(s.classes[0].medianFirstWin, 5);
@@ -213,6 +216,7 @@ TEST(CareerSummary, SharesMediansAndLossesPerEntry) {
   EXPECT_EQ(s.firstWins[0][2], 1);
   EXPECT_EQ(s.firstWins[0][6], 1);
   EXPECT_DOUBLE_EQ(s.money[23][2], 200);
+  EXPECT_DOUBLE_EQ(s.firstNoviceBoutWon, 1.0 / 3);  // of the three that entered
   EXPECT_EQ(s.classes[1].entered, 0);
 }
 

@@ -20,6 +20,7 @@
 #include "data/slot_save.h"
 #include "model/name_limit.h"
 #include "support/career_fakes.h"
+#include "support/qt_test_main.h"
 #include "support/screenshots.h"
 #include "ui/dialog_action.h"
 #include "ui/dmsg.h"
@@ -254,5 +255,5 @@ class DialogFitTest : public QObject {
   }
 };
 
-QTEST_MAIN(DialogFitTest)
+VELKO_QTEST(DialogFitTest);
 #include "dialog_fit_test.moc"

@@ -16,6 +16,7 @@
 #include "core/music_player.h"
 #include "core/prompter.h"
 #include "support/screenshots.h"
+#include "support/qt_test_main.h"
 #include "ui/dmsg.h"
 #include "ui/preferences.h"
 #include "ui/qt_message_dialog.h"
@@ -249,5 +250,5 @@ class DMsgTest : public QObject {
   }
 };
 
-QTEST_MAIN(DMsgTest)
+VELKO_QTEST(DMsgTest);
 #include "dmsg_test.moc"

@@ -19,6 +19,7 @@
 #include "model/action_factories.h"
 #include "model/doll_stats.h"
 #include "support/career_fakes.h"
+#include "support/qt_test_main.h"
 #include "support/screenshots.h"
 #include "support/scripted_dialog.h"
 #include "ui/design.h"
@@ -153,5 +154,5 @@ class DollShareMenuTest : public QObject {
   }
 };
 
-QTEST_MAIN(DollShareMenuTest)
+VELKO_QTEST(DollShareMenuTest);
 #include "doll_share_menu_test.moc"

@@ -10,6 +10,7 @@
 
 #include "model/action_factories.h"
 #include "support/patterns.h"
+#include "support/qt_test_main.h"
 #include "ui/dialog_action.h"
 #include "ui/dialog_move.h"
 #include "ui/fight_fixture.h"
@@ -192,5 +193,5 @@ class FightDialogsTest : public QObject {
   }
 };
 
-QTEST_MAIN(FightDialogsTest)
+VELKO_QTEST(FightDialogsTest);
 #include "fight_dialogs_test.moc"

@@ -3,6 +3,7 @@
 
 #include <QtTest>
 
+#include "support/qt_test_main.h"
 #include "ui/fight_layout.h"
 
 using namespace velko;
@@ -96,5 +97,5 @@ class FightLayoutTest : public QObject {
   }
 };
 
-QTEST_MAIN(FightLayoutTest)
+VELKO_QTEST(FightLayoutTest);
 #include "fight_layout_test.moc"

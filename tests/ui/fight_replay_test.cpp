@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "support/qt_test_main.h"
 #include "ui/fight.h"
 #include "ui/fight_fixture.h"
 #include "ui/frm_tornament.h"
@@ -52,5 +53,5 @@ class FightReplayTest : public QObject {
   }
 };
 
-QTEST_MAIN(FightReplayTest)
+VELKO_QTEST(FightReplayTest);
 #include "fight_replay_test.moc"

@@ -14,7 +14,9 @@
 #include <filesystem>
 
 #include "core/numbers.h"
+#include "core/seeded_random.h"
 #include "support/patterns.h"
+#include "support/qt_test_main.h"
 #include "ui/dialog_action.h"
 #include "ui/dialog_move.h"
 #include "ui/dmsg.h"
@@ -291,36 +293,66 @@ class FightTest : public QObject {
     QTRY_VERIFY(!fight.isVisible());
   }
 
+  // The bracket opens the tournament; with the advice on it also shows the chances against
+  // each computer entrant, and the draw, the computer bouts and the after-fight dice are the
+  // same as with it off.
   void tournamentOpensWithTheBracket() {
-    FightGame game;
-    PatternPicker picker(0);
-    game.state.guideOn = false;
-    Fight fight(game.state, game.services, kModeTournament, "Novice", game.soundEffects, picker,
-                picker);
-    int brackets = 0;
-    QStringList names;
-    bool allWhite = true;
-    ModalAnswerer answerer([&](QWidget* modal) {
-      auto* view = qobject_cast<frmTornament*>(modal);
-      if (view == nullptr) return;
-      if (++brackets == 1) {
-        for (int j = 0; j < 8; ++j)
-          names << view->lblName(j)->text();
-        for (int i = 0; i < 14; ++i)
-          allWhite = allWhite && view->line1Color(i) == QColor(255, 255, 255);
-      }
-      view->Command1()->click();
-    });
-    openFight(fight, "TornamentFight");
-    QTRY_COMPARE(brackets, 1);
-    QVERIFY(allWhite);
-    QVERIFY(names.contains(QString::fromStdString(game.state.playerDoll().name)));
-    QVERIFY(!names.contains(QString()));
-    QVERIFY(!fight.findChild<QFrame*>("paneGuide")->isVisible());
-    // The player's first bout is set up on the stage.
-    QTRY_VERIFY(!text(fight, "dspName1").isEmpty());
-    fight.cmdTap()->click();  // give up: income and repairs, then the screen closes
-    QTRY_VERIFY(!fight.isVisible());
+    struct Run {
+      QStringList names;
+      int16_t money = 0;
+      double nextDie = 0;
+    };
+    Run runs[2];
+    for (bool adviceOn : {true, false}) {
+      FightGame game;
+      SeededRandom drawRnd(7);
+      CareerServices services{game.services.folder, drawRnd, game.prompter, game.music};
+      PatternPicker picker(0);
+      game.state.guideOn = false;
+      game.state.adviceOn = adviceOn;
+      Fight fight(game.state, services, kModeTournament, "Novice", game.soundEffects, picker,
+                  picker);
+      int brackets = 0;
+      bool allWhite = true;
+      QString chance;
+      Run& run = runs[adviceOn ? 0 : 1];
+      ModalAnswerer answerer([&](QWidget* modal) {
+        auto* view = qobject_cast<frmTornament*>(modal);
+        if (view == nullptr) return;
+        if (++brackets == 1) {
+          for (int j = 0; j < 8; ++j)
+            run.names << view->lblName(j)->text();
+          for (int i = 0; i < 14; ++i)
+            allWhite = allWhite && view->line1Color(i) == QColor(255, 255, 255);
+          QCOMPARE(view->advice() != nullptr, adviceOn);
+          if (adviceOn) {
+            const int computer =
+                run.names.indexOf(QString::fromStdString(game.state.playerDoll().name)) == 0 ? 1
+                                                                                             : 0;
+            QTRY_VERIFY_WITH_TIMEOUT(!view->lblChance(computer).isEmpty(), 20000);
+            chance = view->lblChance(computer);
+            saveScreen(*view, "bracket-advice.png");
+          }
+        }
+        view->Command1()->click();
+      });
+      openFight(fight, "TornamentFight");
+      QTRY_COMPARE(brackets, 1);
+      QVERIFY(allWhite);
+      QVERIFY(run.names.contains(QString::fromStdString(game.state.playerDoll().name)));
+      QVERIFY(!run.names.contains(QString()));
+      if (adviceOn) QVERIFY(chance.startsWith("約"));
+      QVERIFY(!fight.findChild<QFrame*>("paneGuide")->isVisible());
+      // The player's first bout is set up on the stage.
+      QTRY_VERIFY(!text(fight, "dspName1").isEmpty());
+      fight.cmdTap()->click();  // give up: income and repairs, then the screen closes
+      QTRY_VERIFY(!fight.isVisible());
+      run.money = game.state.player().Rl;
+      run.nextDie = drawRnd.next();
+    }
+    QCOMPARE(runs[0].names, runs[1].names);
+    QCOMPARE(runs[0].money, runs[1].money);
+    QCOMPARE(runs[0].nextDie, runs[1].nextDie);
   }
 
   // In a duel the user answers for both fighters; the screen runs modally until it closes.
@@ -386,5 +418,5 @@ class FightTest : public QObject {
   }
 };
 
-QTEST_MAIN(FightTest)
+VELKO_QTEST(FightTest);
 #include "fight_test.moc"

@@ -6,12 +6,21 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <QComboBox>
+#include <QTimer>
+
+#include "ui/advice_panel.h"
+#include "ui/dmsg.h"
+#include "support/qt_test_main.h"
 #include "ui/fight_fixture.h"
 #include "ui/frm_tornament.h"
+#include "ui/lab_screen.h"
+#include "ui/qt_message_dialog.h"
 
 using namespace velko;
 using namespace velko::ui;
 using velko::testing::FightGame;
+using velko::testing::ModalAnswerer;
 
 namespace {
 
@@ -85,7 +94,51 @@ class FrmTornamentTest : public QObject {
     QCOMPARE(drawnAt(view.grab().toImage(), frmTornament::lineV(8).center()), kRed);
     velko::testing::saveScreen(view, "bracket.png");
   }
+
+  // The entry question carries the chances against the class, told in words once the worker
+  // is done, and a button into the lab on that class; the next question carries nothing.
+  void theEntryQuestionCarriesTheChancesAndOpensTheLab() {
+    FightGame game;
+    QtMessageDialog messages;
+    DialogPrompter prompter(messages);
+    messages.attachToNext([&](QWidget* dialog) -> QWidget* {
+      return AdvicePanel::forClass(game.state, game.services, "Novice", dialog);
+    });
+    QString told;
+    QString labAgainst;
+    int panels = 0;
+    DMsg* question = nullptr;
+    // A modal window opened from the answer's own timer would wait for ever: the clicks that
+    // open one are queued.
+    ModalAnswerer answerer([&](QWidget* modal) {
+      if (auto* lab = qobject_cast<LabScreen*>(modal)) {
+        labAgainst = lab->cmbAgainst()->currentData().toString();
+        QVERIFY(lab->running());
+        lab->close();
+        QTimer::singleShot(0, question->cmdCancel(), &QPushButton::click);
+        return;
+      }
+      question = qobject_cast<DMsg*>(modal);
+      if (question == nullptr) return;
+      auto* panel = question->findChild<AdvicePanel*>();
+      if (panel == nullptr) {
+        question->cmdOK()->click();
+        return;
+      }
+      ++panels;
+      QTRY_VERIFY_WITH_TIMEOUT(panel->advice() != nullptr, 20000);
+      told = panel->text()->text();
+      velko::testing::saveScreen(*question, "entry-advice.png");
+      QTimer::singleShot(0, panel->cmdLab(), &QPushButton::click);
+    });
+    QCOMPARE(prompter.askOK("Noviceクラスのトーナメントに参加しますか？"), kAnswerCancel);
+    QVERIFY2(told.startsWith("勝率はおよそ"), qPrintable(told));
+    QVERIFY(told.contains("いちばん手強いのは"));
+    QCOMPARE(labAgainst, QString("Novice"));
+    QCOMPARE(prompter.askOK("もう一度"), kAnswerOK);
+    QCOMPARE(panels, 1);
+  }
 };
 
-QTEST_MAIN(FrmTornamentTest)
+VELKO_QTEST(FrmTornamentTest);
 #include "frm_tornament_test.moc"

@@ -15,6 +15,7 @@
 #include <fstream>
 
 #include "data/replay_folder.h"
+#include "support/qt_test_main.h"
 #include "support/recorded_fights.h"
 #include "support/screenshots.h"
 #include "support/scripted_dialog.h"
@@ -173,5 +174,5 @@ class InspectorTest : public QObject {
   }
 };
 
-QTEST_MAIN(InspectorTest)
+VELKO_QTEST(InspectorTest);
 #include "inspector_test.moc"

@@ -14,6 +14,7 @@
 
 #include "career/game.h"
 #include "support/career_fakes.h"
+#include "support/qt_test_main.h"
 #include "support/scripted_dialog.h"
 #include "ui/design.h"
 #include "ui/dialog_action.h"
@@ -210,5 +211,5 @@ class KeyboardTest : public QObject {
   }
 };
 
-QTEST_MAIN(KeyboardTest)
+VELKO_QTEST(KeyboardTest);
 #include "keyboard_test.moc"

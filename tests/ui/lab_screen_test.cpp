@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include "support/folder_bytes.h"
+#include "support/qt_test_main.h"
 #include "ui/fight_fixture.h"
 #include "ui/inspector.h"
 #include "ui/lab_screen.h"
@@ -109,5 +110,5 @@ class LabScreenTest : public QObject {
   }
 };
 
-QTEST_MAIN(LabScreenTest)
+VELKO_QTEST(LabScreenTest);
 #include "lab_screen_test.moc"

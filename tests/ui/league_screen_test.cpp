@@ -15,6 +15,7 @@
 #include <QtTest>
 
 #include "league/league_table.h"
+#include "support/qt_test_main.h"
 #include "support/folder_bytes.h"
 #include "ui/fight_fixture.h"
 #include "ui/inspector.h"
@@ -88,12 +89,12 @@ class LeagueScreenTest : public QObject {
     file.close();
     QVERIFY(!screen.saveLeague(other));
     QVERIFY(!again.openLeague(other));
-    QVERIFY(game.dialog.shown.back().request.text.find("notes.velkoleague: 1行目") !=
+    QVERIFY(game.dialog.shown.back().request.text.find("notes.velkoleagueが壊れています（1行目") !=
             std::string::npos);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("my notes\n"));
   }
 };
 
-QTEST_MAIN(LeagueScreenTest)
+VELKO_QTEST(LeagueScreenTest);
 #include "league_screen_test.moc"

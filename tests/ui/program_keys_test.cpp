@@ -11,6 +11,7 @@
 #include "core/random.h"
 #include "data/catalogue.h"
 #include "support/career_fakes.h"
+#include "support/qt_test_main.h"
 #include "support/screenshots.h"
 #include "support/scripted_dialog.h"
 #include "support/starter_doll.h"
@@ -110,5 +111,5 @@ class ProgramKeysTest : public QObject {
   }
 };
 
-QTEST_MAIN(ProgramKeysTest)
+VELKO_QTEST(ProgramKeysTest);
 #include "program_keys_test.moc"

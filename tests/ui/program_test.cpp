@@ -19,6 +19,7 @@
 #include "core/random.h"
 #include "data/catalogue.h"
 #include "support/career_fakes.h"
+#include "support/qt_test_main.h"
 #include "support/screenshots.h"
 #include "support/scripted_dialog.h"
 #include "support/starter_doll.h"
@@ -298,5 +299,5 @@ class ProgramTest : public QObject {
   }
 };
 
-QTEST_MAIN(ProgramTest)
+VELKO_QTEST(ProgramTest);
 #include "program_test.moc"

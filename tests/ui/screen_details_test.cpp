@@ -18,6 +18,7 @@
 
 #include "career/game.h"
 #include "support/career_fakes.h"
+#include "support/qt_test_main.h"
 #include "support/screenshots.h"
 #include "support/scripted_dialog.h"
 #include "ui/app.h"
@@ -188,5 +189,5 @@ class ScreenDetailsTest : public QObject {
   }
 };
 
-QTEST_MAIN(ScreenDetailsTest)
+VELKO_QTEST(ScreenDetailsTest);
 #include "screen_details_test.moc"

@@ -15,6 +15,7 @@
 #include "core/random.h"
 #include "data/catalogue.h"
 #include "support/career_fakes.h"
+#include "support/qt_test_main.h"
 #include "support/screenshots.h"
 #include "support/scripted_dialog.h"
 #include "ui/dmsg.h"
@@ -133,5 +134,5 @@ class ShopComparePanelTest : public QObject {
   }
 };
 
-QTEST_MAIN(ShopComparePanelTest)
+VELKO_QTEST(ShopComparePanelTest);
 #include "shop_compare_panel_test.moc"

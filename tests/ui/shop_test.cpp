@@ -18,6 +18,7 @@
 #include "core/random.h"
 #include "shop/owned_parts.h"
 #include "support/career_fakes.h"
+#include "support/qt_test_main.h"
 #include "support/screenshots.h"
 #include "support/scripted_dialog.h"
 #include "ui/shop.h"
@@ -191,5 +192,5 @@ class ShopTest : public QObject {
   }
 };
 
-QTEST_MAIN(ShopTest)
+VELKO_QTEST(ShopTest);
 #include "shop_test.moc"

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "career/game.h"
+#include "support/qt_test_main.h"
 #include "support/career_fakes.h"
 #include "support/recorded_fights.h"
 #include "support/screenshots.h"
@@ -171,5 +172,5 @@ class SmallScreensTest : public QObject {
   }
 };
 
-QTEST_MAIN(SmallScreensTest)
+VELKO_QTEST(SmallScreensTest);
 #include "small_screens_test.moc"

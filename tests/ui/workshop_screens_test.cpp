@@ -14,6 +14,7 @@
 #include "career/game.h"
 #include "data/catalogue.h"
 #include "support/career_fakes.h"
+#include "support/qt_test_main.h"
 #include "support/screenshots.h"
 #include "support/scripted_dialog.h"
 #include "ui/design.h"
@@ -193,5 +194,5 @@ class WorkshopScreensTest : public QObject {
   }
 };
 
-QTEST_MAIN(WorkshopScreensTest)
+VELKO_QTEST(WorkshopScreensTest);
 #include "workshop_screens_test.moc"

@@ -60,6 +60,13 @@ CareerSummary summarize(const std::vector<SensibleCareer>& careers) {
     s.money[m] = quartiles(money);
     s.dollValue[m] = quartiles(value);
   }
+  int novices = 0;
+  int firstBoutsWon = 0;
+  for (const SensibleCareer& career : careers) {
+    novices += career.firstNoviceBout != 0;
+    firstBoutsWon += career.firstNoviceBout > 0;
+  }
+  if (novices > 0) s.firstNoviceBoutWon = static_cast<double>(firstBoutsWon) / novices;
   for (const SensibleCareer& career : careers) {
     s.workDays += career.workDays / n;
     s.wins += career.recWin / n;
@@ -82,6 +89,7 @@ void printCareerSummary(std::ostream& out, const CareerSummary& s) {
                   cs.destroyedPerEntry, percent(cs.entriesWithLoss, 0).c_str());
     out << line;
   }
+  out << "first Novice entry: first bout won " << percent(s.firstNoviceBoutWon, 0) << "%\n";
   out << "\nmonth   money q1  median     q3   Doll value q1  median     q3\n";
   for (int m = 0; m < kCareerMonths; ++m) {
     std::snprintf(line, sizeof line, "%5d %10.0f %7.0f %6.0f %15.0f %7.0f %6.0f\n", m + 1,

@@ -29,6 +29,9 @@ struct CareerSummary {
   std::array<std::array<double, 3>, kCareerMonths> money{};
   // The Doll's value at the end of each month, the same quartiles.
   std::array<std::array<double, 3>, kCareerMonths> dollValue{};
+  // Of the careers that entered a Novice tournament, the share that won the first bout of
+  // their first one.
+  double firstNoviceBoutWon = 0;
   double workDays = 0;
   double wins = 0;
   double losses = 0;

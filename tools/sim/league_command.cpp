@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iomanip>
+#include <numeric>
+#include <system_error>
 
 #include "data/doll_share.h"
 #include "data/save_commit.h"
@@ -19,12 +21,48 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The league's entrants with the name each is printed under: the Doll's own, and where two
+// entrants share it, where each came from, so that no two rows of the table read alike.
+struct Entrants {
+  League league;
+  std::vector<std::string> names;
+  std::vector<std::string> sources;
+};
+
+// Adds the text unless an entrant already holds it, which `err` then names.
+void addText(Entrants& e, const std::string& text, const std::string& name,
+             const std::string& source, std::ostream& err) {
+  const size_t k = static_cast<size_t>(addEntrant(e.league, text));
+  if (k < e.names.size()) {
+    err << source << ": the same Doll as " << e.sources[k] << ", taken once\n";
+    return;
+  }
+  e.names.push_back(name);
+  e.sources.push_back(source);
+}
+
+void tellApartSharedNames(Entrants& e) {
+  std::vector<std::string> told = e.names;
+  for (size_t k = 0; k < told.size(); ++k) {
+    if (std::count(e.names.begin(), e.names.end(), e.names[k]) > 1)
+      told[k] += " (" + e.sources[k] + ")";
+  }
+  e.names = told;
+}
+
 // The folder's Doll files by name; a file the reader refuses is named on `err` and left out.
-void addDollFiles(const GameFolder& folder, const fs::path& dir, League& league,
-                  std::ostream& err) {
+// False when the folder cannot be listed.
+bool addDollFiles(const GameFolder& folder, const fs::path& dir, Entrants& e, std::ostream& err) {
+  std::error_code error;
+  fs::directory_iterator listing(dir, error);
+  if (error) {
+    err << dir.string() << ": cannot list the Doll files: " << error.message() << "\n";
+    return false;
+  }
   std::vector<fs::path> files;
-  for (const fs::directory_entry& e : fs::directory_iterator(dir)) {
-    if (e.is_regular_file() && e.path().extension() == ".velkodoll") files.push_back(e.path());
+  for (const fs::directory_entry& entry : listing) {
+    if (entry.is_regular_file() && entry.path().extension() == ".velkodoll")
+      files.push_back(entry.path());
   }
   std::sort(files.begin(), files.end());
   for (const fs::path& file : files) {
@@ -35,8 +73,9 @@ void addDollFiles(const GameFolder& folder, const fs::path& dir, League& league,
       err << file.string() << ": " << in.error << "\n";
       continue;
     }
-    addEntrant(league, bytes);
+    addText(e, bytes, in.doll->name, file.filename().string(), err);
   }
+  return true;
 }
 
 std::string csvField(const std::string& text) {
@@ -85,31 +124,29 @@ void printTable(std::ostream& out, const LeagueTable& t, const std::vector<std::
 
 int runLeagueCommand(const SimOptions& o, std::ostream& out, std::ostream& err) {
   const GameFolder folder(o.game);
-  League league;
-  if (!o.dolls.empty()) addDollFiles(folder, o.dolls, league, err);
+  Entrants e;
+  if (!o.dolls.empty() && !addDollFiles(folder, o.dolls, e, err)) return 1;
   if (o.withRegistry) {
     for (const RosterDoll& d : loadRoster(folder, o.registry))
-      addEntrant(league, registryEntrantText(*d.doll, d.number));
+      addText(e, registryEntrantText(*d.doll, d.number), d.doll->name,
+              "registry " + std::to_string(d.number), err);
   }
-  if (league.entrants.size() < 2) {
+  if (e.league.entrants.size() < 2) {
     err << "a league needs at least two Dolls (--dolls DIR, --registry)\n";
     return 1;
   }
-  const std::vector<DollRef> dolls = entrantDolls(folder, league);
-  std::vector<std::string> names;
-  std::vector<int> entrants;
-  for (size_t k = 0; k < dolls.size(); ++k) {
-    names.push_back(dolls[k]->name);
-    entrants.push_back(static_cast<int>(k));
-  }
+  tellApartSharedNames(e);
+  const std::vector<DollRef> dolls = entrantDolls(folder, e.league);
+  std::vector<int> entrants(dolls.size());
+  std::iota(entrants.begin(), entrants.end(), 0);
   out << "league: " << dolls.size() << " Dolls, " << o.fights << " fights per pair, seed " << o.seed
       << "\n\n";
-  league.runs.push_back(
+  e.league.runs.push_back(
       runRoundRobin(dolls, entrants, {.fightsPerPair = o.fights, .seed = o.seed}));
-  const LeagueTable table = leagueTable(league);
-  printTable(out, table, names);
+  const LeagueTable table = leagueTable(e.league);
+  printTable(out, table, e.names);
   if (!o.csv.empty()) {
-    writeCsv(o.csv, table, names);
+    writeCsv(o.csv, table, e.names);
     out << "\nwritten to " << (fs::path(o.csv) / "league.csv").string() << " and "
         << (fs::path(o.csv) / "league_cross.csv").string() << "\n";
   }

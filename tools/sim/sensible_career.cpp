@@ -293,6 +293,8 @@ class SensibleRun : public CareerDriver {
     const bool hadFrame = !state_.playerDoll().frame->name.empty();
     game_.cmdTornament_Click();
     ClassRecord& r = record_.classes[c];
+    if (c == static_cast<int>(DollClass::Novice) && r.entered == 0)
+      record_.firstNoviceBout = p.recWin > winsBefore ? 1 : -1;
     ++r.entered;
     r.fightsWon += p.recWin - winsBefore;
     const int lost = (hadMotor && state_.playerDoll().Motor->name.empty()) +

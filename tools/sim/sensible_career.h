@@ -29,6 +29,9 @@ struct SensibleCareer {
   std::array<ClassRecord, kClassCount> classes;
   std::array<int, kCareerMonths> moneyAtMonthEnd{};
   std::array<int, kCareerMonths> dollValueAtMonthEnd{};
+  // The career's first Novice tournament: 1 when its first bout was won, -1 when it was lost
+  // (or given up), 0 when the career never entered one.
+  int firstNoviceBout = 0;
   int workDays = 0;
   int recWin = 0;
   int recLoose = 0;
