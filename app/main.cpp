@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "ui/app.h"
-#include "ui/qt_japanese.h"
+#include "ui/language.h"
 #include "ui/start_folder.h"
 #include "ui/ui_style.h"
 
@@ -11,9 +11,13 @@ int main(int argc, char** argv) {
   if (const std::optional<int> status = velko::ui::answerWithoutDisplay(argc, argv)) return *status;
   QApplication application(argc, argv);
   velko::ui::applyGameStyle(application);
-  velko::ui::useJapaneseQtTexts(application);
-  const std::optional<velko::GameFolder> folder = velko::ui::startFolder(application);
+  QString languageOption;
+  const std::optional<velko::GameFolder> folder =
+      velko::ui::startFolder(application, &languageOption);
   if (!folder) return 1;
+  const velko::ui::Language language = velko::ui::chooseLanguage(
+      languageOption, velko::ui::rememberedLanguage(*folder), QLocale::system());
+  velko::ui::useLanguage(application, language, *folder);
   // The title screen closing must not end the program while the workshop takes over.
   application.setQuitOnLastWindowClosed(false);
   velko::ui::App app(*folder);

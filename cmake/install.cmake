@@ -12,6 +12,8 @@ set(VELKO_DIST_DIR ${CMAKE_BINARY_DIR}/dist)
 configure_file(dist/velko.desktop.in ${VELKO_DIST_DIR}/velko.desktop @ONLY)
 configure_file(dist/velko.metainfo.xml.in ${VELKO_DIST_DIR}/${VELKO_APP_ID}.metainfo.xml @ONLY)
 configure_file(dist/velko.6.in ${VELKO_DIST_DIR}/velko.6 @ONLY)
+# The Japanese man page, installed where man looks for a Japanese locale.
+configure_file(dist/velko.ja.6.in ${VELKO_DIST_DIR}/ja/velko.6 @ONLY)
 
 # Debian wants the man page and the changelog compressed, reproducibly (no name, no time).
 find_program(GZIP_PROGRAM gzip REQUIRED)
@@ -20,16 +22,18 @@ file(WRITE ${VELKO_DIST_DIR}/changelog
   "  * Release ${PROJECT_VERSION}.\n\n"
   " -- VELKO developers <velko@users.noreply.github.com>  Mon, 07 Dec 2026 12:00:00 +0000\n")
 add_custom_command(
-  OUTPUT ${VELKO_DIST_DIR}/velko.6.gz ${VELKO_DIST_DIR}/changelog.gz
+  OUTPUT ${VELKO_DIST_DIR}/velko.6.gz ${VELKO_DIST_DIR}/ja/velko.6.gz ${VELKO_DIST_DIR}/changelog.gz
   COMMAND ${GZIP_PROGRAM} -9nkf ${VELKO_DIST_DIR}/velko.6
+  COMMAND ${GZIP_PROGRAM} -9nkf ${VELKO_DIST_DIR}/ja/velko.6
   COMMAND ${GZIP_PROGRAM} -9nkf ${VELKO_DIST_DIR}/changelog
-  DEPENDS ${VELKO_DIST_DIR}/velko.6 ${VELKO_DIST_DIR}/changelog
+  DEPENDS ${VELKO_DIST_DIR}/velko.6 ${VELKO_DIST_DIR}/ja/velko.6 ${VELKO_DIST_DIR}/changelog
   COMMENT "Compressing the man page and the changelog")
-add_custom_target(velko_dist ALL DEPENDS ${VELKO_DIST_DIR}/velko.6.gz ${VELKO_DIST_DIR}/changelog.gz)
+add_custom_target(velko_dist ALL DEPENDS ${VELKO_DIST_DIR}/velko.6.gz ${VELKO_DIST_DIR}/ja/velko.6.gz
+  ${VELKO_DIST_DIR}/changelog.gz)
 
 install(TARGETS velko RUNTIME DESTINATION ${VELKO_INSTALL_BINDIR})
 # save/ is the player's own and never shipped: an installed game makes it per user.
-foreach(folder ini img midi)
+foreach(folder ini img midi translations)
   install(DIRECTORY ${VELKO_GAME_DIR}/${folder} DESTINATION ${VELKO_INSTALL_DATADIR})
 endforeach()
 foreach(size 48 64 128 256)
@@ -40,5 +44,6 @@ install(FILES ${VELKO_DIST_DIR}/velko.desktop DESTINATION ${CMAKE_INSTALL_DATADI
 install(FILES ${VELKO_DIST_DIR}/${VELKO_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${VELKO_DIST_DIR}/velko.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${VELKO_DIST_DIR}/ja/velko.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/ja/man6)
 install(FILES dist/copyright ${VELKO_DIST_DIR}/changelog.gz
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velko)

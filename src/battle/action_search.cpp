@@ -1,5 +1,7 @@
 #include "battle/action_search.h"
 
+#include "core/shown_text.h"
+
 namespace velko {
 
 namespace {
@@ -118,22 +120,22 @@ const Logic& searchLogic(const BattleState& s, int me) {
   return searchKumi(s, me);
 }
 
-const char* searchRuleText(SearchRule rule) {
+std::string searchRuleText(SearchRule rule) {
   switch (rule) {
     case SearchRule::Hazusi:
-      return "組まれている: 外しを探す";
+      return shown("組まれている: 外しを探す");
     case SearchRule::Spin:
-      return "転倒している: 回転を探す";
+      return shown("転倒している: 回転を探す");
     case SearchRule::Attack:
-      return "組んでいる: 攻撃を探す";
+      return shown("組んでいる: 攻撃を探す");
     case SearchRule::Move:
-      return "離れている: 移動を探す";
+      return shown("離れている: 移動を探す");
     case SearchRule::Plain:
-      return "接触、機動力で上: 最大APの技";
+      return shown("接触、機動力で上: 最大APの技");
     case SearchRule::Kumi:
       break;
   }
-  return "接触、機動力で下: 組みを探す";
+  return shown("接触、機動力で下: 組みを探す");
 }
 
 const Logic& searchPlain(const BattleState& s, int me) {

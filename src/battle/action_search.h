@@ -4,6 +4,8 @@
 // Every search walks patterns 0 to 6 and keeps the first of equals (a strictly better value
 // replaces the best), starting from the empty pattern, which is the answer when nothing fits.
 
+#include <string>
+
 #include "battle/battle_state.h"
 #include "model/action.h"
 
@@ -20,7 +22,7 @@ bool isKumiwaza(const Logic& logic);
 enum class SearchRule { Hazusi, Spin, Attack, Move, Plain, Kumi };
 SearchRule searchRule(const BattleState& s, int me);
 // The rule in a few words, for the fight inspector.
-const char* searchRuleText(SearchRule rule);
+std::string searchRuleText(SearchRule rule);
 
 const Logic& searchLogic(const BattleState& s, int me);
 const Logic& searchMove(const BattleState& s, int me);

@@ -5,6 +5,7 @@
 #include "battle/battle.h"
 #include "core/dice.h"
 #include "core/numbers.h"
+#include "core/shown_text.h"
 
 namespace velko {
 
@@ -43,7 +44,7 @@ int16_t Battle::Damage(int i, int16_t waza, int16_t wazaPow) {
   if (waza == kWazaKick || waza == kWazaThrow) base = roll2D8(rnd_);
   if (s_.ukemi[foe] != kOff) {
     reduction = die(rnd_);
-    s_.damageNote = "受身効果で" + Str(reduction) + "ダメージが軽減されます。";
+    s_.damageNote = fill(shown("受身効果で%1ダメージが軽減されます。"), {Str(reduction)});
     s_.ukemi[foe] = kOff;
   }
   int16_t damage = blowDamage(base, pow, wazaPow, AC, reduction);
@@ -56,16 +57,18 @@ int16_t Battle::Damage(int i, int16_t waza, int16_t wazaPow) {
     }
   } else if (waza == kWazaThrow) {
     loseHP(target.Motor->HP, damage);
-    s_.battleLog += "投げ！" + s_.damageNote + "\r\n" + "ダメージはモーターに" + Str(damage) + "。";
+    s_.battleLog += shown("投げ！") + s_.damageNote + "\r\n" +
+                    fill(shown("ダメージはモーターに%1。"), {Str(damage)});
     // The frame takes a second roll, reduced by the same break-fall.
     damage = blowDamage(roll2D8(rnd_), pow, wazaPow, AC, reduction);
     loseHP(target.frame->HP, damage);
-    s_.battleLog += "フレームに" + Str(damage) + "！\r\n";
+    s_.battleLog += fill(shown("フレームに%1！"), {Str(damage)}) + "\r\n";
   } else if (waza == kWazaHold) {
     // A joint lock ignores dice, armour, the break-fall and the 100 cap.
     damage = saturate16(pow + wazaPow);
     loseHP(target.frame->HP, damage);
-    s_.battleLog += "間接技を極めて行きます。ダメージはフレームに" + Str(damage) + "\r\n";
+    s_.battleLog +=
+        fill(shown("間接技を極めて行きます。ダメージはフレームに%1"), {Str(damage)}) + "\r\n";
   }
 
   s_.effectCount = saturate16(s_.effectCount + 1);

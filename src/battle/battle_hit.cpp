@@ -2,6 +2,8 @@
 
 #include "battle/battle.h"
 #include "core/dice.h"
+#include "core/shipped_names.h"
+#include "core/shown_text.h"
 
 namespace velko {
 
@@ -30,21 +32,21 @@ int Battle::Hit(int i, int action) {
   }
   // Out of reach nothing lands, whatever the dice said.
   if (s_.span >= 1) {
-    s_.battleLog += "・・・届かない！\r\n";
+    s_.battleLog += shown("・・・届かない！") + "\r\n";
     return 0;
   }
   return result;
 }
 
 int Battle::bougyo_rtn(int defender, int attackRoll, int offence, int defence, int blockCount) {
-  const std::string& name = s_.fighter(defender).name;
+  const std::string name = shownDollName(s_.fighter(defender).name);
   for (int guard = 1; guard <= blockCount; ++guard) {
     if (get2D6() + defence > attackRoll + offence) {
-      s_.battleLog += "攻撃はしかし、" + name + "の防御に阻まれます。\r\n";
+      s_.battleLog += fill(shown("攻撃はしかし、%1の防御に阻まれます。"), {name}) + "\r\n";
       return 0;
     }
   }
-  s_.battleLog += name + "の防御をかいくぐってヒット！\r\n";
+  s_.battleLog += fill(shown("%1の防御をかいくぐってヒット！"), {name}) + "\r\n";
   return attackRoll;
 }
 

@@ -2,6 +2,8 @@
 // strike (unless it spun in this step), move or jump.
 
 #include "battle/battle.h"
+#include "core/shipped_names.h"
+#include "core/shown_text.h"
 
 namespace velko {
 
@@ -10,7 +12,8 @@ void Battle::checkTentou(int i) {
   s_.spun[i] = kOn;
   if (s_.tentou[i] != kOff) {
     s_.tentou[i] = kOff;
-    s_.battleLog += s_.fighter(i).name + "、立ちあがりました。\r\n";
+    s_.battleLog +=
+        fill(shown("%1、立ちあがりました。"), {shownDollName(s_.fighter(i).name)}) + "\r\n";
   } else {
     s_.tentou[i] = kOn;
   }
@@ -21,22 +24,23 @@ void Battle::checkTentou(int i) {
     return;
   }
   s_.tentou[foe] = kOn;
-  s_.battleLog += s_.fighter(foe).name + "、組まれたまま転倒しました。\r\n";
+  s_.battleLog +=
+      fill(shown("%1、組まれたまま転倒しました。"), {shownDollName(s_.fighter(foe).name)}) + "\r\n";
 }
 
 bool Battle::checkTentou2(int i, int action) {
   if (s_.tentou[i] == kOff) return false;
   if (action == kPunch || action == kKick) {
     if (s_.spun[i] != kOff) return false;
-    s_.battleLog += "…転倒していては、有効な打撃が加えられません。\r\n";
+    s_.battleLog += shown("…転倒していては、有効な打撃が加えられません。") + "\r\n";
     return true;
   }
   if (action == kMove) {
-    s_.battleLog += "…転倒していては、移動できません。\r\n";
+    s_.battleLog += shown("…転倒していては、移動できません。") + "\r\n";
     return true;
   }
   if (action == kJump) {
-    s_.battleLog += "…転倒していては、ジャンプできません。\r\n";
+    s_.battleLog += shown("…転倒していては、ジャンプできません。") + "\r\n";
     return true;
   }
   return false;

@@ -6,6 +6,8 @@
 #include "battle/fight_labels.h"
 #include "core/dice.h"
 #include "core/numbers.h"
+#include "core/shipped_names.h"
+#include "core/shown_text.h"
 
 namespace velko {
 
@@ -109,17 +111,17 @@ int16_t Battle::getInitiative() {
   const int a = die(rnd_);
   const int b = die(rnd_);
   if (a > b) {
-    view_.dspInitiative(0, true, "先手");
-    view_.dspInitiative(1, false, "後手");
+    view_.dspInitiative(0, true, shown("先手"));
+    view_.dspInitiative(1, false, shown("後手"));
     return 0;
   }
   if (a < b) {
-    view_.dspInitiative(0, false, "後手");
-    view_.dspInitiative(1, true, "先手");
+    view_.dspInitiative(0, false, shown("後手"));
+    view_.dspInitiative(1, true, shown("先手"));
     return 1;
   }
-  s_.battleLog =
-      "（両者のイニシアチヴチェックは互角です）\r\n極限の精神状態が生み出す緊迫した攻防！";
+  s_.battleLog = shown("（両者のイニシアチヴチェックは互角です）") + "\r\n" +
+                 shown("極限の精神状態が生み出す緊迫した攻防！");
   view_.dspMsg(s_.battleLog);
   return kSenteTie;
 }
@@ -128,7 +130,7 @@ void Battle::getAP(int i) {
   rnd_.reseedFromClock();
   // A computer rating near the 16-bit limit stays at the limit.
   s_.playAP = saturate16(roll2D6(rnd_) + s_.fighter(i).AP);
-  view_.dspAP(i, "行動ポイント" + Str(s_.playAP));
+  view_.dspAP(i, fill(shown("行動ポイント%1"), {Str(s_.playAP)}));
   view_.dspAP(1 - i, "");
 }
 
@@ -173,10 +175,11 @@ void Battle::decideLoss() {
     afterFight_.Shunyu();
     afterFight_.Shuri();
   } else if (s_.isDuel()) {
-    prompter_.notifyCaption(s_.fighter(1).name + "勝利", "DUEL");
+    prompter_.notifyCaption(fill(shown("%1勝利"), {shownDollName(s_.fighter(1).name)}), "DUEL");
     afterFight_.initParam();
   } else {
-    prompter_.notifyCaption(s_.fighter(0).name + "敗北", "Simulation");
+    prompter_.notifyCaption(fill(shown("%1敗北"), {shownDollName(s_.fighter(0).name)}),
+                            "Simulation");
     afterFight_.initParam();
   }
   view_.closeFight();

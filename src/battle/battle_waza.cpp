@@ -7,6 +7,7 @@
 
 #include "battle/battle.h"
 #include "core/numbers.h"
+#include "core/shown_text.h"
 
 namespace velko {
 
@@ -33,7 +34,7 @@ void Battle::waza_rtn(int i, const Logic& pattern) {
   s_.battleLog.clear();
   s_.ukemi[i] = kOff;
   s_.bougyo[i] = kOff;
-  if (s_.kumiai[i] != kOff) s_.battleLog += "組んでいる状態では、100％命中します。\r\n";
+  if (s_.kumiai[i] != kOff) s_.battleLog += shown("組んでいる状態では、100％命中します。") + "\r\n";
 
   int16_t wazaPow = 0;
   for (int slot = 0; slot < Logic::kSlots; ++slot) {
@@ -88,26 +89,26 @@ void Battle::move(int i, int slot, const Logic& pattern, int16_t& wazaPow) {
   const int16_t direction = controllers_[i]->chooseMove(s_, i, slot, pattern);
   if (direction == kCloseIn) {
     if (s_.anyHold()) {
-      s_.battleLog += "組み合ったまま移動します。\r\n";
+      s_.battleLog += shown("組み合ったまま移動します。") + "\r\n";
     } else if (checkTentou2(i, kMove)) {
       // Down: checkTentou2 has said why.
     } else if (s_.span == 0) {
       const int16_t b = mobilityInt(d.move, d.weight, 2);
       addPow(wazaPow, b);
-      s_.battleLog += "移動しつつ勢いをつけて" + Str(b) + "パワー\r\n";
+      s_.battleLog += fill(shown("移動しつつ勢いをつけて%1パワー"), {Str(b)}) + "\r\n";
     } else {
       const int16_t distance = mobilityInt(d.move, d.weight, 1);
-      s_.battleLog += Str(distance) + "ダッシュで間合いを詰めた！\r\n";
+      s_.battleLog += fill(shown("%1ダッシュで間合いを詰めた！"), {Str(distance)}) + "\r\n";
       s_.span = clampSpan(s_.span - distance);
       addPow(wazaPow, distance);
     }
   } else {
     if (s_.anyHold()) {
-      s_.battleLog += "距離を置こうとしたが、ガッチリつかまれている。\r\n";
+      s_.battleLog += shown("距離を置こうとしたが、ガッチリつかまれている。") + "\r\n";
     } else if (checkTentou2(i, kMove)) {
       // Down: checkTentou2 has said why.
     } else {
-      s_.battleLog += "距離を置いた。\r\n";
+      s_.battleLog += shown("距離を置いた。") + "\r\n";
       s_.span = clampSpan(s_.span + mobilityInt(d.move, d.weight, 1));
     }
   }
@@ -118,7 +119,7 @@ void Battle::jump(int i, int16_t& wazaPow) {
   if (checkTentou2(i, kJump)) return;
   const doll& d = s_.fighter(i);
   const int16_t b = mobilityInt(d.jump, d.weight, 1);
-  s_.battleLog += "ジャンプで＋" + Str(b) + "パワー";
+  s_.battleLog += fill(shown("ジャンプで＋%1パワー"), {Str(b)});
   addPow(wazaPow, b);
 }
 
@@ -126,23 +127,23 @@ void Battle::jump(int i, int16_t& wazaPow) {
 void Battle::spin(int i, int16_t& wazaPow) {
   const doll& d = s_.fighter(i);
   const int16_t b = mobilityInt(d.spin, d.weight, 1);
-  s_.battleLog += "回転で＋" + Str(b) + "パワー";
+  s_.battleLog += fill(shown("回転で＋%1パワー"), {Str(b)});
   addPow(wazaPow, b);
   checkTentou(i);
   view_.dspFightImage(s_, i, kSpin);
 }
 
 void Battle::strike(int i, int action, int16_t waza, int16_t& wazaPow) {
-  s_.battleLog += actionName(action);
+  s_.battleLog += shown(actionName(action).c_str());
   const int hitRoll = Hit(i, action);
   const bool down = checkTentou2(i, action);
   if (hitRoll > 0 && !down) {
-    s_.battleLog += "・・・命中！";
+    s_.battleLog += shown("・・・命中！");
     const int16_t dmg = Damage(i, waza, wazaPow);
     s_.battleLog += s_.damageNote + "\r\n";
-    s_.battleLog += "ダメージは" + Str(dmg) + "\r\n";
+    s_.battleLog += fill(shown("ダメージは%1"), {Str(dmg)}) + "\r\n";
   } else {
-    s_.battleLog += "かわされた！\r\n";
+    s_.battleLog += shown("かわされた！") + "\r\n";
   }
   wazaPow = 0;
   view_.dspFightImage(s_, i, action);
@@ -151,10 +152,10 @@ void Battle::strike(int i, int action, int16_t waza, int16_t& wazaPow) {
 void Battle::kumi(int i, int16_t& wazaPow) {
   const int hitRoll = Hit(i, kKumi);
   if (hitRoll > 0 && s_.span == 0) {
-    s_.battleLog += "組みついて";
+    s_.battleLog += shown("組みついて");
     s_.kumiai[i] = kOn;
   } else {
-    s_.battleLog += "組みつきに失敗。\r\n";
+    s_.battleLog += shown("組みつきに失敗。") + "\r\n";
   }
   wazaPow = 0;
   view_.dspFightImage(s_, i, kKumi);
@@ -169,10 +170,10 @@ void Battle::nage(int i, int16_t& wazaPow) {
     // Thrown, the other Doll loses its own hold too.
     if (s_.kumiai[foe] != kOff) {
       s_.kumiai[foe] = kOff;
-      s_.battleLog += "組み合っていた相手の技が外れました。\r\n";
+      s_.battleLog += shown("組み合っていた相手の技が外れました。") + "\r\n";
     }
   } else {
-    s_.battleLog += "組んでいなければ投げられません。\r\n";
+    s_.battleLog += shown("組んでいなければ投げられません。") + "\r\n";
   }
   wazaPow = 0;
 }
@@ -182,14 +183,14 @@ void Battle::ori(int i, int16_t& wazaPow) {
   if (s_.kumiai[i] != kOff) {
     Damage(i, kWazaHold, wazaPow);
   } else {
-    s_.battleLog += "組んでいなければ関節技も決められません。\r\n";
+    s_.battleLog += shown("組んでいなければ関節技も決められません。") + "\r\n";
   }
   wazaPow = 0;
 }
 
 void Battle::block(int i, int16_t& wazaPow) {
   s_.bougyo[i] = 1;
-  s_.battleLog += "防御の構えです。\r\n";
+  s_.battleLog += shown("防御の構えです。") + "\r\n";
   view_.dspFightImage(s_, i, kBlock);
   wazaPow = 0;
 }
@@ -207,27 +208,27 @@ void Battle::hazusi(int i, int16_t& wazaPow) {
     const int theirs = s_.fighter(foe).pow + get2D6();
     if (mine >= theirs) {
       s_.kumiai = {};
-      s_.battleLog += "振りほどいた。\r\n";
+      s_.battleLog += shown("振りほどいた。") + "\r\n";
     } else {
       s_.kumiai[i] = kOff;
-      s_.battleLog += "力が強くて振りほどけない！\r\n";
+      s_.battleLog += shown("力が強くて振りほどけない！") + "\r\n";
     }
   } else if (s_.kumiai[i] != kOff) {
     s_.kumiai[i] = kOff;
-    s_.battleLog += "自ら技を解いた。\r\n";
+    s_.battleLog += shown("自ら技を解いた。") + "\r\n";
   } else {
-    s_.battleLog += "振りほどく動き。\r\n";
+    s_.battleLog += shown("振りほどく動き。") + "\r\n";
   }
   wazaPow = 0;
 }
 
 void Battle::patternEnd(const Logic& pattern) {
   if (pattern.AP == 0) {
-    s_.battleLog += "様子見です。\r\n";
+    s_.battleLog += shown("様子見です。") + "\r\n";
   } else if (pattern.AP >= 13) {
-    s_.battleLog += "これが、これが！" + pattern.name + "だッ！！\r\n";
+    s_.battleLog += fill(shown("これが、これが！%1だッ！！"), {pattern.name}) + "\r\n";
   } else {
-    s_.battleLog += "でたぁっ！" + pattern.name + "ッ！！！！！\r\n";
+    s_.battleLog += fill(shown("でたぁっ！%1ッ！！！！！"), {pattern.name}) + "\r\n";
   }
   view_.dspMsg(s_.battleLog);
 }

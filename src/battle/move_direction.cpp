@@ -1,6 +1,7 @@
 #include "battle/move_direction.h"
 
 #include "battle/fight_controller.h"
+#include "core/shown_text.h"
 
 namespace velko {
 
@@ -37,8 +38,8 @@ std::string moveHint(const BattleState& s, int index, const Logic& logic) {
 }
 
 void setDMove(const BattleState& s, int i, std::string& stateLabel) {
-  if (s.tentou[i] != kOff) stateLabel = "転倒中\r\n";
-  if (s.anyHold()) stateLabel = "組み合っている";
+  if (s.tentou[i] != kOff) stateLabel = shown("転倒中") + "\r\n";
+  if (s.anyHold()) stateLabel = shown("組み合っている");
 }
 
 }  // namespace velko

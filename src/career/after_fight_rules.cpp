@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/numbers.h"
+#include "core/shown_text.h"
 
 namespace velko {
 
@@ -21,25 +22,27 @@ struct RepairTexts {
   const char* destroyed;  // "モータは完全に破壊されています"
 };
 
-constexpr RepairTexts kMotorTexts{"モータを修理しました", "モータは完全に破壊されています"};
-constexpr RepairTexts kFrameTexts{"フレームを修理しました", "フレームは完全に破壊されています"};
+constexpr RepairTexts kMotorTexts{QT_TRID_NOOP("モータを修理しました"),
+                                  QT_TRID_NOOP("モータは完全に破壊されています")};
+constexpr RepairTexts kFrameTexts{QT_TRID_NOOP("フレームを修理しました"),
+                                  QT_TRID_NOOP("フレームは完全に破壊されています")};
 
 // One part after a tournament fight. Returns the note; `last` drops the final line feed of
 // the frame's full repair, as the note ends there.
 template <typename Part>
 std::string repairAfterFight(Owner& player, Part& part, int16_t cost, const RepairTexts& texts,
                              bool last) {
-  if (part.HP <= 0) return std::string(texts.destroyed) + kLf;
+  if (part.HP <= 0) return shown(texts.destroyed) + kLf;
   if (player.Rl >= cost && cost > 100) {
     part.HP = part.maxHP;
     player.Rl = static_cast<int16_t>(player.Rl - cost);
-    std::string note = std::string(texts.repaired) + kLf + "（代金" + Str(cost) + "Rl）";
+    std::string note = shown(texts.repaired) + kLf + fill(shown("（代金%1Rl）"), {Str(cost)});
     return last ? note : note + kLf;
   }
   if (player.Rl >= 110 && cost > 100) {
     part.HP = partialHP(player.Rl, part.HP, part.maxHP);
-    std::string note = std::string(texts.repaired) + kLf + "（代金" + Str(player.Rl) + "Rl）" +
-                       kLf + "金額不足で途中までしか直りません";
+    std::string note = shown(texts.repaired) + kLf + fill(shown("（代金%1Rl）"), {Str(player.Rl)}) +
+                       kLf + shown("金額不足で途中までしか直りません");
     player.Rl = 0;
     return note;
   }
@@ -53,12 +56,13 @@ std::string repairOnWorkDay(Owner& player, Part& part, int16_t cost, const Repai
   if (player.Rl >= cost && cost > 100) {
     part.HP = part.maxHP;
     player.Rl = static_cast<int16_t>(player.Rl - cost);
-    std::string note = std::string(texts.repaired) + kLf + "（代金" + Str(cost) + "Rl）";
+    std::string note = shown(texts.repaired) + kLf + fill(shown("（代金%1Rl）"), {Str(cost)});
     return last ? note : note + kLf;
   }
   if (player.Rl >= 110 && cost > 100) {
     part.HP = partialHP(player.Rl, part.HP, part.maxHP);
-    std::string note = std::string(texts.repaired) + kLf + "（代金" + Str(player.Rl - 100) + "Rl）";
+    std::string note =
+        shown(texts.repaired) + kLf + fill(shown("（代金%1Rl）"), {Str(player.Rl - 100)});
     player.Rl = 100;
     return last ? note : note + kLf;
   }
@@ -74,25 +78,25 @@ void addCapped(int16_t& field, int amount) {
 void levelUp(Owner& player, int16_t outcome, int16_t playerValue, int16_t opponentValue,
              Random& rnd, Prompter& prompter) {
   addCapped(player.exp, 1000);
-  std::string message = std::string("経験値＋1000") + kLf;
+  std::string message = std::string(shown("経験値＋1000")) + kLf;
   const int threshold = (player.Lv - 1) * 1000;
   if (player.exp >= threshold) {
     addCapped(player.exp, -threshold);
     addCapped(player.Lv, 1);
-    message += std::string("レベル＋１") + kLf;
+    message += std::string(shown("レベル＋１")) + kLf;
     const int gain = intFloor(rnd.next() * 4 + 1);
     addCapped(player.skillPlay, gain);
-    message += "操作能力＋" + Str(gain) + kLf;
+    message += fill(shown("操作能力＋%1"), {Str(gain)}) + kLf;
   }
   if (outcome != 1) {
-    prompter.notifyCaption(message, "敗北");
+    prompter.notifyCaption(message, shown("敗北"));
     return;
   }
   const int difference = clampRange(saturate16(opponentValue - playerValue), 0, 9999);
   const int prize = difference + 100;
   addCapped(player.Rl, prize);
-  message += "賞金" + Str(prize) + kLf;
-  prompter.notifyTall(message, "勝利", 5);
+  message += fill(shown("賞金%1"), {Str(prize)}) + kLf;
+  prompter.notifyTall(message, shown("勝利"), 5);
 }
 
 int16_t Shunyu(Owner& player, Random& rnd, Prompter& prompter) {
@@ -100,7 +104,7 @@ int16_t Shunyu(Owner& player, Random& rnd, Prompter& prompter) {
   const int b = intFloor(rnd.next() * 4 + 1);
   const int16_t income = static_cast<int16_t>((a + b + 3) * 50);
   addCapped(player.Rl, income);
-  prompter.notify("臨時収入が" + Str(income) + "Rl入った");
+  prompter.notify(fill(shown("臨時収入が%1Rl入った"), {Str(income)}));
   return income;
 }
 

@@ -1,6 +1,7 @@
 #include "career/calendar.h"
 
 #include "core/numbers.h"
+#include "core/shown_text.h"
 
 namespace velko {
 
@@ -21,12 +22,12 @@ bool careerIsOver(const GameDate& date) {
 }
 
 std::string recordText(const Owner& player) {
-  return Str(player.recWin) + "勝" + Str(player.recLoose) + "敗\n優勝" + Str(player.recChamp) +
-         "回\n";
+  return fill(shown("%1勝%2敗\n優勝%3回\n"),
+              {Str(player.recWin), Str(player.recLoose), Str(player.recChamp)});
 }
 
 std::string endingText(const Owner& player) {
-  return "最終成績\n" + recordText(player);
+  return shown("最終成績\n") + recordText(player);
 }
 
 }  // namespace velko

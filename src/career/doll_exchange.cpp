@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "core/shown_text.h"
 #include "data/doll_share.h"
 #include "data/save_commit.h"
 
@@ -13,15 +14,15 @@ bool exportPlayerDoll(const GameFolder& folder, const std::filesystem::path& pat
   // What a friend could not read back is not written at all.
   const DollImport check = readDollShare(folder, text);
   if (!check.accepted()) {
-    prompter.msgBox("このドールは書き出せません\n" + check.error);
+    prompter.msgBox(shown("このドールは書き出せません\n") + check.error);
     return false;
   }
   // The folder is the player's: only the file and its own temporary are touched.
   if (!replaceFile(path, text)) {
-    prompter.msgBox("ファイルを書き出せませんでした\n" + path.string());
+    prompter.msgBox(shown("ファイルを書き出せませんでした\n") + path.string());
     return false;
   }
-  prompter.msgBox(state.Dolls[0]->name + "を書き出しました");
+  prompter.msgBox(fill(shown("%1を書き出しました"), {state.Dolls[0]->name}));
   return true;
 }
 
@@ -31,23 +32,23 @@ bool importDuelOpponent(const GameFolder& folder, const std::filesystem::path& p
   const auto size = std::filesystem::file_size(path, error);
   // A file past the limit is refused before it is read into memory.
   if (!error && size > kDollShareMaxBytes) {
-    prompter.msgBox("読み込めません\n" + dollShareTooLarge());
+    prompter.msgBox(shown("読み込めません\n") + dollShareTooLarge());
     return false;
   }
   std::string bytes;
   if (error || !readBytes(path, bytes)) {
-    prompter.msgBox("ファイルが見つかりません");
+    prompter.msgBox(shown("ファイルが見つかりません"));
     return false;
   }
   const DollImport read = readDollShare(folder, bytes);
   if (!read.accepted()) {
-    prompter.msgBox("読み込めません\n" + read.error);
+    prompter.msgBox(shown("読み込めません\n") + read.error);
     return false;
   }
   state.Owners[1] = read.pilot;
   state.Dolls[1] = read.doll;
   state.duelistState = kDuelistReady;
-  prompter.msgBox(read.pilot->name + "の" + read.doll->name + "を対戦相手にしました");
+  prompter.msgBox(fill(shown("%1の%2を対戦相手にしました"), {read.pilot->name, read.doll->name}));
   return true;
 }
 

@@ -3,6 +3,8 @@
 #include "career/after_fight_rules.h"
 #include "career/tournament_draw.h"
 #include "core/numbers.h"
+#include "core/shipped_names.h"
+#include "core/shown_text.h"
 #include "data/registry_read.h"
 #include "data/replay_folder.h"
 #include "model/fight_clone.h"
@@ -49,7 +51,7 @@ void FightSession::Form_Load() {
     }
   }
   if (state_.guideOn) {
-    screen_.showGuide("試合画面です。「次へ」を押して進行し、指示にしたがって下さい。");
+    screen_.showGuide(shown("試合画面です。「次へ」を押して進行し、指示にしたがって下さい。"));
   } else {
     screen_.showGuide("");
   }
@@ -73,7 +75,7 @@ void FightSession::startDueBouts() {
 
 void FightSession::cmdTap_Click() {
   if (closed_ || battle_.isOver()) return;
-  if (services_.prompter.askYesNoSafe("ギブアップして試合を中断しますか？", kGameTitle) !=
+  if (services_.prompter.askYesNoSafe(shown("ギブアップして試合を中断しますか？"), kGameTitle) !=
       kAnswerYes)
     return;
   battle_.giveUp();
@@ -117,7 +119,7 @@ void FightSession::initStreet() {
     const int16_t n = countTekiDoll(services_.folder, 9999, tekiIDs);
     // With no registered opponent there is nobody to fight; the workshop checks this first.
     if (n < 1) {
-      services_.prompter.msgBox("登録されている敵Dollがいません");
+      services_.prompter.msgBox(shown("登録されている敵Dollがいません"));
       close();
       return;
     }
@@ -140,7 +142,7 @@ void FightSession::initTornament() {
     const int16_t limit = classLimit(className_);
     const int16_t n = countTekiDoll(services_.folder, limit, tekiIDs);
     if (n < kTournamentOpponents) {
-      services_.prompter.msgBox("このクラスのトーナメントに出場できる敵Dollが足りません");
+      services_.prompter.msgBox(shown("このクラスのトーナメントに出場できる敵Dollが足りません"));
       close();
       return;
     }
@@ -202,7 +204,7 @@ void FightSession::levelUp(int16_t outcome) {
 void FightSession::winFight() {
   const BattleState& s = battle_.state();
   if (mode_ == kModeStreet || mode_ == kModeDuel) {
-    services_.prompter.notifyCaption(s.fighter(0).name + "勝利",
+    services_.prompter.notifyCaption(fill(shown("%1勝利"), {shownDollName(s.fighter(0).name)}),
                                      mode_ == kModeStreet ? "Simulation" : "DUEL");
     initParam();
     close();
@@ -219,7 +221,7 @@ void FightSession::winFight() {
     screen_.playSound("fanfare");
     const std::string picture = dollPicture(state_.playerDoll());
     services_.prompter.notifyPicture(
-        "優勝\n賞金" + Str(500) + "Rl",
+        fill(shown("優勝\n賞金%1Rl"), {Str(500)}),
         picture.empty() ? "" : services_.folder.path(picture).string());
     Shuri();
     close();

@@ -6,6 +6,7 @@
 #include "career/tournament_draw.h"
 #include "core/game_version.h"
 #include "core/numbers.h"
+#include "core/shown_text.h"
 #include "data/registry_read.h"
 #include "data/registry_reset.h"
 #include "data/registry_write.h"
@@ -29,10 +30,10 @@ constexpr const char* kFirstEntryNote =
     "危なくなったら「ギブアップ」で試合を降りれば、壊れる前に修理できます。";
 
 constexpr const char* kGuideThirdLine =
-    "　コンボボックスでパーツの種類を選択し、リストからパーツを選んで下さい。";
+    QT_TRID_NOOP("　コンボボックスでパーツの種類を選択し、リストからパーツを選んで下さい。");
 // Switching the guide back on words the third line a little shorter.
 constexpr const char* kGuideThirdLineAgain =
-    "　コンボでパーツの種類を選択し、リストからパーツを選んで下さい。";
+    QT_TRID_NOOP("　コンボでパーツの種類を選択し、リストからパーツを選んで下さい。");
 
 }  // namespace
 
@@ -107,8 +108,9 @@ void Game::init() {
 }
 
 void Game::showWorkshopGuide(const char* thirdLine) {
-  guide_ = std::string("\n　ここでDollの組み立てを行います。") +
-           "\n　Dollには最低でも、モーター、フレーム、ハードウェアが必要です。" + "\n" + thirdLine;
+  guide_ = std::string(shown("\n　ここでDollの組み立てを行います。")) +
+           shown("\n　Dollには最低でも、モーター、フレーム、ハードウェアが必要です。") + "\n" +
+           shown(thirdLine);
 }
 
 std::string Game::dateText() const {
@@ -131,7 +133,7 @@ void Game::backFromScreen() {
 
 bool Game::programmedOrRefuse() {
   if (state_.playerDoll().programed) return true;
-  services_.prompter.msgBox("プログラムを登録して下さい");
+  services_.prompter.msgBox(shown("プログラムを登録して下さい"));
   return false;
 }
 
@@ -152,7 +154,8 @@ void Game::Command1_Click(const std::string& newName) {
     services_.prompter.msgBox(nameTooLongText());
     return;
   }
-  if (services_.prompter.askOK("ドールの名前を" + newName + "に変更しますか？") != kAnswerOK)
+  if (services_.prompter.askOK(fill(shown("ドールの名前を%1に変更しますか？"), {newName})) !=
+      kAnswerOK)
     return;
   state_.playerDoll().name = newName;
   state_.saved = false;  // a save keeps the new name
@@ -171,9 +174,9 @@ void Game::cmdShop_Click() {
 
 void Game::cmdStreet_Click() {
   if (!programmedOrRefuse()) return;
-  if (services_.prompter.askOK("テストのための模擬戦闘を行いますか？") != kAnswerOK) return;
+  if (services_.prompter.askOK(shown("テストのための模擬戦闘を行いますか？")) != kAnswerOK) return;
   // An empty or unreadable registry leaves nobody to fight.
-  if (!enoughOpponents(9999, 1, "登録されている敵Dollがいません")) return;
+  if (!enoughOpponents(9999, 1, shown("登録されている敵Dollがいません"))) return;
   nav_.openFight(kModeStreet, "");
   backFromScreen();
 }
@@ -181,13 +184,15 @@ void Game::cmdStreet_Click() {
 void Game::cmdDuel_Click() {
   if (!programmedOrRefuse()) return;
   if (state_.duelistState < kDuelistReady) {
-    services_.prompter.msgBox(
+    services_.prompter.msgBox(shown(
         "対戦相手が準備されていません\nメニューの「対戦相手のロード」より対戦相手ファイルをロードし"
         "て"
-        "下さい");
+        "下さい"));
     return;
   }
-  if (services_.prompter.askOK(state_.Dolls[1]->name + "と対戦しますか？") != kAnswerOK) return;
+  if (services_.prompter.askOK(fill(shown("%1と対戦しますか？"), {state_.Dolls[1]->name})) !=
+      kAnswerOK)
+    return;
   nav_.openFight(kModeDuel, "");
   backFromScreen();
 }
@@ -196,10 +201,12 @@ void Game::cmdTornament_Click() {
   if (!programmedOrRefuse()) return;
   const std::string cls = dspClass();
   nav_.adviseTournament(cls);
-  if (services_.prompter.askOK(cls + "クラスのトーナメントに参加しますか？") != kAnswerOK) return;
+  if (services_.prompter.askOK(fill(shown("%1クラスのトーナメントに参加しますか？"), {cls})) !=
+      kAnswerOK)
+    return;
   // A bracket needs seven computer entrants of the class; refuse before the month is spent.
   if (!enoughOpponents(classLimit(cls), kTournamentOpponents,
-                       "このクラスのトーナメントに出場できる敵Dollが足りません")) {
+                       shown("このクラスのトーナメントに出場できる敵Dollが足りません"))) {
     return;
   }
   tellFirstEntry();
@@ -219,7 +226,7 @@ void Game::tellFirstEntry() {
 }
 
 void Game::cmdWork_Click() {
-  if (services_.prompter.askOK("試合をせずに日々の仕事に徹しますか？") != kAnswerOK) return;
+  if (services_.prompter.askOK(shown("試合をせずに日々の仕事に徹しますか？")) != kAnswerOK) return;
   monthStep(state_.gameDate);
   state_.saved = false;
   Shunyu(state_.player(), services_.rnd, services_.prompter);
@@ -256,7 +263,7 @@ void Game::mnRec_Click() {
 }
 
 void Game::mnLdDuel_Click() {
-  if (services_.prompter.msgBoxYesNo("対戦相手をロードしますか？") != kAnswerYes) return;
+  if (services_.prompter.msgBoxYesNo(shown("対戦相手をロードしますか？")) != kAnswerYes) return;
   const std::optional<int16_t> slot = nav_.openSaveLoad(2);
   if (!slot) return;
   SlotState slots = state_.slotState();
@@ -269,7 +276,9 @@ void Game::mnLdDuel_Click() {
 
 void Game::mnEntry_Click() {
   const doll& d = state_.playerDoll();
-  if (services_.prompter.msgBoxYesNo(d.name + "を敵として登録しますか？") != kAnswerYes) return;
+  if (services_.prompter.msgBoxYesNo(fill(shown("%1を敵として登録しますか？"), {d.name})) !=
+      kAnswerYes)
+    return;
   entryEnemy(services_.folder, d, services_.prompter);
 }
 
@@ -290,13 +299,13 @@ void Game::mnBGM_Click() {
 
 void Game::mnChar_Click() {
   const Owner& p = state_.player();
-  services_.prompter.msgBox("プレイヤー名　" + p.name + "\n操作能力" + Str(p.skillPlay) +
-                            "\nレベル" + Str(p.Lv) + "\n経験値" + Str(p.exp));
+  services_.prompter.msgBox(fill(shown("プレイヤー名　%1\n操作能力%2\nレベル%3\n経験値%4"),
+                                 {p.name, Str(p.skillPlay), Str(p.Lv), Str(p.exp)}));
 }
 
 bool Game::unsavedMayGo() {
   if (state_.saved) return true;
-  return services_.prompter.msgBoxOKCancelSafe("セーブしていませんが、よろしいですか？") ==
+  return services_.prompter.msgBoxOKCancelSafe(shown("セーブしていませんが、よろしいですか？")) ==
          kAnswerOK;
 }
 
@@ -314,14 +323,14 @@ void Game::mnStart_Click() {
 
 void Game::mnGuide_Click() {
   if (state_.guideOn) {
-    if (services_.prompter.msgBoxYesNo("初心者用ガイドをオフにしますか？") == kAnswerYes) {
+    if (services_.prompter.msgBoxYesNo(shown("初心者用ガイドをオフにしますか？")) == kAnswerYes) {
       state_.guideOn = false;
       guide_.clear();  // the pane goes at once rather than at the next refresh
     }
     return;
   }
   state_.guideOn = true;
-  services_.prompter.msgBox("初心者用ガイドをオンにしました");
+  services_.prompter.msgBox(shown("初心者用ガイドをオンにしました"));
   showWorkshopGuide(kGuideThirdLineAgain);
   state_.guideDialog = true;
   state_.guideDesign = true;

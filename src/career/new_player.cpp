@@ -1,11 +1,12 @@
 #include "career/new_player.h"
 
 #include "core/numbers.h"
+#include "core/shown_text.h"
 
 namespace velko {
 
 void initPlayer(Owner& player, Random& rnd) {
-  player.name = "秋津遥人";
+  player.name = shown("秋津遥人");
   rnd.reseedFromClock();
   const int r1 = intFloor(rnd.next() * 6);
   const int r2 = intFloor(rnd.next() * 6);

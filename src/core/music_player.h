@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/prompter.h"
+#include "core/shown_text.h"
 
 namespace velko {
 
@@ -35,7 +36,7 @@ class MusicPlayer {
 };
 
 inline constexpr const char* kCannotPlayMessage =
-    "この環境ではＢＧＭを再生できません。必要なランタイムをインストールして下さい。";
+    QT_TRID_NOOP("この環境ではＢＧＭを再生できません。必要なランタイムをインストールして下さい。");
 
 // The file of a track in the game folder: "midi/", the track name, ".mid".
 inline std::string trackFile(const std::string& track) {
@@ -52,7 +53,7 @@ inline bool startTrack(MusicPlayer& player, const std::string& track, Prompter& 
     prompter.playing();
     return true;
   }
-  prompter.cannotPlay(kCannotPlayMessage);
+  prompter.cannotPlay(shown(kCannotPlayMessage));
   return false;
 }
 

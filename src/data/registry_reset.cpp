@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "core/shown_text.h"
 #include "data/registry_files.h"
 #include "data/save_commit.h"
 #include "data/slot_number.h"
@@ -39,12 +40,12 @@ bool resetRegistry(const GameFolder& folder) {
 }
 
 void mnInit_Click(const GameFolder& folder, Prompter& prompter) {
-  if (prompter.msgBoxYesNo("敵Dollファイルを初期化しますか？") != kAnswerYes) return;
+  if (prompter.msgBoxYesNo(shown("敵Dollファイルを初期化しますか？")) != kAnswerYes) return;
   if (!resetRegistry(folder)) {
-    prompter.msgBox("敵ファイルを初期化できませんでした");
+    prompter.msgBox(shown("敵ファイルを初期化できませんでした"));
     return;
   }
-  prompter.msgBox("初期化完了しました");
+  prompter.msgBox(shown("初期化完了しました"));
 }
 
 }  // namespace velko

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/shown_text.h"
 #include "core/text_cp932.h"
 #include "data/catalogue_fields.h"
 #include "data/data_file_error.h"
@@ -43,7 +44,7 @@ std::optional<RegistryFile> readRegistryFile(const GameFolder& folder, const cha
     return std::nullopt;
   }
   if (!readBytes(folder.path(file), r.bytes)) {
-    prompter.msgBox("ファイルが見つかりません");
+    prompter.msgBox(shown("ファイルが見つかりません"));
     return std::nullopt;
   }
   const std::vector<std::string> lines = splitLines(r.bytes);
@@ -57,7 +58,7 @@ std::optional<RegistryFile> readRegistryFile(const GameFolder& folder, const cha
   }
   if (r.lastHeader < 0) {
     prompter.msgBox(DataFileError(DataFileError::Kind::Malformed, display, r.lastHeaderLine,
-                                  "見出しの番号が負の数です")
+                                  shown("見出しの番号が負の数です"))
                         .what());
     return std::nullopt;
   }
@@ -69,14 +70,14 @@ bool encodeRecord(const std::vector<std::string>& lines, std::string& bytes, Pro
     bytes = cp932Lines(lines);
     return true;
   } catch (const EncodingError&) {
-    prompter.msgBox("名前に登録できない文字が含まれています");
+    prompter.msgBox(shown("名前に登録できない文字が含まれています"));
     return false;
   }
 }
 
 bool commitOrSay(const std::vector<PendingFile>& files, Prompter& prompter) {
   if (commitFiles(files)) return true;
-  prompter.msgBox("敵ファイルに書き込めませんでした");
+  prompter.msgBox(shown("敵ファイルに書き込めませんでした"));
   return false;
 }
 
@@ -92,8 +93,8 @@ bool refuseWhenFull(const GameFolder& folder, const RegistryFile& dolls, Prompte
   if (dolls.lastHeader < kEnemyRegistryFull) return false;
   if (commitOrSay({{folder.path(dolls.copy), dolls.bytes}}, prompter)) {
     prompter.notify(
-        "現在 99体以上は登録できません\n"
-        "新たに登録したい場合は、一度敵ファイルを初期化して下さい");
+        shown("現在 99体以上は登録できません\n"
+              "新たに登録したい場合は、一度敵ファイルを初期化して下さい"));
   }
   return true;
 }

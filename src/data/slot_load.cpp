@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/shown_text.h"
 #include "data/catalogue.h"
 #include "data/data_file_error.h"
 #include "data/slot_doll_file.h"
@@ -18,7 +19,7 @@ namespace velko {
 namespace {
 
 void reportMissing(SlotState& state, Prompter& prompter) {
-  prompter.msgBox("ファイルが見つかりません");
+  prompter.msgBox(shown("ファイルが見つかりません"));
   state.duelistState = kDuelistNotReady;
 }
 
@@ -29,7 +30,7 @@ TextFile readSlotFile(const GameFolder& folder, const std::filesystem::path& pat
                       Prompter& prompter) {
   const std::string name = "save/" + path.filename().string();
   if (!settleSaveFolder(folder, prompter))
-    throw DataFileError(DataFileError::Kind::Unreadable, name, 0, "書き込み途中のままです");
+    throw DataFileError(DataFileError::Kind::Unreadable, name, 0, shown("書き込み途中のままです"));
   return readTextFile(path, name);
 }
 
@@ -73,12 +74,12 @@ void rebuildInventory(const GameFolder& folder, Owner& o, const PlayerFile& d) {
 // A duel opponent must be whole and programmed.
 void checkDuelist(const doll& d, SlotState& state, Prompter& prompter) {
   if (d.Motor->HP < 1 || d.frame->HP < 1) {
-    prompter.msgBox("このドールは完成されていません");
+    prompter.msgBox(shown("このドールは完成されていません"));
     state.duelistState = kDuelistNotReady;
     return;
   }
   if (!d.programed) {
-    prompter.msgBox("このドールは技がプログラムされていません");
+    prompter.msgBox(shown("このドールは技がプログラムされていません"));
     state.duelistState = kDuelistNotReady;
   }
 }

@@ -1,5 +1,6 @@
 #include "data/slot_save.h"
 
+#include "core/shown_text.h"
 #include "core/text_cp932.h"
 #include "data/slot_doll_file.h"
 #include "data/slot_logic_file.h"
@@ -111,12 +112,12 @@ bool save_rtn(const GameFolder& folder, int16_t svNum, const SlotState& state, P
     files.push_back(saveDollRtn(folder, svNum, state));
     files.push_back(saveLogicRtn(folder, svNum, state));
   } catch (const EncodingError&) {
-    prompter.msgBox("セーブできませんでした\n名前にセーブできない文字が含まれています");
+    prompter.msgBox(shown("セーブできませんでした\n名前にセーブできない文字が含まれています"));
     return false;
   }
   // A commit record the game cannot carry out is set aside (and the player told) first.
   if (!ensureSaveFolder(folder) || !settleSaveFolder(folder, prompter) || !commitFiles(files)) {
-    prompter.msgBox("セーブできませんでした\nファイルに書き込めません");
+    prompter.msgBox(shown("セーブできませんでした\nファイルに書き込めません"));
     return false;
   }
   return true;

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "core/shown_text.h"
+
 #include "core/numbers.h"
 #include "core/prompter.h"
 #include "model/software.h"
@@ -27,8 +29,19 @@ bool isAction(int id) {
 }
 
 std::string actionName(int id) {
-  static const char* const kNames[] = {"",     "移動", "ジャンプ", "回転", "パンチ", "キック",
-                                       "組み", "投げ", "折り",     "防御", "受身",   "外し"};
+  // The names stored in files, always Japanese; shown("...") gives a name in the player's language.
+  static const char* const kNames[] = {"",
+                                       QT_TRID_NOOP("移動"),
+                                       QT_TRID_NOOP("ジャンプ"),
+                                       QT_TRID_NOOP("回転"),
+                                       QT_TRID_NOOP("パンチ"),
+                                       QT_TRID_NOOP("キック"),
+                                       QT_TRID_NOOP("組み"),
+                                       QT_TRID_NOOP("投げ"),
+                                       QT_TRID_NOOP("折り"),
+                                       QT_TRID_NOOP("防御"),
+                                       QT_TRID_NOOP("受身"),
+                                       QT_TRID_NOOP("外し")};
   if (!isAction(id)) return "";
   return kNames[id];
 }

@@ -1,5 +1,7 @@
 #include "program/pattern_choice.h"
 
+#include "core/shown_text.h"
+
 namespace velko {
 
 namespace {
@@ -25,14 +27,14 @@ std::string patternText(const Logic& logic) {
     const std::string& name = logic.getActionsname(slot);
     if (name.empty()) continue;
     if (!text.empty()) text += "＋";
-    text += name;
+    text += shown(name.c_str());
   }
   return text;
 }
 
 std::string confirmText(const Logic& logic) {
-  if (logic.name.empty()) return "この技でいいですか？";
-  return logic.name + "でいいですか？";
+  if (logic.name.empty()) return shown("この技でいいですか？");
+  return fill(shown("%1でいいですか？"), {logic.name});
 }
 
 void PatternChoice::setLogics(LogicRef logic, int slot) {
@@ -59,7 +61,8 @@ bool PatternChoice::dspPattern_Click(int row, const std::string& dollName, Promp
 }
 
 bool PatternChoice::cmdCancel_Click(Prompter& prompter) {
-  if (prompter.askYesNoSafe(kCancelOrderText, kCancelOrderCaption) != kAnswerYes) return false;
+  if (prompter.askYesNoSafe(shown(kCancelOrderText), kCancelOrderCaption) != kAnswerYes)
+    return false;
   value_ = 0;
   return true;
 }

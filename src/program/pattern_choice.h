@@ -8,18 +8,20 @@
 #include <string>
 
 #include "core/prompter.h"
+#include "core/shown_text.h"
 #include "model/action.h"
 
 namespace velko {
 
 inline constexpr const char* kSelectActionCaption = "SelectAction";
-inline constexpr const char* kPatternGuide = "技を選択して下さい。背景の白い技が選択可能です。";
-inline constexpr const char* kCancelOrderText = "命令を中止しますか？";
+inline constexpr const char* kPatternGuide =
+    QT_TRID_NOOP("技を選択して下さい。背景の白い技が選択可能です。");
+inline constexpr const char* kCancelOrderText = QT_TRID_NOOP("命令を中止しますか？");
 inline constexpr const char* kCancelOrderCaption = "BRAM-KOL";
 
-inline constexpr const char* kMoveCaption = "移動指示";
-inline constexpr const char* kApproachCaption = "接近";
-inline constexpr const char* kWithdrawCaption = "離脱";
+inline constexpr const char* kMoveCaption = QT_TRID_NOOP("移動指示");
+inline constexpr const char* kApproachCaption = QT_TRID_NOOP("接近");
+inline constexpr const char* kWithdrawCaption = QT_TRID_NOOP("離脱");
 
 // Grey rows cost more than the points of this action; an empty pattern (AP 0) stays white.
 bool isGreyRow(int16_t patternAP, int16_t playAP);

@@ -1,6 +1,7 @@
 #include "program/program_guide.h"
 
 #include "core/numbers.h"
+#include "core/shown_text.h"
 
 namespace velko {
 
@@ -9,36 +10,44 @@ namespace {
 const std::string kLf = "\n";
 
 std::string openingText() {
-  return "　ここでDollの動きをプログラムします。" + kLf + kLf +
-         "　基本行動を行動パターンにドラッグ＆ドロップして、「移動＋ジャンプ＋キック」のように"
-         "設定して下さい。" +
-         kLf + "　「移動＋パンチ＋移動」のようにすれば、ヒット＆アウェイも可能です。▼" + kLf;
+  return shown("　ここでDollの動きをプログラムします。") + kLf + kLf +
+         shown(
+             "　基本行動を行動パターンにドラッグ＆ドロップして、「移動＋ジャンプ＋キック」のように"
+             "設定して下さい。") +
+         kLf + shown("　「移動＋パンチ＋移動」のようにすれば、ヒット＆アウェイも可能です。▼") + kLf;
 }
 
 // AP plus two dice reaches AP + 2 to AP + 12; about AP + 7 is the likely roll.
 std::string costPage(int ap, int mem) {
-  return "　基本行動を複雑に組み合わせるほど、行動パターンの使用行動ポイントと使用メモリも増えて"
-         "行きます。" +
-         kLf + "①使用行動ポイントが大きい程、その技を出せる確率が低くなります。" + kLf +
-         "　このDollの行動ポイントは" + Str(ap + 2) + "～" + Str(ap + 12) + "　なので、" +
-         Str(ap + 12) + "以内、" + Str(ap + 7) + "ポイントくらいの技を中心に考えましょう。" + kLf +
-         "②あなたのコンピュータのメモリは" + Str(mem) + "です。" + kLf +
-         "　全ての行動パターンの使用メモリの合計が、" + Str(mem) +
-         "以内に収まるよう設定しましょう。▼" + kLf;
+  return shown(
+             "　基本行動を複雑に組み合わせるほど、行動パターンの使用行動ポイントと使用メモリも増え"
+             "て"
+             "行きます。") +
+         kLf + shown("①使用行動ポイントが大きい程、その技を出せる確率が低くなります。") + kLf +
+         fill(shown("　このDollの行動ポイントは%1～%2　なので、%2以内、%3ポイントくらいの技を中心に"
+                    "考えましょう。"),
+              {Str(ap + 2), Str(ap + 12), Str(ap + 7)}) +
+         kLf + fill(shown("②あなたのコンピュータのメモリは%1です。"), {Str(mem)}) + kLf +
+         fill(
+             shown("　全ての行動パターンの使用メモリの合計が、%1以内に収まるよう設定しましょう。▼"),
+             {Str(mem)}) +
+         kLf;
 }
 
 std::string strengthPage() {
-  return "　得意な技を多く組みこむのがコツです。" + kLf +
-         "ジャンプ力があるDollはジャンプを多く組みこむべきですし、パワーがあるDollは連打をや投げ、"
-         "折りを多用すると効果的です。▼" +
+  return shown("　得意な技を多く組みこむのがコツです。") + kLf +
+         shown(
+             "ジャンプ力があるDollはジャンプを多く組みこむべきですし、パワーがあるDollは連打をや投"
+             "げ、"
+             "折りを多用すると効果的です。▼") +
          kLf;
 }
 
 std::string musthavePage() {
-  return "「移動」を組みこんだ技（離れた相手と戦うため）" + kLf +
-         "「回転」を組みこんだ技（転倒時に立ちあがるため）" + kLf +
-         "「外し」を組みこんだ技（組まれたときのため）" + kLf +
-         "を最低一つは入れておくべきでしょう。▼" + kLf;
+  return shown("「移動」を組みこんだ技（離れた相手と戦うため）") + kLf +
+         shown("「回転」を組みこんだ技（転倒時に立ちあがるため）") + kLf +
+         shown("「外し」を組みこんだ技（組まれたときのため）") + kLf +
+         shown("を最低一つは入れておくべきでしょう。▼") + kLf;
 }
 
 std::string movePage() {

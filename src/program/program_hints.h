@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "core/shown_text.h"
+
 namespace velko {
 
 enum class HintPlace {
@@ -13,7 +15,7 @@ enum class HintPlace {
   PaletteFrame,  // frmMove ... frmUnlock
 };
 
-inline constexpr const char* kTrashHint = "ゴミ箱";
+inline constexpr const char* kTrashHint = QT_TRID_NOOP("ゴミ箱");
 
 // The hint for the action of that number; "" for an empty slot or any other number.
 std::string actionHint(int action, HintPlace place);

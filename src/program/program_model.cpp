@@ -1,6 +1,7 @@
 #include "program/program_model.h"
 
 #include "core/numbers.h"
+#include "core/shown_text.h"
 #include "program/program_hints.h"
 #include "program/program_labels.h"
 
@@ -108,7 +109,7 @@ void ProgramModel::frm_MouseMove(int chip) {
 }
 
 void ProgramModel::dspTrash_MouseMove() {
-  setHint(kTrashHint);
+  setHint(shown(kTrashHint));
 }
 
 void ProgramModel::Form_MouseMove() {
@@ -247,13 +248,13 @@ bool ProgramModel::checkInput() {
         continue;
       }
       if (!seenEmpty) continue;
-      prompter_.msgBox(Str(p + 1) + "番目の技の入力が正しくありません" + kLf +
-                       "左寄せに入力して下さい");
+      prompter_.msgBox(fill(shown("%1番目の技の入力が正しくありません"), {Str(p + 1)}) + kLf +
+                       shown("左寄せに入力して下さい"));
       return false;
     }
   }
   if (totalMem_ > doll_.Memory) {
-    prompter_.msgBox("メモリが足りません");
+    prompter_.msgBox(shown("メモリが足りません"));
     return false;
   }
   return true;

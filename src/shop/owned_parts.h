@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/shown_text.h"
 #include "model/owner.h"
 
 namespace velko {
@@ -13,8 +14,8 @@ namespace velko {
 inline constexpr int kListUsed = 0;
 inline constexpr int kListNew = 1;
 
-inline constexpr std::array<const char*, 2> kOwnPartsCaptions = {"所持パーツ（Used）",
-                                                                 "所持パーツ（New）"};
+inline constexpr std::array<const char*, 2> kOwnPartsCaptions = {QT_TRID_NOOP("所持パーツ（Used）"),
+                                                                 QT_TRID_NOOP("所持パーツ（New）")};
 
 struct OwnedRow {
   std::string name;

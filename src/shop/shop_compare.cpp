@@ -1,6 +1,7 @@
 #include "shop/shop_compare.h"
 
 #include "battle/headless_seams.h"
+#include "core/shown_text.h"
 
 namespace velko {
 
@@ -55,26 +56,27 @@ PartComparison comparePart(const doll& d, const Owner& pilot, const AnyPart& par
 
   const DollStats& a = c.now;
   const DollStats& b = c.then;
-  addNumber(c, "モーターHP", a.motorHP, b.motorHP);
-  addNumber(c, "フレームHP", a.frameHP, b.frameHP);
-  addNumber(c, "パワー", a.pow, b.pow);
+  addNumber(c, shown("モーターHP"), a.motorHP, b.motorHP);
+  addNumber(c, shown("フレームHP"), a.frameHP, b.frameHP);
+  addNumber(c, shown("パワー"), a.pow, b.pow);
   addNumber(c, "Offence", a.offence, b.offence);
   addNumber(c, "Defence", a.defence, b.defence);
-  addMobility(c, "移動力", &DollStats::move);
-  addMobility(c, "ジャンプ力", &DollStats::jump);
-  addMobility(c, "回転力", &DollStats::spin);
-  addNumber(c, "アーマークラス", a.AC, b.AC);
-  addNumber(c, "重量", a.weight, b.weight, true);
-  addNumber(c, "行動力", a.AP, b.AP);
-  addNumber(c, "メモリ", a.memory, b.memory);
+  addMobility(c, shown("移動力"), &DollStats::move);
+  addMobility(c, shown("ジャンプ力"), &DollStats::jump);
+  addMobility(c, shown("回転力"), &DollStats::spin);
+  addNumber(c, shown("アーマークラス"), a.AC, b.AC);
+  addNumber(c, shown("重量"), a.weight, b.weight, true);
+  addNumber(c, shown("行動力"), a.AP, b.AP);
+  addNumber(c, shown("メモリ"), a.memory, b.memory);
   // The value is the price of the Doll and sets its class: neither better nor worse.
-  c.rows.push_back({"価値", statText(a.value), statText(b.value),
+  c.rows.push_back({shown("価値"), statText(a.value), statText(b.value),
                     a.value == b.value ? Change::Same : Change::Neutral});
-  c.rows.push_back({"クラス", a.className, b.className,
+  c.rows.push_back({shown("クラス"), a.className, b.className,
                     a.className == b.className ? Change::Same : Change::Neutral});
   if (classRank(b.className) > classRank(a.className)) {
-    c.classNotice = "このパーツを付けると、トーナメントの出場クラスが" + a.className + "から" +
-                    b.className + "に上がります。";
+    c.classNotice =
+        fill(shown("このパーツを付けると、トーナメントの出場クラスが%1から%2に上がります。"),
+             {a.className, b.className});
   }
   return c;
 }

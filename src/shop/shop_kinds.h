@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "core/shown_text.h"
 #include "workshop/mount.h"
 
 namespace velko {
@@ -16,8 +17,9 @@ inline constexpr int kKindProtector = kindNumberOf(kProtectorKind);
 inline constexpr int kKindHard = kindNumberOf(kComputerKind);
 
 // ComboShop's entries, in selector order.
-inline constexpr std::array<const char*, 5> kShopKindNames = {"モーター", "フレーム", "ブースター",
-                                                              "プロテクタ", "コンピュータ"};
+inline constexpr std::array<const char*, 5> kShopKindNames = {
+    QT_TRID_NOOP("モーター"), QT_TRID_NOOP("フレーム"), QT_TRID_NOOP("ブースター"),
+    QT_TRID_NOOP("プロテクタ"), QT_TRID_NOOP("コンピュータ")};
 
 // The kind number of a selector index; any index the selector does not list counts as motors.
 int kindNumberOfIndex(int index);

@@ -4,6 +4,8 @@
 
 #include "core/music_player.h"
 #include "core/numbers.h"
+#include "core/shipped_names.h"
+#include "core/shown_text.h"
 #include "shop/shop_kinds.h"
 #include "shop/shop_texts.h"
 #include "shop/shop_trade.h"
@@ -93,10 +95,11 @@ void ShopModel::List1_Click(int row) {
   List1_Select(row);
   const int16_t price = getRl(row);
   if (price > state_.player().Rl) {
-    services_.prompter.msgBox("お金が足りません");
+    services_.prompter.msgBox(shown("お金が足りません"));
     return;
   }
-  if (services_.prompter.askOKCaption("購入しますか？", name) == kAnswerOK) buy_rtn(row);
+  if (services_.prompter.askOKCaption(shown("購入しますか？"), shownPartName(name)) == kAnswerOK)
+    buy_rtn(row);
 }
 
 void ShopModel::buy_rtn(int row) {
@@ -108,7 +111,7 @@ void ShopModel::buy_rtn(int row) {
   Owner& player = state_.player();
   const std::optional<std::string> name = storePurchase(player, tables_, kind, id);
   if (!name) {
-    services_.prompter.msgBox("これ以上買えません");
+    services_.prompter.msgBox(shown("これ以上買えません"));
     return;
   }
   player.Rl = static_cast<int16_t>(player.Rl - price);
@@ -132,12 +135,12 @@ void ShopModel::ListOwnParts_Click(int list, int row) {
   // A part the catalogue no longer holds has no price to pay back.
   const auto part = known ? catalogueEntry(tables_, kind, id) : std::nullopt;
   if (!part) {
-    services_.prompter.msgBox("パーツが見つかりません");
+    services_.prompter.msgBox(shown("パーツが見つかりません"));
     return;
   }
   const int16_t value = list == kListNew ? part->Rl : toInt16(part->Rl / 2.0);
-  const std::string text =
-      ListOwnParts[list][row].name + "（" + Str(value) + "Rl）" + "\n" + "返品しますか？";
+  const std::string text = fill(shown("%1（%2Rl）\n返品しますか？"),
+                                {shownPartName(ListOwnParts[list][row].name), Str(value)});
   if (services_.prompter.askOKSafe(text) == kAnswerOK) sel_rtn(row, list);
 }
 

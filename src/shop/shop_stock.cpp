@@ -3,16 +3,17 @@
 #include <initializer_list>
 
 #include "core/numbers.h"
+#include "core/shown_text.h"
 #include "shop/shop_kinds.h"
 
 namespace velko {
 
 namespace {
 
-StockTable withHeadings(std::initializer_list<const char*> headings) {
+StockTable withHeadings(std::initializer_list<std::string> headings) {
   StockTable table;
   size_t i = 0;
-  for (const char* heading : headings)
+  for (const std::string& heading : headings)
     table.lblAbl[i++] = heading;
   return table;
 }
@@ -43,7 +44,7 @@ int StockTable::headingCount() const {
 }
 
 StockTable dsp_AllMotors(const ShopTables& tables) {
-  StockTable table = withHeadings({"名称", "Rl", "パワー", "HP", "重量"});
+  StockTable table = withHeadings({shown("名称"), "Rl", shown("パワー"), "HP", shown("重量")});
   for (int id = 1; id <= kStockLastId; ++id) {
     const Motor* m = entry(tables.motors, id);
     if (!m) {
@@ -56,7 +57,8 @@ StockTable dsp_AllMotors(const ShopTables& tables) {
 }
 
 StockTable dsp_AllFrames(const ShopTables& tables) {
-  StockTable table = withHeadings({"名称", "Rl", "移動", "ジャンプ", "回転", "HP", "重量"});
+  StockTable table = withHeadings(
+      {shown("名称"), "Rl", shown("移動"), shown("ジャンプ"), shown("回転"), "HP", shown("重量")});
   for (int id = 1; id <= kFrameStockLastId; ++id) {
     const DollFrame* f = entry(tables.frames, id);
     if (!f) {
@@ -70,7 +72,8 @@ StockTable dsp_AllFrames(const ShopTables& tables) {
 }
 
 StockTable dsp_AllBoosts(const ShopTables& tables) {
-  StockTable table = withHeadings({"名称", "Rl", "移動", "ジャンプ", "回転", "重量"});
+  StockTable table = withHeadings(
+      {shown("名称"), "Rl", shown("移動"), shown("ジャンプ"), shown("回転"), shown("重量")});
   for (int id = 1; id <= kStockLastId; ++id) {
     const Booster* b = entry(tables.boosters, id);
     if (!b) {
@@ -83,7 +86,7 @@ StockTable dsp_AllBoosts(const ShopTables& tables) {
 }
 
 StockTable dsp_AllProtector(const ShopTables& tables) {
-  StockTable table = withHeadings({"名称", "Rl", "AC", "重量"});
+  StockTable table = withHeadings({shown("名称"), "Rl", "AC", shown("重量")});
   for (int id = 1; id <= kStockLastId; ++id) {
     const Protector* p = entry(tables.protectors, id);
     if (!p) {
@@ -96,7 +99,7 @@ StockTable dsp_AllProtector(const ShopTables& tables) {
 }
 
 StockTable dsp_AllHard(const ShopTables& tables) {
-  StockTable table = withHeadings({"名称", "Rl", "CPU", "メモリ"});
+  StockTable table = withHeadings({shown("名称"), "Rl", "CPU", shown("メモリ")});
   for (int id = 1; id <= kStockLastId; ++id) {
     const Hard* h = entry(tables.hards, id);
     if (!h) {

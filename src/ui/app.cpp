@@ -48,7 +48,8 @@ bool App::start() {
   (void)settleSaveFolder(services_.folder, prompter_);
   if (!prepareSaveFolder(services_.folder)) {
     prompter_.msgBox(
-        "敵Dollファイルを用意できませんでした\nsaveフォルダに書き込めるか確かめて下さい");
+        qtTrId("敵Dollファイルを用意できませんでした\nsaveフォルダに書き込めるか確かめて下さい")
+            .toStdString());
   }
   showTitle();
   return true;

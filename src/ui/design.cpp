@@ -17,10 +17,12 @@
 #include <QVBoxLayout>
 
 #include "core/numbers.h"
+#include "core/shipped_names.h"
 #include "ui/click_label.h"
 #include "ui/design_learning.h"
 #include "ui/doll_share_menu.h"
 #include "ui/help_window.h"
+#include "ui/language_menu.h"
 #include "ui/name_field.h"
 #include "ui/screen_fit.h"
 #include "ui/ui_style.h"
@@ -50,18 +52,18 @@ struct StatRow {
 };
 
 constexpr StatRow kStats[] = {
-    {"パワー", "攻撃命中時のダメージ", "dspPow"},
-    {"Offence", "攻撃の命中率", "dspOf"},
-    {"Defence", "防御能力", "dspDef"},
-    {"移動力", "移動力", "dspMove"},
-    {"ジャンプ力", "ジャンプ力", "dspJump"},
-    {"回転力", "回転力", "dspSpin"},
-    {"アーマークラス", "ダメージ軽減", "dspAbs"},
-    {"行動力", "行動ポイント", "dspAp"},
-    {"メモリ", "メモリ", "dspMem"},
-    {"重量", "重量", "dspWgt"},
-    {"価値", "ドールの格", "dspVal"},
-    {"クラス", "出場クラス", "dspClass"},
+    {QT_TRID_NOOP("パワー"), QT_TRID_NOOP("攻撃命中時のダメージ"), "dspPow"},
+    {"Offence", QT_TRID_NOOP("攻撃の命中率"), "dspOf"},
+    {"Defence", QT_TRID_NOOP("防御能力"), "dspDef"},
+    {QT_TRID_NOOP("移動力"), QT_TRID_NOOP("移動力"), "dspMove"},
+    {QT_TRID_NOOP("ジャンプ力"), QT_TRID_NOOP("ジャンプ力"), "dspJump"},
+    {QT_TRID_NOOP("回転力"), QT_TRID_NOOP("回転力"), "dspSpin"},
+    {QT_TRID_NOOP("アーマークラス"), QT_TRID_NOOP("ダメージ軽減"), "dspAbs"},
+    {QT_TRID_NOOP("行動力"), QT_TRID_NOOP("行動ポイント"), "dspAp"},
+    {QT_TRID_NOOP("メモリ"), QT_TRID_NOOP("メモリ"), "dspMem"},
+    {QT_TRID_NOOP("重量"), QT_TRID_NOOP("重量"), "dspWgt"},
+    {QT_TRID_NOOP("価値"), QT_TRID_NOOP("ドールの格"), "dspVal"},
+    {QT_TRID_NOOP("クラス"), QT_TRID_NOOP("出場クラス"), "dspClass"},
 };
 
 }  // namespace
@@ -105,7 +107,7 @@ Design::~Design() {
 }
 
 void Design::buildMenus() {
-  const auto add = [this](QMenu* menu, const char* name, const char* caption,
+  const auto add = [this](QMenu* menu, const char* name, const QString& caption,
                           void (Game::*command)()) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
@@ -113,34 +115,35 @@ void Design::buildMenus() {
     return action;
   };
   // Every menu and entry has a mnemonic (Alt and the underlined letter).
-  QMenu* mnFile = menuBar()->addMenu("ファイル(&F)");
-  add(mnFile, "mnSave", "セーブ(&S)", &Game::mnSave_Click)->setShortcut(QKeySequence::Save);
-  add(mnFile, "mnLoad", "ロード(&L)", &Game::mnLoad_Click)->setShortcut(QKeySequence::Open);
+  QMenu* mnFile = menuBar()->addMenu(qtTrId("ファイル(&F)"));
+  add(mnFile, "mnSave", qtTrId("セーブ(&S)"), &Game::mnSave_Click)->setShortcut(QKeySequence::Save);
+  add(mnFile, "mnLoad", qtTrId("ロード(&L)"), &Game::mnLoad_Click)->setShortcut(QKeySequence::Open);
   mnFile->addSeparator();
   (new DollShareMenu(state_, services_, this))->addTo(mnFile);
   mnFile->addSeparator();
-  add(mnFile, "mnStart", "スタート(&T)", &Game::mnStart_Click);
-  add(mnFile, "mnEnd", "終了(&X)", &Game::mnEnd_Click)->setShortcut(QKeySequence::Quit);
-  QMenu* mnInfo = menuBar()->addMenu("情報(&I)");
-  add(mnInfo, "mnChar", "プレイヤー(&P)", &Game::mnChar_Click);
-  add(mnInfo, "mnRec", "記録(&R)", &Game::mnRec_Click);
-  QMenu* mnEdit = menuBar()->addMenu("対戦(&D)");
-  add(mnEdit, "mnLdDuel", "対戦相手のロード(&L)", &Game::mnLdDuel_Click);
+  add(mnFile, "mnStart", qtTrId("スタート(&T)"), &Game::mnStart_Click);
+  add(mnFile, "mnEnd", qtTrId("終了(&X)"), &Game::mnEnd_Click)->setShortcut(QKeySequence::Quit);
+  QMenu* mnInfo = menuBar()->addMenu(qtTrId("情報(&I)"));
+  add(mnInfo, "mnChar", qtTrId("プレイヤー(&P)"), &Game::mnChar_Click);
+  add(mnInfo, "mnRec", qtTrId("記録(&R)"), &Game::mnRec_Click);
+  QMenu* mnEdit = menuBar()->addMenu(qtTrId("対戦(&D)"));
+  add(mnEdit, "mnLdDuel", qtTrId("対戦相手のロード(&L)"), &Game::mnLdDuel_Click);
   // Registering and resetting opponents exist but are not offered on the menu.
-  add(mnEdit, "mnEntry", "敵として登録(&E)", &Game::mnEntry_Click)->setVisible(false);
-  add(mnEdit, "mnInit", "敵ファイルの初期化(&I)", &Game::mnInit_Click)->setVisible(false);
+  add(mnEdit, "mnEntry", qtTrId("敵として登録(&E)"), &Game::mnEntry_Click)->setVisible(false);
+  add(mnEdit, "mnInit", qtTrId("敵ファイルの初期化(&I)"), &Game::mnInit_Click)->setVisible(false);
   addLearningMenus(*mnEdit, *this, state_, services_);
-  QMenu* mnSystem = menuBar()->addMenu("システム(&S)");
-  add(mnSystem, "mnBGM", "BGM(&B)", &Game::mnBGM_Click)->setCheckable(true);
-  add(mnSystem, "mnGuide", "ガイド(&G)", &Game::mnGuide_Click)->setCheckable(true);
+  QMenu* mnSystem = menuBar()->addMenu(qtTrId("システム(&S)"));
+  add(mnSystem, "mnBGM", QString("BGM(&B)"), &Game::mnBGM_Click)->setCheckable(true);
+  add(mnSystem, "mnGuide", qtTrId("ガイド(&G)"), &Game::mnGuide_Click)->setCheckable(true);
   // The chances before a tournament read the game and change nothing of it: no rule to run.
-  QAction* advice = mnSystem->addAction("勝率の見通し(&A)");
+  QAction* advice = mnSystem->addAction(qtTrId("勝率の見通し(&A)"));
   advice->setObjectName("mnAdvice");
   advice->setCheckable(true);
   connect(advice, &QAction::toggled, this, [this](bool on) { state_.adviceOn = on; });
-  add(mnSystem, "mnVersion", "バージョン情報(&V)", &Game::mnVersion_Click);
-  QMenu* mnHelp = menuBar()->addMenu("ヘルプ(&H)");
-  QAction* help = mnHelp->addAction("遊び方(&H)");
+  add(mnSystem, "mnVersion", qtTrId("バージョン情報(&V)"), &Game::mnVersion_Click);
+  addLanguageMenu(*mnSystem, services_.prompter, services_.folder);
+  QMenu* mnHelp = menuBar()->addMenu(qtTrId("ヘルプ(&H)"));
+  QAction* help = mnHelp->addAction(qtTrId("遊び方(&H)"));
   help->setObjectName("mnHelp");
   help->setShortcut(QKeySequence::HelpContents);
   connect(help, &QAction::triggered, this, [this] { HelpWindow::showFor(this); });
@@ -159,7 +162,7 @@ QWidget* Design::buildDollPanel() {
   impDollName_ = new QLineEdit(box);
   impDollName_->setObjectName("impDollName");
   limitNameInput(impDollName_);
-  auto* command1 = new QPushButton("名前変更(&N)", box);
+  auto* command1 = new QPushButton(qtTrId("名前変更(&N)"), box);
   command1->setObjectName("Command1");
   connect(command1, &QPushButton::clicked, this, [this] {
     game_.Command1_Click(impDollName_->text().toStdString());
@@ -173,15 +176,16 @@ QWidget* Design::buildDollPanel() {
 }
 
 QWidget* Design::buildStatsPanel() {
-  auto* box = new QGroupBox("装備と能力", this);
+  auto* box = new QGroupBox(qtTrId("装備と能力"), this);
   auto* grid = new QGridLayout(box);
-  const char* partHeadings[3] = {"モーター", "フレーム", "コンピュータ"};
+  const char* partHeadings[3] = {QT_TRID_NOOP("モーター"), QT_TRID_NOOP("フレーム"),
+                                 QT_TRID_NOOP("コンピュータ")};
   for (int i = 0; i < 3; ++i) {
-    grid->addWidget(new QLabel(partHeadings[i], box), i, 0);
+    grid->addWidget(new QLabel(qtTrId(partHeadings[i]), box), i, 0);
     QLabel* value = valueLabel(box, QString("dspPart%1").arg(i + 1));
     grid->addWidget(value, i, 1, 1, 3);
   }
-  const auto addList = [&](QListWidget*& list, const char* name, const char* heading, int row) {
+  const auto addList = [&](QListWidget*& list, const char* name, const QString& heading, int row) {
     grid->addWidget(new QLabel(heading, box), row, 0, Qt::AlignTop);
     list = new QListWidget(box);
     list->setObjectName(name);
@@ -190,14 +194,14 @@ QWidget* Design::buildStatsPanel() {
     list->setSelectionMode(QAbstractItemView::NoSelection);
     grid->addWidget(list, row, 1, 1, 3);
   };
-  addList(listBoost_, "ListBoost", "ブースター", 3);
-  addList(listP_, "ListP", "プロテクタ", 4);
-  addList(listSoft_, "ListSoft", "ソフト", 5);
+  addList(listBoost_, "ListBoost", qtTrId("ブースター"), 3);
+  addList(listP_, "ListP", qtTrId("プロテクタ"), 4);
+  addList(listSoft_, "ListSoft", qtTrId("ソフト"), 5);
   int row = 6;
   int column = 0;
   for (const StatRow& stat : kStats) {
-    auto* heading = new QLabel(stat.caption, box);
-    heading->setToolTip(stat.tooltip);
+    auto* heading = new QLabel(qtTrId(stat.caption), box);
+    heading->setToolTip(qtTrId(stat.tooltip));
     grid->addWidget(heading, row, column);
     grid->addWidget(valueLabel(box, stat.value), row, column + 1);
     column += 2;
@@ -210,13 +214,13 @@ QWidget* Design::buildStatsPanel() {
 }
 
 QWidget* Design::buildAssemblyPanel() {
-  auto* box = new QGroupBox("所持パーツ", this);
+  auto* box = new QGroupBox(qtTrId("所持パーツ"), this);
   box->setFixedWidth(300);
   auto* layout = new QVBoxLayout(box);
   cmbParts_ = new QComboBox(box);
   cmbParts_->setObjectName("cmbParts");
   for (const std::string& name : partKindNames())
-    cmbParts_->addItem(q(name));
+    cmbParts_->addItem(qtTrId(name.c_str()));
   connect(cmbParts_, &QComboBox::currentIndexChanged, this, [this](int kind) { dspParts(kind); });
   layout->addWidget(cmbParts_);
   listPart_ = new QListWidget(box);
@@ -268,15 +272,15 @@ QWidget* Design::buildCommandBar() {
     const char* caption;
     void (Game::*command)();
   } commands[] = {
-      {"cmdShop", "店(&M)", &Game::cmdShop_Click},
-      {"cmdProgram", "プログラム(&P)", &Game::cmdProgram_Click},
-      {"cmdStreet", "シミュレーション(&U)", &Game::cmdStreet_Click},
-      {"cmdTornament", "トーナメント参加(&T)", &Game::cmdTornament_Click},
-      {"cmdDuel", "対戦(&V)", &Game::cmdDuel_Click},
-      {"cmdWork", "時間を進める(&W)", &Game::cmdWork_Click},
+      {"cmdShop", QT_TRID_NOOP("店(&M)"), &Game::cmdShop_Click},
+      {"cmdProgram", QT_TRID_NOOP("プログラム(&P)"), &Game::cmdProgram_Click},
+      {"cmdStreet", QT_TRID_NOOP("シミュレーション(&U)"), &Game::cmdStreet_Click},
+      {"cmdTornament", QT_TRID_NOOP("トーナメント参加(&T)"), &Game::cmdTornament_Click},
+      {"cmdDuel", QT_TRID_NOOP("対戦(&V)"), &Game::cmdDuel_Click},
+      {"cmdWork", QT_TRID_NOOP("時間を進める(&W)"), &Game::cmdWork_Click},
   };
   for (const auto& c : commands) {
-    auto* button = new QPushButton(c.caption, bar);
+    auto* button = new QPushButton(qtTrId(c.caption), bar);
     button->setObjectName(c.name);
     button->setMinimumSize(120, 38);
     connect(button, &QPushButton::clicked, this, [this, command = c.command] { run(command); });
@@ -297,7 +301,7 @@ void Design::showRefresh() {
 
 void Design::showDate() {
   label("dspDate")->setText(q(game_.dateText()));
-  label("dspMoney")->setText(q("所持金" + Str(state_.player().Rl) + "Rl"));
+  label("dspMoney")->setText(qtTrId("所持金%1Rl").arg(q(Str(state_.player().Rl))));
 }
 
 void Design::refresh() {
@@ -321,14 +325,14 @@ void Design::dspParts(int kind) {
   if (kind < 0) kind = 0;
   listPart_->clear();
   for (const std::string& name : velko::dspParts(state_.player(), kind)) {
-    listPart_->addItem(q(name));
+    listPart_->addItem(name == kRemoveRow ? qtTrId(kRemoveRow) : q(shownPartName(name)));
   }
   showDetail(kind, 0);
 }
 
 void Design::showDetail(int kind, int slot) {
   const PartDetail d = partDetail(state_.player(), kind, slot);
-  label("dspPart0")->setText(q(d.name));
+  label("dspPart0")->setText(q(shownPartName(d.name)));
   label("dspRl")->setText(q(d.price));
   for (int i = 0; i < 2; ++i) {
     label(QString("lblPart%1").arg(i))->setText(q(d.heading[i]));
@@ -345,18 +349,18 @@ void Design::ListPart_Click(int row) {
 
 void Design::dspDoll() {
   const DollView v = velko::dspDoll(state_);
-  label("dspPart1")->setText(q(v.motor));
-  label("dspPart2")->setText(q(v.frame));
-  label("dspPart3")->setText(q(v.computer));
+  label("dspPart1")->setText(q(shownPartName(v.motor)));
+  label("dspPart2")->setText(q(shownPartName(v.frame)));
+  label("dspPart3")->setText(q(shownPartName(v.computer)));
   listBoost_->clear();
   for (const auto& name : v.boosters)
-    listBoost_->addItem(q(name));
+    listBoost_->addItem(q(shownPartName(name)));
   listP_->clear();
   for (const auto& name : v.protectors)
-    listP_->addItem(q(name));
+    listP_->addItem(q(shownPartName(name)));
   listSoft_->clear();
   for (const auto& [name, code] : v.softs) {
-    auto* item = new QListWidgetItem(q(name));
+    auto* item = new QListWidgetItem(q(shownPartName(name)));
     item->setData(Qt::UserRole, code);
     listSoft_->addItem(item);
   }

@@ -14,7 +14,7 @@ namespace velko::ui {
 void inspectLastFight(QWidget& owner, const GameFolder& folder, Prompter& prompter) {
   const auto files = listReplays(folder);
   if (files.empty()) {
-    prompter.msgBox("記録した試合がありません");
+    prompter.msgBox(qtTrId("記録した試合がありません").toStdString());
     return;
   }
   const ReplayParse parse = loadReplay(files.front());
@@ -29,24 +29,24 @@ void inspectLastFight(QWidget& owner, const GameFolder& folder, Prompter& prompt
 void addLearningMenus(QMenu& menu, QWidget& workshop, CareerState& state,
                       CareerServices& services) {
   menu.addSeparator();
-  QAction* last = menu.addAction("直前の試合を振り返る(&P)");
+  QAction* last = menu.addAction(qtTrId("直前の試合を振り返る(&P)"));
   last->setObjectName("mnLastFight");
   QObject::connect(last, &QAction::triggered, &workshop, [&workshop, &services] {
     inspectLastFight(workshop, services.folder, services.prompter);
   });
-  QAction* replays = menu.addAction("記録した試合(&R)");
+  QAction* replays = menu.addAction(qtTrId("記録した試合(&R)"));
   replays->setObjectName("mnReplays");
   QObject::connect(replays, &QAction::triggered, &workshop, [&workshop, &services] {
     ReplayList list(services.folder, services.prompter, &workshop);
     list.exec();
   });
-  QAction* lab = menu.addAction("練習ラボ(&B)");
+  QAction* lab = menu.addAction(qtTrId("練習ラボ(&B)"));
   lab->setObjectName("mnLab");
   QObject::connect(lab, &QAction::triggered, &workshop, [&workshop, &state, &services] {
     LabScreen screen(state, services, &workshop);
     screen.exec();
   });
-  QAction* league = menu.addAction("リーグ(&G)");
+  QAction* league = menu.addAction(qtTrId("リーグ(&G)"));
   league->setObjectName("mnLeague");
   QObject::connect(league, &QAction::triggered, &workshop, [&workshop, &state, &services] {
     LeagueScreen screen(state, services, &workshop);

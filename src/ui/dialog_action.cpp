@@ -66,9 +66,9 @@ DialogAction::DialogAction(int16_t playAP, bool guide, Prompter& prompter, QWidg
   dspDollName_->setObjectName("dspDollName");
   dspDollName_->setGeometry(kNameLeft, 18, kWidth - 2 * kNameLeft, 34);
 
-  heading("技名", kNameLeft, kNameWidth, this);
-  heading("必要行動力", kAPLeft, kAPWidth, this)->setAlignment(Qt::AlignCenter);
-  heading("行動パターン", kPatternLeft, kPatternWidth, this);
+  heading(qtTrId("技名"), kNameLeft, kNameWidth, this);
+  heading(qtTrId("必要行動力"), kAPLeft, kAPWidth, this)->setAlignment(Qt::AlignCenter);
+  heading(qtTrId("行動パターン"), kPatternLeft, kPatternWidth, this);
 
   for (int i = 0; i < PatternChoice::kRows; ++i) {
     const int y = kRowTop + i * kRowHeight;
@@ -137,7 +137,7 @@ void DialogAction::Form_Load() {
     paneGuide_->hide();
     return;
   }
-  dspGuide_->setText(kPatternGuide);
+  dspGuide_->setText(qtTrId(kPatternGuide));
   paneGuide_->show();
 }
 

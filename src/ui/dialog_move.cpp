@@ -32,15 +32,15 @@ constexpr int kHintTop = kButtonsBottom + 12;
 
 dialogMove::dialogMove(int16_t span, QWidget* battleWindow) : QDialog(battleWindow), span_(span) {
   setObjectName("dialogMove");
-  setWindowTitle(kMoveCaption);
+  setWindowTitle(qtTrId(kMoveCaption));
   // A move needs a direction, so the frame offers no close button that would do nothing.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setModal(true);
   setStyleSheet(kDialogStyle);
 
-  const char* const headings[] = {"距離", "状態"};
+  const char* const headings[] = {QT_TRID_NOOP("距離"), QT_TRID_NOOP("状態")};
   for (int k = 0; k < 2; ++k) {
-    auto* heading = new QLabel(headings[k], this);
+    auto* heading = new QLabel(qtTrId(headings[k]), this);
     heading->setGeometry(24, 24 + k * 48, 60, 36);
     dsp_[k] = new QLabel(this);
     dsp_[k]->setObjectName(QString("dsp%1").arg(k));
@@ -52,7 +52,7 @@ dialogMove::dialogMove(int16_t span, QWidget* battleWindow) : QDialog(battleWind
 
   const char* const captions[] = {kApproachCaption, kWithdrawCaption};
   for (int k = 0; k < 2; ++k) {
-    Command1_[k] = new QPushButton(captions[k], this);
+    Command1_[k] = new QPushButton(qtTrId(captions[k]), this);
     Command1_[k]->setObjectName(QString("Command1_%1").arg(k));
     Command1_[k]->setGeometry(24 + k * 152, 142, 140, 48);
     Command1_[k]->setAutoDefault(false);

@@ -21,17 +21,18 @@ DollShareMenu::DollShareMenu(CareerState& state, CareerServices& services, QWidg
     : QObject(parent), state_(state), services_(services), parent_(parent) {
   choosePath = [this](bool save, const QString& suggested) {
     if (save)
-      return QFileDialog::getSaveFileName(parent_, "Dollの書き出し", suggested, kDollFileFilter);
-    return QFileDialog::getOpenFileName(parent_, "Dollの読み込み（対戦相手）", QDir::homePath(),
-                                        kDollFileFilter);
+      return QFileDialog::getSaveFileName(parent_, qtTrId("Dollの書き出し"), suggested,
+                                          kDollFileFilter);
+    return QFileDialog::getOpenFileName(parent_, qtTrId("Dollの読み込み（対戦相手）"),
+                                        QDir::homePath(), kDollFileFilter);
   };
 }
 
 void DollShareMenu::addTo(QMenu* menu) {
-  QAction* exportDoll = menu->addAction("Dollの書き出し(&E)...");
+  QAction* exportDoll = menu->addAction(qtTrId("Dollの書き出し(&E)..."));
   exportDoll->setObjectName("mnExportDoll");
   connect(exportDoll, &QAction::triggered, this, &DollShareMenu::mnExportDoll_Click);
-  QAction* importDoll = menu->addAction("Dollの読み込み（対戦相手）(&I)...");
+  QAction* importDoll = menu->addAction(qtTrId("Dollの読み込み（対戦相手）(&I)..."));
   importDoll->setObjectName("mnImportDoll");
   connect(importDoll, &QAction::triggered, this, &DollShareMenu::mnImportDoll_Click);
 }

@@ -25,7 +25,7 @@ FCharMake::FCharMake(CareerState& state, CareerServices& services, QWidget* pare
   setStyleSheet(panelStyle());
 
   auto* layout = new QVBoxLayout(this);
-  auto* title = new QLabel("プレイヤーデータを作成します", this);
+  auto* title = new QLabel(qtTrId("プレイヤーデータを作成します"), this);
   title->setObjectName("lblTitle");
   QFont big = title->font();
   big.setPointSize(14);
@@ -33,7 +33,7 @@ FCharMake::FCharMake(CareerState& state, CareerServices& services, QWidget* pare
   title->setFont(big);
   layout->addWidget(title);
 
-  auto* box = new QGroupBox("プレイヤー", this);
+  auto* box = new QGroupBox(qtTrId("プレイヤー"), this);
   auto* form = new QFormLayout(box);
   dspName_ = new QLineEdit(box);
   dspName_->setObjectName("dspName");
@@ -42,9 +42,9 @@ FCharMake::FCharMake(CareerState& state, CareerServices& services, QWidget* pare
   dspRl_->setObjectName("dspRl");
   dspOparate_ = new QLabel(box);
   dspOparate_->setObjectName("dspOparate");
-  form->addRow("名前", dspName_);
-  form->addRow("所持金 (Rl)", dspRl_);
-  form->addRow("操作能力", dspOparate_);
+  form->addRow(qtTrId("名前"), dspName_);
+  form->addRow(qtTrId("所持金 (Rl)"), dspRl_);
+  form->addRow(qtTrId("操作能力"), dspOparate_);
   layout->addWidget(box);
 
   auto* guide = new ClickLabel(this);
@@ -52,8 +52,8 @@ FCharMake::FCharMake(CareerState& state, CareerServices& services, QWidget* pare
   guide->setWordWrap(true);
   guide->setStyleSheet(guideStyle());
   guide->setText(
-      "　プレイヤーデータを作成します。\n　Entryボタンでプレイヤーデータを登録します。\n"
-      "　初期データに満足の行かない場合、Resetボタンで設定し直せます。▼");
+      qtTrId("　プレイヤーデータを作成します。\n　Entryボタンでプレイヤーデータを登録します。\n"
+             "　初期データに満足の行かない場合、Resetボタンで設定し直せます。▼"));
   paneGuide_ = guide;
   paneGuide_->setVisible(state_.guideOn);
   connect(guide, &ClickLabel::clicked, this, [this] { paneGuide_->hide(); });

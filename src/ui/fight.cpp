@@ -81,7 +81,7 @@ void Fight::showEvent(QShowEvent* event) {
 
 void Fight::Form_Load() {
   for (QLabel* label : dspAbl_)
-    label->setText("パワー\n移動力\nジャンプ力\n回転力\nAC\n重量\n行動力\nメモリ\n価値");
+    label->setText(qtTrId("パワー\n移動力\nジャンプ力\n回転力\nAC\n重量\n行動力\nメモリ\n価値"));
   dspDollImg_->loadBackground(picture(kStagePicture));
   dspDollImg_->loadEffect(picture(kEffectSheet), picture(kEffectMask));
   dspDollImg_->drawBackground();

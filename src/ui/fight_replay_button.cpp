@@ -13,7 +13,7 @@ void Fight::addReplayButton() {
   const QRect tap = cmdTap_->geometry();
   const int half = (tap.width() - 8) / 2;
   cmdTap_->setGeometry(tap.x(), tap.y(), half, tap.height());
-  cmdReplay_ = new QPushButton("振り返り(&R)", this);
+  cmdReplay_ = new QPushButton(qtTrId("振り返り(&R)"), this);
   cmdReplay_->setObjectName("cmdReplay");
   cmdReplay_->setGeometry(tap.x() + half + 8, tap.y(), tap.width() - half - 8, tap.height());
   cmdReplay_->setAutoDefault(false);

@@ -196,12 +196,13 @@ void Fight::buildSidePanel() {
     dspAblValue_[k]->setAlignment(Qt::AlignRight | Qt::AlignTop);
   }
 
-  cmdNext_ = button("cmdNext", "次へ", this, {kSideLeft, kNarrationTop, kSideWidth, 104});
+  cmdNext_ = button("cmdNext", qtTrId("次へ"), this, {kSideLeft, kNarrationTop, kSideWidth, 104});
   cmdNext_->setDefault(true);
   // The one control that takes the keyboard: Return and Space press it.
   cmdNext_->setFocusPolicy(Qt::TabFocus);
   cmdNext_->setCursor(Qt::PointingHandCursor);
-  cmdTap_ = button("cmdTap", "ギブアップ", this, {kSideLeft, kNarrationTop + 116, kSideWidth, 56});
+  cmdTap_ = button("cmdTap", qtTrId("ギブアップ"), this,
+                   {kSideLeft, kNarrationTop + 116, kSideWidth, 56});
   connect(cmdNext_, &QPushButton::clicked, this, &Fight::cmdNext_Click);
   connect(cmdTap_, &QPushButton::clicked, this, &Fight::cmdTap_Click);
 }

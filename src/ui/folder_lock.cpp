@@ -23,8 +23,10 @@ bool FolderLock::acquire() {
 std::string FolderLock::refusal() const {
   std::error_code ignored;
   const std::filesystem::path shown = std::filesystem::absolute(folder_, ignored);
-  return "このゲームフォルダではVELKOがすでに起動しています。\n"
-         "起動中のゲームをお使い下さい。\n" +
+  return qtTrId(
+             "このゲームフォルダではVELKOがすでに起動しています。\n"
+             "起動中のゲームをお使い下さい。\n")
+             .toStdString() +
          shown.string();
 }
 

@@ -81,7 +81,7 @@ frmTornament::frmTornament(const Bracket& bracket, QWidget* parent)
     lblName_[j]->setObjectName(QString("lblName%1").arg(j));
     lblName_[j]->setGeometry(kNameLeft, entrantY(j) - kNameHeight / 2, kNameWidth, kNameHeight);
   }
-  Command1_ = new QPushButton("戻る", this);
+  Command1_ = new QPushButton(qtTrId("戻る"), this);
   Command1_->setObjectName("Command1");
   Command1_->setDefault(true);
   // The return command hides the view; the modal showing returns.

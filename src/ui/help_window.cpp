@@ -6,11 +6,13 @@
 #include <QVBoxLayout>
 
 #include "model/name_limit.h"
+#include "ui/language.h"
 #include "ui/screen_fit.h"
 
 namespace velko::ui {
 
 QString helpHtml() {
+  if (currentLanguage() == Language::English) return helpHtmlEnglish();
   return QString(R"(
 <h2>遊び方</h2>
 <p>あなたはDollのパイロットです。工房でパーツを組み立て、技をプログラムし、試合に出て腕を磨きます。</p>
@@ -98,7 +100,7 @@ QString helpHtml() {
 
 HelpWindow::HelpWindow(QWidget* owner) : QDialog(owner) {
   setObjectName("HelpWindow");
-  setWindowTitle("遊び方");
+  setWindowTitle(qtTrId("遊び方"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   resize(640, 600);
   auto* layout = new QVBoxLayout(this);
@@ -108,7 +110,7 @@ HelpWindow::HelpWindow(QWidget* owner) : QDialog(owner) {
   layout->addWidget(text_);
   auto* row = new QHBoxLayout;
   row->addStretch();
-  auto* close = new QPushButton("閉じる(&C)", this);
+  auto* close = new QPushButton(qtTrId("閉じる(&C)"), this);
   close->setObjectName("cmdClose");
   connect(close, &QPushButton::clicked, this, &QDialog::close);
   row->addWidget(close);

@@ -23,7 +23,8 @@ class HelpWindow : public QDialog {
   QTextBrowser* text_;
 };
 
-// The help text as HTML.
+// The help text as HTML, in the game's language.
 QString helpHtml();
+QString helpHtmlEnglish();
 
 }  // namespace velko::ui

@@ -28,8 +28,8 @@ QString picture(const GameFolder& folder, const std::string& gamePath) {
   return QString::fromStdString(folder.path(gamePath).string());
 }
 
-const char* flag(int16_t value) {
-  return value != kOff ? "あり" : "―";
+QString flag(int16_t value) {
+  return value != kOff ? qtTrId("あり") : "―";
 }
 
 const char* const kStyle =
@@ -55,7 +55,7 @@ Inspector::Inspector(const FightRecording& recording, const GameFolder& folder, 
       inspection_(inspectFight(recording_)),
       folder_(folder) {
   setObjectName("Inspector");
-  setWindowTitle("試合の振り返り");
+  setWindowTitle(qtTrId("試合の振り返り"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setStyleSheet(kStyle);
   buildPanels();
@@ -162,18 +162,19 @@ void Inspector::showStep(int index) {
   for (QScrollArea* pane : findChildren<QScrollArea*>())
     pane->verticalScrollBar()->setValue(0);
   QStringList lines;
-  if (s.index == 0) lines << "試合開始";
-  if (s.actor >= 0) lines << text(s.labels.name[s.actor]) + "の行動: " + text(s.choice);
-  if (!s.rule.empty()) lines << "コンピュータの判断: " + text(s.rule);
+  if (s.index == 0) lines << qtTrId("試合開始");
+  if (s.actor >= 0)
+    lines << qtTrId("%1の行動: %2").arg(text(s.labels.name[s.actor]), text(s.choice));
+  if (!s.rule.empty()) lines << qtTrId("コンピュータの判断: ") + text(s.rule);
   for (const std::string& d : s.dice)
     lines << text(d);
-  if (!s.changes.empty()) lines << "この手で変わったこと:";
+  if (!s.changes.empty()) lines << qtTrId("この手で変わったこと:");
   for (const std::string& c : s.changes)
-    lines << "　" + text(c);
+    lines << qtTrId("　") + text(c);
   if (step_ == lastStep() && !inspection_.error.empty())
-    lines << "再生できません: " + text(inspection_.error);
+    lines << qtTrId("再生できません: ") + text(inspection_.error);
   detail_->setText(lines.join('\n'));
-  position_->setText(QString("手 %1 / %2").arg(step_).arg(lastStep()));
+  position_->setText(QString(qtTrId("手 %1 / %2")).arg(step_).arg(lastStep()));
   const QSignalBlocker quiet(timeline_);
   timeline_->setValue(step_);
 }
@@ -184,13 +185,13 @@ QString Inspector::fighterText(const InspectedStep& s, int k) const {
   lines << text(s.labels.name[k]);
   lines << text(s.labels.motor[k]) + QString(" / %1").arg(recording_.fighters[k]->Motor->maxHP);
   lines << text(s.labels.frame[k]) + QString(" / %1").arg(recording_.fighters[k]->frame->maxHP);
-  lines << (s.apText[k].empty() ? QString("行動ポイント ―") : text(s.apText[k]));
-  lines << "イニシアチヴ " +
+  lines << (s.apText[k].empty() ? QString(qtTrId("行動ポイント ―")) : text(s.apText[k]));
+  lines << qtTrId("イニシアチヴ ") +
                (s.initiativeText[k].empty() ? QString("―") : text(s.initiativeText[k]));
-  lines << QString("組み: %1").arg(flag(b.kumiai[k]));
-  lines << QString("転倒: %1").arg(flag(b.tentou[k]));
-  lines << QString("防御: %1").arg(b.bougyo[k]);
-  lines << QString("受身: %1").arg(flag(b.ukemi[k]));
+  lines << QString(qtTrId("組み: %1")).arg(flag(b.kumiai[k]));
+  lines << QString(qtTrId("転倒: %1")).arg(flag(b.tentou[k]));
+  lines << QString(qtTrId("防御: %1")).arg(b.bougyo[k]);
+  lines << QString(qtTrId("受身: %1")).arg(flag(b.ukemi[k]));
   if (!s.labels.joutai[k].empty()) lines << text(s.labels.joutai[k]);
   return lines.join('\n');
 }

@@ -19,6 +19,7 @@
 #include <QValueAxis>
 #include <chrono>
 
+#include "core/shipped_names.h"
 #include "model/fight_clone.h"
 #include "ui/inspector.h"
 #include "ui/result_table.h"
@@ -41,7 +42,7 @@ QString percent(double rate) {
 }
 
 QChartView* winRateChart(const std::vector<OpponentTally>& opponents, QWidget* parent) {
-  auto* set = new QBarSet("勝率");
+  auto* set = new QBarSet(qtTrId("勝率"));
   QStringList names;
   const int shown = std::min<int>(kChartOpponents, static_cast<int>(opponents.size()));
   for (int k = 0; k < shown; ++k) {
@@ -54,7 +55,7 @@ QChartView* winRateChart(const std::vector<OpponentTally>& opponents, QWidget* p
   series->append(set);
   auto* chart = new QChart;
   chart->addSeries(series);
-  chart->setTitle("相手ごとの勝率（負けの多い順）");
+  chart->setTitle(qtTrId("相手ごとの勝率（負けの多い順）"));
   chart->legend()->hide();
   auto* nameAxis = new QBarCategoryAxis;
   nameAxis->append(names);
@@ -76,7 +77,7 @@ QChartView* winRateChart(const std::vector<OpponentTally>& opponents, QWidget* p
 LabScreen::LabScreen(CareerState& state, CareerServices& services, QWidget* parent)
     : QDialog(parent), state_(state), services_(services) {
   setObjectName("LabScreen");
-  setWindowTitle("練習ラボ");
+  setWindowTitle(qtTrId("練習ラボ"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   buildControls();
   fillAgainst();
@@ -92,14 +93,14 @@ void LabScreen::buildControls() {
   auto* outer = new QVBoxLayout(this);
   auto* choose = new QHBoxLayout;
   // A label shows its letter (and Alt+letter reaches the box) only with a buddy.
-  auto* againstLabel = new QLabel("相手(&A):", this);
+  auto* againstLabel = new QLabel(qtTrId("相手(&A):"), this);
   choose->addWidget(againstLabel);
   cmbAgainst_ = new QComboBox(this);
   cmbAgainst_->setObjectName("cmbAgainst");
   cmbAgainst_->setMinimumWidth(320);
   againstLabel->setBuddy(cmbAgainst_);
   choose->addWidget(cmbAgainst_);
-  auto* fightsLabel = new QLabel("試合数(&N):", this);
+  auto* fightsLabel = new QLabel(qtTrId("試合数(&N):"), this);
   choose->addWidget(fightsLabel);
   cmbFights_ = new QComboBox(this);
   cmbFights_->setObjectName("cmbFights");
@@ -109,21 +110,21 @@ void LabScreen::buildControls() {
   cmbFights_->addItem("10,000", 10000);
   cmbFights_->setCurrentIndex(1);
   choose->addWidget(cmbFights_);
-  auto* seedLabel = new QLabel("シード(&E):", this);
+  auto* seedLabel = new QLabel(qtTrId("シード(&E):"), this);
   choose->addWidget(seedLabel);
   txtSeed_ = new QLineEdit(this);
   txtSeed_->setObjectName("txtSeed");
-  txtSeed_->setPlaceholderText("空なら毎回新しく");
-  txtSeed_->setToolTip("結果に出たシードを打ち込むと、同じDollと相手で同じ結果になります");
+  txtSeed_->setPlaceholderText(qtTrId("空なら毎回新しく"));
+  txtSeed_->setToolTip(qtTrId("結果に出たシードを打ち込むと、同じDollと相手で同じ結果になります"));
   // Up to 19 digits: every such number fits the seed.
   txtSeed_->setValidator(
       new QRegularExpressionValidator(QRegularExpression("[0-9]{0,19}"), txtSeed_));
   txtSeed_->setMaximumWidth(170);
   seedLabel->setBuddy(txtSeed_);
   choose->addWidget(txtSeed_);
-  cmdStart_ = new QPushButton("開始(&S)", this);
+  cmdStart_ = new QPushButton(qtTrId("開始(&S)"), this);
   cmdStart_->setObjectName("cmdStart");
-  cmdCancel_ = new QPushButton("中止(&C)", this);
+  cmdCancel_ = new QPushButton(qtTrId("中止(&C)"), this);
   cmdCancel_->setObjectName("cmdCancel");
   cmdCancel_->setEnabled(false);
   choose->addWidget(cmdStart_);
@@ -136,18 +137,18 @@ void LabScreen::buildControls() {
   progress_->setValue(0);
   outer->addWidget(progress_);
 
-  summary_ = new QLabel(
-      "自分のDollを今のまま、選んだ相手と何度も戦わせます。お金、日付、"
-      "ダメージ、戦績、セーブファイルは変わりません。",
-      this);
+  summary_ = new QLabel(qtTrId("自分のDollを今のまま、選んだ相手と何度も戦わせます。お金、日付、"
+                               "ダメージ、戦績、セーブファイルは変わりません。"),
+                        this);
   summary_->setObjectName("summary");
   summary_->setWordWrap(true);
   outer->addWidget(summary_);
 
   auto* results = new QGridLayout;
-  patterns_ = resultTable(this, {"パターン", "選ばれた回数", "与えたダメージ", "受けたダメージ"});
+  patterns_ = resultTable(this, {qtTrId("パターン"), qtTrId("選ばれた回数"),
+                                 qtTrId("与えたダメージ"), qtTrId("受けたダメージ")});
   patterns_->setObjectName("tablePatterns");
-  opponents_ = resultTable(this, {"相手", "試合", "勝ち", "負け"});
+  opponents_ = resultTable(this, {qtTrId("相手"), qtTrId("試合"), qtTrId("勝ち"), qtTrId("負け")});
   opponents_->setObjectName("tableOpponents");
   chartHolder_ = new QWidget(this);
   chartHolder_->setLayout(new QVBoxLayout);
@@ -160,10 +161,10 @@ void LabScreen::buildControls() {
   outer->addLayout(results, 1);
 
   auto* bottom = new QHBoxLayout;
-  cmdWorst_ = new QPushButton("最悪の敗戦を振り返る(&W)", this);
+  cmdWorst_ = new QPushButton(qtTrId("最悪の敗戦を振り返る(&W)"), this);
   cmdWorst_->setObjectName("cmdWorst");
   cmdWorst_->setEnabled(false);
-  auto* close = new QPushButton("閉じる(&X)", this);
+  auto* close = new QPushButton(qtTrId("閉じる(&X)"), this);
   bottom->addWidget(cmdWorst_);
   bottom->addStretch();
   bottom->addWidget(close);
@@ -179,18 +180,20 @@ void LabScreen::buildControls() {
 // opponent by number. The item's data is what selectOpponents takes ("" for the duel).
 void LabScreen::fillAgainst() {
   for (const char* cls : {"Novice", "Expert", "Master"})
-    cmbAgainst_->addItem(QString("クラス %1 の全員").arg(cls), QString(cls));
+    cmbAgainst_->addItem(QString(qtTrId("クラス %1 の全員")).arg(cls), QString(cls));
   if (state_.duelistState == kDuelistReady && state_.Dolls[1])
-    cmbAgainst_->addItem("対戦相手 " + q(state_.Dolls[1]->name), QString());
+    cmbAgainst_->addItem(qtTrId("対戦相手 ") + q(state_.Dolls[1]->name), QString());
   try {
     registry_ = registryOpponents(services_.folder);
   } catch (const std::exception& fault) {
-    summary_->setText(QString("敵Dollの登録ファイルが読めません: ") + fault.what());
+    summary_->setText(QString(qtTrId("敵Dollの登録ファイルが読めません: ")) + fault.what());
   }
   for (const PracticeOpponent& o : registry_)
-    cmbAgainst_->addItem(
-        QString("%1 %2（価値%3）").arg(o.id).arg(q(o.doll->name)).arg(o.doll->value),
-        QString::number(o.id));
+    cmbAgainst_->addItem(QString(qtTrId("%1 %2（価値%3）"))
+                             .arg(o.id)
+                             .arg(q(shownDollName(o.doll->name)))
+                             .arg(o.doll->value),
+                         QString::number(o.id));
 }
 
 void LabScreen::chooseAgainst(const QString& against) {
@@ -216,11 +219,11 @@ bool LabScreen::start() {
   if (running()) return false;
   const doll& player = state_.playerDoll();
   if (!player.programed) {
-    services_.prompter.msgBox("プログラムを登録して下さい");
+    services_.prompter.msgBox(qtTrId("プログラムを登録して下さい").toStdString());
     return false;
   }
   if (player.Motor->name.empty() || player.frame->name.empty()) {
-    services_.prompter.msgBox("Dollにモーターとフレームを付けて下さい");
+    services_.prompter.msgBox(qtTrId("Dollにモーターとフレームを付けて下さい").toStdString());
     return false;
   }
   std::vector<PracticeOpponent> opponents;
@@ -243,7 +246,7 @@ bool LabScreen::start() {
   cmdStart_->setEnabled(false);
   cmdCancel_->setEnabled(true);
   cmdWorst_->setEnabled(false);
-  summary_->setText("試合中…");
+  summary_->setText(qtTrId("試合中…"));
   worker_.start([this, me, opponents, options] {
     auto result = std::make_shared<PracticeResult>();
     try {
@@ -278,9 +281,9 @@ void LabScreen::showResult(std::shared_ptr<PracticeResult> result) {
   cmdWorst_->setEnabled(r.worstLoss.has_value());
   progress_->setValue(r.fights);
   summary_->setText(
-      QString("%1%2試合: 勝ち%3 負け%4 引き分け%5　勝率 %6（95%の範囲 %7 ～ %8）　"
-              "試合の長さ 平均%9手（標準偏差%10）　シード %11")
-          .arg(r.cancelled ? "中止までの " : "")
+      qtTrId("%1%2試合: 勝ち%3 負け%4 引き分け%5　勝率 %6（95%の範囲 %7 ～ %8）　"
+             "試合の長さ 平均%9手（標準偏差%10）　シード %11")
+          .arg(r.cancelled ? qtTrId("中止までの ") : "")
           .arg(r.fights)
           .arg(r.wins)
           .arg(r.losses)
@@ -295,8 +298,8 @@ void LabScreen::showResult(std::shared_ptr<PracticeResult> result) {
   for (int k = 0; k < static_cast<int>(r.patterns.size()); ++k) {
     const PatternTally& t = r.patterns[k];
     const LogicRef& p = k < 6 ? player.getLogic(k) : nullptr;
-    const QString name =
-        k < 6 ? QString("%1 %2").arg(k + 1).arg(p ? q(p->name) : QString()) : QString("様子見");
+    const QString name = k < 6 ? QString("%1 %2").arg(k + 1).arg(p ? q(p->name) : QString())
+                               : QString(qtTrId("様子見"));
     setResultRow(
         patterns_, k,
         {name, QString::number(t.chosen), QString::number(t.dealt), QString::number(t.taken)});

@@ -20,6 +20,7 @@
 #include <chrono>
 #include <cmath>
 
+#include "core/shipped_names.h"
 #include "data/doll_share.h"
 #include "data/save_commit.h"
 #include "lab/practice_opponents.h"
@@ -33,7 +34,7 @@ namespace velko::ui {
 
 namespace {
 
-constexpr const char* kLeagueFilter = "リーグファイル (*.velkoleague)";
+constexpr const char* kLeagueFilter = QT_TRID_NOOP("リーグファイル (*.velkoleague)");
 constexpr int kTextRole = Qt::UserRole;
 
 QString q(const std::string& s) {
@@ -60,7 +61,7 @@ QColor deviationColour(double deviation) {
 LeagueScreen::LeagueScreen(CareerState& state, CareerServices& services, QWidget* parent)
     : QDialog(parent), state_(state), services_(services) {
   setObjectName("LeagueScreen");
-  setWindowTitle("リーグ");
+  setWindowTitle(qtTrId("リーグ"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   buildControls();
   fillEntrants();
@@ -74,18 +75,18 @@ LeagueScreen::~LeagueScreen() {
 void LeagueScreen::buildControls() {
   auto* outer = new QHBoxLayout(this);
   auto* left = new QVBoxLayout;
-  auto* entrantsLabel = new QLabel("参加するDoll(&E):", this);
+  auto* entrantsLabel = new QLabel(qtTrId("参加するDoll(&E):"), this);
   left->addWidget(entrantsLabel);
   entrants_ = new QListWidget(this);
   entrants_->setObjectName("listEntrants");
   entrants_->setMinimumWidth(280);
   entrantsLabel->setBuddy(entrants_);
   left->addWidget(entrants_, 1);
-  auto* folder = new QPushButton("フォルダのDollファイルを追加(&F)...", this);
+  auto* folder = new QPushButton(qtTrId("フォルダのDollファイルを追加(&F)..."), this);
   folder->setObjectName("cmdFolder");
   left->addWidget(folder);
   auto* fightsRow = new QHBoxLayout;
-  auto* fightsLabel = new QLabel("1組の試合数(&N):", this);
+  auto* fightsLabel = new QLabel(qtTrId("1組の試合数(&N):"), this);
   cmbFights_ = new QComboBox(this);
   cmbFights_->setObjectName("cmbFights");
   fightsLabel->setBuddy(cmbFights_);
@@ -96,23 +97,23 @@ void LeagueScreen::buildControls() {
   fightsRow->addWidget(cmbFights_);
   left->addLayout(fightsRow);
   auto* runRow = new QHBoxLayout;
-  cmdStart_ = new QPushButton("開始(&S)", this);
+  cmdStart_ = new QPushButton(qtTrId("開始(&S)"), this);
   cmdStart_->setObjectName("cmdStart");
-  cmdCancel_ = new QPushButton("中止(&C)", this);
+  cmdCancel_ = new QPushButton(qtTrId("中止(&C)"), this);
   cmdCancel_->setObjectName("cmdCancel");
   cmdCancel_->setEnabled(false);
   runRow->addWidget(cmdStart_);
   runRow->addWidget(cmdCancel_);
   left->addLayout(runRow);
   auto* fileRow = new QHBoxLayout;
-  auto* open = new QPushButton("開く(&O)...", this);
+  auto* open = new QPushButton(qtTrId("開く(&O)..."), this);
   open->setObjectName("cmdOpen");
-  auto* save = new QPushButton("保存(&V)...", this);
+  auto* save = new QPushButton(qtTrId("保存(&V)..."), this);
   save->setObjectName("cmdSave");
   fileRow->addWidget(open);
   fileRow->addWidget(save);
   left->addLayout(fileRow);
-  auto* close = new QPushButton("閉じる(&X)", this);
+  auto* close = new QPushButton(qtTrId("閉じる(&X)"), this);
   left->addWidget(close);
   outer->addLayout(left);
 
@@ -122,18 +123,20 @@ void LeagueScreen::buildControls() {
   progress_->setValue(0);
   right->addWidget(progress_);
   summary_ = new QLabel(
-      "選んだDollどうしが総当たりで戦います。レーティングはすべての結果から求め、"
-      "±は95%の範囲です。お金、日付、ダメージ、戦績、セーブファイルは変わりません。",
+      qtTrId("選んだDollどうしが総当たりで戦います。レーティングはすべての結果から求め、"
+             "±は95%の範囲です。お金、日付、ダメージ、戦績、セーブファイルは変わりません。"),
       this);
   summary_->setObjectName("summary");
   summary_->setWordWrap(true);
   right->addWidget(summary_);
-  ratings_ = resultTable(this, {"順位", "Doll", "レーティング", "95%の範囲", "試合", "勝ち", "負け",
-                                "引き分け", "平均得点"});
+  ratings_ = resultTable(
+      this, {qtTrId("順位"), "Doll", qtTrId("レーティング"), qtTrId("95%の範囲"), qtTrId("試合"),
+             qtTrId("勝ち"), qtTrId("負け"), qtTrId("引き分け"), qtTrId("平均得点")});
   ratings_->setObjectName("tableRatings");
   right->addWidget(ratings_, 3);
   auto* crossLabel = new QLabel(
-      "勝率の対戦表（行のDollから見て。セルをクリックすると最悪の敗戦を振り返ります）", this);
+      qtTrId("勝率の対戦表（行のDollから見て。セルをクリックすると最悪の敗戦を振り返ります）"),
+      this);
   right->addWidget(crossLabel);
   cross_ = new QTableWidget(this);
   cross_->setObjectName("tableCross");
@@ -149,19 +152,20 @@ void LeagueScreen::buildControls() {
 
   connect(folder, &QPushButton::clicked, this, [this] {
     const QString dir =
-        QFileDialog::getExistingDirectory(this, "Dollファイルのフォルダ", QDir::homePath());
+        QFileDialog::getExistingDirectory(this, qtTrId("Dollファイルのフォルダ"), QDir::homePath());
     if (!dir.isEmpty()) addFolder(dir);
   });
   connect(cmdStart_, &QPushButton::clicked, this, [this] { start(); });
   connect(cmdCancel_, &QPushButton::clicked, this, &LeagueScreen::cancel);
   connect(open, &QPushButton::clicked, this, [this] {
-    const QString path =
-        QFileDialog::getOpenFileName(this, "リーグを開く", QDir::homePath(), kLeagueFilter);
+    const QString path = QFileDialog::getOpenFileName(this, qtTrId("リーグを開く"),
+                                                      QDir::homePath(), qtTrId(kLeagueFilter));
     if (!path.isEmpty()) openLeague(path);
   });
   connect(save, &QPushButton::clicked, this, [this] {
-    const QString path = QFileDialog::getSaveFileName(
-        this, "リーグの保存", QDir::home().filePath("league.velkoleague"), kLeagueFilter);
+    const QString path = QFileDialog::getSaveFileName(this, qtTrId("リーグの保存"),
+                                                      QDir::home().filePath("league.velkoleague"),
+                                                      qtTrId(kLeagueFilter));
     if (!path.isEmpty()) saveLeague(path);
   });
   connect(close, &QPushButton::clicked, this, &LeagueScreen::reject);
@@ -186,19 +190,22 @@ void LeagueScreen::fillEntrants() {
   const std::string mine = writeDollShare(state_.player(), state_.playerDoll());
   const DollImport check = readDollShare(services_.folder, mine);
   if (check.accepted()) {
-    addEntrantItem("自分のDoll " + q(state_.playerDoll().name), mine, league_.entrants.empty());
+    addEntrantItem(qtTrId("自分のDoll ") + q(state_.playerDoll().name), mine,
+                   league_.entrants.empty());
   } else {
-    auto* item = new QListWidgetItem("自分のDoll（参加できません）", entrants_);
+    auto* item = new QListWidgetItem(qtTrId("自分のDoll（参加できません）"), entrants_);
     item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
     item->setToolTip(q(check.error));
   }
   try {
     for (const PracticeOpponent& o : registryOpponents(services_.folder))
-      addEntrantItem(
-          QString("敵 %1 %2（価値%3）").arg(o.id).arg(q(o.doll->name)).arg(o.doll->value),
-          registryEntrantText(*o.doll, o.id), false);
+      addEntrantItem(QString(qtTrId("敵 %1 %2（価値%3）"))
+                         .arg(o.id)
+                         .arg(q(shownDollName(o.doll->name)))
+                         .arg(o.doll->value),
+                     registryEntrantText(*o.doll, o.id), false);
   } catch (const std::exception& fault) {
-    summary_->setText(QString("敵Dollの登録ファイルが読めません: ") + fault.what());
+    summary_->setText(QString(qtTrId("敵Dollの登録ファイルが読めません: ")) + fault.what());
   }
 }
 
@@ -208,15 +215,16 @@ void LeagueScreen::addFolder(const QString& folder) {
   for (const QString& name : files) {
     std::string bytes;
     const bool read = readBytes(toPath(QDir(folder).filePath(name)), bytes);
-    const DollImport in = read ? readDollShare(services_.folder, bytes)
-                               : DollImport{nullptr, nullptr, "ファイルが読めません"};
+    const DollImport in =
+        read ? readDollShare(services_.folder, bytes)
+             : DollImport{nullptr, nullptr, qtTrId("ファイルが読めません").toStdString()};
     if (!in.accepted()) {
       refused << name + ": " + q(in.error);
       continue;
     }
     addEntrantItem(q(in.doll->name) + "（" + name + "）", bytes, true);
   }
-  if (files.isEmpty()) refused << "Dollファイル（.velkodoll）がありません";
+  if (files.isEmpty()) refused << qtTrId("Dollファイル（.velkodoll）がありません");
   if (!refused.isEmpty()) services_.prompter.msgBox(refused.join("\n").toStdString());
 }
 
@@ -250,7 +258,7 @@ bool LeagueScreen::start() {
     return false;
   }
   if (chosen.size() < 2) {
-    services_.prompter.msgBox("2体以上のDollを選んで下さい");
+    services_.prompter.msgBox(qtTrId("2体以上のDollを選んで下さい").toStdString());
     return false;
   }
   std::vector<DollRef> dolls;
@@ -265,7 +273,7 @@ bool LeagueScreen::start() {
   progress_->setValue(0);
   cmdStart_->setEnabled(false);
   cmdCancel_->setEnabled(true);
-  summary_->setText(QString("%1体の総当たり、%2試合…").arg(chosen.size()).arg(total));
+  summary_->setText(QString(qtTrId("%1体の総当たり、%2試合…")).arg(chosen.size()).arg(total));
   worker_.start([this, dolls, chosen, options] {
     auto run = std::make_shared<LeagueRun>();
     try {
@@ -297,11 +305,11 @@ void LeagueScreen::finishRun(std::shared_ptr<LeagueRun> run) {
   cmdStart_->setEnabled(true);
   cmdCancel_->setEnabled(false);
   if (run->cancelled) {
-    summary_->setText("中止しました。この回の結果はリーグに記録しません。");
+    summary_->setText(qtTrId("中止しました。この回の結果はリーグに記録しません。"));
   } else {
     league_.runs.push_back(*run);
     summary_->setText(
-        QString("第%1回を記録しました。レーティングはすべての回の結果から求めています。")
+        QString(qtTrId("第%1回を記録しました。レーティングはすべての回の結果から求めています。"))
             .arg(league_.runs.size()));
   }
   showTables();
@@ -345,13 +353,14 @@ void LeagueScreen::showTables() {
       item->setTextAlignment(Qt::AlignCenter);
       if (x != y && c.tally.fights > 0) {
         item->setBackground(deviationColour(c.deviation));
-        item->setToolTip(QString("%1 対 %2: %3勝 %4敗 %5分\nレーティングからの期待 %6%（差 %7σ）")
-                             .arg(names[x], names[y])
-                             .arg(c.tally.winsA)
-                             .arg(c.tally.winsB)
-                             .arg(c.tally.draws)
-                             .arg(c.expected * 100, 0, 'f', 0)
-                             .arg(c.deviation, 0, 'f', 1));
+        item->setToolTip(
+            QString(qtTrId("%1 対 %2: %3勝 %4敗 %5分\nレーティングからの期待 %6%（差 %7σ）"))
+                .arg(names[x], names[y])
+                .arg(c.tally.winsA)
+                .arg(c.tally.winsB)
+                .arg(c.tally.draws)
+                .arg(c.expected * 100, 0, 'f', 0)
+                .arg(c.deviation, 0, 'f', 1));
       }
       cross_->setItem(x, y, item);
     }
@@ -362,15 +371,15 @@ void LeagueScreen::showTables() {
 void LeagueScreen::showHistory() {
   const auto history = ratingHistory(league_);
   auto* chart = new QChart;
-  chart->setTitle("回ごとのレーティング");
+  chart->setTitle(qtTrId("回ごとのレーティング"));
   auto* runs = new QValueAxis;
   const int lastRun = std::max(2, static_cast<int>(history.size()));
   runs->setRange(1, lastRun);
   runs->setTickCount(std::min(lastRun, 11));
   runs->setLabelFormat("%d");
-  runs->setTitleText("回");
+  runs->setTitleText(qtTrId("回"));
   auto* points = new QValueAxis;
-  points->setTitleText("レーティング");
+  points->setTitleText(qtTrId("レーティング"));
   double low = -100;
   double high = 100;
   chart->addAxis(runs, Qt::AlignBottom);
@@ -411,21 +420,21 @@ bool LeagueScreen::openLeague(const QString& path) {
   if (running()) return false;
   const LeagueRead read = openLeagueFile(toPath(path));
   if (!read.accepted()) {
-    services_.prompter.msgBox("リーグを開けません\n" + read.error);
+    services_.prompter.msgBox(qtTrId("リーグを開けません\n").toStdString() + read.error);
     return false;
   }
   std::vector<DollRef> dolls;
   try {
     dolls = entrantDolls(services_.folder, read.league);
   } catch (const std::exception& refusal) {
-    services_.prompter.msgBox(std::string("リーグを開けません\n") + refusal.what());
+    services_.prompter.msgBox(qtTrId("リーグを開けません\n").toStdString() + refusal.what());
     return false;
   }
   league_ = read.league;
   dolls_ = std::move(dolls);
   fillEntrants();
   showTables();
-  summary_->setText(QString("%1体、%2回分のリーグを開きました。")
+  summary_->setText(QString(qtTrId("%1体、%2回分のリーグを開きました。"))
                         .arg(league_.entrants.size())
                         .arg(league_.runs.size()));
   return true;
@@ -433,15 +442,15 @@ bool LeagueScreen::openLeague(const QString& path) {
 
 bool LeagueScreen::saveLeague(const QString& path) {
   if (league_.runs.empty()) {
-    services_.prompter.msgBox("まだ試合をしていません");
+    services_.prompter.msgBox(qtTrId("まだ試合をしていません").toStdString());
     return false;
   }
   const std::string error = saveLeagueFile(toPath(path), league_);
   if (!error.empty()) {
-    services_.prompter.msgBox("保存できません\n" + error);
+    services_.prompter.msgBox(qtTrId("保存できません\n").toStdString() + error);
     return false;
   }
-  summary_->setText("保存しました: " + path);
+  summary_->setText(qtTrId("保存しました: ") + path);
   return true;
 }
 
@@ -453,7 +462,7 @@ void LeagueScreen::openWorstLoss(int row, int column) {
       pairWorstLoss(league_, dolls_, rowEntrants_[static_cast<size_t>(row)],
                     rowEntrants_[static_cast<size_t>(column)]);
   if (!loss) {
-    services_.prompter.msgBox("この相手には負けていません");
+    services_.prompter.msgBox(qtTrId("この相手には負けていません").toStdString());
     return;
   }
   Inspector inspector(*loss, services_.folder, this);

@@ -23,7 +23,7 @@ class NameValidator : public QValidator {
 
 void limitNameInput(QLineEdit* box) {
   box->setValidator(new NameValidator(box));
-  box->setToolTip(QString("名前は%1文字まで").arg(kNameMaxChars));
+  box->setToolTip(QString(qtTrId("名前は%1文字まで")).arg(kNameMaxChars));
 }
 
 void showName(QLabel* label, const QString& name) {

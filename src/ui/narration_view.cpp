@@ -100,7 +100,7 @@ void NarrationView::rebuild() {
     const bool newest = s + 1 == steps_.size();
     if (newest) currentStart_ = lineCount();
     if (step.number > 0)
-      lines_.push_back({QString("―― 第%1手 ――").arg(step.number), Kind::Heading});
+      lines_.push_back({QString(qtTrId("―― 第%1手 ――")).arg(step.number), Kind::Heading});
     QString text = step.text;
     while (text.endsWith('\n'))
       text.chop(1);

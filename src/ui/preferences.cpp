@@ -41,6 +41,13 @@ Preferences::Preferences(const std::filesystem::path& folder) {
   }
   musicOn_ = readFlag(*settings_, "music", musicOn_);
   musicFailureTold_ = readFlag(*settings_, "musicFailureTold", musicFailureTold_);
+  const QString language = settings_->value("language").toString();
+  if (language == "ja" || language == "en") language_ = language;
+}
+
+void Preferences::setLanguage(const QString& code) {
+  language_ = code;
+  write("language", code);
 }
 
 void Preferences::setMusicOn(bool on) {
@@ -54,9 +61,13 @@ void Preferences::setMusicFailureTold() {
 }
 
 void Preferences::write(const char* key, bool value) {
+  write(key, QString(value ? "true" : "false"));
+}
+
+void Preferences::write(const char* key, const QString& value) {
   if (!settings_) return;
   settings_->setValue("version", kVersion);
-  settings_->setValue(key, value ? "true" : "false");
+  settings_->setValue(key, value);
   settings_->sync();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // What the player chose that outlives a run and belongs to no save slot: whether the music
-// plays, and whether the player was told that it cannot play here. One small INI file,
-// preferences.ini, in the player's own folder (the one that holds save/); its format is in
+// plays, whether the player was told that it cannot play here, and the language. One small INI
+// file, preferences.ini, in the player's own folder (the one that holds save/); its format is in
 // docs/preferences-file.md. The file comes from outside the game: a value that is not one
 // this version writes counts as not given, and a file of another version (or too large to be
 // one) is read as empty and never overwritten.
@@ -21,16 +21,21 @@ class Preferences {
   void setMusicOn(bool on);
   bool musicFailureTold() const { return musicFailureTold_; }
   void setMusicFailureTold();
+  // "ja", "en", or empty when the player never chose.
+  const QString& language() const { return language_; }
+  void setLanguage(const QString& code);
 
   static constexpr int kVersion = 1;
   static constexpr const char* kFileName = "preferences.ini";
 
  private:
   void write(const char* key, bool value);
+  void write(const char* key, const QString& value);
 
   std::unique_ptr<QSettings> settings_;  // none when the file is not ours to write
   bool musicOn_ = true;
   bool musicFailureTold_ = false;
+  QString language_;
 };
 
 }  // namespace velko::ui

@@ -61,7 +61,7 @@ class Program : public QDialog {
   QWidget* buildSideColumn();
   QFrame* buildGuide();
   void fitToContents();
-  QLabel* heading(const char* text);
+  QLabel* heading(const QString& text);
 
   void dspActionChips();
   void dspInitSoft();

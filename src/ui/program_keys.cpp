@@ -14,12 +14,12 @@
 namespace velko::ui {
 
 void Program::buildKeyboard() {
-  auto* undo = new QAction("元に戻す", this);
+  auto* undo = new QAction(qtTrId("元に戻す"), this);
   undo->setObjectName("mnUndo");
   undo->setShortcut(QKeySequence::Undo);
   connect(undo, &QAction::triggered, this, &Program::cmdUndo_Click);
   addAction(undo);
-  auto* redo = new QAction("やり直す", this);
+  auto* redo = new QAction(qtTrId("やり直す"), this);
   redo->setObjectName("mnRedo");
   redo->setShortcuts(
       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
@@ -34,10 +34,10 @@ QWidget* Program::buildUndoButtons(QWidget* parent) {
   auto* row = new QWidget(parent);
   auto* buttons = new QHBoxLayout(row);
   buttons->setContentsMargins(0, 0, 0, 0);
-  cmdUndo_ = new QPushButton("元に戻す", row);
+  cmdUndo_ = new QPushButton(qtTrId("元に戻す"), row);
   cmdUndo_->setObjectName("cmdUndo");
   cmdUndo_->setToolTip("Ctrl+Z");
-  cmdRedo_ = new QPushButton("やり直す", row);
+  cmdRedo_ = new QPushButton(qtTrId("やり直す"), row);
   cmdRedo_->setObjectName("cmdRedo");
   cmdRedo_->setToolTip("Ctrl+Shift+Z / Ctrl+Y");
   for (QPushButton* button : {cmdUndo_, cmdRedo_}) {
@@ -71,10 +71,10 @@ void Program::copyPattern_Click(int from, int to) {
 
 void Program::showPatternMenu(int pattern, const QPoint& at) {
   QMenu menu(this);
-  QMenu* copy = menu.addMenu(QString("行動パターン%1をコピー").arg(pattern + 1));
+  QMenu* copy = menu.addMenu(QString(qtTrId("行動パターン%1をコピー")).arg(pattern + 1));
   for (int to = 0; to < ProgramModel::kPatterns; ++to) {
     if (to == pattern) continue;
-    QAction* action = copy->addAction(QString("%1行目へ").arg(to + 1));
+    QAction* action = copy->addAction(QString(qtTrId("%1行目へ")).arg(to + 1));
     connect(action, &QAction::triggered, this,
             [this, pattern, to] { copyPattern_Click(pattern, to); });
   }

@@ -22,10 +22,6 @@ const char* const kFrameNames[kPaletteChips] = {"frmMove",  "frmJump", "frmSpin"
                                                 "frmKick",  "frmLock", "frmDrop",  "frmHold",
                                                 "frmBlock", "frmUke",  "frmUnlock"};
 
-QString q(const std::string& text) {
-  return QString::fromStdString(text);
-}
-
 QString indexed(const char* name, int index) {
   return QString("%1(%2)").arg(name).arg(index);
 }
@@ -41,7 +37,7 @@ QLabel* numberBox(QWidget* parent, const QString& objectName, int width) {
 
 }  // namespace
 
-QLabel* Program::heading(const char* text) {
+QLabel* Program::heading(const QString& text) {
   auto* label = new QLabel(text, this);
   label->setProperty("heading", true);
   return label;
@@ -56,7 +52,7 @@ void Program::buildControls() {
   top->setSpacing(24);
   auto* paletteColumn = new QVBoxLayout;
   paletteColumn->setSpacing(4);
-  paletteColumn->addWidget(heading("基本行動（数字は使用行動力：使用メモリ）"));
+  paletteColumn->addWidget(heading(qtTrId("基本行動（数字は使用行動力：使用メモリ）")));
   paletteColumn->addWidget(buildPalette());
   top->addLayout(paletteColumn);
   top->addWidget(buildSoftware(), 1, Qt::AlignBottom);
@@ -81,9 +77,9 @@ QWidget* Program::buildPalette() {
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(6);
   for (int k = 0; k < kPaletteChips; ++k) {
-    auto* frame = new QGroupBox(q(actionName(k + 1)), palette);
+    auto* frame = new QGroupBox(qtTrId(actionName(k + 1).c_str()), palette);
     frame->setObjectName(kFrameNames[k]);
-    frame->setToolTip("ドラッグして行動パターンのところでドロップして下さい");
+    frame->setToolTip(qtTrId("ドラッグして行動パターンのところでドロップして下さい"));
     frame->setMouseTracking(true);
     frame->setProperty("chip", k);
     frame->installEventFilter(this);
@@ -143,10 +139,10 @@ QWidget* Program::buildGrid() {
   cells->setContentsMargins(0, 0, 0, 0);
   cells->setHorizontalSpacing(10);
   cells->setVerticalSpacing(6);
-  cells->addWidget(heading("技名"), 0, 0);
-  cells->addWidget(heading("行動パターン"), 0, 1);
-  cells->addWidget(heading("必要行動力"), 0, 2, Qt::AlignRight);
-  cells->addWidget(heading("使用メモリ"), 0, 3, Qt::AlignRight);
+  cells->addWidget(heading(qtTrId("技名")), 0, 0);
+  cells->addWidget(heading(qtTrId("行動パターン")), 0, 1);
+  cells->addWidget(heading(qtTrId("必要行動力")), 0, 2, Qt::AlignRight);
+  cells->addWidget(heading(qtTrId("使用メモリ")), 0, 3, Qt::AlignRight);
 
   for (int p = 0; p < ProgramModel::kPatterns; ++p) {
     auto* name = new QLineEdit(grid);
@@ -189,7 +185,7 @@ QWidget* Program::buildGrid() {
     dspMem_[p] = numberBox(grid, indexed("dspMem", p), 72);
     cells->addWidget(dspMem_[p], p + 1, 3, Qt::AlignRight);
 
-    auto* clear = new QPushButton("クリア", grid);
+    auto* clear = new QPushButton(qtTrId("クリア"), grid);
     clear->setObjectName(indexed("cmdClear", p));
     clear->setAutoDefault(false);
     connect(clear, &QPushButton::clicked, this, [this, p] { cmdClear_Click(p); });
@@ -198,7 +194,7 @@ QWidget* Program::buildGrid() {
   }
 
   const int totalRow = ProgramModel::kPatterns + 1;
-  cells->addWidget(heading("総使用メモリ"), totalRow, 1, 1, 2, Qt::AlignRight);
+  cells->addWidget(heading(qtTrId("総使用メモリ")), totalRow, 1, 1, 2, Qt::AlignRight);
   dspMem_[ProgramModel::kPatterns] = numberBox(grid, indexed("dspMem", 6), 72);
   dspMem_[ProgramModel::kPatterns]->setProperty("total", true);
   cells->addWidget(dspMem_[ProgramModel::kPatterns], totalRow, 3, Qt::AlignRight);
@@ -211,11 +207,11 @@ QWidget* Program::buildSoftware() {
   rows->setContentsMargins(0, 0, 0, 0);
   rows->setHorizontalSpacing(10);
   rows->setVerticalSpacing(4);
-  rows->addWidget(heading("使用ソフト"), 0, 0, Qt::AlignLeft | Qt::AlignTop);
+  rows->addWidget(heading(qtTrId("使用ソフト")), 0, 0, Qt::AlignLeft | Qt::AlignTop);
   for (int kind = 0; kind < 3; ++kind) {
     auto* soft = new QComboBox(box);
     soft->setObjectName(indexed("cmbSoft", kind));
-    soft->setToolTip("ソフトの切替はできません");
+    soft->setToolTip(qtTrId("ソフトの切替はできません"));
     soft->setMinimumWidth(180);
     cmbSoft_[kind] = soft;
     rows->addWidget(soft, kind, 1);
@@ -229,23 +225,23 @@ QWidget* Program::buildSideColumn() {
   auto* column = new QVBoxLayout(side);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(4);
-  column->addWidget(heading("Dollの行動力"));
+  column->addWidget(heading(qtTrId("Dollの行動力")));
   dspDollAP_ = numberBox(side, "dspDollAP", 150);
   dspDollAP_->setProperty("large", true);
   column->addWidget(dspDollAP_, 0, Qt::AlignRight);
   column->addSpacing(10);
-  column->addWidget(heading("コンピュータの総メモリ"));
+  column->addWidget(heading(qtTrId("コンピュータの総メモリ")));
   dspDollMem_ = numberBox(side, "dspDollMem", 150);
   dspDollMem_->setProperty("large", true);
   column->addWidget(dspDollMem_, 0, Qt::AlignRight);
   column->addStretch(1);
 
-  cmdRegist_ = new QPushButton("登録", side);
+  cmdRegist_ = new QPushButton(qtTrId("登録"), side);
   cmdRegist_->setObjectName("cmdRegist");
   cmdRegist_->setAutoDefault(false);
   cmdRegist_->setMinimumHeight(34);
   connect(cmdRegist_, &QPushButton::clicked, this, &Program::cmdRegist_Click);
-  cmdCancel_ = new QPushButton("キャンセル", side);
+  cmdCancel_ = new QPushButton(qtTrId("キャンセル"), side);
   cmdCancel_->setObjectName("cmdCancel");
   cmdCancel_->setAutoDefault(false);
   cmdCancel_->setMinimumHeight(34);

@@ -16,16 +16,16 @@ namespace velko::ui {
 
 namespace {
 
-const char* modeText(int16_t mode) {
-  if (mode == kModeStreet) return "シミュレーション";
-  if (mode == kModeDuel) return "対戦";
-  return "トーナメント";
+QString modeText(int16_t mode) {
+  if (mode == kModeStreet) return qtTrId("シミュレーション");
+  if (mode == kModeDuel) return qtTrId("対戦");
+  return qtTrId("トーナメント");
 }
 
-const char* outcomeText(int16_t winner) {
-  if (winner == 0) return "勝利";
-  if (winner == 1) return "敗北";
-  return "中断";
+QString outcomeText(int16_t winner) {
+  if (winner == 0) return qtTrId("勝利");
+  if (winner == 1) return qtTrId("敗北");
+  return qtTrId("中断");
 }
 
 // "2026/12/07 20:52:03" in the player's local time from the file name's UTC time; a name
@@ -42,9 +42,9 @@ QString describe(const std::filesystem::path& file) {
   const std::string stem = file.filename().string();
   const QString when = localTime(QString::fromStdString(stem.substr(0, 15)));
   const ReplayParse parse = loadReplay(file);
-  if (!parse.recording) return when + "  （読めないファイル）";
+  if (!parse.recording) return when + qtTrId("  （読めないファイル）");
   const FightRecording& r = *parse.recording;
-  return QString("%1  %2  %3 対 %4  %5（%6手）")
+  return QString(qtTrId("%1  %2  %3 対 %4  %5（%6手）"))
       .arg(when, modeText(r.mode), QString::fromStdString(r.fighters[0]->name),
            QString::fromStdString(r.fighters[1]->name), outcomeText(r.winner))
       .arg(r.steps);
@@ -55,10 +55,11 @@ QString describe(const std::filesystem::path& file) {
 ReplayList::ReplayList(const GameFolder& folder, Prompter& prompter, QWidget* parent)
     : QDialog(parent), folder_(folder), prompter_(prompter), files_(listReplays(folder)) {
   setObjectName("ReplayList");
-  setWindowTitle("記録した試合");
+  setWindowTitle(qtTrId("記録した試合"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel("振り返る試合を選んで下さい（新しい順、最新100試合）", this));
+  layout->addWidget(
+      new QLabel(qtTrId("振り返る試合を選んで下さい（新しい順、最新100試合）"), this));
   list_ = new QListWidget(this);
   list_->setObjectName("listReplays");
   for (const auto& file : files_)
@@ -66,10 +67,10 @@ ReplayList::ReplayList(const GameFolder& folder, Prompter& prompter, QWidget* pa
   if (!files_.empty()) list_->setCurrentRow(0);
   layout->addWidget(list_);
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* open = buttons->addButton("振り返る(&O)", QDialogButtonBox::AcceptRole);
+  QPushButton* open = buttons->addButton(qtTrId("振り返る(&O)"), QDialogButtonBox::AcceptRole);
   open->setObjectName("cmdOpen");
   open->setEnabled(!files_.empty());
-  buttons->addButton("閉じる(&C)", QDialogButtonBox::RejectRole);
+  buttons->addButton(qtTrId("閉じる(&C)"), QDialogButtonBox::RejectRole);
   layout->addWidget(buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, [this] { openChosen(); });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -15,6 +15,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "core/shipped_names.h"
 #include "shop/owned_parts.h"
 #include "shop/shop_kinds.h"
 #include "ui/dmsg.h"
@@ -72,11 +73,11 @@ void Shop::buildControls() {
   ComboShop_->setObjectName("ComboShop");
   ComboShop_->setMinimumWidth(200);
   for (const char* kind : kShopKindNames)
-    ComboShop_->addItem(kind);
+    ComboShop_->addItem(qtTrId(kind));
   connect(ComboShop_, &QComboBox::currentIndexChanged, this, &Shop::ComboShop_Click);
   top->addWidget(ComboShop_);
   top->addStretch(1);
-  auto* moneyHeading = new QLabel("所持金", this);
+  auto* moneyHeading = new QLabel(qtTrId("所持金"), this);
   moneyHeading->setObjectName("lblPlayerRlHeading");
   top->addWidget(moneyHeading);
   lblPlayerRl_ = new QLabel(this);
@@ -94,7 +95,7 @@ void Shop::buildControls() {
   dspMsg_->setObjectName("dspMsg");
   dspMsg_->setMinimumHeight(30);
   bottom->addWidget(dspMsg_, 1);
-  Command1_ = new QPushButton("閉じる", this);
+  Command1_ = new QPushButton(qtTrId("閉じる"), this);
   Command1_->setObjectName("Command1");
   Command1_->setMinimumSize(120, 32);
   connect(Command1_, &QPushButton::clicked, this, &QDialog::accept);
@@ -148,7 +149,7 @@ QWidget* Shop::buildOwnedPane() {
   auto* column = new QVBoxLayout(pane);
   column->setContentsMargins(0, 0, 0, 0);
   for (int list : {kListUsed, kListNew}) {
-    auto* box = new QGroupBox(kOwnPartsCaptions[list], pane);
+    auto* box = new QGroupBox(qtTrId(kOwnPartsCaptions[list]), pane);
     auto* inside = new QVBoxLayout(box);
     ListOwnParts_[list] = new QListWidget(box);
     ListOwnParts_[list]->setObjectName(list == kListUsed ? "ListOwnParts0" : "ListOwnParts1");
@@ -248,7 +249,7 @@ void Shop::ListOwnParts_Click(int list, int row) {
 void Shop::showComparison(int row) {
   const auto& names = model_.stock.List1;
   const bool valid = row >= 0 && row < static_cast<int>(names.size());
-  compare_->showComparison(valid ? names[row] : "", model_.comparison(row));
+  compare_->showComparison(valid ? shownPartName(names[row]) : "", model_.comparison(row));
 }
 
 void Shop::showStock() {
@@ -267,7 +268,7 @@ void Shop::showStock() {
       const std::string& text = c == 0   ? stock.List1[row]
                                 : c == 1 ? stock.lblRl[row]
                                          : stock.dspAbl[c - 2][row];
-      auto* item = new QTableWidgetItem(q(text));
+      auto* item = new QTableWidgetItem(q(c == 0 ? shownPartName(text) : text));
       item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
                                     : Qt::AlignRight | Qt::AlignVCenter);
       if (!forSale) item->setFlags(Qt::NoItemFlags);
@@ -289,7 +290,7 @@ void Shop::showOwnedParts() {
     QListWidget* widget = ListOwnParts_[list];
     widget->clear();
     for (const OwnedRow& row : model_.ListOwnParts[list]) {
-      auto* item = new QListWidgetItem(q(row.name), widget);
+      auto* item = new QListWidgetItem(q(shownPartName(row.name)), widget);
       item->setData(Qt::UserRole, row.code);
     }
   }

@@ -66,12 +66,12 @@ ShopComparePanel::ShopComparePanel(QWidget* parent) : QFrame(parent) {
   bold.setBold(true);
   const QFontMetrics plain(font());
   const QFontMetrics strong(bold);
-  const auto block = [&](const char* label, const char* value) {
+  const auto block = [&](const QString& label, const QString& value) {
     return plain.horizontalAdvance(label) + plain.horizontalAdvance(value) +
            plain.horizontalAdvance("→") + strong.horizontalAdvance(value) + 3 * 12;
   };
-  setMinimumWidth(block("フレームHP", "9999") + 12 + 14 + 12 + block("アーマークラス", "Novice") +
-                  20 + 2 * frameWidth() + 8);
+  setMinimumWidth(block(qtTrId("フレームHP"), "9999") + 12 + 14 + 12 +
+                  block(qtTrId("アーマークラス"), "Novice") + 20 + 2 * frameWidth() + 8);
   showComparison("", std::nullopt);
 }
 
@@ -83,11 +83,11 @@ void ShopComparePanel::showComparison(const std::string& partName,
   }
   notice_->clear();
   if (!c) {
-    caption_->setText("パーツを選ぶと、付けた時のDollの能力を比べられます");
+    caption_->setText(qtTrId("パーツを選ぶと、付けた時のDollの能力を比べられます"));
     notice_->hide();
     return;
   }
-  caption_->setText(QString("%1 を付けると（今 → 後）").arg(q(partName)));
+  caption_->setText(QString(qtTrId("%1 を付けると（今 → 後）")).arg(q(partName)));
   // Two blocks side by side, so the panel stays low beside the owned-parts lists.
   const int perBlock = (static_cast<int>(c->rows.size()) + 1) / 2;
   int index = 0;
@@ -114,7 +114,7 @@ void ShopComparePanel::showComparison(const std::string& partName,
   grid_->setColumnMinimumWidth(4, 14);
   if (!c->fits) {
     notice_->setText(
-        "このパーツは今のDollには付けられません（同じ名前のパーツか、空きがありません）");
+        qtTrId("このパーツは今のDollには付けられません（同じ名前のパーツか、空きがありません）"));
   } else {
     notice_->setText(q(c->classNotice));
   }

@@ -39,6 +39,7 @@ struct StartOptions {
     help = parser.addHelpOption();
     version = parser.addVersionOption();
     parser.addOption(gameFolder);
+    parser.addOption(lang);
   }
 
   QCommandLineParser parser;
@@ -46,6 +47,10 @@ struct StartOptions {
   QCommandLineOption version{"v"};
   const QCommandLineOption gameFolder{
       "game-folder", "Play from DIR (its ini/, img/, midi/ and save/) instead.", "DIR"};
+  const QCommandLineOption lang{"lang",
+                                "Play in LANG: ja (Japanese) or en (English). Without it, the "
+                                "language chosen in the game, or else the system's.",
+                                "LANG"};
 };
 
 }  // namespace
@@ -66,9 +71,10 @@ std::optional<int> answerWithoutDisplay(int argc, char** argv) {
   return std::nullopt;
 }
 
-std::optional<GameFolder> startFolder(QApplication& application) {
+std::optional<GameFolder> startFolder(QApplication& application, QString* language) {
   StartOptions options;
   options.parser.process(application);
+  if (language) *language = options.parser.value(options.lang);
 
   GameFolderPlaces places;
   places.option = options.parser.value(options.gameFolder).toStdString();

@@ -7,6 +7,7 @@
 #include "data/game_folder.h"
 
 class QApplication;
+class QString;
 
 namespace velko::ui {
 
@@ -16,6 +17,7 @@ std::optional<int> answerWithoutDisplay(int argc, char** argv);
 
 // Reads the options (a wrong one ends the program there). When no usable folder is
 // found, says why on the standard error and in a message box, and returns nothing.
-std::optional<GameFolder> startFolder(QApplication& application);
+// `language` receives the value of --lang (empty without it).
+std::optional<GameFolder> startFolder(QApplication& application, QString* language = nullptr);
 
 }  // namespace velko::ui

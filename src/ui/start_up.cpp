@@ -82,7 +82,8 @@ void StartUp::paintEvent(QPaintEvent*) {
   sub.setPointSize(15);
   p.setFont(sub);
   p.setPen(QColor(230, 230, 236));
-  p.drawText(QRect(0, 180, width(), 40), Qt::AlignHCenter, "ドール・バトル・シミュレーション");
+  p.drawText(QRect(0, 180, width(), 40), Qt::AlignHCenter,
+             qtTrId("ドール・バトル・シミュレーション"));
 }
 
 }  // namespace velko::ui

@@ -43,9 +43,9 @@ SVLD::SVLD(int16_t mode, const GameFolder& folder, Prompter& prompter, QWidget* 
   for (int d = 1; d <= 9; ++d)
     pad->addWidget(command1_[d], 2 - (d - 1) / 3, (d - 1) % 3);
   pad->addWidget(command1_[0], 3, 0);
-  const char* captions[2] = {"取消", "決定"};
+  const char* captions[2] = {QT_TRID_NOOP("取消"), QT_TRID_NOOP("決定")};
   for (int i = 0; i < 2; ++i) {
-    command2_[i] = new QPushButton(captions[i], this);
+    command2_[i] = new QPushButton(qtTrId(captions[i]), this);
     command2_[i]->setObjectName(QString("Command2_%1").arg(i));
     command2_[i]->setMinimumHeight(38);
     command2_[i]->setFocusPolicy(Qt::NoFocus);
@@ -55,7 +55,7 @@ SVLD::SVLD(int16_t mode, const GameFolder& folder, Prompter& prompter, QWidget* 
   pad->addWidget(command2_[0], 3, 1);
   pad->addWidget(command2_[1], 3, 2);
   layout->addLayout(pad);
-  command3_ = new QPushButton("戻る", this);
+  command3_ = new QPushButton(qtTrId("戻る"), this);
   command3_->setObjectName("Command3");
   command3_->setFocusPolicy(Qt::NoFocus);
   command3_->setAutoDefault(false);

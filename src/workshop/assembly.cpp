@@ -5,6 +5,7 @@
 
 #include "career/tournament_draw.h"
 #include "core/numbers.h"
+#include "core/shown_text.h"
 #include "model/doll_stats.h"
 
 namespace velko {
@@ -82,7 +83,7 @@ PartDetail partDetail(const Owner& owner, int kind, int slot) {
       const Motor& m = *owner.getMotor(slot);
       d = {m.name,
            n(m.Rl) + "Rl",
-           {"パワー ", "HP \n重量 "},
+           {shown("パワー "), shown("HP \n重量 ")},
            {n(m.pow), n(m.HP) + "\n" + n(m.weight)}};
       break;
     }
@@ -90,7 +91,7 @@ PartDetail partDetail(const Owner& owner, int kind, int slot) {
       const DollFrame& f = *owner.getFrame(slot);
       d = {f.name,
            n(f.Rl) + "Rl",
-           {"移動力 \nジャンプ力 \n回転力 ", "HP \n重量 "},
+           {shown("移動力 \nジャンプ力 \n回転力 "), shown("HP \n重量 ")},
            {n(f.move) + "\n" + n(f.jump) + "\n" + n(f.spin), n(f.HP) + "\n" + n(f.weight)}};
       break;
     }
@@ -98,18 +99,21 @@ PartDetail partDetail(const Owner& owner, int kind, int slot) {
       const Booster& b = *owner.getBooster(slot);
       d = {b.name,
            n(b.Rl) + "Rl",
-           {"移動 \nジャンプ \n回転 ", "重量 "},
+           {shown("移動 \nジャンプ \n回転 "), shown("重量 ")},
            {n(b.move) + "\n" + n(b.jump) + "\n" + n(b.spin), n(b.weight)}};
       break;
     }
     case kProtectorKind: {
       const Protector& p = *owner.getProtector(slot);
-      d = {p.name, n(p.Rl) + "Rl", {"アーマー ", "重量 "}, {number(p.AC), number(p.weight)}};
+      d = {p.name,
+           n(p.Rl) + "Rl",
+           {shown("アーマー "), shown("重量 ")},
+           {number(p.AC), number(p.weight)}};
       break;
     }
     case kComputerKind: {
       const Hard& h = *owner.getHard(slot);
-      d = {h.name, n(h.Rl) + "Rl", {"CPU", "メモリ"}, {n(h.CPU), n(h.Memory)}};
+      d = {h.name, n(h.Rl) + "Rl", {"CPU", shown("メモリ")}, {n(h.CPU), n(h.Memory)}};
       break;
     }
     default:

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "career/career_state.h"
+#include "core/shown_text.h"
 #include "workshop/mount.h"
 
 namespace velko {
@@ -16,7 +17,7 @@ namespace velko {
 const std::vector<std::string>& partKindNames();
 
 // The remove row that ends every owned-parts list.
-inline constexpr const char* kRemoveRow = "（はずす）";
+inline constexpr const char* kRemoveRow = QT_TRID_NOOP("（はずす）");
 
 // The detail panel of one part: name, price, two headings and their values.
 struct PartDetail {

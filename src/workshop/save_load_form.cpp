@@ -1,5 +1,6 @@
 #include "workshop/save_load_form.h"
 
+#include "core/shown_text.h"
 #include "data/slot_number.h"
 #include "data/slot_preview.h"
 
@@ -15,7 +16,7 @@ SaveLoadForm::SaveLoadForm(int16_t mode, const GameFolder& folder, Prompter& pro
     : mode_(mode), folder_(folder), prompter_(prompter) {}
 
 std::string SaveLoadForm::caption() const {
-  return mode_ == kSaveMode ? "セーブ画面" : "ロード画面";
+  return mode_ == kSaveMode ? shown("セーブ画面") : shown("ロード画面");
 }
 
 void SaveLoadForm::digit(int d) {
@@ -41,12 +42,13 @@ bool SaveLoadForm::confirmSave(int16_t number) {
   std::string message;
   const auto preview = Rinload_rtn(folder_, number, prompter_);
   if (!preview) {
-    message = Lab_num() + "でセーブしますか？";
+    message = fill(shown("%1でセーブしますか？"), {Lab_num()});
   } else if (!preview->playerName.empty()) {
-    message = Lab_num() + "には以下のデータがあります。" + kCrLf + preview->playerName + " " +
-              preview->dollName + " " + preview->gameDate + kCrLf + "上書きしますか？";
+    message = fill(shown("%1には以下のデータがあります。"), {Lab_num()}) + kCrLf +
+              preview->playerName + " " + preview->dollName + " " + preview->gameDate + kCrLf +
+              shown("上書きしますか？");
   }
-  message += std::string(kCrLf) + "（ロード時には新品のパーツも中古として扱われます）";
+  message += std::string(kCrLf) + shown("（ロード時には新品のパーツも中古として扱われます）");
   // Writing over a slot loses what it held.
   if (preview) return prompter_.askOKSafe(message) == kAnswerOK;
   return prompter_.askOK(message) == kAnswerOK;
@@ -55,11 +57,11 @@ bool SaveLoadForm::confirmSave(int16_t number) {
 bool SaveLoadForm::confirmLoad(int16_t number) {
   const auto preview = Rinload_rtn(folder_, number, prompter_);
   if (!preview) {
-    prompter_.msgBox("ファイルが見つかりません");
+    prompter_.msgBox(shown("ファイルが見つかりません"));
     return false;
   }
   const std::string message = Lab_num() + " " + preview->playerName + " " + preview->dollName +
-                              kCrLf + preview->gameDate + kCrLf + "これをロードしますか？";
+                              kCrLf + preview->gameDate + kCrLf + shown("これをロードしますか？");
   // Loading replaces the game being played.
   return prompter_.askOKSafe(message) == kAnswerOK;
 }

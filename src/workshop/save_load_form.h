@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/prompter.h"
+#include "core/shown_text.h"
 #include "data/game_folder.h"
 
 namespace velko {
@@ -22,7 +23,7 @@ class SaveLoadForm {
   std::string caption() const;
   // "save" and the digits typed so far.
   std::string Lab_num() const { return "save" + typed_; }
-  std::string Hlp() const { return "セーブ番号を打ち込んでください"; }
+  std::string Hlp() const { return shown("セーブ番号を打ち込んでください"); }
 
   void digit(int d);
   void clear() { typed_.clear(); }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/music_player.h"
+#include "core/shipped_names.h"
+#include "core/shown_text.h"
 #include "support/career_fakes.h"
 #include "support/scripted_dialog.h"
 
@@ -83,3 +85,24 @@ TEST(Prompter, CannotPlayIsToldOnceUntilATrackStartsAgain) {
 
 }  // namespace
 }  // namespace velko
+
+// A message template: arguments land where the language puts them, a player's name holding
+// "%2" stays as typed, and an installed translation replaces only the template.
+TEST(ShownText, TemplatesFillOnceAndTranslateOnlyTheMarkedText) {
+  EXPECT_EQ(velko::fill("%1の%2を対戦相手にしました", {"A", "B"}), "AのBを対戦相手にしました");
+  EXPECT_EQ(velko::fill("%2 of %1", {"A", "B"}), "B of A");
+  EXPECT_EQ(velko::fill("%1勝利", {"%2%1"}), "%2%1勝利");
+  EXPECT_EQ(velko::fill("100%の範囲 %1", {"x"}), "100%の範囲 x");
+  EXPECT_EQ(velko::shown("勝利"), "勝利");
+  velko::setTextTranslation([](const char* source) {
+    const std::string text = source;
+    if (text == "%1勝利") return std::string("%1 wins");
+    if (text == "doll:鉄拳") return std::string("Iron Fist");
+    return text;
+  });
+  EXPECT_EQ(velko::fill(velko::shown("%1勝利"), {velko::shownDollName("鉄拳")}), "Iron Fist wins");
+  // A name the game does not ship (one the player typed) stays as it is.
+  EXPECT_EQ(velko::shownDollName("ブリキ丸"), "ブリキ丸");
+  velko::setTextTranslation(nullptr);
+  EXPECT_EQ(velko::fill(velko::shown("%1勝利"), {"鉄拳"}), "鉄拳勝利");
+}
