@@ -118,9 +118,9 @@ void frmTornament::showChances() {
     if (!computerSeat_[j]) continue;
     for (const Chance& c : advice->chances) {
       if (c.id != bracket_.entrant(j)->ID) continue;
-      auto* label = new QLabel(QString("約%1%").arg(roughPercentValue(c.rate())), this);
+      auto* label = new QLabel(qtTrId("約%1%").arg(roughPercentValue(c.rate())), this);
       label->setObjectName("lblChance");
-      label->setToolTip("この相手に勝つ見込み（練習ラボの戦いで）");
+      label->setToolTip(qtTrId("この相手に勝つ見込み（練習ラボの戦いで）"));
       label->setGeometry(kRound1X + 6, entrantY(j) - kChanceHeight - kLineWidth,
                          kRound2X - kRound1X, kChanceHeight);
       label->show();
