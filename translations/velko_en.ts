@@ -2783,5 +2783,9 @@ Toughest: %3 (%4)</translation>
 Champion %3 times
 </translation>
     </message>
+    <message id="ID%1 を入れる棚がありません（IDは 0～%2）">
+        <source></source>
+        <translation>No place for ID%1 (IDs are 0 to %2)</translation>
+    </message>
 </context>
 </TS>
