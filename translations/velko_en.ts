@@ -1478,7 +1478,7 @@ The file cannot be written</translation>
     </message>
     <message id="秋津遥人">
         <source></source>
-        <translation>Haruto Akitsu</translation>
+        <translation>H. Akitsu</translation>
     </message>
     <message id="遊び方">
         <source></source>
