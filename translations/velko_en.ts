@@ -2787,5 +2787,17 @@ Champion %3 times
         <source></source>
         <translation>No place for ID%1 (IDs are 0 to %2)</translation>
     </message>
+    <message id="%1：%2">
+        <source></source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="%1～%2">
+        <source></source>
+        <translation>%1 –%2</translation>
+    </message>
+    <message id="＋">
+        <source></source>
+        <translation>+</translation>
+    </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "core/prompter.h"
+#include "core/shipped_names.h"
 #include "ui/advice_panel.h"
 #include "ui/name_field.h"
 #include "ui/screen_fit.h"
@@ -136,7 +137,7 @@ QString frmTornament::lblChance(int index) const {
 
 void frmTornament::Form_Load() {
   for (int j = 0; j < Bracket::kEntrants; ++j)
-    showName(lblName_[j], QString::fromStdString(bracket_.lblName(j)));
+    showName(lblName_[j], QString::fromStdString(shownDollName(bracket_.lblName(j))));
 }
 
 QColor frmTornament::line1Color(int index) const {
