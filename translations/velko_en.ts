@@ -2738,7 +2738,7 @@ Toughest: %3 (%4)</translation>
     </message>
     <message id="練習ラボで確かめる(&amp;L)">
         <source></source>
-        <translation>Check in the practice &amp;lab</translation>
+        <translation>Try in the &amp;lab</translation>
     </message>
     <message id="見通しを出せません: %1">
         <source></source>
