@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -66,6 +67,7 @@ void checkNoJapanese(const QString& shot) {
     QString text = w->isWindow() ? w->windowTitle() : QString();
     if (const auto* label = qobject_cast<const QLabel*>(w)) text += " " + label->text();
     if (const auto* button = qobject_cast<const QAbstractButton*>(w)) text += " " + button->text();
+    if (const auto* box = qobject_cast<const QComboBox*>(w)) text += " " + box->currentText();
     if (!hasJapanese(text)) continue;
     failing = true;
     fail(QString("Japanese on the screen of %1 (%2): %3").arg(shot, w->objectName(), text));
