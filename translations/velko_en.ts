@@ -1478,7 +1478,7 @@ The file cannot be written</translation>
     </message>
     <message id="秋津遥人">
         <source></source>
-        <translation>Haruto Akitsu</translation>
+        <translation>H. Akitsu</translation>
     </message>
     <message id="遊び方">
         <source></source>
@@ -2260,6 +2260,544 @@ Spin </translation>
     <message id="（はずす）">
         <source></source>
         <translation>(remove)</translation>
+    </message>
+    <message id="%1つめの移動（次は %2）: ">
+        <source></source>
+        <translation>Move no. %1 (next: %2): </translation>
+    </message>
+    <message id="なし">
+        <source></source>
+        <translation>none</translation>
+    </message>
+    <message id="次に打たないので「離脱」で間合いを取るのがおすすめです（ヒット＆アウェイ）。">
+        <source></source>
+        <translation>No strike comes next, so &quot;Back off&quot; to open the distance is recommended (hit and away).</translation>
+    </message>
+    <message id="「接近」で間合いを詰めないと打撃や組みが届きません。">
+        <source></source>
+        <translation>Without &quot;Close in&quot; to shorten the distance, strikes and grapples will not reach.</translation>
+    </message>
+    <message id="「接近」で勢いをつけるのがおすすめです。">
+        <source></source>
+        <translation>&quot;Close in&quot; to build momentum is recommended.</translation>
+    </message>
+    <message id="接近: 離れていれば間合いを詰め、距離0なら勢いをつけて次の打撃や組みのパワーを上げます。&#xa;離脱: 間合いを離します。パワーは上がりませんが、相手の打撃が届かなくなります。">
+        <source></source>
+        <translation>Close in: shortens the distance when apart; at distance 0 it builds momentum, raising the power of the next strike or grapple.
+Back off: opens the distance. No power gain, but the opponent&apos;s strikes no longer reach.</translation>
+    </message>
+    <message id="初めてのトーナメントです。&#xa;トーナメントの試合で負けると、HPが0になったモーターやフレームは壊れてなくなります。&#xa;試合のあとの修理代は、モーターとフレームそれぞれ100Rlに、減ったHP7ごとに10Rlを加えた額です。&#xa;危なくなったら「ギブアップ」で試合を降りれば、壊れる前に修理できます。">
+        <source></source>
+        <translation>This is your first tournament.
+If you lose a tournament fight, a motor or frame whose HP reached 0 is destroyed and lost.
+Repairs after a fight cost 100Rl each for the motor and the frame, plus 10Rl for every 7 HP lost.
+If things look bad, leave the fight with &quot;Give up&quot; and you can repair before anything breaks.</translation>
+    </message>
+    <message id="%1 %2行目: %3">
+        <source></source>
+        <translation>%1 line %2: %3</translation>
+    </message>
+    <message id="Dollファイル">
+        <source></source>
+        <translation>Doll file</translation>
+    </message>
+    <message id="名前が長すぎます（%1行目）">
+        <source></source>
+        <translation>The name is too long (line %1)</translation>
+    </message>
+    <message id="名前に使えない文字があります（%1行目）">
+        <source></source>
+        <translation>The name has characters that cannot be used (line %1)</translation>
+    </message>
+    <message id="存在しない基本行動が含まれています（%1行目）">
+        <source></source>
+        <translation>It contains a basic action that does not exist (line %1)</translation>
+    </message>
+    <message id="行動パターンが左寄せになっていません（%1行目）">
+        <source></source>
+        <translation>The action patterns are not packed to the left (line %1)</translation>
+    </message>
+    <message id="行動パターンの行動力やメモリが、ソフトから計算した値と合いません（%1行目）">
+        <source></source>
+        <translation>An action pattern&apos;s AP or memory does not match the value worked out from the software (line %1)</translation>
+    </message>
+    <message id="Dollファイルではありません">
+        <source></source>
+        <translation>This is not a Doll file</translation>
+    </message>
+    <message id="この版（%1）のDollファイルには対応していません">
+        <source></source>
+        <translation>Doll files of this version (%1) are not supported</translation>
+    </message>
+    <message id="ファイルが壊れています（行の数が%1ではありません）">
+        <source></source>
+        <translation>The file is damaged (it does not have %1 lines)</translation>
+    </message>
+    <message id="チェックサムが合いません。ファイルが壊れているか、書き換えられています">
+        <source></source>
+        <translation>The checksum does not match. The file is damaged or has been edited</translation>
+    </message>
+    <message id="操作能力の値が正しくありません">
+        <source></source>
+        <translation>The piloting value is not valid</translation>
+    </message>
+    <message id="カタログにないパーツが含まれています">
+        <source></source>
+        <translation>It contains a part that is not in the catalogue</translation>
+    </message>
+    <message id="カタログを読めません：%1">
+        <source></source>
+        <translation>The catalogue cannot be read: %1</translation>
+    </message>
+    <message id="カタログにないか、組み付けられないパーツが含まれています">
+        <source></source>
+        <translation>It contains a part that is not in the catalogue or cannot be fitted</translation>
+    </message>
+    <message id="ヒットポイントがパーツの値を超えています">
+        <source></source>
+        <translation>The hit points exceed the parts&apos; values</translation>
+    </message>
+    <message id="能力値がパーツから計算した値と合いません">
+        <source></source>
+        <translation>The abilities do not match the values worked out from the parts</translation>
+    </message>
+    <message id="ファイルが大きすぎます（%1バイトまで）">
+        <source></source>
+        <translation>The file is too large (at most %1 bytes)</translation>
+    </message>
+    <message id="読み込めません：%1">
+        <source></source>
+        <translation>Cannot be loaded: %1</translation>
+    </message>
+    <message id="保存先のフォルダが決まりません (HOME も XDG_DATA_HOME も設定されていません)。&#xa;--game-folder でゲームフォルダを指定して下さい。">
+        <source></source>
+        <translation>No folder to save in can be chosen (neither HOME nor XDG_DATA_HOME is set).
+Name a game folder with --game-folder.</translation>
+    </message>
+    <message id="部品カタログが読めません。ゲームを終了します。&#xa;探したフォルダ: %1&#xa;見つからないファイル: %2&#xa;--game-folder か VELKO_HOME でゲームフォルダを指定して下さい。">
+        <source></source>
+        <translation>The parts catalogue cannot be read. The game will close.
+Folder searched: %1
+Files not found: %2
+Name a game folder with --game-folder or VELKO_HOME.</translation>
+    </message>
+    <message id="UTF-8の文字でないバイトがあります">
+        <source></source>
+        <translation>There are bytes that are not UTF-8 characters</translation>
+    </message>
+    <message id="最後の行が改行で終わっていません">
+        <source></source>
+        <translation>The last line does not end with a line break</translation>
+    </message>
+    <message id="%1が壊れています（%2行目: %3）">
+        <source></source>
+        <translation>%1 is damaged (line %2: %3)</translation>
+    </message>
+    <message id="ファイルが途中で終わっています">
+        <source></source>
+        <translation>The file ends too early</translation>
+    </message>
+    <message id="行の途中に改行文字があります">
+        <source></source>
+        <translation>There is a line-break character inside a line</translation>
+    </message>
+    <message id="制御文字があります">
+        <source></source>
+        <translation>There are control characters</translation>
+    </message>
+    <message id="「%1」の行がありません">
+        <source></source>
+        <translation>The &quot;%1&quot; line is missing</translation>
+    </message>
+    <message id="値が足りません">
+        <source></source>
+        <translation>Values are missing</translation>
+    </message>
+    <message id="「%1」は範囲内の整数ではありません">
+        <source></source>
+        <translation>&quot;%1&quot; is not a whole number in range</translation>
+    </message>
+    <message id="「%1」は数ではありません">
+        <source></source>
+        <translation>&quot;%1&quot; is not a number</translation>
+    </message>
+    <message id="名前がありません">
+        <source></source>
+        <translation>The name is missing</translation>
+    </message>
+    <message id="余分な値があります">
+        <source></source>
+        <translation>There are extra values</translation>
+    </message>
+    <message id="動作のIDと名前が合いません">
+        <source></source>
+        <translation>An action&apos;s ID and name do not match</translation>
+    </message>
+    <message id="パターンの番号が順に並んでいません">
+        <source></source>
+        <translation>The pattern numbers are not in order</translation>
+    </message>
+    <message id="Dollの番号が違います">
+        <source></source>
+        <translation>The Doll number is wrong</translation>
+    </message>
+    <message id="乱数が0以上1未満ではありません">
+        <source></source>
+        <translation>A random number is not at least 0 and below 1</translation>
+    </message>
+    <message id="選択「%1」が読めません">
+        <source></source>
+        <translation>The choice &quot;%1&quot; cannot be read</translation>
+    </message>
+    <message id="リプレイファイル">
+        <source></source>
+        <translation>The replay file</translation>
+    </message>
+    <message id="リプレイファイルではありません">
+        <source></source>
+        <translation>This is not a replay file</translation>
+    </message>
+    <message id="このリプレイファイルの版（%1）には対応していません">
+        <source></source>
+        <translation>This replay file&apos;s version (%1) is not supported</translation>
+    </message>
+    <message id="手番が0, 3, 4のどれでもありません">
+        <source></source>
+        <translation>The turn step is not 0, 3 or 4</translation>
+    </message>
+    <message id="「end」の後に余分な行があります">
+        <source></source>
+        <translation>There are extra lines after &quot;end&quot;</translation>
+    </message>
+    <message id="%1: ファイルが読めません">
+        <source></source>
+        <translation>%1: the file cannot be read</translation>
+    </message>
+    <message id="レコードの途中でファイルが終わっています">
+        <source></source>
+        <translation>The file ends in the middle of a record</translation>
+    </message>
+    <message id="名前の行が「.」で始まっています">
+        <source></source>
+        <translation>A name line starts with &quot;.&quot;</translation>
+    </message>
+    <message id="プログラムの見出し（「.」で始まる行）がありません">
+        <source></source>
+        <translation>A program heading (a line starting with &quot;.&quot;) is missing</translation>
+    </message>
+    <message id="セーブ番号は0～32767の数字で打ち込んでください">
+        <source></source>
+        <translation>Type the save number as a number from 0 to 32767</translation>
+    </message>
+    <message id="このゲームの書き込み記録ではありません">
+        <source></source>
+        <translation>is not a write record of this game</translation>
+    </message>
+    <message id="新しい版のVELKOが書いた記録で、この版では読めません">
+        <source></source>
+        <translation>is a record written by a newer VELKO that this version cannot read</translation>
+    </message>
+    <message id="壊れています">
+        <source></source>
+        <translation>is damaged</translation>
+    </message>
+    <message id="save/%1 は%2。&#xa;save/%3 に名前を変えて残しました。ほかのファイルはそのままです。">
+        <source></source>
+        <translation>save/%1 %2.
+It was kept, renamed to save/%3. The other files are unchanged.</translation>
+    </message>
+    <message id="日付ではありません">
+        <source></source>
+        <translation>This is not a date</translation>
+    </message>
+    <message id="ファイルを読めません">
+        <source></source>
+        <translation>The file cannot be read</translation>
+    </message>
+    <message id="Shift_JIS (CP932) ではないバイトがあります（%1バイト目）">
+        <source></source>
+        <translation>There is a byte that is not Shift_JIS (CP932) (byte %1)</translation>
+    </message>
+    <message id="データの行が「.」で始まっています">
+        <source></source>
+        <translation>A data line starts with &quot;.&quot;</translation>
+    </message>
+    <message id="数値ではありません（%1）">
+        <source></source>
+        <translation>Not a number (%1)</translation>
+    </message>
+    <message id="16ビットの範囲（-32768～32767）を超える数値です（%1）">
+        <source></source>
+        <translation>A number outside the 16-bit range (-32768 to 32767) (%1)</translation>
+    </message>
+    <message id="Dollにモーターとフレームがありません">
+        <source></source>
+        <translation>The Doll has no motor and frame</translation>
+    </message>
+    <message id="行動ポイント（%1）: 2D6 =%2 ＋ 行動力%3 →%4">
+        <source></source>
+        <translation>Action points (%1): 2D6 = %2 + action %3 → %4</translation>
+    </message>
+    <message id="%1が先手">
+        <source></source>
+        <translation>%1 moves first</translation>
+    </message>
+    <message id="互角">
+        <source></source>
+        <translation>even</translation>
+    </message>
+    <message id="イニシアチヴ: %1 対%2 → %3">
+        <source></source>
+        <translation>Initiative: %1 against %2 → %3</translation>
+    </message>
+    <message id="技の判定（1D6の目で）:">
+        <source></source>
+        <translation>Action rolls (1D6 faces):</translation>
+    </message>
+    <message id="%1の組み: %2">
+        <source></source>
+        <translation>%1 grappling: %2</translation>
+    </message>
+    <message id="%1の転倒: %2">
+        <source></source>
+        <translation>%1 down: %2</translation>
+    </message>
+    <message id="%1の防御:%2">
+        <source></source>
+        <translation>%1 guard: %2</translation>
+    </message>
+    <message id="%1の受身: %2">
+        <source></source>
+        <translation>%1 breakfall: %2</translation>
+    </message>
+    <message id="距離%1 →%2">
+        <source></source>
+        <translation>Distance %1 → %2</translation>
+    </message>
+    <message id="（パス）">
+        <source></source>
+        <translation>(pass)</translation>
+    </message>
+    <message id="パターン%1 %2">
+        <source></source>
+        <translation>Pattern %1 %2</translation>
+    </message>
+    <message id="練習の相手がいません">
+        <source></source>
+        <translation>There is no practice opponent</translation>
+    </message>
+    <message id="%1クラスの敵Dollがいません">
+        <source></source>
+        <translation>There is no %1 class opponent Doll</translation>
+    </message>
+    <message id="相手は敵Dollの番号か Novice, Expert, Master です: %1">
+        <source></source>
+        <translation>The opponent is an opponent Doll&apos;s number or Novice, Expert, Master: %1</translation>
+    </message>
+    <message id="番号%1の敵Dollは登録されていません">
+        <source></source>
+        <translation>No opponent Doll is registered under number %1</translation>
+    </message>
+    <message id="およそ%1%">
+        <source></source>
+        <translation>about %1%</translation>
+    </message>
+    <message id="勝率は%1（相手%2体の平均）&#xa;いちばん手強いのは%3（%4）">
+        <source></source>
+        <translation>Win chance %1 (average of %2 opponents)
+Toughest: %3 (%4)</translation>
+    </message>
+    <message id="参加Doll %1: ">
+        <source></source>
+        <translation>Entrant Doll %1: </translation>
+    </message>
+    <message id="参加Dollが2体未満です">
+        <source></source>
+        <translation>There are fewer than 2 entrant Dolls</translation>
+    </message>
+    <message id="リーグファイルではありません">
+        <source></source>
+        <translation>This is not a league file</translation>
+    </message>
+    <message id="この版のリーグファイルは読めません">
+        <source></source>
+        <translation>League files of this version cannot be read</translation>
+    </message>
+    <message id="参加Dollの番号が順番どおりではありません">
+        <source></source>
+        <translation>The entrant Doll numbers are not in order</translation>
+    </message>
+    <message id="参加Dollの行は「| 」で始まります">
+        <source></source>
+        <translation>An entrant Doll line starts with &quot;| &quot;</translation>
+    </message>
+    <message id="参加Dollの番号は小さい順に並びます">
+        <source></source>
+        <translation>The entrant Doll numbers go from smallest to largest</translation>
+    </message>
+    <message id="組の並びが違います">
+        <source></source>
+        <translation>The pairs are in the wrong order</translation>
+    </message>
+    <message id="勝ち、負け、引き分けの和が試合数と違います">
+        <source></source>
+        <translation>Wins, losses and draws do not add up to the number of fights</translation>
+    </message>
+    <message id="最悪の敗戦が勝敗と合いません">
+        <source></source>
+        <translation>The worst loss does not match the results</translation>
+    </message>
+    <message id="チェックサムが合いません">
+        <source></source>
+        <translation>The checksum does not match</translation>
+    </message>
+    <message id="ファイルの終わりの後に行があります">
+        <source></source>
+        <translation>There are lines after the end of the file</translation>
+    </message>
+    <message id="%1が大きすぎます（%2MiBまで）">
+        <source></source>
+        <translation>%1 is too large (at most %2 MiB)</translation>
+    </message>
+    <message id="%1 はリーグファイルではないので上書きしません">
+        <source></source>
+        <translation>%1 is not a league file, so it is not overwritten</translation>
+    </message>
+    <message id="このリーグはリーグファイルに収まりません&#xa;%1">
+        <source></source>
+        <translation>This league does not fit in a league file
+%1</translation>
+    </message>
+    <message id="%1 に書き込めませんでした">
+        <source></source>
+        <translation>Could not write to %1</translation>
+    </message>
+    <message id="敵Dollの記録ではありません">
+        <source></source>
+        <translation>This is not an opponent Doll record</translation>
+    </message>
+    <message id="敵Dollの記録がありません">
+        <source></source>
+        <translation>The opponent Doll record is missing</translation>
+    </message>
+    <message id="余分な行があります">
+        <source></source>
+        <translation>There are extra lines</translation>
+    </message>
+    <message id="敵Dollの記録が読めません: %1">
+        <source></source>
+        <translation>The opponent Doll record cannot be read: %1</translation>
+    </message>
+    <message id="リーグには2体以上のDollが必要です">
+        <source></source>
+        <translation>A league needs 2 or more Dolls</translation>
+    </message>
+    <message id="これ以上複雑な動きにはできません">
+        <source></source>
+        <translation>The move cannot be made any more complex</translation>
+    </message>
+    <message id="4枚以上貼れません">
+        <source></source>
+        <translation>No more than 3 protectors can be fitted</translation>
+    </message>
+    <message id="名前は%1文字までです">
+        <source></source>
+        <translation>Names are at most %1 characters</translation>
+    </message>
+    <message id="　「移動」は試合中に、そのつど「接近」か「離脱」を選びます。">
+        <source></source>
+        <translation>&#x3000;During a fight, each &quot;Move&quot; asks you to choose &quot;Close in&quot; or &quot;Back off&quot;.</translation>
+    </message>
+    <message id="接近: 離れていれば間合いを詰め、距離0なら勢いをつけて次の打撃や組みのパワーを上げます。">
+        <source></source>
+        <translation>Close in: shortens the distance when apart; at distance 0 it builds momentum, raising the power of the next strike or grapple.</translation>
+    </message>
+    <message id="離脱: 間合いを離して、相手の打撃を届かなくします。">
+        <source></source>
+        <translation>Back off: opens the distance so the opponent&apos;s strikes no longer reach.</translation>
+    </message>
+    <message id="「移動＋パンチ＋移動」なら、1つめは「接近」、2つめは「離脱」でヒット＆アウェイになります。▼">
+        <source></source>
+        <translation>With &quot;Move + Punch + Move&quot;, the first is &quot;Close in&quot; and the second &quot;Back off&quot;: hit and away. ▼</translation>
+    </message>
+    <message id="変更を登録せずに閉じますか？">
+        <source></source>
+        <translation>Close without saving the changes?</translation>
+    </message>
+    <message id="見通しを計算中…">
+        <source></source>
+        <translation>Working out the chances…</translation>
+    </message>
+    <message id="いちばん手強いのは%1（およそ100%）">
+        <source></source>
+        <translation>Toughest: %1 (about 100%)</translation>
+    </message>
+    <message id="練習ラボと同じ戦いで、各相手と%1試合した結果です">
+        <source></source>
+        <translation>From %1 fights against each opponent, fought as in the practice lab</translation>
+    </message>
+    <message id="練習ラボで確かめる(&amp;L)">
+        <source></source>
+        <translation>Try in the &amp;lab</translation>
+    </message>
+    <message id="見通しを出せません: %1">
+        <source></source>
+        <translation>No chances can be given: %1</translation>
+    </message>
+    <message id="見通しを出せる相手がいません">
+        <source></source>
+        <translation>There are no opponents to give chances for</translation>
+    </message>
+    <message id="Dollにモーターとフレームを付けると見通しが出ます">
+        <source></source>
+        <translation>Fit the Doll with a motor and a frame to see the chances</translation>
+    </message>
+    <message id="見通しを出せませんでした">
+        <source></source>
+        <translation>The chances could not be worked out</translation>
+    </message>
+    <message id="Dollファイル (*.velkodoll);;すべてのファイル (*)">
+        <source></source>
+        <translation>Doll files (*.velkodoll);;All files (*)</translation>
+    </message>
+    <message id="約%1%">
+        <source></source>
+        <translation>~%1%</translation>
+    </message>
+    <message id="この相手に勝つ見込み（練習ラボの戦いで）">
+        <source></source>
+        <translation>Chance of beating this opponent (in practice lab fights)</translation>
+    </message>
+    <message id="%1の%2 −%3">
+        <source></source>
+        <translation>%1 %2 −%3</translation>
+    </message>
+    <message id="%1の%2 ＋%3">
+        <source></source>
+        <translation>%1 %2 +%3</translation>
+    </message>
+    <message id="過去の成績&#xa;%1勝%2敗&#xa;優勝%3回&#xa;">
+        <source></source>
+        <translation>Record so far
+%1 wins %2 losses
+Champion %3 times
+</translation>
+    </message>
+    <message id="ID%1 を入れる棚がありません（IDは 0～%2）">
+        <source></source>
+        <translation>No place for ID%1 (IDs are 0 to %2)</translation>
+    </message>
+    <message id="%1：%2">
+        <source></source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="%1～%2">
+        <source></source>
+        <translation>%1 –%2</translation>
+    </message>
+    <message id="＋">
+        <source></source>
+        <translation>+</translation>
     </message>
 </context>
 </TS>

@@ -29,12 +29,14 @@ std::string moveHint(const BattleState& s, int index, const Logic& logic) {
     if (logic.getActionsname(slot) == "移動") ++nth;
   }
   const std::string next = index + 1 < Logic::kSlots ? logic.getActionsname(index + 1) : "";
-  std::string hint =
-      std::to_string(nth) + "つめの移動（次は " + (next.empty() ? "なし" : next) + "）: ";
+  const std::string hint =
+      fill(shown("%1つめの移動（次は %2）: "),
+           {std::to_string(nth), next.empty() ? shown("なし") : shown(next.c_str())});
   if (getHitAway(s, index, logic) == kBackAway)
-    return hint + "次に打たないので「離脱」で間合いを取るのがおすすめです（ヒット＆アウェイ）。";
-  if (s.span > 0) return hint + "「接近」で間合いを詰めないと打撃や組みが届きません。";
-  return hint + "「接近」で勢いをつけるのがおすすめです。";
+    return hint +
+           shown("次に打たないので「離脱」で間合いを取るのがおすすめです（ヒット＆アウェイ）。");
+  if (s.span > 0) return hint + shown("「接近」で間合いを詰めないと打撃や組みが届きません。");
+  return hint + shown("「接近」で勢いをつけるのがおすすめです。");
 }
 
 void setDMove(const BattleState& s, int i, std::string& stateLabel) {

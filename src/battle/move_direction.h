@@ -1,4 +1,5 @@
 #pragma once
+#include "core/shown_text.h"
 // Which way a move goes: the computer's rule, and the state line of the player's move dialog.
 
 #include <cstdint>
@@ -13,9 +14,9 @@ namespace velko {
 int16_t getHitAway(const BattleState& s, int index, const Logic& logic);
 
 // What the two answers do, for the move dialog.
-inline constexpr const char* kMoveAnswers =
+inline constexpr const char* kMoveAnswers = QT_TRID_NOOP(
     "接近: 離れていれば間合いを詰め、距離0なら勢いをつけて次の打撃や組みのパワーを上げます。\n"
-    "離脱: 間合いを離します。パワーは上がりませんが、相手の打撃が届かなくなります。";
+    "離脱: 間合いを離します。パワーは上がりませんが、相手の打撃が届かなくなります。");
 
 // The move dialog's hint for the move in slot `index` of `logic`: which move of the pattern it
 // is, what follows it, and the answer the computer's own rule would give, for example

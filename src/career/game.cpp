@@ -22,12 +22,12 @@ namespace {
 
 // Told before the career's first tournament: a newcomer's first loss should not come as a
 // surprise that costs the Doll its frame.
-constexpr const char* kFirstEntryNote =
+constexpr const char* kFirstEntryNote = QT_TRID_NOOP(
     "初めてのトーナメントです。\n"
     "トーナメントの試合で負けると、HPが0になったモーターやフレームは壊れてなくなります。\n"
     "試合のあとの修理代は、モーターとフレームそれぞれ100Rlに、減ったHP7ごとに10Rlを加えた額"
     "です。\n"
-    "危なくなったら「ギブアップ」で試合を降りれば、壊れる前に修理できます。";
+    "危なくなったら「ギブアップ」で試合を降りれば、壊れる前に修理できます。");
 
 constexpr const char* kGuideThirdLine =
     QT_TRID_NOOP("　コンボボックスでパーツの種類を選択し、リストからパーツを選んで下さい。");
@@ -222,7 +222,7 @@ void Game::tellFirstEntry() {
   const Owner& p = state_.player();
   if (state_.entryNoteTold || p.recWin != 0 || p.recLoose != 0 || p.recChamp != 0) return;
   state_.entryNoteTold = true;
-  services_.prompter.notify(kFirstEntryNote);
+  services_.prompter.notify(shown(kFirstEntryNote));
 }
 
 void Game::cmdWork_Click() {

@@ -1,4 +1,5 @@
 #include "data/catalogue_fields.h"
+#include "core/shown_text.h"
 
 #include <array>
 
@@ -39,9 +40,9 @@ TextFile openCatalogue(const GameFolder& folder, const char* gamePath) {
 }
 
 DataFileError noShelfError(const std::string& file, size_t line, int id, size_t tableSize) {
-  return DataFileError(
-      DataFileError::Kind::Malformed, file, line,
-      "ID" + Str(id) + " を入れる棚がありません（IDは 0～" + std::to_string(tableSize - 1) + "）");
+  return DataFileError(DataFileError::Kind::Malformed, file, line,
+                       fill(shown("ID%1 を入れる棚がありません（IDは 0～%2）"),
+                            {Str(id), std::to_string(tableSize - 1)}));
 }
 
 bool isHeader(const std::string& line) {

@@ -1,4 +1,5 @@
 #include "data/data_file_error.h"
+#include "core/shown_text.h"
 
 namespace velko {
 
@@ -6,7 +7,7 @@ namespace {
 
 std::string describe(const std::string& file, size_t line, const std::string& reason) {
   if (line == 0) return file + ": " + reason;
-  return file + " " + std::to_string(line) + "行目: " + reason;
+  return fill(shown("%1 %2行目: %3"), {file, std::to_string(line), reason});
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "data/doll_share.h"
+#include "core/shown_text.h"
 
 #include <array>
 #include <cstdio>
@@ -41,16 +42,17 @@ struct Refusal {
 
 // Doll files hold printable text only, every line ended by a line feed.
 KeyedFormat dollFileFormat() {
-  return KeyedFormat{"Dollファイル", false, false, true};
+  return KeyedFormat{QT_TRID_NOOP("Dollファイル"), false, false, true};
 }
 
 // The game's names go into CP932 files and labels: a name they cannot hold is refused here.
 void checkName(const std::string& name, int at) {
-  if (name.size() > kDollShareMaxName) refuse("名前が長すぎます（" + std::to_string(at) + "行目）");
+  if (name.size() > kDollShareMaxName)
+    refuse(fill(shown("名前が長すぎます（%1行目）"), {std::to_string(at)}));
   try {
     utf8ToCp932(name);
   } catch (const EncodingError&) {
-    refuse("名前に使えない文字があります（" + std::to_string(at) + "行目）");
+    refuse(fill(shown("名前に使えない文字があります（%1行目）"), {std::to_string(at)}));
   }
 }
 
@@ -118,18 +120,19 @@ LogicRef parsePattern(KeyedLines& lines, const doll& target, long& totalMemory) 
   for (int k = 0; k < Logic::kSlots; ++k) {
     const int16_t id = ids[k];
     if (id < kNoAction || id > kHazusi)
-      refuse("存在しない基本行動が含まれています（" + std::to_string(at) + "行目）");
+      refuse(fill(shown("存在しない基本行動が含まれています（%1行目）"), {std::to_string(at)}));
     if (id == kNoAction) {
       ended = true;
       continue;
     }
     // The editor refuses a pattern with a gap; so does the file.
-    if (ended) refuse("行動パターンが左寄せになっていません（" + std::to_string(at) + "行目）");
+    if (ended)
+      refuse(fill(shown("行動パターンが左寄せになっていません（%1行目）"), {std::to_string(at)}));
     logic->addAction(workshopAction(target, id), quiet);
   }
   if (logic->getTotalAP() != ap || logic->getTotalMem() != memory)
-    refuse("行動パターンの行動力やメモリが、ソフトから計算した値と合いません（" +
-           std::to_string(at) + "行目）");
+    refuse(fill(shown("行動パターンの行動力やメモリが、ソフトから計算した値と合いません（%1行目）"),
+                {std::to_string(at)}));
   totalMemory += logic->Memory;
   return logic;
 }
@@ -137,27 +140,29 @@ LogicRef parsePattern(KeyedLines& lines, const doll& target, long& totalMemory) 
 DollImport readChecked(const GameFolder& folder, std::string_view bytes) {
   if (bytes.size() > kDollShareMaxBytes) refuse(dollShareTooLarge());
   const std::string magic = std::string(kDollShareMagic) + " ";
-  if (bytes.substr(0, magic.size()) != magic) refuse("Dollファイルではありません");
+  if (bytes.substr(0, magic.size()) != magic) refuse(shown("Dollファイルではありません"));
   KeyedLines lines(bytes, dollFileFormat());
   KeyedFields version(lines.keyed(kDollShareMagic), lines);
   const int16_t fileVersion = version.i16();
   version.finish();
   if (fileVersion != kDollShareVersion)
-    refuse("この版（" + std::to_string(fileVersion) + "）のDollファイルには対応していません");
+    refuse(fill(shown("この版（%1）のDollファイルには対応していません"),
+                {std::to_string(fileVersion)}));
   if (lines.size() != static_cast<size_t>(kFileLines))
-    refuse("ファイルが壊れています（行の数が" + std::to_string(kFileLines) + "ではありません）");
+    refuse(fill(shown("ファイルが壊れています（行の数が%1ではありません）"),
+                {std::to_string(kFileLines)}));
 
   // The checksum covers every byte before its own line.
   const size_t checkStart = bytes.rfind('\n', bytes.size() - 2) + 1;
   const std::string_view signedPart = bytes.substr(0, checkStart);
   if (bytes.substr(checkStart) != "check " + dollShareChecksum(signedPart) + "\n")
-    refuse("チェックサムが合いません。ファイルが壊れているか、書き換えられています");
+    refuse(shown("チェックサムが合いません。ファイルが壊れているか、書き換えられています"));
 
   KeyedFields pilotLine(lines.keyed("pilot"), lines);
   const int16_t skill = pilotLine.i16();
   const std::string pilotName = pilotLine.rest();
   checkName(pilotName, 2);
-  if (skill < 0 || skill > kDollShareMaxSkill) refuse("操作能力の値が正しくありません");
+  if (skill < 0 || skill > kDollShareMaxSkill) refuse(shown("操作能力の値が正しくありません"));
   const std::string dollName(lines.keyed("doll"));
   checkName(dollName, 3);
 
@@ -175,11 +180,11 @@ DollImport readChecked(const GameFolder& folder, std::string_view bytes) {
   const std::vector<int16_t> protectors = numbers(lines, "protectors", f.protectors.size());
   std::copy(protectors.begin(), protectors.end(), f.protectors.begin());
   for (int16_t id : parts)
-    if (id < 0) refuse("カタログにないパーツが含まれています");
+    if (id < 0) refuse(shown("カタログにないパーツが含まれています"));
   for (int16_t id : boosters)
-    if (id < 0) refuse("カタログにないパーツが含まれています");
+    if (id < 0) refuse(shown("カタログにないパーツが含まれています"));
   for (int16_t id : protectors)
-    if (id < 0) refuse("カタログにないパーツが含まれています");
+    if (id < 0) refuse(shown("カタログにないパーツが含まれています"));
   const std::vector<int16_t> hp = numbers(lines, "hp", 2);
   f.motorHP = hp[0];
   f.frameHP = hp[1];
@@ -193,17 +198,17 @@ DollImport readChecked(const GameFolder& folder, std::string_view bytes) {
   try {
     built = buildDoll(folder, f, quiet);
   } catch (const std::exception& fault) {
-    refuse(std::string("カタログを読めません：") + fault.what());
+    refuse(fill(shown("カタログを読めません：%1"), {fault.what()}));
   }
   if (!samePartIds(dollFileOf(*built), f))
-    refuse("カタログにないか、組み付けられないパーツが含まれています");
+    refuse(shown("カタログにないか、組み付けられないパーツが含まれています"));
   if (f.motor == 0 || f.frame == 0 || f.hard == 0 || f.motorHP < 1 || f.frameHP < 1)
-    refuse("このドールは完成されていません");
+    refuse(shown("このドールは完成されていません"));
   if (f.motorHP > built->Motor->maxHP || f.frameHP > built->frame->maxHP)
-    refuse("ヒットポイントがパーツの値を超えています");
+    refuse(shown("ヒットポイントがパーツの値を超えています"));
   // Patterns take their costs from the Doll's own three programs.
   if (!f.programed || f.softM[0] == 0 || f.softA[0] == 0 || f.softD[0] == 0)
-    refuse("このドールは技がプログラムされていません");
+    refuse(shown("このドールは技がプログラムされていません"));
 
   // The money a fresh record rolls is not the file's business: the roll is fixed.
   ClockRandom fixedRoll(1);
@@ -211,7 +216,7 @@ DollImport readChecked(const GameFolder& folder, std::string_view bytes) {
   pilot->name = pilotName;
   pilot->skillPlay = skill;
   resetDollParam(*built, *pilot);
-  if (!sameStats(*built, stated)) refuse("能力値がパーツから計算した値と合いません");
+  if (!sameStats(*built, stated)) refuse(shown("能力値がパーツから計算した値と合いません"));
 
   long totalMemory = 0;
   std::array<LogicRef, kDollSharePatterns> patterns;
@@ -219,7 +224,7 @@ DollImport readChecked(const GameFolder& folder, std::string_view bytes) {
     patterns[p] = parsePattern(lines, *built, totalMemory);
     patterns[p]->ID = static_cast<int16_t>(p + 1);
   }
-  if (totalMemory > built->Memory) refuse("メモリが足りません");
+  if (totalMemory > built->Memory) refuse(shown("メモリが足りません"));
   for (int p = 0; p < kDollSharePatterns; ++p)
     built->setLogics(patterns[p], p);
   return DollImport{pilot, built, ""};
@@ -228,7 +233,8 @@ DollImport readChecked(const GameFolder& folder, std::string_view bytes) {
 }  // namespace
 
 std::string dollShareTooLarge() {
-  return "ファイルが大きすぎます（" + std::to_string(kDollShareMaxBytes) + "バイトまで）";
+  return fill(shown("ファイルが大きすぎます（%1バイトまで）"),
+              {std::to_string(kDollShareMaxBytes)});
 }
 
 std::string dollShareChecksum(std::string_view bytes) {
@@ -279,7 +285,7 @@ DollImport readDollShare(const GameFolder& folder, std::string_view bytes) {
   } catch (const KeyedLinesError& damage) {
     return DollImport{nullptr, nullptr, damage.what()};
   } catch (const std::exception& fault) {
-    return DollImport{nullptr, nullptr, std::string("読み込めません：") + fault.what()};
+    return DollImport{nullptr, nullptr, fill(shown("読み込めません：%1"), {fault.what()})};
   }
 }
 

@@ -1,4 +1,5 @@
 #include "data/game_folder_choice.h"
+#include "core/shown_text.h"
 
 #include <fstream>
 
@@ -28,8 +29,8 @@ GameFolderChoice chooseGameFolder(const GameFolderPlaces& places) {
   const std::optional<fs::path> user = userDataFolder(places.xdgDataHome, places.home);
   if (!user) {
     return {std::nullopt,
-            "保存先のフォルダが決まりません (HOME も XDG_DATA_HOME も設定されていません)。\n"
-            "--game-folder でゲームフォルダを指定して下さい。"};
+            shown("保存先のフォルダが決まりません (HOME も XDG_DATA_HOME も設定されていません)。\n"
+                  "--game-folder でゲームフォルダを指定して下さい。")};
   }
   return {GameFolder(places.installedData, *user), {}};
 }
@@ -53,10 +54,11 @@ std::string missingCatalogueMessage(const GameFolder& folder,
   std::string names;
   for (const std::string& name : missing)
     names += (names.empty() ? "" : ", ") + name;
-  return "部品カタログが読めません。ゲームを終了します。\n"
-         "探したフォルダ: " +
-         folder.path("\\ini").string() + "\n" + "見つからないファイル: " + names + "\n" +
-         "--game-folder か VELKO_HOME でゲームフォルダを指定して下さい。";
+  return fill(shown("部品カタログが読めません。ゲームを終了します。\n"
+                    "探したフォルダ: %1\n"
+                    "見つからないファイル: %2\n"
+                    "--game-folder か VELKO_HOME でゲームフォルダを指定して下さい。"),
+              {folder.path("\\ini").string(), names});
 }
 
 }  // namespace velko

@@ -1,4 +1,5 @@
 #include "data/keyed_lines.h"
+#include "core/shown_text.h"
 
 #include "core/numbers.h"
 
@@ -86,7 +87,7 @@ KeyedLines::KeyedLines(std::string_view bytes, KeyedFormat format)
     : bytes_(bytes), format_(std::move(format)) {
   const size_t broken = firstNonUtf8(bytes);
   if (broken != std::string_view::npos)
-    failAt(lineOf(bytes, broken), "UTF-8の文字でないバイトがあります");
+    failAt(lineOf(bytes, broken), shown("UTF-8の文字でないバイトがあります"));
   size_t start = 0;
   while (start < bytes.size()) {
     size_t end = bytes.find('\n', start);
@@ -97,7 +98,7 @@ KeyedLines::KeyedLines(std::string_view bytes, KeyedFormat format)
     start = end + 1;
   }
   if (format_.lastLineFeed && !bytes.empty() && bytes.back() != '\n')
-    failAt(lines_.size(), "最後の行が改行で終わっていません");
+    failAt(lines_.size(), shown("最後の行が改行で終わっていません"));
 }
 
 void KeyedLines::fail(const std::string& what) const {
@@ -105,21 +106,21 @@ void KeyedLines::fail(const std::string& what) const {
 }
 
 void KeyedLines::failAt(size_t line, const std::string& what) const {
-  throw KeyedLinesError(format_.file + "が壊れています（" + std::to_string(line) + "行目: " + what +
-                        "）");
+  throw KeyedLinesError(fill(shown("%1が壊れています（%2行目: %3）"),
+                             {shown(format_.file.c_str()), std::to_string(line), what}));
 }
 
 std::string_view KeyedLines::next() {
   if (atEnd()) {
     ++pos_;
-    fail("ファイルが途中で終わっています");
+    fail(shown("ファイルが途中で終わっています"));
   }
   const std::string_view line = lines_[pos_++];
   for (char c : line) {
     const auto byte = static_cast<unsigned char>(c);
     // A CR inside a line would be written again as something else.
-    if (c == '\r') fail("行の途中に改行文字があります");
-    if (controlByte(byte) && !format_.controlCharacters) fail("制御文字があります");
+    if (c == '\r') fail(shown("行の途中に改行文字があります"));
+    if (controlByte(byte) && !format_.controlCharacters) fail(shown("制御文字があります"));
   }
   return line;
 }
@@ -136,12 +137,12 @@ std::string_view KeyedLines::before() const {
 
 std::string_view KeyedLines::keyed(std::string_view key) {
   const std::string_view line = next();
-  if (!hasKey(line, key)) fail("「" + std::string(key) + "」の行がありません");
+  if (!hasKey(line, key)) fail(fill(shown("「%1」の行がありません"), {std::string(key)}));
   return line.substr(key.size() + 1);
 }
 
 void KeyedLines::expect(std::string_view whole) {
-  if (next() != whole) fail("「" + std::string(whole) + "」の行がありません");
+  if (next() != whole) fail(fill(shown("「%1」の行がありません"), {std::string(whole)}));
 }
 
 std::string numberFields(const std::vector<long>& numbers) {
@@ -152,12 +153,12 @@ std::string numberFields(const std::vector<long>& numbers) {
 }
 
 std::string_view KeyedFields::word() {
-  if (!more_) lines_.fail("値が足りません");
+  if (!more_) lines_.fail(shown("値が足りません"));
   const size_t end = text_.find(' ');
   const std::string_view w = text_.substr(0, end);
   more_ = end != std::string_view::npos;
   text_ = more_ ? text_.substr(end + 1) : std::string_view();
-  if (w.empty()) lines_.fail("値が足りません");
+  if (w.empty()) lines_.fail(shown("値が足りません"));
   return w;
 }
 
@@ -165,7 +166,7 @@ long KeyedFields::checkedInteger(long low, long high) {
   const std::string_view w = word();
   long v = 0;
   if (!spelledAsWritten(w, v) || v < low || v > high)
-    lines_.fail("「" + std::string(w) + "」は範囲内の整数ではありません");
+    lines_.fail(fill(shown("「%1」は範囲内の整数ではありません"), {std::string(w)}));
   return v;
 }
 
@@ -173,7 +174,7 @@ uint64_t KeyedFields::u64() {
   const std::string_view w = word();
   uint64_t v = 0;
   if (!spelledAsWritten(w, v))
-    lines_.fail("「" + std::string(w) + "」は範囲内の整数ではありません");
+    lines_.fail(fill(shown("「%1」は範囲内の整数ではありません"), {std::string(w)}));
   return v;
 }
 
@@ -192,12 +193,12 @@ double KeyedFields::number() {
   const auto result = std::from_chars(w.data(), w.data() + w.size(), v);
   if (result.ec != std::errc() || result.ptr != w.data() + w.size() || !std::isfinite(v) ||
       w != shortestReal(v))
-    lines_.fail("「" + std::string(w) + "」は数ではありません");
+    lines_.fail(fill(shown("「%1」は数ではありません"), {std::string(w)}));
   return v;
 }
 
 std::string KeyedFields::rest() {
-  if (!more_) lines_.fail("名前がありません");
+  if (!more_) lines_.fail(shown("名前がありません"));
   more_ = false;
   const std::string r(text_);
   text_ = {};
@@ -205,7 +206,7 @@ std::string KeyedFields::rest() {
 }
 
 void KeyedFields::finish() {
-  if (more_) lines_.fail("余分な値があります");
+  if (more_) lines_.fail(shown("余分な値があります"));
 }
 
 }  // namespace velko

@@ -40,7 +40,7 @@ std::optional<RegistryFile> readRegistryFile(const GameFolder& folder, const cha
                                              Prompter& prompter) {
   RegistryFile r{file, copy, {}, {}};
   if (!settleSaveFolder(folder, prompter)) {
-    prompter.msgBox("敵ファイルに書き込めませんでした");
+    prompter.msgBox(shown("敵ファイルに書き込めませんでした"));
     return std::nullopt;
   }
   if (!readBytes(folder.path(file), r.bytes)) {

@@ -1,4 +1,5 @@
 #include "data/replay_file.h"
+#include "core/shown_text.h"
 
 #include <limits>
 #include <memory>
@@ -86,7 +87,7 @@ ActionRef readAction(std::string_view token, const Lines& lines) {
   action->ID = f.i16();
   const int nameNo = f.integer<int>(0, kHazusi);
   // The fight runs on the ID; a name that says otherwise is not the game's own file.
-  if (nameNo != actionNumber(action->ID)) lines.fail("動作のIDと名前が合いません");
+  if (nameNo != actionNumber(action->ID)) lines.fail(shown("動作のIDと名前が合いません"));
   action->name = actionName(nameNo);
   action->AP = f.i16();
   action->Memory = f.i16();
@@ -97,7 +98,7 @@ ActionRef readAction(std::string_view token, const Lines& lines) {
 // The slots come in order, each once, as they are written.
 void readPattern(Fields& f, const Lines& lines, doll& d, int slot) {
   if (f.integer<int>(0, doll::kLogicSlots - 1) != slot)
-    lines.fail("パターンの番号が順に並んでいません");
+    lines.fail(shown("パターンの番号が順に並んでいません"));
   auto p = std::make_shared<Logic>();
   p->dollID = f.i16();
   p->ID = f.i16();
@@ -111,7 +112,7 @@ void readPattern(Fields& f, const Lines& lines, doll& d, int slot) {
 
 DollRef readDoll(Lines& lines, int index) {
   Fields head(lines.keyed("doll"), lines);
-  if (head.integer<int>(0, 1) != index) lines.fail("Dollの番号が違います");
+  if (head.integer<int>(0, 1) != index) lines.fail(shown("Dollの番号が違います"));
   head.finish();
   auto d = std::make_shared<doll>();
   d->name = std::string(lines.keyed("name"));
@@ -155,7 +156,7 @@ void readDraws(Lines& lines, std::vector<double>& draws) {
     Fields f(lines.next(), lines);
     for (int k = 0; k < kPerLine && draws.size() < count; ++k) {
       const double r = f.number();
-      if (!(r >= 0.0 && r < 1.0)) lines.fail("乱数が0以上1未満ではありません");
+      if (!(r >= 0.0 && r < 1.0)) lines.fail(shown("乱数が0以上1未満ではありません"));
       draws.push_back(r);
     }
     f.finish();
@@ -165,7 +166,7 @@ void readDraws(Lines& lines, std::vector<double>& draws) {
 RecordedChoice readChoice(std::string_view token, const Lines& lines) {
   if (token.size() < 4 || (token[0] != 'p' && token[0] != 'm') ||
       (token[1] != '0' && token[1] != '1') || token[2] != ':')
-    lines.fail("選択「" + std::string(token) + "」が読めません");
+    lines.fail(fill(shown("選択「%1」が読めません"), {std::string(token)}));
   RecordedChoice choice;
   choice.kind = token[0] == 'p' ? RecordedChoice::Kind::Pattern : RecordedChoice::Kind::Move;
   choice.fighter = static_cast<int8_t>(token[1] - '0');
@@ -187,16 +188,16 @@ void readChoices(Lines& lines, std::vector<RecordedChoice>& choices) {
 }
 
 FightRecording readRecording(std::string_view bytes) {
-  Lines lines(bytes, KeyedFormat{"リプレイファイル", true, true});
+  Lines lines(bytes, KeyedFormat{QT_TRID_NOOP("リプレイファイル"), true, true});
   const std::string_view header = lines.atEnd() ? std::string_view() : lines.next();
   const std::string magic = std::string(kReplayMagic) + " ";
   if (header.substr(0, magic.size()) != magic)
-    throw KeyedLinesError("リプレイファイルではありません");
+    throw KeyedLinesError(shown("リプレイファイルではありません"));
   Fields version(header.substr(magic.size()), lines);
   if (version.integer<long>(0, std::numeric_limits<int>::max()) != kReplayVersion ||
       !version.atEnd())
-    throw KeyedLinesError("このリプレイファイルの版（" + std::string(header.substr(magic.size())) +
-                          "）には対応していません");
+    throw KeyedLinesError(fill(shown("このリプレイファイルの版（%1）には対応していません"),
+                               {std::string(header.substr(magic.size()))}));
   FightRecording rec;
   Fields mode(lines.keyed("mode"), lines);
   rec.mode = mode.integer<int16_t>(kModeStreet, kModeDuel);
@@ -210,7 +211,7 @@ FightRecording readRecording(std::string_view bytes) {
   Fields start(lines.keyed("start"), lines);
   rec.turnStep = start.integer<int16_t>(kTurnStart, kFighter1Acts);
   if (rec.turnStep != kTurnStart && rec.turnStep != kFighter0Acts && rec.turnStep != kFighter1Acts)
-    lines.fail("手番が0, 3, 4のどれでもありません");
+    lines.fail(shown("手番が0, 3, 4のどれでもありません"));
   rec.sente = start.integer<int16_t>(0, kSenteTie);
   rec.playAP = start.i16();
   start.finish();
@@ -219,7 +220,7 @@ FightRecording readRecording(std::string_view bytes) {
   readChoices(lines, rec.choices);
   lines.expect("end");
   while (!lines.atEnd()) {
-    if (!lines.next().empty()) lines.fail("「end」の後に余分な行があります");
+    if (!lines.next().empty()) lines.fail(shown("「end」の後に余分な行があります"));
   }
   return rec;
 }

@@ -1,4 +1,5 @@
 #include "data/replay_folder.h"
+#include "core/shown_text.h"
 
 #include <algorithm>
 #include <chrono>
@@ -100,7 +101,7 @@ ReplayParse loadReplay(const std::filesystem::path& file) {
   std::string bytes;
   if (!readBytes(file, bytes)) {
     ReplayParse parse;
-    parse.error = file.filename().string() + ": ファイルが読めません";
+    parse.error = fill(shown("%1: ファイルが読めません"), {file.filename().string()});
     return parse;
   }
   ReplayParse parse = parseReplay(bytes);

@@ -1,12 +1,13 @@
 #include "data/slot_fight_record.h"
 
 #include "core/numbers.h"
+#include "core/shown_text.h"
 
 namespace velko {
 
 std::string fightRecordText(const Owner& o) {
-  return "過去の成績\n" + Str(o.recWin) + "勝" + Str(o.recLoose) + "敗\n" + "優勝" +
-         Str(o.recChamp) + "回\n";
+  return fill(shown("過去の成績\n%1勝%2敗\n優勝%3回\n"),
+              {Str(o.recWin), Str(o.recLoose), Str(o.recChamp)});
 }
 
 void mnRec_Click(const Owner& owner, Prompter& prompter) {

@@ -1,4 +1,5 @@
 #include "data/slot_file_values.h"
+#include "core/shown_text.h"
 
 namespace velko {
 
@@ -14,7 +15,7 @@ std::string joinValues(std::initializer_list<int> values) {
 const std::string& lineAt(const TextFile& file, size_t index) {
   if (index >= file.lines.size()) {
     throw DataFileError(DataFileError::Kind::Malformed, file.name, index + 1,
-                        "レコードの途中でファイルが終わっています");
+                        shown("レコードの途中でファイルが終わっています"));
   }
   return file.lines[index];
 }
@@ -23,7 +24,7 @@ const std::string& nameLineAt(const TextFile& file, size_t index) {
   const std::string& line = lineAt(file, index);
   if (!line.empty() && line[0] == '.') {
     throw DataFileError(DataFileError::Kind::Malformed, file.name, index + 1,
-                        "名前の行が「.」で始まっています");
+                        shown("名前の行が「.」で始まっています"));
   }
   return line;
 }

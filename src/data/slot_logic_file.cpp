@@ -1,4 +1,5 @@
 #include "data/slot_logic_file.h"
+#include "core/shown_text.h"
 
 #include "data/catalogue_fields.h"
 #include "data/data_file_error.h"
@@ -39,7 +40,7 @@ std::vector<LogicFileRecord> parseLogicFile(const TextFile& file) {
     const std::string& header = file.lines[next];
     if (!isHeader(header)) {
       throw DataFileError(DataFileError::Kind::Malformed, file.name, next + 1,
-                          "プログラムの見出し（「.」で始まる行）がありません");
+                          shown("プログラムの見出し（「.」で始まる行）がありません"));
     }
     LogicFileRecord r;
     r.ID = static_cast<int16_t>(headerId(header));

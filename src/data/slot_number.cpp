@@ -1,4 +1,5 @@
 #include "data/slot_number.h"
+#include "core/shown_text.h"
 
 #include "data/save_commit.h"
 
@@ -14,20 +15,20 @@ std::filesystem::path slotPath(const GameFolder& folder, const char* stem, int16
 
 SlotNumberCheck refused() {
   SlotNumberCheck check;
-  check.message = "セーブ番号は0～32767の数字で打ち込んでください";
+  check.message = shown("セーブ番号は0～32767の数字で打ち込んでください");
   return check;
 }
 
 std::string troubleText(RecordTrouble trouble) {
   switch (trouble) {
     case RecordTrouble::Foreign:
-      return "このゲームの書き込み記録ではありません";
+      return shown("このゲームの書き込み記録ではありません");
     case RecordTrouble::Newer:
-      return "新しい版のVELKOが書いた記録で、この版では読めません";
+      return shown("新しい版のVELKOが書いた記録で、この版では読めません");
     case RecordTrouble::Damaged:
       break;
   }
-  return "壊れています";
+  return shown("壊れています");
 }
 
 }  // namespace
@@ -70,8 +71,10 @@ bool settleSaveFolder(const GameFolder& folder) {
 
 bool settleSaveFolder(const GameFolder& folder, Prompter& prompter) {
   if (const auto aside = setAsideStrangeRecord(folder.path("\\save"))) {
-    prompter.msgBox("save/" + aside->name + " は" + troubleText(aside->trouble) + "。\n" + "save/" +
-                    aside->newName + " に名前を変えて残しました。ほかのファイルはそのままです。");
+    prompter.msgBox(
+        fill(shown("save/%1 は%2。\nsave/%3 に名前を変えて残しました。ほかのファイルはそのままで"
+                   "す。"),
+             {aside->name, troubleText(aside->trouble), aside->newName}));
   }
   return settleSaveFolder(folder);
 }

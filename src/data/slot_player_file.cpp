@@ -1,4 +1,5 @@
 #include "data/slot_player_file.h"
+#include "core/shown_text.h"
 
 #include <initializer_list>
 
@@ -32,7 +33,7 @@ PlayerFile parsePlayerFile(const TextFile& file) {
   PlayerFile d;
   const auto date = GameDate::parse(lineAt(file, 0));
   if (!date) {
-    throw DataFileError(DataFileError::Kind::Malformed, file.name, 1, "日付ではありません");
+    throw DataFileError(DataFileError::Kind::Malformed, file.name, 1, shown("日付ではありません"));
   }
   d.date = *date;
   d.name = decodeNameLine(lineAt(file, 1));

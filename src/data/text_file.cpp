@@ -1,4 +1,5 @@
 #include "data/text_file.h"
+#include "core/shown_text.h"
 
 #include <fstream>
 #include <iterator>
@@ -25,12 +26,14 @@ std::vector<std::string> splitLines(const std::string& text) {
 TextFile readTextFile(const std::filesystem::path& path, const std::string& displayName) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec)) {
-    throw DataFileError(DataFileError::Kind::Missing, displayName, 0, "ファイルが見つかりません");
+    throw DataFileError(DataFileError::Kind::Missing, displayName, 0,
+                        shown("ファイルが見つかりません"));
   }
   std::ifstream in(path, std::ios::binary);
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   if (in.bad() || !in.is_open()) {
-    throw DataFileError(DataFileError::Kind::Unreadable, displayName, 0, "ファイルを読めません");
+    throw DataFileError(DataFileError::Kind::Unreadable, displayName, 0,
+                        shown("ファイルを読めません"));
   }
 
   // Line ends are plain ASCII bytes in CP932 (no trail byte is CR or LF), so the bytes can be
@@ -43,8 +46,8 @@ TextFile readTextFile(const std::filesystem::path& path, const std::string& disp
       file.lines.push_back(cp932ToUtf8(raw[i]));
     } catch (const EncodingError& e) {
       throw DataFileError(DataFileError::Kind::Unreadable, displayName, i + 1,
-                          "Shift_JIS (CP932) ではないバイトがあります（" +
-                              std::to_string(e.offset() + 1) + "バイト目）");
+                          fill(shown("Shift_JIS (CP932) ではないバイトがあります（%1バイト目）"),
+                               {std::to_string(e.offset() + 1)}));
     }
   }
   return file;

@@ -1,4 +1,5 @@
 #include "data/value_stream.h"
+#include "core/shown_text.h"
 
 #include <cctype>
 #include <cmath>
@@ -80,13 +81,13 @@ std::string ValueStream::nextValue() {
   if (pos_ >= values_.size()) {
     if (line_ >= file_.lines.size()) {
       valueLine_ = file_.lines.empty() ? 0 : file_.lines.size() - 1;
-      fail("レコードの途中でファイルが終わっています");
+      fail(shown("レコードの途中でファイルが終わっています"));
     }
     const std::string& line = file_.lines[line_];
     valueLine_ = line_;
     ++line_;
     // A line starting with a full stop is a record header; as data it would be misread.
-    if (!line.empty() && line[0] == '.') fail("データの行が「.」で始まっています");
+    if (!line.empty() && line[0] == '.') fail(shown("データの行が「.」で始まっています"));
     values_ = splitValues(line);
     pos_ = 0;
   }
@@ -103,7 +104,7 @@ double ValueStream::parseNumber(const std::string& text) const {
   const double value = std::strtod(text.c_str(), &end);
   const bool plainDecimal = text.find_first_of("xXnN") == std::string::npos;
   if (end == text.c_str() || *end != '\0' || !plainDecimal || !std::isfinite(value)) {
-    fail("数値ではありません（" + text + "）");
+    fail(fill(shown("数値ではありません（%1）"), {text}));
   }
   return value;
 }
@@ -115,7 +116,8 @@ double ValueStream::nextReal() {
 int16_t ValueStream::nextInt() {
   const std::string text = nextValue();
   const double value = parseNumber(text);
-  if (!fitsInt16(value)) fail("16ビットの範囲（-32768～32767）を超える数値です（" + text + "）");
+  if (!fitsInt16(value))
+    fail(fill(shown("16ビットの範囲（-32768～32767）を超える数値です（%1）"), {text}));
   return toInt16(value);
 }
 

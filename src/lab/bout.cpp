@@ -1,4 +1,5 @@
 #include "lab/bout.h"
+#include "core/shown_text.h"
 
 #include <stdexcept>
 
@@ -8,7 +9,8 @@
 namespace velko {
 
 DollRef fighterFrom(const doll& d) {
-  if (!d.Motor || !d.frame) throw std::invalid_argument("Dollにモーターとフレームがありません");
+  if (!d.Motor || !d.frame)
+    throw std::invalid_argument(shown("Dollにモーターとフレームがありません"));
   DollRef copy = cloneForFight(d);
   restoreHitPoints(*copy);
   return copy;

@@ -1,4 +1,5 @@
 #include "lab/fight_inspection.h"
+#include "core/shown_text.h"
 
 #include "battle/action_search.h"
 #include "battle/fight_replay.h"
@@ -48,8 +49,8 @@ std::string faces(const std::vector<double>& draws, size_t from, size_t to) {
 // The two dice of an action-point roll at the end of the step's draws, when one was made.
 std::string apLine(const std::vector<double>& d, int16_t playAP, int16_t rating, int who) {
   const int roll = face(d[d.size() - 2], 6) + face(d[d.size() - 1], 6);
-  return "行動ポイント（" + Str(who) + "）: 2D6 =" + Str(roll) + " ＋ 行動力" + Str(rating) + " →" +
-         Str(playAP);
+  return fill(shown("行動ポイント（%1）: 2D6 =%2 ＋ 行動力%3 →%4"),
+              {Str(who), Str(roll), Str(rating), Str(playAP)});
 }
 
 // Who won an initiative check of the step: 0 or 1, or -1 for none (a tie or no check).
@@ -69,12 +70,13 @@ void describeDice(InspectedStep& step, const BattleState& before, const std::vec
     const int a = face(d[0], 6);
     const int b = face(d[1], 6);
     const int leader = initiativeLeader(before, d);
-    const std::string who = leader >= 0 ? step.labels.name[leader] + "が先手" : "互角";
-    step.dice.push_back("イニシアチヴ: " + Str(a) + " 対" + Str(b) + " → " + who);
+    const std::string who =
+        leader >= 0 ? fill(shown("%1が先手"), {step.labels.name[leader]}) : shown("互角");
+    step.dice.push_back(fill(shown("イニシアチヴ: %1 対%2 → %3"), {Str(a), Str(b), who}));
     end = 2;
   } else if (end > 0) {
     // Hits, guards, damage, the part hit and break-falls, in the order the action rolled.
-    step.dice.push_back("技の判定（1D6の目で）:" + faces(d, 0, end));
+    step.dice.push_back(shown("技の判定（1D6の目で）:") + faces(d, 0, end));
   }
   if (apRolled) {
     const int who = s.turnStep == kFighter0Acts ? 0 : 1;
@@ -83,7 +85,7 @@ void describeDice(InspectedStep& step, const BattleState& before, const std::vec
 }
 
 std::string onOff(int16_t flag) {
-  return flag != kOff ? "あり" : "なし";
+  return flag != kOff ? shown("あり") : shown("なし");
 }
 
 // The differences a player looks for between two steps.
@@ -95,26 +97,30 @@ std::vector<std::string> changesBetween(const InspectedStep& from, const Inspect
     for (int p = 0; p < 2; ++p) {
       const int lost = from.hp[k][p] - to.hp[k][p];
       if (lost != 0)
-        changes.push_back(name + "の" + parts[p] + (lost > 0 ? " −" : " ＋") +
-                          std::to_string(lost > 0 ? lost : -lost));
+        changes.push_back(fill(lost > 0 ? shown("%1の%2 −%3") : shown("%1の%2 ＋%3"),
+                               {name, parts[p], std::to_string(lost > 0 ? lost : -lost)}));
     }
     const BattleState& a = from.after;
     const BattleState& b = to.after;
-    if (a.kumiai[k] != b.kumiai[k]) changes.push_back(name + "の組み: " + onOff(b.kumiai[k]));
-    if (a.tentou[k] != b.tentou[k]) changes.push_back(name + "の転倒: " + onOff(b.tentou[k]));
-    if (a.bougyo[k] != b.bougyo[k]) changes.push_back(name + "の防御:" + Str(b.bougyo[k]));
-    if (a.ukemi[k] != b.ukemi[k]) changes.push_back(name + "の受身: " + onOff(b.ukemi[k]));
+    if (a.kumiai[k] != b.kumiai[k])
+      changes.push_back(fill(shown("%1の組み: %2"), {name, onOff(b.kumiai[k])}));
+    if (a.tentou[k] != b.tentou[k])
+      changes.push_back(fill(shown("%1の転倒: %2"), {name, onOff(b.tentou[k])}));
+    if (a.bougyo[k] != b.bougyo[k])
+      changes.push_back(fill(shown("%1の防御:%2"), {name, Str(b.bougyo[k])}));
+    if (a.ukemi[k] != b.ukemi[k])
+      changes.push_back(fill(shown("%1の受身: %2"), {name, onOff(b.ukemi[k])}));
   }
   if (from.after.span != to.after.span)
-    changes.push_back("距離" + Str(from.after.span) + " →" + Str(to.after.span));
+    changes.push_back(fill(shown("距離%1 →%2"), {Str(from.after.span), Str(to.after.span)}));
   return changes;
 }
 
 std::string choiceText(const RecordedChoice& c, const doll& d) {
-  if (c.value == kChosePass) return "（パス）";
-  if (c.value == kChoseEmpty) return "様子見";
+  if (c.value == kChosePass) return shown("（パス）");
+  if (c.value == kChoseEmpty) return shown("様子見");
   const LogicRef& p = d.getLogic(c.value);
-  return "パターン" + Str(c.value + 1) + " " + (p ? p->name : std::string());
+  return fill(shown("パターン%1 %2"), {Str(c.value + 1), p ? p->name : std::string()});
 }
 
 }  // namespace

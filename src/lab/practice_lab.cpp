@@ -1,4 +1,5 @@
 #include "lab/practice_lab.h"
+#include "core/shown_text.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -93,7 +94,7 @@ void sortWorstFirst(std::vector<OpponentTally>& opponents) {
 PracticeResult runPractice(const doll& player, const std::vector<PracticeOpponent>& opponents,
                            const PracticeOptions& options, const std::atomic<bool>* cancel,
                            const PracticeProgress& progress) {
-  if (opponents.empty()) throw std::invalid_argument("練習の相手がいません");
+  if (opponents.empty()) throw std::invalid_argument(shown("練習の相手がいません"));
   const DollRef me = fighterFrom(player);
   std::vector<DollRef> foes;
   PracticeResult result;

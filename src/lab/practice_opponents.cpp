@@ -1,4 +1,5 @@
 #include "lab/practice_opponents.h"
+#include "core/shown_text.h"
 
 #include <charconv>
 #include <stdexcept>
@@ -25,18 +26,20 @@ std::vector<PracticeOpponent> selectOpponents(const std::vector<PracticeOpponent
     for (const PracticeOpponent& o : all) {
       if (o.doll->value <= limit) chosen.push_back(o);
     }
-    if (chosen.empty()) throw std::invalid_argument(against + "クラスの敵Dollがいません");
+    if (chosen.empty())
+      throw std::invalid_argument(fill(shown("%1クラスの敵Dollがいません"), {against}));
     return chosen;
   }
   int id = 0;
   const auto [end, error] = std::from_chars(against.data(), against.data() + against.size(), id);
   if (error != std::errc() || end != against.data() + against.size())
-    throw std::invalid_argument("相手は敵Dollの番号か Novice, Expert, Master です: " + against);
+    throw std::invalid_argument(
+        fill(shown("相手は敵Dollの番号か Novice, Expert, Master です: %1"), {against}));
   for (const PracticeOpponent& o : all) {
     if (o.id == id) chosen.push_back(o);
   }
   if (chosen.empty())
-    throw std::invalid_argument("番号" + against + "の敵Dollは登録されていません");
+    throw std::invalid_argument(fill(shown("番号%1の敵Dollは登録されていません"), {against}));
   return chosen;
 }
 

@@ -1,5 +1,8 @@
 #include "lab/tournament_advice.h"
 
+#include "core/shipped_names.h"
+#include "core/shown_text.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -33,15 +36,15 @@ int roughPercentValue(double rate) {
 }
 
 std::string roughPercent(double rate) {
-  return "およそ" + std::to_string(roughPercentValue(rate)) + "%";
+  return fill(shown("およそ%1%"), {std::to_string(roughPercentValue(rate))});
 }
 
 std::string adviceText(const TournamentAdvice& advice) {
   if (advice.chances.empty()) return "";
   const Chance& hardest = advice.chances.front();
-  return "勝率は" + roughPercent(advice.meanRate()) + "（相手" +
-         std::to_string(advice.chances.size()) + "体の平均）\nいちばん手強いのは" + hardest.name +
-         "（" + roughPercent(hardest.rate()) + "）";
+  return fill(shown("勝率は%1（相手%2体の平均）\nいちばん手強いのは%3（%4）"),
+              {roughPercent(advice.meanRate()), std::to_string(advice.chances.size()),
+               shownDollName(hardest.name), roughPercent(hardest.rate())});
 }
 
 }  // namespace velko

@@ -1,5 +1,7 @@
 #include "league/league.h"
 
+#include "core/shown_text.h"
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -32,7 +34,7 @@ int addEntrant(League& league, const std::string& dollFile) {
 }
 
 DollRef entrantDoll(const GameFolder& folder, const std::string& text, size_t k) {
-  const std::string who = "参加Doll " + std::to_string(k + 1) + ": ";
+  const std::string who = fill(shown("参加Doll %1: "), {std::to_string(k + 1)});
   if (isRegistryEntrant(text)) {
     try {
       return registryEntrantDoll(folder, text);

@@ -1,5 +1,7 @@
 #include "league/league_file.h"
 
+#include "core/shown_text.h"
+
 #include "data/doll_share.h"
 #include "data/keyed_lines.h"
 
@@ -19,7 +21,7 @@ class LeagueParser {
     League league;
     while (lines_.nextIs("entrant"))
       league.entrants.push_back(entrant(league.entrants.size()));
-    if (league.entrants.size() < 2) lines_.fail("参加Dollが2体未満です");
+    if (league.entrants.size() < 2) lines_.fail(shown("参加Dollが2体未満です"));
     while (lines_.nextIs("run"))
       league.runs.push_back(run(league.entrants.size()));
     check();
@@ -30,23 +32,23 @@ class LeagueParser {
   void header() {
     const std::string_view line = lines_.next();
     const std::string magic = std::string(kLeagueMagic) + " ";
-    if (line.substr(0, magic.size()) != magic) lines_.fail("リーグファイルではありません");
+    if (line.substr(0, magic.size()) != magic) lines_.fail(shown("リーグファイルではありません"));
     KeyedFields f(line.substr(magic.size()), lines_);
     if (f.integer<int>(0, INT32_MAX) != kLeagueVersion)
-      lines_.fail("この版のリーグファイルは読めません");
+      lines_.fail(shown("この版のリーグファイルは読めません"));
     f.finish();
   }
 
   std::string entrant(size_t expected) {
     KeyedFields f(lines_.keyed("entrant"), lines_);
     if (f.integer<size_t>(0, kLeagueMaxEntrants - 1) != expected)
-      lines_.fail("参加Dollの番号が順番どおりではありません");
+      lines_.fail(shown("参加Dollの番号が順番どおりではありません"));
     const int count = f.integer<int>(1, kLeagueMaxEntrantLines);
     f.finish();
     std::string text;
     for (int k = 0; k < count; ++k) {
       const std::string_view line = lines_.next();
-      if (line.substr(0, 2) != kEntrantLine) lines_.fail("参加Dollの行は「| 」で始まります");
+      if (line.substr(0, 2) != kEntrantLine) lines_.fail(shown("参加Dollの行は「| 」で始まります"));
       text += std::string(line.substr(2)) + "\n";
     }
     return text;
@@ -60,10 +62,10 @@ class LeagueParser {
     while (!f.atEnd()) {
       const int e = f.integer<int>(0, static_cast<long>(entrants) - 1);
       if (!r.entrants.empty() && e <= r.entrants.back())
-        lines_.fail("参加Dollの番号は小さい順に並びます");
+        lines_.fail(shown("参加Dollの番号は小さい順に並びます"));
       r.entrants.push_back(e);
     }
-    if (r.entrants.size() < 2) lines_.fail("参加Dollが2体未満です");
+    if (r.entrants.size() < 2) lines_.fail(shown("参加Dollが2体未満です"));
     for (size_t x = 0; x < r.entrants.size(); ++x) {
       for (size_t y = x + 1; y < r.entrants.size(); ++y)
         r.pairs.push_back(pair(r.entrants[x], r.entrants[y], r.fightsPerPair));
@@ -76,31 +78,31 @@ class LeagueParser {
     PairRecord p;
     p.a = f.integer<int>(0, INT32_MAX);
     p.b = f.integer<int>(0, INT32_MAX);
-    if (p.a != a || p.b != b) lines_.fail("組の並びが違います");
+    if (p.a != a || p.b != b) lines_.fail(shown("組の並びが違います"));
     BoutTally& t = p.tally;
     t.fights = f.integer<int>(0, most);
     t.winsA = f.integer<int>(0, t.fights);
     t.winsB = f.integer<int>(0, t.fights);
     t.draws = f.integer<int>(0, t.fights);
     if (t.winsA + t.winsB + t.draws != t.fights)
-      lines_.fail("勝ち、負け、引き分けの和が試合数と違います");
+      lines_.fail(shown("勝ち、負け、引き分けの和が試合数と違います"));
     t.steps = f.integer<long>(0, static_cast<long>(t.fights) * kDefaultStepCap);
     p.worstLoss[0] = f.integer<int>(-1, t.fights - 1);
     p.worstLoss[1] = f.integer<int>(-1, t.fights - 1);
     f.finish();
     if ((p.worstLoss[0] >= 0) != (t.winsB > 0) || (p.worstLoss[1] >= 0) != (t.winsA > 0))
-      lines_.fail("最悪の敗戦が勝敗と合いません");
+      lines_.fail(shown("最悪の敗戦が勝敗と合いません"));
     return p;
   }
 
   void check() {
     const std::string_view body = lines_.before();
     KeyedFields f(lines_.keyed("check"), lines_);
-    if (f.word() != dollShareChecksum(body)) lines_.fail("チェックサムが合いません");
+    if (f.word() != dollShareChecksum(body)) lines_.fail(shown("チェックサムが合いません"));
     f.finish();
     if (lines_.atEnd()) return;
     lines_.next();
-    lines_.fail("ファイルの終わりの後に行があります");
+    lines_.fail(shown("ファイルの終わりの後に行があります"));
   }
 
   KeyedLines& lines_;
@@ -138,8 +140,8 @@ std::string writeLeague(const League& league) {
 }
 
 std::string leagueTooLarge(const std::string& fileName) {
-  return fileName + "が大きすぎます（" + std::to_string(kLeagueMaxBytes / (1024 * 1024)) +
-         "MiBまで）";
+  return fill(shown("%1が大きすぎます（%2MiBまで）"),
+              {fileName, std::to_string(kLeagueMaxBytes / (1024 * 1024))});
 }
 
 LeagueRead readLeague(std::string_view bytes, const std::string& fileName) {

@@ -1,5 +1,7 @@
 #include "league/registry_entrant.h"
 
+#include "core/shown_text.h"
+
 #include <stdexcept>
 
 #include "data/registry_doll_record.h"
@@ -33,12 +35,12 @@ bool isRegistryEntrant(const std::string& text) {
 }
 
 DollRef registryEntrantDoll(const GameFolder& folder, const std::string& text) {
-  if (!isRegistryEntrant(text)) throw std::invalid_argument("敵Dollの記録ではありません");
+  if (!isRegistryEntrant(text)) throw std::invalid_argument(shown("敵Dollの記録ではありません"));
   TextFile file{"registry", splitLines(text)};
   if (!file.lines.empty() && file.lines.back().empty()) file.lines.pop_back();
   try {
     if (file.lines.size() < 2 || file.lines[1].rfind('.', 0) != 0)
-      throw std::invalid_argument("敵Dollの記録がありません");
+      throw std::invalid_argument(shown("敵Dollの記録がありません"));
     const int number = std::stoi(file.lines[1].substr(1));
     size_t next = 0;
     const EnemyDollRecord record = readEnemyDollRecord(file, 2, next);
@@ -47,12 +49,12 @@ DollRef registryEntrantDoll(const GameFolder& folder, const std::string& text) {
       const size_t header = next;
       patterns.push_back(readEnemyLogicRecord(file, header + 1, next));
     }
-    if (next != file.lines.size()) throw std::invalid_argument("余分な行があります");
+    if (next != file.lines.size()) throw std::invalid_argument(shown("余分な行があります"));
     return enemyDollOf(folder, static_cast<int16_t>(number), record, patterns);
   } catch (const std::invalid_argument&) {
     throw;
   } catch (const std::exception& fault) {
-    throw std::invalid_argument(std::string("敵Dollの記録が読めません: ") + fault.what());
+    throw std::invalid_argument(fill(shown("敵Dollの記録が読めません: %1"), {fault.what()}));
   }
 }
 

@@ -1,5 +1,7 @@
 #include "league/round_robin.h"
 
+#include "core/shown_text.h"
+
 #include <algorithm>
 #include <mutex>
 #include <stdexcept>
@@ -35,10 +37,10 @@ LeagueRun runRoundRobin(const std::vector<DollRef>& dolls, const std::vector<int
                         const RoundRobinOptions& options, const std::atomic<bool>* cancel,
                         const LeagueProgress& progress) {
   if (dolls.size() < 2 || dolls.size() != entrants.size())
-    throw std::invalid_argument("リーグには2体以上のDollが必要です");
+    throw std::invalid_argument(shown("リーグには2体以上のDollが必要です"));
   for (const DollRef& d : dolls) {
     if (!d || !d->Motor || !d->frame)
-      throw std::invalid_argument("Dollにモーターとフレームがありません");
+      throw std::invalid_argument(shown("Dollにモーターとフレームがありません"));
   }
   LeagueRun run;
   run.seed = options.seed;

@@ -124,7 +124,7 @@ void Logic::setAction(ActionRef action, int slot) {
 
 bool Logic::addAction(ActionRef action, Prompter& prompter) {
   if (addQuietly(std::move(action))) return true;
-  prompter.msgBox("これ以上複雑な動きにはできません");
+  prompter.msgBox(shown("これ以上複雑な動きにはできません"));
   return false;
 }
 

@@ -1,4 +1,5 @@
 #include "model/doll.h"
+#include "core/shown_text.h"
 
 #include "core/numbers.h"
 #include "core/prompter.h"
@@ -109,7 +110,7 @@ bool doll::addProtector(ProtectorRef protector, Prompter& prompter) {
     }
     if (slot->name == protector->name) return false;
   }
-  prompter.msgBox("4枚以上貼れません");
+  prompter.msgBox(shown("4枚以上貼れません"));
   return false;
 }
 

@@ -1,4 +1,5 @@
 #include "model/name_limit.h"
+#include "core/shown_text.h"
 
 namespace velko {
 
@@ -16,7 +17,7 @@ bool nameFits(const std::string& utf8) {
 }
 
 std::string nameTooLongText() {
-  return "名前は" + std::to_string(kNameMaxChars) + "文字までです";
+  return fill(shown("名前は%1文字までです"), {std::to_string(kNameMaxChars)});
 }
 
 }  // namespace velko

@@ -26,7 +26,7 @@ std::string patternText(const Logic& logic) {
   for (int slot = 0; slot < Logic::kSlots; ++slot) {
     const std::string& name = logic.getActionsname(slot);
     if (name.empty()) continue;
-    if (!text.empty()) text += "＋";
+    if (!text.empty()) text += shown("＋");  // the joining sign of the language played
     text += shown(name.c_str());
   }
   return text;

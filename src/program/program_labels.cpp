@@ -1,15 +1,16 @@
 #include "program/program_labels.h"
 
 #include "core/numbers.h"
+#include "core/shown_text.h"
 
 namespace velko {
 
 std::string dspAblText(const Action& action) {
-  return Str(action.AP) + "：" + Str(action.Memory);
+  return fill(shown("%1：%2"), {Str(action.AP), Str(action.Memory)});
 }
 
 std::string dspDollAPText(int16_t dollAP) {
-  return Str(dollAP + 2) + "～" + Str(dollAP + 12);
+  return fill(shown("%1～%2"), {Str(dollAP + 2), Str(dollAP + 12)});
 }
 
 std::string dspDollMemText(int16_t dollMemory) {

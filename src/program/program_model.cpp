@@ -165,7 +165,7 @@ void ProgramModel::emptySlot(int slot) {
 
 bool ProgramModel::mayClose() {
   if (!changed()) return true;
-  return prompter_.askYesNoSafe("変更を登録せずに閉じますか？", "Program") == kAnswerYes;
+  return prompter_.askYesNoSafe(shown("変更を登録せずに閉じますか？"), "Program") == kAnswerYes;
 }
 
 ProgramDraft ProgramModel::draft() const {

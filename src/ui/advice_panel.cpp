@@ -26,18 +26,18 @@ AdvicePanel::AdvicePanel(CareerState& state, CareerServices& services, const std
   setStyleSheet(kStyle);
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(10, 6, 10, 6);
-  text_ = new QLabel("見通しを計算中…", this);
+  text_ = new QLabel(qtTrId("見通しを計算中…"), this);
   text_->setObjectName("dspAdvice");
   // Room for the longest hardest-opponent line (a twelve-character name) on two lines.
   text_->ensurePolished();
   const QFontMetrics metrics = text_->fontMetrics();
   text_->setMinimumSize(
       metrics.horizontalAdvance(
-          QString("いちばん手強いのは%1（およそ100%）").arg(QString(12, QChar(0x30A2)))),
+          qtTrId("いちばん手強いのは%1（およそ100%）").arg(QString(12, QChar(0x30A2)))),
       2 * metrics.lineSpacing());
   text_->setToolTip(
-      QString("練習ラボと同じ戦いで、各相手と%1試合した結果です").arg(kAdviceFightsEach));
-  cmdLab_ = new QPushButton("練習ラボで確かめる(&L)", this);
+      qtTrId("練習ラボと同じ戦いで、各相手と%1試合した結果です").arg(kAdviceFightsEach));
+  cmdLab_ = new QPushButton(qtTrId("練習ラボで確かめる(&L)"), this);
   cmdLab_->setObjectName("cmdAdviceLab");
   row->addWidget(text_, 1);
   row->addWidget(cmdLab_);
@@ -55,7 +55,7 @@ AdvicePanel* AdvicePanel::forClass(CareerState& state, CareerServices& services,
     fault = QString::fromStdString(refusal.what());
   }
   auto* panel = new AdvicePanel(state, services, className, opponents, parent);
-  if (!fault.isEmpty()) panel->text_->setText("見通しを出せません: " + fault);
+  if (!fault.isEmpty()) panel->text_->setText(qtTrId("見通しを出せません: %1").arg(fault));
   return panel;
 }
 
@@ -67,11 +67,11 @@ AdvicePanel::~AdvicePanel() {
 void AdvicePanel::start(const std::vector<PracticeOpponent>& opponents) {
   const doll& player = state_.playerDoll();
   if (opponents.empty()) {
-    text_->setText("見通しを出せる相手がいません");
+    text_->setText(qtTrId("見通しを出せる相手がいません"));
     return;
   }
   if (player.Motor->name.empty() || player.frame->name.empty()) {
-    text_->setText("Dollにモーターとフレームを付けると見通しが出ます");
+    text_->setText(qtTrId("Dollにモーターとフレームを付けると見通しが出ます"));
     return;
   }
   // The worker fights its own copies: the tournament's Dolls and dice stay untouched.
@@ -94,7 +94,7 @@ void AdvicePanel::start(const std::vector<PracticeOpponent>& opponents) {
 void AdvicePanel::showAdvice(std::shared_ptr<TournamentAdvice> advice) {
   if (worker_.joinable()) worker_.join();
   if (advice->cancelled || advice->chances.empty()) {
-    text_->setText("見通しを出せませんでした");
+    text_->setText(qtTrId("見通しを出せませんでした"));
     return;
   }
   advice_ = std::move(advice);

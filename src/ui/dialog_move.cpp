@@ -68,7 +68,7 @@ dialogMove::dialogMove(int16_t span, QWidget* battleWindow) : QDialog(battleWind
 }
 
 void dialogMove::setHint(const QString& hint) {
-  QString text = kMoveAnswers;
+  QString text = qtTrId(kMoveAnswers);
   if (!hint.isEmpty()) text += "\n" + hint;
   lblHint_->setText(text);
   lblHint_->ensurePolished();

@@ -22,9 +22,9 @@ DollShareMenu::DollShareMenu(CareerState& state, CareerServices& services, QWidg
   choosePath = [this](bool save, const QString& suggested) {
     if (save)
       return QFileDialog::getSaveFileName(parent_, qtTrId("Dollの書き出し"), suggested,
-                                          kDollFileFilter);
+                                          qtTrId(kDollFileFilter));
     return QFileDialog::getOpenFileName(parent_, qtTrId("Dollの読み込み（対戦相手）"),
-                                        QDir::homePath(), kDollFileFilter);
+                                        QDir::homePath(), qtTrId(kDollFileFilter));
   };
 }
 

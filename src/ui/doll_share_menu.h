@@ -16,7 +16,8 @@ class QWidget;
 namespace velko::ui {
 
 // The extension the file dialogs offer for Doll files.
-inline constexpr const char* kDollFileFilter = "Dollファイル (*.velkodoll);;すべてのファイル (*)";
+inline constexpr const char* kDollFileFilter =
+    QT_TRID_NOOP("Dollファイル (*.velkodoll);;すべてのファイル (*)");
 
 class DollShareMenu : public QObject {
   Q_OBJECT

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "core/numbers.h"
+#include "core/shipped_names.h"
 #include "ui/dmsg.h"
 #include "ui/fight.h"
 #include "ui/fight_layout.h"
@@ -54,7 +55,7 @@ void Fight::dspDolls(const BattleState& state) {
 void Fight::dspAbl(const BattleState& state) {
   for (int k = 0; k < 2; ++k) {
     const doll& d = state.fighter(k);
-    showName(dspAblName_[k], QString::fromStdString(d.name));
+    showName(dspAblName_[k], QString::fromStdString(shownDollName(d.name)));
     const QStringList values = {QString::fromStdString(Str(d.pow)),
                                 QString::fromStdString(Str(d.move)),
                                 QString::fromStdString(Str(d.jump)),

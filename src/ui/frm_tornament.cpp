@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "core/prompter.h"
+#include "core/shipped_names.h"
 #include "ui/advice_panel.h"
 #include "ui/name_field.h"
 #include "ui/screen_fit.h"
@@ -118,9 +119,9 @@ void frmTornament::showChances() {
     if (!computerSeat_[j]) continue;
     for (const Chance& c : advice->chances) {
       if (c.id != bracket_.entrant(j)->ID) continue;
-      auto* label = new QLabel(QString("約%1%").arg(roughPercentValue(c.rate())), this);
+      auto* label = new QLabel(qtTrId("約%1%").arg(roughPercentValue(c.rate())), this);
       label->setObjectName("lblChance");
-      label->setToolTip("この相手に勝つ見込み（練習ラボの戦いで）");
+      label->setToolTip(qtTrId("この相手に勝つ見込み（練習ラボの戦いで）"));
       label->setGeometry(kRound1X + 6, entrantY(j) - kChanceHeight - kLineWidth,
                          kRound2X - kRound1X, kChanceHeight);
       label->show();
@@ -136,7 +137,7 @@ QString frmTornament::lblChance(int index) const {
 
 void frmTornament::Form_Load() {
   for (int j = 0; j < Bracket::kEntrants; ++j)
-    showName(lblName_[j], QString::fromStdString(bracket_.lblName(j)));
+    showName(lblName_[j], QString::fromStdString(shownDollName(bracket_.lblName(j))));
 }
 
 QColor frmTornament::line1Color(int index) const {

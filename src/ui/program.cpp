@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include "core/shipped_names.h"
 #include "ui/program_chip.h"
 #include "ui/screen_fit.h"
 
@@ -72,7 +73,7 @@ void Program::dspActionChips() {
 void Program::dspInitSoft() {
   for (int kind = 0; kind < 3; ++kind) {
     cmbSoft_[kind]->clear();
-    cmbSoft_[kind]->addItem(q(model_.cmbSoft(kind)));
+    cmbSoft_[kind]->addItem(q(shownPartName(model_.cmbSoft(kind))));
   }
   for (int k = 0; k < kPaletteChips; ++k)
     dspAbl_[k]->setText(q(model_.dspAbl(k)));

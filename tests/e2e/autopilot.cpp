@@ -462,14 +462,15 @@ QStringList Autopilot::wantedActions(DialogAction* dialog) const {
     }
   }
   // The battle screen tells the state of each Doll: down, held, or free to attack.
-  if (situation.contains("転倒")) return {"回転"};
-  if (situation.contains("組まれ")) return {"外し"};
-  return {"パンチ", "キック", "投げ"};
+  if (situation.contains(said("転倒している"))) return {qtTrId("回転")};
+  if (situation.contains(said("組まれている"))) return {qtTrId("外し")};
+  return {qtTrId("パンチ"), qtTrId("キック"), qtTrId("投げ")};
 }
 
 void Autopilot::onMove(dialogMove* dialog, Window&) {
   if (maybeShot("dialogMove")) return;
-  check(dialog->Command1(0)->text() == "接近" && dialog->Command1(1)->text() == "離脱",
+  check(dialog->Command1(0)->text() == qtTrId("接近") &&
+            dialog->Command1(1)->text() == qtTrId("離脱"),
         "the move dialog's answers are " + dialog->Command1(0)->text() + "/" +
             dialog->Command1(1)->text());
   // Mostly forward: fights are won by meeting the opponent.

@@ -2,11 +2,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QWidget>
 #include <cstdio>
@@ -35,6 +37,43 @@ QElapsedTimer& clock() {
   return timer;
 }
 
+// Names the player typed, which stay as typed whatever the language; empty while playing in
+// Japanese.
+QStringList& typedNames() {
+  static QStringList list;
+  return list;
+}
+bool& englishOnly() {
+  static bool on = false;
+  return on;
+}
+
+bool hasJapanese(QString text) {
+  for (const QString& name : typedNames())
+    text.remove(name);
+  for (const QChar c : text) {
+    if (c.unicode() >= 0x3000 && c.unicode() < 0xA000) return true;
+    if (c.unicode() >= 0xFF00 && c.unicode() < 0xFFF0) return true;
+  }
+  return false;
+}
+
+// Fails when a visible text of any window, its title included, is in Japanese.
+void checkNoJapanese(const QString& shot) {
+  static bool failing = false;  // the failure's own screenshot shows the same screen
+  if (!englishOnly() || failing) return;
+  for (const QWidget* w : QApplication::allWidgets()) {
+    if (!w->isVisible()) continue;
+    QString text = w->isWindow() ? w->windowTitle() : QString();
+    if (const auto* label = qobject_cast<const QLabel*>(w)) text += " " + label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(w)) text += " " + button->text();
+    if (const auto* box = qobject_cast<const QComboBox*>(w)) text += " " + box->currentText();
+    if (!hasJapanese(text)) continue;
+    failing = true;
+    fail(QString("Japanese on the screen of %1 (%2): %3").arg(shot, w->objectName(), text));
+  }
+}
+
 QString oneLine(QString text) {
   text.replace("\r\n", " / ").replace('\n', " / ");
   return text.trimmed();
@@ -42,8 +81,25 @@ QString oneLine(QString text) {
 
 }  // namespace
 
+QString screenshotFolder() {
+  return QString(VELKO_ARTIFACTS_DIR) + (englishOnly() ? "/e2e-en" : "/e2e");
+}
+
+void expectEnglishScreens(const QStringList& namesTyped) {
+  englishOnly() = true;
+  typedNames() = namesTyped;
+}
+
+QString said(const char* text) {
+  QString longest;
+  for (const QString& piece : qtTrId(text).split(QRegularExpression("%\\d+"))) {
+    if (piece.trimmed().size() > longest.size()) longest = piece.trimmed();
+  }
+  return longest;
+}
+
 QString takeScreenshot(const QString& name) {
-  const QString dir = QString(VELKO_ARTIFACTS_DIR) + "/e2e";
+  const QString dir = screenshotFolder();
   QDir().mkpath(dir);
   const QString file =
       QString("%1/%2-%3.png").arg(dir).arg(shots().size() + 1, 2, 10, QChar('0')).arg(name);
@@ -53,6 +109,7 @@ QString takeScreenshot(const QString& name) {
     std::fprintf(stderr, "e2e: could not save screenshot %s\n", qPrintable(file));
   }
   shots().append(file);
+  checkNoJapanese(name);
   std::printf("[%6.1fs] screenshot %s\n", elapsedSeconds(), qPrintable(file));
   std::fflush(stdout);
   return file;

@@ -9,8 +9,19 @@ class QWidget;
 
 namespace e2e {
 
-// Screenshots go to <artifacts>/e2e/NN-name.png, numbered in the order they were taken.
+// Screenshots go to <artifacts>/e2e/NN-name.png (e2e-en/ in English), numbered in the order
+// they were taken.
 QString takeScreenshot(const QString& name);
+QString screenshotFolder();
+
+// From now on every screenshot fails the run when a visible text holds a Japanese character
+// outside the names the player typed.
+void expectEnglishScreens(const QStringList& namesTyped);
+
+// The fixed words of a game text in the language being played: the longest piece of its
+// translation between the arguments, for finding it in a message.
+QString said(const char* text);
+
 const QStringList& screenshotsTaken();
 
 // Class, title and the visible texts of a window, one line.

@@ -19,6 +19,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/shipped_names.h"
 #include "core/text_cp932.h"
 #include "data/registry_files.h"
 #include "data/slot_number.h"
@@ -27,6 +28,7 @@
 #include "e2e/e2e_support.h"
 #include "ui/app.h"
 #include "ui/design.h"
+#include "ui/language.h"
 #include "ui/start_up.h"
 #include "ui/ui_style.h"
 
@@ -60,11 +62,17 @@ constexpr int kGiveUpAfter = 600;
 
 // A first Doll that fits the smallest starting purse: a light frame that walks by itself,
 // a spin booster so it can get up, and a pad.
-const std::vector<Purchase> kFirstParts = {{kMotor, "ポニー"},
-                                           {kFrame, "ダフネ"},
-                                           {kComputer, "ベーシック"},
-                                           {kBooster, "ジャイロ"},
-                                           {kProtector, "レザーパッド"}};
+std::vector<Purchase> firstParts() {
+  std::vector<Purchase> parts = {{kMotor, "ポニー"},
+                                 {kFrame, "ダフネ"},
+                                 {kComputer, "ベーシック"},
+                                 {kBooster, "ジャイロ"},
+                                 {kProtector, "レザーパッド"}};
+  // The shop and the workshop show the parts by their names in the language played.
+  for (Purchase& part : parts)
+    part.name = QString::fromStdString(velko::shownPartName(part.name.toStdString()));
+  return parts;
+}
 
 const std::vector<PatternPlan> kPatterns = {
     {"踏込みパンチ", {kMove, kPunch}}, {"踏込みキック", {kMove, kKick}},
@@ -209,7 +217,7 @@ class Playthrough {
     pilot_.waitUntil([this] { return app_.title() && app_.title()->isVisible(); }, "the title");
     QTest::qWait(300);
     takeScreenshot("title");
-    pilot_.planShop(kFirstParts);
+    pilot_.planShop(firstParts());
     pilot_.shotOn("FCharMake", "player-creation");
     pilot_.shotOn("Shop", "shop-first-visit");
     pilot_.shotOn("Shop-done", "shop-bought");
@@ -223,9 +231,9 @@ class Playthrough {
         "the workshop after the first shop");
     pilot_.waitUntil([this] { return !app_.title(); }, "the title screen leaving");
     check(pilot_.opened("Shop") == 1, "the new game did not open the shop first");
-    check(pilot_.purchased().size() == static_cast<int>(kFirstParts.size()),
+    check(pilot_.purchased().size() == static_cast<int>(firstParts().size()),
           "not every first part was bought: " + pilot_.purchased().join(","));
-    for (const Purchase& part : kFirstParts) {
+    for (const Purchase& part : firstParts()) {
       workshop()->cmbParts()->setCurrentIndex(part.kind);
       check(workshop()->listPart()->count() == 2 &&
                 workshop()->listPart()->item(0)->text().startsWith(part.name),
@@ -247,7 +255,7 @@ class Playthrough {
   void assemble() {
     pilot_.beginStage("assembly", 30);
     check(!fightsEnabled(), "the fight commands are on before the Doll has parts");
-    for (const Purchase& part : kFirstParts) {
+    for (const Purchase& part : firstParts()) {
       mount(part.kind, part.name);
       check(mounted(part.kind).contains(part.name),
             QString("%1 is not shown mounted (%2)").arg(part.name, mounted(part.kind)));
@@ -300,7 +308,7 @@ class Playthrough {
   // 4a. The player leaves a first simulation early with ギブアップ: no record, no damage.
   void givenUpSimulation() {
     pilot_.beginStage("simulation, given up", 60);
-    pilot_.shotOn("DMsg", "give-up-question", "ギブアップ");
+    pilot_.shotOn("DMsg", "give-up-question", said("ギブアップして試合を中断しますか？"));
     const velko::Owner& player = state().player();
     const int record = player.recWin + player.recLoose;
     pilot_.setGiveUpAfter(4);
@@ -310,7 +318,8 @@ class Playthrough {
       std::printf("the simulation ended before the player could give up\n");
       return;
     }
-    check(pilot_.stageMessage("ギブアップして試合を中断しますか？"), "giving up was not asked");
+    check(pilot_.stageMessage(said("ギブアップして試合を中断しますか？")),
+          "giving up was not asked");
     check(player.recWin + player.recLoose == record, "giving up counted in the record");
     checkDollWhole("giving up");
   }
@@ -322,15 +331,16 @@ class Playthrough {
     pilot_.shotOn("Fight", "simulation-fight");
     pilot_.shotOn("DialogAction", "pattern-dialog");
     pilot_.shotOn("dialogMove", "move-dialog");
-    pilot_.shotOn("DMsg", "simulation-result", "勝利|敗北");
+    pilot_.shotOn("DMsg", "simulation-result", said("%1勝利") + "|" + said("%1敗北"));
     for (int attempt = 1; pilot_.patternDialogNames().isEmpty(); ++attempt) {
       check(attempt <= 5, "five simulations ended before the pattern dialog opened");
       const int fights = pilot_.opened("Fight");
       clickWorkshop("cmdStreet");
       check(pilot_.opened("Fight") == fights + 1, "the simulation opened no battle screen");
-      check(pilot_.stageMessage("テストのための模擬戦闘を行いますか？"),
+      check(pilot_.stageMessage(said("テストのための模擬戦闘を行いますか？")),
             "the simulation was not asked for");
-      check(pilot_.gaveUp() || pilot_.stageMessage("勝利") || pilot_.stageMessage("敗北"),
+      check(pilot_.gaveUp() || pilot_.stageMessage(said("%1勝利")) ||
+                pilot_.stageMessage(said("%1敗北")),
             "the simulation ended without a result");
       checkDollWhole("the simulation");
     }
@@ -341,7 +351,7 @@ class Playthrough {
     pilot_.beginStage("tournament", 180);
     pilot_.shotOn("frmTornament", "tournament-bracket");
     pilot_.shotOn("Fight", "tournament-fight");
-    pilot_.shotOn("DMsg", "tournament-result", "優勝|敗北");
+    pilot_.shotOn("DMsg", "tournament-result", said("優勝\n賞金%1Rl") + "|" + said("%1敗北"));
     const QString before = label("dspDate");
     const velko::Owner& player = state().player();
     const int bouts = player.recWin + player.recLoose;
@@ -351,7 +361,7 @@ class Playthrough {
           "the calendar did not move on with the tournament: still " + before);
     if (!pilot_.gaveUp())
       check(player.recWin + player.recLoose > bouts, "the tournament left no win or loss");
-    const bool champion = pilot_.stageMessage("優勝");
+    const bool champion = pilot_.stageMessage(said("優勝\n賞金%1Rl"));
     std::printf("tournament: %s, %s -> %s, %d Rl\n",
                 champion          ? "champion"
                 : pilot_.gaveUp() ? "gave up"
@@ -403,10 +413,10 @@ class Playthrough {
     // A month of work moves the calendar and pays.
     clickWorkshop("cmdWork");
     check(label("dspDate") != date, "a month of work did not move the calendar");
-    check(pilot_.stageMessage("臨時収入"), "a month of work paid nothing");
+    check(pilot_.stageMessage(said("臨時収入が%1Rl入った")), "a month of work paid nothing");
 
     pilot_.shotOn("SVLD", "load-screen");
-    pilot_.shotOn("DMsg", "load-question", "これをロードしますか");
+    pilot_.shotOn("DMsg", "load-question", said("これをロードしますか？"));
     triggerMenu("mnLoad");
     check(q(state().playerDoll().name) == savedName_,
           "the loaded Doll is called " + q(state().playerDoll().name));
@@ -433,14 +443,15 @@ class Playthrough {
     check(before.find(name) == std::string::npos, "the registry already holds " + savedName_);
     check(!workshop()->menu("mnEntry")->isVisible() && !workshop()->menu("mnInit")->isVisible(),
           "the hidden registry commands are shown on the menu");
-    pilot_.shotOn("QMessageBox", "register-question", "敵として登録");
+    pilot_.shotOn("QMessageBox", "register-question", said("%1を敵として登録しますか？"));
     triggerMenu("mnEntry");
     const std::string registered = readAll(registry);
     check(registered.size() > before.size() && registered.find(name) != std::string::npos,
           "registering did not add " + savedName_ + " to the opponents");
-    pilot_.shotOn("QMessageBox", "registry-reset", "初期化完了");
+    pilot_.shotOn("QMessageBox", "registry-reset", said("初期化完了しました"));
     triggerMenu("mnInit");
-    check(pilot_.stageMessage("敵Dollファイルを初期化しますか？"), "the reset was not asked for");
+    check(pilot_.stageMessage(said("敵Dollファイルを初期化しますか？")),
+          "the reset was not asked for");
     check(readAll(registry) == factory, "the reset did not bring back the factory opponents");
   }
 
@@ -450,20 +461,22 @@ class Playthrough {
     renameDoll("挑戦者");
     pilot_.setSlot(kSlot);
     triggerMenu("mnLdDuel");
-    check(pilot_.stageMessage("対戦相手をロードしますか？"), "loading an opponent was not asked");
+    check(pilot_.stageMessage(said("対戦相手をロードしますか？")),
+          "loading an opponent was not asked");
     check(state().duelistState == velko::kDuelistReady, "no duel opponent is ready");
     check(q(state().Dolls[1]->name) == savedName_,
           "the duel opponent is " + q(state().Dolls[1]->name));
     pilot_.shotOn("Fight", "duel-fight");
-    pilot_.shotOn("DMsg", "duel-result", "勝利");
+    pilot_.shotOn("DMsg", "duel-result", said("%1勝利"));
     // Both sides are the player's: the pattern dialog asks for each. A knock-out before the
     // second Doll's first order asks only once; the players meet again.
     for (int attempt = 1;; ++attempt) {
       check(attempt <= 5, "five duels ended before both sides were asked for a pattern: " +
                               pilot_.patternDialogNames().join(","));
       clickWorkshop("cmdDuel");
-      check(pilot_.stageMessage("と対戦しますか？"), "the duel was not asked for");
-      check(pilot_.gaveUp() || pilot_.stageMessage("勝利"), "the duel ended without a winner");
+      check(pilot_.stageMessage(said("%1と対戦しますか？")), "the duel was not asked for");
+      check(pilot_.gaveUp() || pilot_.stageMessage(said("%1勝利")),
+            "the duel ended without a winner");
       const QStringList& asked = pilot_.patternDialogNames();
       if (asked.contains("挑戦者") && asked.contains(savedName_)) break;
     }
@@ -485,12 +498,22 @@ int main(int argc, char** argv) {
   velko::ui::applyGameStyle(application);
   application.setQuitOnLastWindowClosed(false);
 
-  // Pictures of an earlier run would mix with this run's numbering.
-  QDir(QString(VELKO_ARTIFACTS_DIR) + "/e2e").removeRecursively();
   QTemporaryDir temp;
   e2e::check(temp.isValid(), "no temporary folder for the game");
   QDir::setCurrent(e2e::prepareGameFolder(temp));
   std::printf("game folder: %s\n", qPrintable(temp.path()));
+  // --lang en plays in English, where no Japanese may show but the names the player typed.
+  if (argc > 2 && QString(argv[1]) == "--lang" && QString(argv[2]) == "en") {
+    e2e::check(velko::ui::useLanguage(application, velko::ui::Language::English,
+                                      velko::GameFolder(std::filesystem::path(VELKO_GAME_DIR))),
+               "the English translation did not load");
+    QStringList typed = {"ヴェルコ壱号", "改造中", "挑戦者"};
+    for (const e2e::PatternPlan& plan : e2e::kPatterns)
+      typed << plan.name;
+    e2e::expectEnglishScreens(typed);
+  }
+  // Pictures of an earlier run would mix with this run's numbering.
+  QDir(e2e::screenshotFolder()).removeRecursively();
   int presses = 0;
   {
     velko::ui::App app;
