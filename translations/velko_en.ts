@@ -794,7 +794,7 @@ Please use the game that is running.
     </message>
     <message id="かわされた！">
         <source></source>
-        <translation>Dodged!</translation>
+        <translation> dodged!</translation>
     </message>
     <message id="組みついて">
         <source></source>
