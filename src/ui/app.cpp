@@ -36,6 +36,7 @@ bool App::start() {
     return false;
   }
   state_.musicChoice = preferences_.musicOn();
+  state_.adviceOn = preferences_.adviceOn();
   dialog_.setMusicNotices(&preferences_, [this](const QString& text) {
     if (design_) design_->showQuietLine(text);
   });
@@ -76,6 +77,8 @@ void App::openWorkshop(std::optional<int16_t> loadSlot) {
   design_->setAttribute(Qt::WA_DeleteOnClose);
   QObject::connect(design_->menu("mnBGM"), &QAction::triggered, design_,
                    [this] { preferences_.setMusicOn(state_.musicChoice); });
+  QObject::connect(design_->menu("mnAdvice"), &QAction::triggered, design_,
+                   [this](bool on) { preferences_.setAdviceOn(on); });
   dialog_.setOwner(design_);
   game_.Form_Load(loadSlot);
   if (!design_) return;  // the opening may already have ended the career

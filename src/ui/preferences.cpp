@@ -41,6 +41,7 @@ Preferences::Preferences(const std::filesystem::path& folder) {
   }
   musicOn_ = readFlag(*settings_, "music", musicOn_);
   musicFailureTold_ = readFlag(*settings_, "musicFailureTold", musicFailureTold_);
+  adviceOn_ = readFlag(*settings_, "advice", adviceOn_);
   const QString language = settings_->value("language").toString();
   if (language == "ja" || language == "en") language_ = language;
 }
@@ -53,6 +54,11 @@ void Preferences::setLanguage(const QString& code) {
 void Preferences::setMusicOn(bool on) {
   musicOn_ = on;
   write("music", on);
+}
+
+void Preferences::setAdviceOn(bool on) {
+  adviceOn_ = on;
+  write("advice", on);
 }
 
 void Preferences::setMusicFailureTold() {

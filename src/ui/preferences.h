@@ -1,10 +1,10 @@
 #pragma once
 // What the player chose that outlives a run and belongs to no save slot: whether the music
-// plays, whether the player was told that it cannot play here, and the language. One small INI
-// file, preferences.ini, in the player's own folder (the one that holds save/); its format is in
-// docs/preferences-file.md. The file comes from outside the game: a value that is not one
-// this version writes counts as not given, and a file of another version (or too large to be
-// one) is read as empty and never overwritten.
+// plays, whether the chances before a tournament are shown, whether the player was told that it
+// cannot play here, and the language. One small INI file, preferences.ini, in the player's own
+// folder (the one that holds save/); its format is in docs/preferences-file.md. The file comes from
+// outside the game: a value that is not one this version writes counts as not given, and a file of
+// another version (or too large to be one) is read as empty and never overwritten.
 
 #include <QSettings>
 #include <filesystem>
@@ -21,6 +21,9 @@ class Preferences {
   void setMusicOn(bool on);
   bool musicFailureTold() const { return musicFailureTold_; }
   void setMusicFailureTold();
+  // The chances shown before a tournament.
+  bool adviceOn() const { return adviceOn_; }
+  void setAdviceOn(bool on);
   // "ja", "en", or empty when the player never chose.
   const QString& language() const { return language_; }
   void setLanguage(const QString& code);
@@ -35,6 +38,7 @@ class Preferences {
   std::unique_ptr<QSettings> settings_;  // none when the file is not ours to write
   bool musicOn_ = true;
   bool musicFailureTold_ = false;
+  bool adviceOn_ = true;
   QString language_;
 };
 

@@ -231,6 +231,9 @@ class DMsgTest : public QObject {
     Preferences preferences(folder.path().toStdString());
     QVERIFY(!preferences.musicOn());
     QVERIFY(preferences.musicFailureTold());
+    QVERIFY(preferences.adviceOn());  // the chances are shown until switched off
+    preferences.setAdviceOn(false);
+    QVERIFY(!Preferences(folder.path().toStdString()).adviceOn());
     QtMessageDialog screen;
     screen.setMusicNotices(&preferences, [&](const QString& line) { quiet << line; });
     DialogPrompter prompter(screen);
