@@ -21,7 +21,6 @@ FCharMake::FCharMake(CareerState& state, CareerServices& services, QWidget* pare
     : QDialog(parent), state_(state), services_(services) {
   setWindowTitle("VELKO");
   setModal(true);
-  setMinimumWidth(460);
   setStyleSheet(panelStyle());
 
   auto* layout = new QVBoxLayout(this);
@@ -77,6 +76,10 @@ FCharMake::FCharMake(CareerState& state, CareerServices& services, QWidget* pare
 
   initPlayer(state_.player(), services_.rnd);
   dspPlayer();
+  // As large as its contents, following them when the guide closes: a window that cannot be
+  // resized gets no resize handle from the window manager, which showed as a strip under the keys.
+  dspName_->setMinimumWidth(320);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
   fitToScreen(this);
 }
 
