@@ -14,6 +14,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "support/screen_texts.h"
+
 namespace e2e {
 
 namespace {
@@ -37,8 +39,8 @@ QElapsedTimer& clock() {
   return timer;
 }
 
-// Names the player typed, which stay as typed whatever the language; empty while playing in
-// Japanese.
+// Names the player typed, which stay as typed whatever the language and may be cut to "…"
+// where they do not fit.
 QStringList& typedNames() {
   static QStringList list;
   return list;
@@ -48,30 +50,20 @@ bool& englishOnly() {
   return on;
 }
 
-bool hasJapanese(QString text) {
-  for (const QString& name : typedNames())
-    text.remove(name);
-  for (const QChar c : text) {
-    if (c.unicode() >= 0x3000 && c.unicode() < 0xA000) return true;
-    if (c.unicode() >= 0xFF00 && c.unicode() < 0xFFF0) return true;
-  }
-  return false;
-}
-
-// Fails when a visible text of any window, its title included, is in Japanese.
-void checkNoJapanese(const QString& shot) {
+// Fails when a visible window shows a text the player cannot read whole or, in English, a
+// Japanese text: labels, buttons, titles, list and table items, headers, menus, tooltips.
+void checkScreenTexts(const QString& shot) {
   static bool failing = false;  // the failure's own screenshot shows the same screen
-  if (!englishOnly() || failing) return;
-  for (const QWidget* w : QApplication::allWidgets()) {
-    if (!w->isVisible()) continue;
-    QString text = w->isWindow() ? w->windowTitle() : QString();
-    if (const auto* label = qobject_cast<const QLabel*>(w)) text += " " + label->text();
-    if (const auto* button = qobject_cast<const QAbstractButton*>(w)) text += " " + button->text();
-    if (const auto* box = qobject_cast<const QComboBox*>(w)) text += " " + box->currentText();
-    if (!hasJapanese(text)) continue;
-    failing = true;
-    fail(QString("Japanese on the screen of %1 (%2): %3").arg(shot, w->objectName(), text));
+  if (failing) return;
+  QStringList faults;
+  for (const QWidget* window : QApplication::topLevelWidgets()) {
+    if (!window->isVisible()) continue;
+    if (englishOnly()) faults << velko::testing::japaneseTexts(*window, typedNames());
+    faults << velko::testing::clippedTexts(*window, typedNames());
   }
+  if (faults.isEmpty()) return;
+  failing = true;
+  fail(QString("on the screen of %1:\n  %2").arg(shot, faults.join("\n  ")));
 }
 
 QString oneLine(QString text) {
@@ -85,9 +77,12 @@ QString screenshotFolder() {
   return QString(VELKO_ARTIFACTS_DIR) + (englishOnly() ? "/e2e-en" : "/e2e");
 }
 
-void expectEnglishScreens(const QStringList& namesTyped) {
+void expectEnglishScreens() {
   englishOnly() = true;
-  typedNames() = namesTyped;
+}
+
+void setTypedNames(const QStringList& names) {
+  typedNames() = names;
 }
 
 QString said(const char* text) {
@@ -109,7 +104,7 @@ QString takeScreenshot(const QString& name) {
     std::fprintf(stderr, "e2e: could not save screenshot %s\n", qPrintable(file));
   }
   shots().append(file);
-  checkNoJapanese(name);
+  checkScreenTexts(name);
   std::printf("[%6.1fs] screenshot %s\n", elapsedSeconds(), qPrintable(file));
   std::fflush(stdout);
   return file;

@@ -14,9 +14,10 @@ namespace e2e {
 QString takeScreenshot(const QString& name);
 QString screenshotFolder();
 
-// From now on every screenshot fails the run when a visible text holds a Japanese character
-// outside the names the player typed.
-void expectEnglishScreens(const QStringList& namesTyped);
+// Every screenshot fails the run when a visible text does not fit its widget, or, once English
+// is expected, holds a Japanese character; the names the player typed are exempt from both.
+void expectEnglishScreens();
+void setTypedNames(const QStringList& names);
 
 // The fixed words of a game text in the language being played: the longest piece of its
 // translation between the arguments, for finding it in a message.

@@ -502,15 +502,16 @@ int main(int argc, char** argv) {
   e2e::check(temp.isValid(), "no temporary folder for the game");
   QDir::setCurrent(e2e::prepareGameFolder(temp));
   std::printf("game folder: %s\n", qPrintable(temp.path()));
+  QStringList typed = {"ヴェルコ壱号", "改造中", "挑戦者"};
+  for (const e2e::PatternPlan& plan : e2e::kPatterns)
+    typed << plan.name;
+  e2e::setTypedNames(typed);
   // --lang en plays in English, where no Japanese may show but the names the player typed.
   if (argc > 2 && QString(argv[1]) == "--lang" && QString(argv[2]) == "en") {
     e2e::check(velko::ui::useLanguage(application, velko::ui::Language::English,
                                       velko::GameFolder(std::filesystem::path(VELKO_GAME_DIR))),
                "the English translation did not load");
-    QStringList typed = {"ヴェルコ壱号", "改造中", "挑戦者"};
-    for (const e2e::PatternPlan& plan : e2e::kPatterns)
-      typed << plan.name;
-    e2e::expectEnglishScreens(typed);
+    e2e::expectEnglishScreens();
   }
   // Pictures of an earlier run would mix with this run's numbering.
   QDir(e2e::screenshotFolder()).removeRecursively();
