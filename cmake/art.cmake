@@ -10,7 +10,9 @@ set(VELKO_ART_NAMES
   VELKO01.jpg VELKO01M.jpg VELKO0201.jpg VELKO0202.jpg VELKO02M.jpg
   VELKO01S.jpg VELKO0201S.jpg VELKO0202S.jpg
   effect.jpg effect_m.jpg stage.jpg icon0.bmp
-  velko-icon-48.png velko-icon-64.png velko-icon-128.png velko-icon-256.png)
+  velko-icon-48.png velko-icon-64.png velko-icon-128.png velko-icon-256.png
+  # The English lettered twins of the pictures with words painted on them.
+  en/VELKO01S.jpg en/VELKO0201S.jpg en/VELKO0202S.jpg en/stage.jpg)
 list(TRANSFORM VELKO_ART_NAMES PREPEND ${VELKO_IMG_DIR}/ OUTPUT_VARIABLE VELKO_ART_OUTPUTS)
 
 add_custom_command(

@@ -22,6 +22,7 @@
 #include "ui/design_learning.h"
 #include "ui/doll_share_menu.h"
 #include "ui/help_window.h"
+#include "ui/language.h"
 #include "ui/language_menu.h"
 #include "ui/name_field.h"
 #include "ui/screen_fit.h"
@@ -371,7 +372,8 @@ void Design::dspDoll() {
       {"dspWgt", &v.weight}, {"dspVal", &v.value},  {"dspClass", &v.className}};
   for (const auto& [name, text] : values)
     label(name)->setText(q(*text));
-  const QPixmap picture(QString::fromStdString(services_.folder.path(v.picture).string()));
+  const QPixmap picture(
+      letteredPicture(QString::fromStdString(services_.folder.path(v.picture).string())));
   picture1_->setPixmap(v.picture.empty() ? QPixmap() : picture);
 
   // refreshEditable

@@ -14,6 +14,7 @@
 #include "ui/fight_text.h"
 #include "ui/focus_return.h"
 #include "ui/frm_tornament.h"
+#include "ui/language.h"
 #include "ui/name_field.h"
 #include "ui/narration_view.h"
 
@@ -28,7 +29,7 @@ QString realText(double v) {
 }  // namespace
 
 QString Fight::picture(const std::string& gamePath) const {
-  return QString::fromStdString(services_.folder.path(gamePath).string());
+  return letteredPicture(QString::fromStdString(services_.folder.path(gamePath).string()));
 }
 
 void Fight::dspMsg(const std::string& text) {

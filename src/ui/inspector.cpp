@@ -14,6 +14,7 @@
 #include "ui/fight_layout.h"
 #include "ui/fight_stage.h"
 #include "ui/fight_text.h"
+#include "ui/language.h"
 #include "ui/screen_fit.h"
 
 namespace velko::ui {
@@ -25,7 +26,7 @@ QString text(const std::string& s) {
 }
 
 QString picture(const GameFolder& folder, const std::string& gamePath) {
-  return QString::fromStdString(folder.path(gamePath).string());
+  return letteredPicture(QString::fromStdString(folder.path(gamePath).string()));
 }
 
 QString flag(int16_t value) {

@@ -1,5 +1,7 @@
 #include "ui/language.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTranslator>
 
 #include "core/shown_text.h"
@@ -51,6 +53,13 @@ QString translationFile(const GameFolder& folder, Language language) {
   const auto path = folder.dataRoot() / "translations" /
                     ("velko_" + languageCode(language).toStdString() + ".qm");
   return QString::fromStdString(path.string());
+}
+
+QString letteredPicture(const QString& file) {
+  if (gCurrent != Language::English) return file;
+  const QFileInfo picture(file);
+  const QString twin = picture.dir().filePath("en/" + picture.fileName());
+  return QFileInfo::exists(twin) ? twin : file;
 }
 
 bool useLanguage(QApplication& application, Language language, const GameFolder& folder) {

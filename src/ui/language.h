@@ -32,6 +32,10 @@ Language currentLanguage();
 // The game's translation file of a language in the game folder; empty for Japanese.
 QString translationFile(const GameFolder& folder, Language language);
 
+// The file to open for a picture of the game folder: in English its twin lettered in English
+// (en/ beside it) when the folder has one, otherwise the file itself.
+QString letteredPicture(const QString& file);
+
 // Installs the language; false when its translation could not be read (the game then plays
 // in Japanese).
 bool useLanguage(QApplication& application, Language language, const GameFolder& folder);

@@ -1,4 +1,5 @@
 #include "ui/qt_message_dialog.h"
+#include "ui/language.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -55,7 +56,7 @@ int QtMessageDialog::show(const DialogRequest& request) {
   DMsg dialog(owner_);
   dialog.setWindowTitle(q(request.caption));
   dialog.setHeight(request.lines);
-  if (!request.picture.empty()) dialog.setPicture(QPixmap(q(request.picture)));
+  if (!request.picture.empty()) dialog.setPicture(QPixmap(letteredPicture(q(request.picture))));
   dialog.setDialog(q(request.text));
   dialog.cmdOK()->setText(q(request.okCaption));
   dialog.cmdCancel()->setText(q(request.cancelCaption));

@@ -1,4 +1,5 @@
 #include "ui/start_up.h"
+#include "ui/language.h"
 
 #include <QCloseEvent>
 #include <QFont>
@@ -19,7 +20,8 @@ namespace velko::ui {
 StartUp::StartUp(Game& game, const GameFolder& folder, QWidget* parent)
     : QWidget(parent),
       game_(game),
-      stageFile_(QString::fromStdString(folder.path("\\img\\stage.jpg").string())) {
+      stageFile_(
+          letteredPicture(QString::fromStdString(folder.path("\\img\\stage.jpg").string()))) {
   setWindowTitle("VELKO");
   setFixedSize(800, 500);
   game_.StartUp_Form_Load();

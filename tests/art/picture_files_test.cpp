@@ -1,5 +1,5 @@
-// Every picture the game opens exists under img/ with the name, format and size it expects,
-// and every mask is strictly black and white.
+// Every picture the game opens exists under img/ (and img/en/ for the English game) with the
+// name, format and size it expects, and every mask is strictly black and white.
 
 #include <QFile>
 #include <QImageReader>
@@ -24,9 +24,12 @@ class PictureFilesTest : public QObject {
          {"VELKO01.jpg", "VELKO01M.jpg", "VELKO0201.jpg", "VELKO0202.jpg", "VELKO02M.jpg"}) {
       QTest::newRow(name) << QString(name) << QByteArray("jpeg") << sheet;
     }
-    for (const char* name : {"VELKO01S.jpg", "VELKO0201S.jpg", "VELKO0202S.jpg"}) {
+    // The pictures with painted words, and their English twins.
+    for (const char* name : {"VELKO01S.jpg", "VELKO0201S.jpg", "VELKO0202S.jpg", "en/VELKO01S.jpg",
+                             "en/VELKO0201S.jpg", "en/VELKO0202S.jpg"}) {
       QTest::newRow(name) << QString(name) << QByteArray("jpeg") << QSize(240, 320);
     }
+    QTest::newRow("en/stage") << QString("en/stage.jpg") << QByteArray("jpeg") << QSize(800, 400);
     QTest::newRow("effect") << QString("effect.jpg") << QByteArray("jpeg") << QSize(40, 40);
     QTest::newRow("effect mask") << QString("effect_m.jpg") << QByteArray("jpeg") << QSize(40, 40);
     QTest::newRow("stage") << QString("stage.jpg") << QByteArray("jpeg") << QSize(800, 400);

@@ -10,7 +10,7 @@
 namespace velko::art {
 namespace {
 
-void walls(QPainter& p, QSizeF size, double floorY) {
+void walls(QPainter& p, QSizeF size, double floorY, Lettering lettering) {
   QLinearGradient g(0, 0, 0, floorY);
   g.setColorAt(0, QColor(18, 22, 30));
   g.setColorAt(1, QColor(52, 58, 72));
@@ -46,7 +46,8 @@ void walls(QPainter& p, QSizeF size, double floorY) {
   font.setPixelSize(12);
   p.setFont(font);
   p.setPen(QColor(210, 160, 40));
-  p.drawText(sign.translated(0, 24), Qt::AlignRight | Qt::AlignVCenter, "整備中");
+  p.drawText(sign.translated(0, 24), Qt::AlignRight | Qt::AlignVCenter,
+             lettered(lettering, "整備中", "SERVICING"));
 }
 
 void gantry(QPainter& p, QSizeF size, double floorY) {
@@ -116,12 +117,12 @@ void workLight(QPainter& p, QSizeF size, double floorY) {
 
 }  // namespace
 
-QImage hangarBackdrop(QSize size, double floorY) {
+QImage hangarBackdrop(QSize size, double floorY, Lettering lettering) {
   QImage image(size, QImage::Format_RGB32);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
-  walls(p, size, floorY);
+  walls(p, size, floorY, lettering);
   gantry(p, size, floorY);
   floorArea(p, size, floorY);
   workLight(p, size, floorY);

@@ -4,8 +4,10 @@
 
 #include <QImage>
 
+#include "art/lettering.h"
+
 namespace velko::art {
 
-QImage hangarBackdrop(QSize size, double floorY);
+QImage hangarBackdrop(QSize size, double floorY, Lettering lettering);
 
 }  // namespace velko::art

@@ -30,7 +30,9 @@ void save(const QImage& image, const QString& folder, const QString& name) {
 }  // namespace
 
 void writePictures(const QString& folder) {
-  if (!QDir().mkpath(folder)) throw std::runtime_error("cannot create " + folder.toStdString());
+  // The pictures with painted words have English twins in en/, under the same names.
+  const QString english = QDir(folder).filePath("en");
+  if (!QDir().mkpath(english)) throw std::runtime_error("cannot create " + english.toStdString());
   const BattleSheet warrior = battleSheet(dollKind("01"));
   save(warrior.sheet, folder, "VELKO01.jpg");
   save(warrior.mask, folder, "VELKO01M.jpg");
@@ -39,12 +41,15 @@ void writePictures(const QString& folder) {
   save(white.mask, folder, "VELKO02M.jpg");
   save(battleSheet(dollKind("0202")).sheet, folder, "VELKO0202.jpg");
   for (const DollKind& kind : dollKinds()) {
-    save(workshopPicture(kind), folder, "VELKO" + QString::fromStdString(kind.code) + "S.jpg");
+    const QString name = "VELKO" + QString::fromStdString(kind.code) + "S.jpg";
+    save(workshopPicture(kind, Lettering::Japanese), folder, name);
+    save(workshopPicture(kind, Lettering::English), english, name);
   }
   const MaskedSprite effect = hitEffect();
   save(effect.sheet, folder, "effect.jpg");
   save(effect.mask, folder, "effect_m.jpg");
-  save(stageBackdrop(), folder, "stage.jpg");
+  save(stageBackdrop(Lettering::Japanese), folder, "stage.jpg");
+  save(stageBackdrop(Lettering::English), english, "stage.jpg");
   save(chipStrip(), folder, "icon0.bmp");
   for (int size : kAppIconSizes)
     save(appIcon(size), folder, QString("velko-icon-%1.png").arg(size));

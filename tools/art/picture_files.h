@@ -1,5 +1,6 @@
 #pragma once
-// Every picture of img/, by the name the game opens it with.
+// Every picture of img/, by the name the game opens it with, and in img/en/ the English
+// lettered twins of those with words painted on them.
 
 #include <QString>
 

@@ -59,7 +59,7 @@ void roof(QPainter& p) {
 }
 
 // The barrier around the ring, hung with banners.
-void barrier(QPainter& p) {
+void barrier(QPainter& p, Lettering lettering) {
   const double top = 134;
   QLinearGradient g(0, top, 0, kStageHorizon);
   g.setColorAt(0, QColor(58, 62, 78));
@@ -72,11 +72,12 @@ void barrier(QPainter& p) {
     QColor colour;
     const char* text;
   };
-  const Banner banners[] = {{14, 140, QColor(150, 28, 36), "VELKO"},
-                            {176, 170, QColor(24, 70, 140), "ドール闘技場"},
-                            {368, 170, QColor(36, 36, 44), "DOLL FIGHT"},
-                            {560, 150, QColor(160, 110, 20), "ROUND ONE"},
-                            {732, 120, QColor(150, 28, 36), "VELKO"}};
+  const Banner banners[] = {
+      {14, 140, QColor(150, 28, 36), "VELKO"},
+      {176, 170, QColor(24, 70, 140), lettered(lettering, "ドール闘技場", "DOLL ARENA")},
+      {368, 170, QColor(36, 36, 44), "DOLL FIGHT"},
+      {560, 150, QColor(160, 110, 20), "ROUND ONE"},
+      {732, 120, QColor(150, 28, 36), "VELKO"}};
   QFont font("Noto Sans CJK JP");
   font.setPixelSize(17);
   font.setBold(true);
@@ -192,7 +193,7 @@ void ringMarks(QPainter& p) {
 
 }  // namespace
 
-QImage stageBackdrop() {
+QImage stageBackdrop(Lettering lettering) {
   QImage stage(kStageWidth, kStageHeight, QImage::Format_RGB32);
   std::mt19937 rng(20130101);
   QPainter p(&stage);
@@ -201,7 +202,7 @@ QImage stageBackdrop() {
   wall(p);
   stands(p, rng);
   roof(p);
-  barrier(p);
+  barrier(p, lettering);
   floorPlates(p, rng);
   ringMarks(p);
   lamps(p);

@@ -4,12 +4,14 @@
 
 #include <QImage>
 
+#include "art/lettering.h"
+
 namespace velko::art {
 
 constexpr int kStageWidth = 800;
 constexpr int kStageHeight = 400;
 constexpr int kStageHorizon = 172;  // where the back wall meets the floor
 
-QImage stageBackdrop();
+QImage stageBackdrop(Lettering lettering);
 
 }  // namespace velko::art

@@ -41,8 +41,8 @@ QImage figure(const DollKind& kind, QPointF pelvis) {
 
 }  // namespace
 
-QImage workshopPicture(const DollKind& kind) {
-  QImage picture = hangarBackdrop({kWorkshopWidth, kWorkshopHeight}, kBayFloorY - 30);
+QImage workshopPicture(const DollKind& kind, Lettering lettering) {
+  QImage picture = hangarBackdrop({kWorkshopWidth, kWorkshopHeight}, kBayFloorY - 30, lettering);
   // Paint once to find the feet and the width, then stand the Doll centred on the floor.
   const QPointF start(kWorkshopWidth / 2.0, kWorkshopHeight / 2.0);
   const QRectF box = paintedBox(figure(kind, start));

@@ -4,12 +4,13 @@
 #include <QImage>
 
 #include "art/doll_kind.h"
+#include "art/lettering.h"
 
 namespace velko::art {
 
 constexpr int kWorkshopWidth = 240;
 constexpr int kWorkshopHeight = 320;
 
-QImage workshopPicture(const DollKind& kind);
+QImage workshopPicture(const DollKind& kind, Lettering lettering);
 
 }  // namespace velko::art
