@@ -2075,7 +2075,7 @@ Sell it back?</translation>
     </message>
     <message id="空なら毎回新しく">
         <source></source>
-        <translation>empty: a new one each time</translation>
+        <translation>blank: new each run</translation>
     </message>
     <message id="結果に出たシードを打ち込むと、同じDollと相手で同じ結果になります">
         <source></source>
@@ -2706,7 +2706,7 @@ Toughest: %3 (%4)</translation>
     </message>
     <message id="　「移動」は試合中に、そのつど「接近」か「離脱」を選びます。">
         <source></source>
-        <translation>&#x3000;During a fight, each &quot;Move&quot; asks you to choose &quot;Close in&quot; or &quot;Back off&quot;.</translation>
+        <translation>During a fight, each &quot;Move&quot; asks you to choose &quot;Close in&quot; or &quot;Back off&quot;.</translation>
     </message>
     <message id="接近: 離れていれば間合いを詰め、距離0なら勢いをつけて次の打撃や組みのパワーを上げます。">
         <source></source>
@@ -2798,6 +2798,10 @@ Champion %3 times
     <message id="＋">
         <source></source>
         <translation>+</translation>
+    </message>
+    <message id="%1（%2）">
+        <source></source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 </TS>

@@ -48,7 +48,7 @@ QChartView* winRateChart(const std::vector<OpponentTally>& opponents, QWidget* p
   for (int k = 0; k < shown; ++k) {
     const OpponentTally& o = opponents[k];
     set->insert(0, o.fights > 0 ? 100.0 * o.wins / o.fights : 0.0);
-    names.prepend(q(o.name));
+    names.prepend(q(shownDollName(o.name)));
   }
   // Names read across, the worst opponent on top.
   auto* series = new QHorizontalBarSeries;
@@ -182,7 +182,7 @@ void LabScreen::fillAgainst() {
   for (const char* cls : {"Novice", "Expert", "Master"})
     cmbAgainst_->addItem(QString(qtTrId("クラス %1 の全員")).arg(cls), QString(cls));
   if (state_.duelistState == kDuelistReady && state_.Dolls[1])
-    cmbAgainst_->addItem(qtTrId("対戦相手 ") + q(state_.Dolls[1]->name), QString());
+    cmbAgainst_->addItem(qtTrId("対戦相手 ") + q(shownDollName(state_.Dolls[1]->name)), QString());
   try {
     registry_ = registryOpponents(services_.folder);
   } catch (const std::exception& fault) {
@@ -308,8 +308,8 @@ void LabScreen::showResult(std::shared_ptr<PracticeResult> result) {
   for (int k = 0; k < static_cast<int>(r.opponents.size()); ++k) {
     const OpponentTally& o = r.opponents[k];
     setResultRow(opponents_, k,
-                 {QString("%1 %2").arg(o.id).arg(q(o.name)), QString::number(o.fights),
-                  QString::number(o.wins), QString::number(o.losses)});
+                 {QString("%1 %2").arg(o.id).arg(q(shownDollName(o.name))),
+                  QString::number(o.fights), QString::number(o.wins), QString::number(o.losses)});
   }
   QLayoutItem* old = chartHolder_->layout()->takeAt(0);
   if (old) {

@@ -29,6 +29,7 @@
 #include "league/registry_entrant.h"
 #include "ui/inspector.h"
 #include "ui/result_table.h"
+#include "ui/screen_fit.h"
 
 namespace velko::ui {
 
@@ -65,7 +66,9 @@ LeagueScreen::LeagueScreen(CareerState& state, CareerServices& services, QWidget
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   buildControls();
   fillEntrants();
-  resize(1200, 800);
+  // As tall as the practice lab, so that a 1280x800 screen holds it with its frame.
+  resize(1200, 760);
+  fitToScreen(this);
 }
 
 LeagueScreen::~LeagueScreen() {
@@ -190,7 +193,7 @@ void LeagueScreen::fillEntrants() {
   const std::string mine = writeDollShare(state_.player(), state_.playerDoll());
   const DollImport check = readDollShare(services_.folder, mine);
   if (check.accepted()) {
-    addEntrantItem(qtTrId("自分のDoll ") + q(state_.playerDoll().name), mine,
+    addEntrantItem(qtTrId("自分のDoll ") + q(shownDollName(state_.playerDoll().name)), mine,
                    league_.entrants.empty());
   } else {
     auto* item = new QListWidgetItem(qtTrId("自分のDoll（参加できません）"), entrants_);
@@ -222,7 +225,7 @@ void LeagueScreen::addFolder(const QString& folder) {
       refused << name + ": " + q(in.error);
       continue;
     }
-    addEntrantItem(q(in.doll->name) + "（" + name + "）", bytes, true);
+    addEntrantItem(qtTrId("%1（%2）").arg(q(shownDollName(in.doll->name)), name), bytes, true);
   }
   if (files.isEmpty()) refused << qtTrId("Dollファイル（.velkodoll）がありません");
   if (!refused.isEmpty()) services_.prompter.msgBox(refused.join("\n").toStdString());
@@ -318,8 +321,8 @@ void LeagueScreen::finishRun(std::shared_ptr<LeagueRun> run) {
 
 QString LeagueScreen::nameOf(int entrant) const {
   const size_t k = static_cast<size_t>(entrant);
-  if (k < dolls_.size() && dolls_[k]) return q(dolls_[k]->name);
-  return q(entrantName(services_.folder, league_.entrants[k]));
+  if (k < dolls_.size() && dolls_[k]) return q(shownDollName(dolls_[k]->name));
+  return q(shownDollName(entrantName(services_.folder, league_.entrants[k])));
 }
 
 void LeagueScreen::showTables() {

@@ -19,6 +19,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QTextEdit>
@@ -173,7 +174,21 @@ std::optional<Need> comboNeed(const QComboBox& combo) {
   return Need{combo.currentText(), {need, 0}, {field.width(), 0}};
 }
 
+// The grey hint of an empty box; what the player types is theirs to fit.
+std::optional<Need> placeholderNeed(const QLineEdit& edit) {
+  if (!edit.text().isEmpty() || edit.placeholderText().isEmpty()) return std::nullopt;
+  QStyleOptionFrame option;
+  option.initFrom(&edit);
+  option.lineWidth = edit.hasFrame() ? 1 : 0;
+  // The box keeps two pixels of its own on either side of the text.
+  const int room =
+      edit.style()->subElementRect(QStyle::SE_LineEditContents, &option, &edit).width() - 4;
+  const int need = edit.fontMetrics().horizontalAdvance(edit.placeholderText());
+  return Need{edit.placeholderText(), {need, 0}, {room, 0}};
+}
+
 std::optional<Need> widgetNeed(const QWidget& widget) {
+  if (const auto* edit = qobject_cast<const QLineEdit*>(&widget)) return placeholderNeed(*edit);
   if (const auto* label = qobject_cast<const QLabel*>(&widget)) return labelNeed(*label);
   if (const auto* button = qobject_cast<const QAbstractButton*>(&widget))
     return buttonNeed(*button);

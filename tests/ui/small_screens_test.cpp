@@ -14,36 +14,16 @@
 #include <functional>
 #include <memory>
 
-#include "career/game.h"
+#include "support/every_window.h"
 #include "support/qt_test_main.h"
-#include "support/career_fakes.h"
-#include "support/recorded_fights.h"
 #include "support/screenshots.h"
-#include "ui/design.h"
-#include "ui/dialog_action.h"
-#include "ui/dialog_move.h"
-#include "ui/dmsg.h"
-#include "ui/f_char_make.h"
-#include "ui/fight.h"
-#include "ui/fight_fixture.h"
-#include "ui/frm_tornament.h"
-#include "ui/help_window.h"
-#include "ui/inspector.h"
-#include "ui/lab_screen.h"
-#include "ui/program.h"
-#include "ui/replay_list.h"
 #include "ui/screen_fit.h"
-#include "ui/shop.h"
-#include "ui/start_up.h"
-#include "ui/svld.h"
 #include "ui/ui_style.h"
 
 using namespace velko;
 using namespace velko::ui;
 
 namespace {
-
-using Make = std::function<std::unique_ptr<QWidget>()>;
 
 bool isControl(const QWidget* widget) {
   return qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QComboBox*>(widget) ||
@@ -77,49 +57,13 @@ QRect seenPart(QWidget& window) {
 class SmallScreensTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<testing::FightGame> game;
-  std::unique_ptr<testing::HeadlessNavigator> nav;
-  std::unique_ptr<Game> rules;
-  FightRecording recording;
-  Bracket bracket;
-
-  std::vector<std::pair<QString, Make>> windows() {
-    auto& s = game->state;
-    auto& v = game->services;
-    return {
-        {"title", [&] { return std::make_unique<StartUp>(*rules, v.folder); }},
-        {"player-creation", [&] { return std::make_unique<FCharMake>(s, v); }},
-        {"save-load", [&] { return std::make_unique<SVLD>(1, v.folder, game->prompter); }},
-        {"workshop", [&] { return std::make_unique<Design>(*rules, v); }},
-        {"shop", [&] { return std::make_unique<Shop>(s, v); }},
-        {"program", [&] { return std::make_unique<Program>(s, v); }},
-        {"fight",
-         [&] { return std::make_unique<Fight>(s, v, kModeStreet, "Novice", game->soundEffects); }},
-        {"pattern", [&] { return std::make_unique<DialogAction>(12, true, game->prompter); }},
-        {"move", [&] { return std::make_unique<dialogMove>(3); }},
-        {"bracket", [&] { return std::make_unique<frmTornament>(bracket); }},
-        {"lab", [&] { return std::make_unique<LabScreen>(s, v); }},
-        {"inspector", [&] { return std::make_unique<Inspector>(recording, v.folder); }},
-        {"records", [&] { return std::make_unique<ReplayList>(v.folder, game->prompter); }},
-        {"help", [&] { return std::make_unique<HelpWindow>(nullptr); }},
-        {"message", [&] {
-           auto dialog = std::make_unique<DMsg>();
-           dialog->setDialog("セーブしていませんが、よろしいですか？");
-           return dialog;
-         }}};
-  }
+  std::unique_ptr<testing::EveryWindow> every;
 
  private slots:
   void initTestCase() {
     applyGameStyle(*qApp);
     QCOMPARE(QGuiApplication::screens().size(), 3);
-    game = std::make_unique<testing::FightGame>();
-    nav = std::make_unique<testing::HeadlessNavigator>(game->state, game->services);
-    rules = std::make_unique<Game>(game->state, game->services, *nav);
-    SeededRandom dolls(21);
-    recording = testing::recordFight(*testing::randomDoll(dolls, "ヴェルコ"),
-                                     *testing::randomDoll(dolls, "ブラム"), kModeStreet, 77)
-                    .recording;
+    every = std::make_unique<testing::EveryWindow>();
   }
 
   void everyControlOfEveryWindowCanBeReached_data() {
@@ -133,7 +77,7 @@ class SmallScreensTest : public QObject {
     QFETCH(int, screen);
     QScreen* target = QGuiApplication::screens()[screen];
     const QRect area = target->availableGeometry();
-    for (const auto& [name, make] : windows()) {
+    for (const auto& [name, make] : every->windows()) {
       std::unique_ptr<QWidget> window = make();
       // A window without a size of its own takes its layout's, as showing it would.
       if (!window->testAttribute(Qt::WA_Resized)) window->adjustSize();
