@@ -1,5 +1,7 @@
 // velko-catalogue GAME_FOLDER: lists every record of the folder's parts catalogue (ini/) in
-// UTF-8, or each fault with its file and line. Exits 1 when a fault was found.
+// UTF-8, or each fault with its file and line. Exits 1 when a fault was found. Its lines are
+// Japanese whatever the locale: they show the files as written, and reading the game's Qt
+// translations would tie this tool to Qt.
 
 #include <iostream>
 
