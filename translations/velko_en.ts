@@ -357,7 +357,7 @@
     </message>
     <message id="受身: %1">
         <source></source>
-        <translation>Breakfall: %1</translation>
+        <translation>Safe fall: %1</translation>
     </message>
     <message id="勝率">
         <source></source>
@@ -674,7 +674,7 @@ Please use the game that is running.
     </message>
     <message id="受身効果で%1ダメージが軽減されます。">
         <source></source>
-        <translation>The breakfall reduces the damage by %1.</translation>
+        <translation>The safe fall reduces the damage by %1.</translation>
     </message>
     <message id="投げ！">
         <source></source>
@@ -778,11 +778,11 @@ Please use the game that is running.
     </message>
     <message id="ジャンプで＋%1パワー">
         <source></source>
-        <translation>Jump: +%1 power</translation>
+        <translation>Jump: +%1 power. </translation>
     </message>
     <message id="回転で＋%1パワー">
         <source></source>
-        <translation>Spin: +%1 power</translation>
+        <translation>Spin: +%1 power. </translation>
     </message>
     <message id="・・・命中！">
         <source></source>
@@ -1134,7 +1134,7 @@ The file cannot be written</translation>
     </message>
     <message id="受身">
         <source></source>
-        <translation>Breakfall</translation>
+        <translation>Safe fall</translation>
     </message>
     <message id="外し">
         <source></source>

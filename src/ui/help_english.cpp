@@ -32,7 +32,7 @@ QString helpHtmlEnglish() {
 <li>A successful grapple holds the opponent: every attack after it hits.</li>
 <li>Throws and locks (joint locks) work only while holding. A throw damages both motor and frame and knocks the opponent down. A lock damages the frame whatever the armour.</li>
 <li>The held side breaks free with "Escape", a test of strength.</li>
-<li>"Guard" blocks strikes until your next action. "Breakfall" lessens the damage once before your next action.</li>
+<li>"Guard" blocks strikes until your next action. "Safe fall" lessens the damage once before your next action.</li>
 </ul>
 
 <h3>Going down</h3>

@@ -31,7 +31,7 @@ const char* kStyle =
     "QGroupBox { background: #f7f9fb; border: 1px solid #b9c3cd; border-radius: 4px;"
     "  margin-top: 11px; padding-top: 6px; min-width: 68px; }"
     "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top center;"
-    "  padding: 0 2px; background: #e9edf1; color: #24405e; font-weight: bold; }"
+    "  padding: 0 3px; background: #e9edf1; color: #24405e; font-weight: bold; }"
     "QFrame#patternStrip { background: #27303b; border: 1px solid #141a21; border-radius: 3px; }"
     "QLabel[numberBox=\"true\"] { background: white; border: 1px solid #9aa3ad;"
     "  border-radius: 3px; padding: 2px 8px; }"

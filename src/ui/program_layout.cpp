@@ -79,7 +79,6 @@ QWidget* Program::buildPalette() {
   for (int k = 0; k < kPaletteChips; ++k) {
     auto* frame = new QGroupBox(qtTrId(actionName(k + 1).c_str()), palette);
     frame->setObjectName(kFrameNames[k]);
-    frame->setAlignment(Qt::AlignHCenter);  // as the style sheet draws it
     frame->setToolTip(qtTrId("ドラッグして行動パターンのところでドロップして下さい"));
     frame->setMouseTracking(true);
     frame->setProperty("chip", k);

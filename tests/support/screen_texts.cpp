@@ -152,12 +152,11 @@ std::optional<Need> groupBoxNeed(const QGroupBox& box) {
   option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
   const QRect title =
       box.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &box);
-  // The game's style sheets draw every title bold, which the style's title rectangle does not
-  // measure, with a little padding on either side.
+  // The game's style sheets draw every title bold where the style placed it for the box's
+  // own font: a title wider in bold runs on to the right, and the box cuts it off there.
   QFont bold = box.font();
   bold.setBold(true);
-  const int drawn = QFontMetrics(bold).horizontalAdvance(drawnText(box.title())) + 4;
-  const int need = box.alignment() & Qt::AlignHCenter ? drawn : title.left() + drawn;
+  const int need = title.left() + QFontMetrics(bold).horizontalAdvance(drawnText(box.title()));
   return Need{box.title(), {need, 0}, {box.width(), 0}};
 }
 
