@@ -2075,7 +2075,7 @@ Sell it back?</translation>
     </message>
     <message id="空なら毎回新しく">
         <source></source>
-        <translation>blank: new each run</translation>
+        <translation>random if blank</translation>
     </message>
     <message id="結果に出たシードを打ち込むと、同じDollと相手で同じ結果になります">
         <source></source>
@@ -2802,6 +2802,34 @@ Champion %3 times
     <message id="%1（%2）">
         <source></source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message id="pattern:ダッシュ連撃">
+        <source></source>
+        <translation>Dash Combo</translation>
+    </message>
+    <message id="pattern:ダッシュパンチ">
+        <source></source>
+        <translation>Dash Punch</translation>
+    </message>
+    <message id="pattern:連続攻撃">
+        <source></source>
+        <translation>Flurry</translation>
+    </message>
+    <message id="pattern:ジャブ">
+        <source></source>
+        <translation>Jab</translation>
+    </message>
+    <message id="pattern:起き上がり蹴り">
+        <source></source>
+        <translation>Rising Kick</translation>
+    </message>
+    <message id="pattern:振りほどき">
+        <source></source>
+        <translation>Shake Free</translation>
+    </message>
+    <message id="pattern:組み投げ">
+        <source></source>
+        <translation>Grab and Throw</translation>
     </message>
 </context>
 </TS>

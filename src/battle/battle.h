@@ -79,7 +79,7 @@ class Battle {
   void block(int i, int16_t& wazaPow);
   void uke(int i, int16_t& wazaPow);
   void hazusi(int i, int16_t& wazaPow);
-  void patternEnd(const Logic& pattern);
+  void patternEnd(int i, const Logic& pattern);
 
   Random& rnd_;
   FightView& view_;

@@ -7,6 +7,7 @@
 
 #include "battle/battle.h"
 #include "core/numbers.h"
+#include "core/shipped_names.h"
 #include "core/shown_text.h"
 
 namespace velko {
@@ -41,7 +42,7 @@ void Battle::waza_rtn(int i, const Logic& pattern) {
     // The first empty slot ends the pattern.
     if (!runAction(i, slot, pattern, wazaPow)) break;
   }
-  patternEnd(pattern);
+  patternEnd(i, pattern);
 }
 
 bool Battle::runAction(int i, int slot, const Logic& pattern, int16_t& wazaPow) {
@@ -222,13 +223,14 @@ void Battle::hazusi(int i, int16_t& wazaPow) {
   wazaPow = 0;
 }
 
-void Battle::patternEnd(const Logic& pattern) {
+void Battle::patternEnd(int i, const Logic& pattern) {
+  const std::string name = shownPatternName(s_.fighter(i).name, pattern.name);
   if (pattern.AP == 0) {
     s_.battleLog += shown("様子見です。") + "\r\n";
   } else if (pattern.AP >= 13) {
-    s_.battleLog += fill(shown("これが、これが！%1だッ！！"), {pattern.name}) + "\r\n";
+    s_.battleLog += fill(shown("これが、これが！%1だッ！！"), {name}) + "\r\n";
   } else {
-    s_.battleLog += fill(shown("でたぁっ！%1ッ！！！！！"), {pattern.name}) + "\r\n";
+    s_.battleLog += fill(shown("でたぁっ！%1ッ！！！！！"), {name}) + "\r\n";
   }
   view_.dspMsg(s_.battleLog);
 }

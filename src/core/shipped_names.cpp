@@ -1,6 +1,6 @@
 // The names the game ships (the parts of assets/ini, the opponents of
-// assets/factory_roster.txt), listed so the translation tools find them. A new part or
-// factory opponent adds its line here.
+// assets/factory_roster.txt and the action patterns velko-roster gives them), listed so the
+// translation tools find them. A new part, factory opponent or pattern name adds its line here.
 
 #include "core/shipped_names.h"
 
@@ -153,6 +153,13 @@ namespace {
     QT_TRID_NOOP("doll:アテナ"),
     QT_TRID_NOOP("doll:天帝"),
     QT_TRID_NOOP("doll:覇王"),
+    QT_TRID_NOOP("pattern:ダッシュ連撃"),
+    QT_TRID_NOOP("pattern:ダッシュパンチ"),
+    QT_TRID_NOOP("pattern:連続攻撃"),
+    QT_TRID_NOOP("pattern:ジャブ"),
+    QT_TRID_NOOP("pattern:起き上がり蹴り"),
+    QT_TRID_NOOP("pattern:振りほどき"),
+    QT_TRID_NOOP("pattern:組み投げ"),
 };
 
 std::string shownShipped(const std::string& prefix, const std::string& name) {
@@ -169,6 +176,11 @@ std::string shownPartName(const std::string& name) {
 
 std::string shownDollName(const std::string& name) {
   return shownShipped("doll:", name);
+}
+
+std::string shownPatternName(const std::string& dollName, const std::string& patternName) {
+  if (shownDollName(dollName) == dollName) return patternName;
+  return shownShipped("pattern:", patternName);
 }
 
 }  // namespace velko

@@ -1,4 +1,5 @@
 #include "lab/fight_inspection.h"
+#include "core/shipped_names.h"
 #include "core/shown_text.h"
 
 #include "battle/action_search.h"
@@ -120,7 +121,8 @@ std::string choiceText(const RecordedChoice& c, const doll& d) {
   if (c.value == kChosePass) return shown("（パス）");
   if (c.value == kChoseEmpty) return shown("様子見");
   const LogicRef& p = d.getLogic(c.value);
-  return fill(shown("パターン%1 %2"), {Str(c.value + 1), p ? p->name : std::string()});
+  return fill(shown("パターン%1 %2"),
+              {Str(c.value + 1), p ? shownPatternName(d.name, p->name) : std::string()});
 }
 
 }  // namespace

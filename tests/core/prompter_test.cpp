@@ -98,11 +98,15 @@ TEST(ShownText, TemplatesFillOnceAndTranslateOnlyTheMarkedText) {
     const std::string text = source;
     if (text == "%1勝利") return std::string("%1 wins");
     if (text == "doll:鉄拳") return std::string("Iron Fist");
+    if (text == "pattern:ジャブ") return std::string("Jab");
     return text;
   });
   EXPECT_EQ(velko::fill(velko::shown("%1勝利"), {velko::shownDollName("鉄拳")}), "Iron Fist wins");
   // A name the game does not ship (one the player typed) stays as it is.
   EXPECT_EQ(velko::shownDollName("ブリキ丸"), "ブリキ丸");
+  // A factory opponent's pattern is translated; the same name on the player's Doll was typed.
+  EXPECT_EQ(velko::shownPatternName("鉄拳", "ジャブ"), "Jab");
+  EXPECT_EQ(velko::shownPatternName("ヴェルコ壱号", "ジャブ"), "ジャブ");
   velko::setTextTranslation(nullptr);
   EXPECT_EQ(velko::fill(velko::shown("%1勝利"), {"鉄拳"}), "鉄拳勝利");
 }

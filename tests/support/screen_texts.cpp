@@ -26,6 +26,8 @@
 #include <QToolButton>
 #include <optional>
 
+#include "ui/narration_view.h"
+
 namespace velko::testing {
 
 namespace {
@@ -315,6 +317,8 @@ QStringList textsOf(const QWidget& widget) {
       texts << header->model()->headerData(i, header->orientation()).toString();
   }
   if (const auto* bar = qobject_cast<const QMenuBar*>(&widget)) menuTexts(bar->actions(), texts);
+  if (const auto* view = qobject_cast<const ui::NarrationView*>(&widget))
+    texts << view->visibleText();
   return texts;
 }
 

@@ -22,7 +22,8 @@ QStringList clippedTexts(const QWidget& root, const QStringList& names);
 
 // One line per text of `root` or its visible children holding Japanese outside the names:
 // the window title, labels, buttons, titles, tabs, combo-box entries, the items and headers
-// of lists, tables and trees, text views, menus, placeholders and tooltips.
+// of lists, tables and trees, text views, the fight's narration, menus, placeholders and
+// tooltips.
 QStringList japaneseTexts(const QWidget& root, const QStringList& names);
 
 }  // namespace velko::testing
