@@ -1,8 +1,8 @@
-#include "battle/fight_replay.h"
+#include "replay/fight_replay.h"
 
 #include <gtest/gtest.h>
 
-#include "data/replay_file.h"
+#include "replay/replay_file.h"
 #include "support/recorded_fights.h"
 
 namespace velko::testing {

@@ -1,9 +1,9 @@
-#include "data/replay_file.h"
+#include "replay/replay_file.h"
 
 #include <gtest/gtest.h>
 
-#include "data/replay_folder.h"
-#include "data/save_commit.h"
+#include "data/save/save_commit.h"
+#include "replay/replay_folder.h"
 #include "support/recorded_fights.h"
 #include "support/temp_folder.h"
 
@@ -89,8 +89,9 @@ TEST(ReplayFile, DamagedOrForeignInputIsRefused) {
       text.substr(choicesAt, text.find_first_of(" \n", choicesAt) - choicesAt);
   const std::string emptyAction = " 0:0:0:0 ";
   const std::vector<std::pair<std::string, std::string>> bounds = {
-      {startLine, "start 3 2 -7\n"}, {startLine, "start 4 1 32767\n"}, {"mode 2", "mode 0"},
-      {firstChoice, "p0:12"},        {firstChoice, "p1:-2"},           {emptyAction, " 11:11:0:0 "}};
+      {startLine, "start 3 2 -7\n"}, {startLine, "start 4 1 32767\n"},
+      {"mode 2", "mode 0"},          {firstChoice, "p0:12"},
+      {firstChoice, "p1:-2"},        {emptyAction, " 11:11:0:0 "}};
   const std::vector<std::pair<std::string, std::string>> pastBounds = {
       {startLine, "start 1 0 0\n"},     {startLine, "start 2 0 0\n"}, {startLine, "start 5 0 0\n"},
       {startLine, "start -1 0 0\n"},    {startLine, "start 3 3 0\n"}, {startLine, "start 4 -1 0\n"},

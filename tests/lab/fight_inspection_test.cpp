@@ -1,4 +1,4 @@
-#include "lab/fight_inspection.h"
+#include "replay/fight_inspection.h"
 
 #include <gtest/gtest.h>
 
