@@ -26,7 +26,7 @@
 #include <QToolButton>
 #include <optional>
 
-#include "ui/narration_view.h"
+#include "ui/fight/narration_view.h"
 
 namespace velko::testing {
 

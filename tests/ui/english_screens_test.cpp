@@ -19,8 +19,8 @@
 #include "support/qt_test_main.h"
 #include "support/screen_texts.h"
 #include "support/screenshots.h"
-#include "ui/language.h"
-#include "ui/ui_style.h"
+#include "ui/app/language.h"
+#include "ui/widgets/ui_style.h"
 
 using namespace velko;
 using namespace velko::ui;

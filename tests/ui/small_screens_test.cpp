@@ -17,8 +17,8 @@
 #include "support/every_window.h"
 #include "support/qt_test_main.h"
 #include "support/screenshots.h"
-#include "ui/screen_fit.h"
-#include "ui/ui_style.h"
+#include "ui/widgets/screen_fit.h"
+#include "ui/widgets/ui_style.h"
 
 using namespace velko;
 using namespace velko::ui;
