@@ -233,6 +233,19 @@ void FightSession::winFight() {
   nextBoutDue_ = true;
 }
 
+// The loss notice of a street fight or a duel; the engine closes the screen after it.
+void FightSession::loseFight() {
+  const BattleState& s = battle_.state();
+  if (s.isDuel()) {
+    services_.prompter.notifyCaption(fill(shown("%1勝利"), {shownDollName(s.fighter(1).name)}),
+                                     "DUEL");
+  } else {
+    services_.prompter.notifyCaption(fill(shown("%1敗北"), {shownDollName(s.fighter(0).name)}),
+                                     "Simulation");
+  }
+  initParam();
+}
+
 void FightSession::countLoss() {
   addCapped(state_.player().recLoose, 1);
 }

@@ -95,6 +95,7 @@ class RecordingAfterFight : public AfterFight {
   void levelUp(int16_t outcome) override { calls.push_back("levelUp" + std::to_string(outcome)); }
   void winFight() override { calls.push_back("winFight"); }
   void countLoss() override { calls.push_back("countLoss"); }
+  void loseFight() override { calls.push_back("loseFight"); }
   void Shunyu() override { calls.push_back("Shunyu"); }
   void Shuri() override { calls.push_back("Shuri"); }
   void initParam() override { calls.push_back("initParam"); }
