@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/guide_pane.h"
 #include "ui/program.h"
 #include "ui/program_chip.h"
 
@@ -253,20 +254,11 @@ QWidget* Program::buildSideColumn() {
 }
 
 QFrame* Program::buildGuide() {
-  paneGuide_ = new QFrame(this);
-  paneGuide_->setObjectName("paneGuide");
-  paneGuide_->setCursor(Qt::PointingHandCursor);
-  paneGuide_->installEventFilter(this);
-  auto* inside = new QVBoxLayout(paneGuide_);
-  inside->setContentsMargins(12, 8, 12, 8);
-  dspGuide_ = new QLabel(paneGuide_);
-  dspGuide_->setObjectName("dspGuide");
-  dspGuide_->setWordWrap(true);
-  dspGuide_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  dspGuide_->installEventFilter(this);
+  const GuidePane guide = makeGuidePane(this, this);
+  paneGuide_ = guide.pane;
+  dspGuide_ = guide.text;
   // Room for the longest page, so paging does not resize the window.
   dspGuide_->setMinimumHeight(dspGuide_->fontMetrics().lineSpacing() * 6);
-  inside->addWidget(dspGuide_);
   return paneGuide_;
 }
 

@@ -19,6 +19,7 @@
 #include "shop/owned_parts.h"
 #include "shop/shop_kinds.h"
 #include "ui/dmsg.h"
+#include "ui/guide_pane.h"
 #include "ui/screen_fit.h"
 #include "ui/shop_compare_panel.h"
 
@@ -167,19 +168,10 @@ QWidget* Shop::buildOwnedPane() {
 }
 
 QWidget* Shop::buildGuidePane() {
-  paneGuide_ = new QFrame(this);
-  paneGuide_->setObjectName("paneGuide");
+  const GuidePane guide = makeGuidePane(this, this);
+  paneGuide_ = guide.pane;
+  dspGuide_ = guide.text;
   paneGuide_->setFixedHeight(92);
-  paneGuide_->setCursor(Qt::PointingHandCursor);
-  auto* inside = new QVBoxLayout(paneGuide_);
-  inside->setContentsMargins(12, 8, 12, 8);
-  dspGuide_ = new QLabel(paneGuide_);
-  dspGuide_->setObjectName("dspGuide");
-  dspGuide_->setWordWrap(true);
-  dspGuide_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  inside->addWidget(dspGuide_);
-  paneGuide_->installEventFilter(this);
-  dspGuide_->installEventFilter(this);
   return paneGuide_;
 }
 
