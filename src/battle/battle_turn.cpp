@@ -23,8 +23,8 @@ void requireDoll(const DollRef& d) {
 
 }  // namespace
 
-Battle::Battle(Random& rnd, FightView& view, Prompter& prompter, AfterFight& afterFight)
-    : rnd_(rnd), view_(view), prompter_(prompter), afterFight_(afterFight) {}
+Battle::Battle(Random& rnd, FightView& view, AfterFight& afterFight)
+    : rnd_(rnd), view_(view), afterFight_(afterFight) {}
 
 void Battle::setController(int i, FightController& controller) {
   controllers_.at(i) = &controller;

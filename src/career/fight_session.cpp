@@ -26,7 +26,7 @@ FightSession::FightSession(CareerState& state, CareerServices& services, FightSc
       player0_(player0),
       player1_(player1),
       recorder_(fightRnd, player0, mode == kModeDuel ? player1 : computer_),
-      battle_(recorder_.random(), screen, services.prompter, *this),
+      battle_(recorder_.random(), screen, *this),
       mode_(mode) {
   battle_.state().Mode = mode;
   battle_.setController(0, recorder_.controller(0));

@@ -126,7 +126,7 @@ class ScriptedController : public FightController {
 // Two Dolls in contact, every seam recorded; the dice come from `rnd`.
 class BattleTest : public ::testing::Test {
  protected:
-  BattleTest() : prompter(dialog), battle(rnd, view, prompter, hooks) {}
+  BattleTest() : battle(rnd, view, hooks) {}
 
   // Sets the fight up as the screen does; no dice are rolled there.
   void start(const DollSpec& spec0, const DollSpec& spec1) {
@@ -148,8 +148,6 @@ class BattleTest : public ::testing::Test {
 
   ScriptedRandom rnd;
   RecordingView view;
-  ScriptedDialog dialog;
-  DialogPrompter prompter;
   RecordingAfterFight hooks;
   Battle battle;
   DollRef f0;
