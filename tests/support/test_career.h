@@ -9,7 +9,7 @@
 #include "career/game.h"
 #include "core/prompter.h"
 #include "core/random.h"
-#include "data/game_folder.h"
+#include "data/files/game_folder.h"
 #include "support/career_fakes.h"
 #include "support/scripted_dialog.h"
 

@@ -22,7 +22,7 @@
 #include "support/screenshots.h"
 #include "support/scripted_dialog.h"
 #include "support/test_career.h"
-#include "ui/shop.h"
+#include "ui/workshop/shop.h"
 
 using namespace velko;
 using namespace velko::ui;

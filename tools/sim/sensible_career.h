@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "career/calendar.h"
-#include "data/game_folder.h"
+#include "data/files/game_folder.h"
 #include "sim/doll_class.h"
 
 namespace velko::sim {
