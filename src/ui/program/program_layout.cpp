@@ -254,9 +254,7 @@ QWidget* Program::buildSideColumn() {
 }
 
 QFrame* Program::buildGuide() {
-  const GuidePane guide = makeGuidePane(this, this);
-  paneGuide_ = guide.pane;
-  dspGuide_ = guide.text;
+  paneGuide_ = makeGuidePane(this, this, dspGuide_);
   // Room for the longest page, so paging does not resize the window.
   dspGuide_->setMinimumHeight(dspGuide_->fontMetrics().lineSpacing() * 6);
   return paneGuide_;

@@ -6,20 +6,20 @@
 
 namespace velko::ui {
 
-GuidePane makeGuidePane(QWidget* parent, QObject* clickWatcher) {
+QFrame* makeGuidePane(QWidget* parent, QObject* clickWatcher, QLabel*& text) {
   auto* pane = new QFrame(parent);
   pane->setObjectName("paneGuide");
   pane->setCursor(Qt::PointingHandCursor);
   pane->installEventFilter(clickWatcher);
   auto* inside = new QVBoxLayout(pane);
   inside->setContentsMargins(12, 8, 12, 8);
-  auto* text = new QLabel(pane);
+  text = new QLabel(pane);
   text->setObjectName("dspGuide");
   text->setWordWrap(true);
   text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   text->installEventFilter(clickWatcher);
   inside->addWidget(text);
-  return {pane, text};
+  return pane;
 }
 
 }  // namespace velko::ui

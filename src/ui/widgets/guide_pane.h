@@ -9,11 +9,8 @@ class QWidget;
 
 namespace velko::ui {
 
-struct GuidePane {
-  QFrame* pane;  // "paneGuide"
-  QLabel* text;  // "dspGuide", word-wrapped from the top left
-};
-
-GuidePane makeGuidePane(QWidget* parent, QObject* clickWatcher);
+// The pane ("paneGuide"); `text` receives its label ("dspGuide", word-wrapped from the top
+// left).
+QFrame* makeGuidePane(QWidget* parent, QObject* clickWatcher, QLabel*& text);
 
 }  // namespace velko::ui

@@ -168,9 +168,7 @@ QWidget* Shop::buildOwnedPane() {
 }
 
 QWidget* Shop::buildGuidePane() {
-  const GuidePane guide = makeGuidePane(this, this);
-  paneGuide_ = guide.pane;
-  dspGuide_ = guide.text;
+  paneGuide_ = makeGuidePane(this, this, dspGuide_);
   paneGuide_->setFixedHeight(92);
   return paneGuide_;
 }
