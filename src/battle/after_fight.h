@@ -18,6 +18,9 @@ class AfterFight {
   virtual void winFight() = 0;
   // Tournament loss: the player's loss count rises by one.
   virtual void countLoss() = 0;
+  // Street fight and duel, after fighter 1 wins: the result notice and full hit points back.
+  // The screen closes after it.
+  virtual void loseFight() = 0;
   // Tournament: extra income, then repair.
   virtual void Shunyu() = 0;
   virtual void Shuri() = 0;

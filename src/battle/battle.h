@@ -12,7 +12,6 @@
 #include "battle/computer_controller.h"
 #include "battle/fight_controller.h"
 #include "battle/fight_view.h"
-#include "core/prompter.h"
 #include "core/random.h"
 
 namespace velko {
@@ -26,7 +25,7 @@ inline constexpr int16_t kWazaHold = 4;
 class Battle {
  public:
   // Both fighters are played by the computer until setController says otherwise.
-  Battle(Random& rnd, FightView& view, Prompter& prompter, AfterFight& afterFight);
+  Battle(Random& rnd, FightView& view, AfterFight& afterFight);
   Battle(const Battle&) = delete;
   Battle& operator=(const Battle&) = delete;
 
@@ -83,7 +82,6 @@ class Battle {
 
   Random& rnd_;
   FightView& view_;
-  Prompter& prompter_;
   AfterFight& afterFight_;
   ComputerController computer_;
   std::array<FightController*, 2> controllers_{&computer_, &computer_};

@@ -6,7 +6,6 @@
 #include "battle/fight_labels.h"
 #include "core/dice.h"
 #include "core/numbers.h"
-#include "core/shipped_names.h"
 #include "core/shown_text.h"
 
 namespace velko {
@@ -24,8 +23,8 @@ void requireDoll(const DollRef& d) {
 
 }  // namespace
 
-Battle::Battle(Random& rnd, FightView& view, Prompter& prompter, AfterFight& afterFight)
-    : rnd_(rnd), view_(view), prompter_(prompter), afterFight_(afterFight) {}
+Battle::Battle(Random& rnd, FightView& view, AfterFight& afterFight)
+    : rnd_(rnd), view_(view), afterFight_(afterFight) {}
 
 void Battle::setController(int i, FightController& controller) {
   controllers_.at(i) = &controller;
@@ -174,13 +173,8 @@ void Battle::decideLoss() {
     afterFight_.levelUp(0);
     afterFight_.Shunyu();
     afterFight_.Shuri();
-  } else if (s_.isDuel()) {
-    prompter_.notifyCaption(fill(shown("%1勝利"), {shownDollName(s_.fighter(1).name)}), "DUEL");
-    afterFight_.initParam();
   } else {
-    prompter_.notifyCaption(fill(shown("%1敗北"), {shownDollName(s_.fighter(0).name)}),
-                            "Simulation");
-    afterFight_.initParam();
+    afterFight_.loseFight();
   }
   view_.closeFight();
 }

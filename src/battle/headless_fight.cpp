@@ -4,7 +4,7 @@ namespace velko {
 
 HeadlessFight::HeadlessFight(DollRef fighter0, DollRef fighter1, FightController& policy0,
                              Random& rnd, bool keepNarration)
-    : view_(keepNarration), battle_(rnd, view_, prompter_, afterFight_) {
+    : view_(keepNarration), battle_(rnd, view_, afterFight_) {
   battle_.setController(0, policy0);
   battle_.state().Mode = kModeStreet;
   battle_.initFight(std::move(fighter0), std::move(fighter1));

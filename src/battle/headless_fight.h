@@ -27,7 +27,6 @@ class HeadlessFight {
 
  private:
   NarrationLog view_;
-  SilentPrompter prompter_;
   NoAfterFight afterFight_;
   Battle battle_;
   int steps_ = 0;

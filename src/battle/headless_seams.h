@@ -6,23 +6,15 @@
 #include <vector>
 
 #include "battle/after_fight.h"
-#include "battle/fight_view.h"
+#include "battle/blank_fight_view.h"
 #include "core/silent_prompter.h"
 
 namespace velko {
 
-class NarrationLog : public FightView {
+class NarrationLog : public BlankFightView {
  public:
   explicit NarrationLog(bool keep) : keep_(keep) {}
   void dspMsg(const std::string& text) override;
-  void dspInitiative(int, bool, const std::string&) override {}
-  void dspAP(int, const std::string&) override {}
-  void dspDolls(const BattleState&) override {}
-  void dspFightImage(const BattleState&, int, int) override {}
-  void dspDollImage(const BattleState&) override {}
-  void dspLabels(const BattleState&, const FightLabels&) override {}
-  void playSound(const std::string&) override {}
-  void closeFight() override {}
 
   // Each text the narration area showed, in order (when kept).
   std::vector<std::string> narration;
@@ -38,6 +30,7 @@ class NoAfterFight : public AfterFight {
   void levelUp(int16_t) override {}
   void winFight() override {}
   void countLoss() override {}
+  void loseFight() override {}
   void Shunyu() override {}
   void Shuri() override {}
   void initParam() override {}

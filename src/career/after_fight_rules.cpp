@@ -27,46 +27,47 @@ constexpr RepairTexts kMotorTexts{QT_TRID_NOOP("モータを修理しました")
 constexpr RepairTexts kFrameTexts{QT_TRID_NOOP("フレームを修理しました"),
                                   QT_TRID_NOOP("フレームは完全に破壊されています")};
 
-// One part after a tournament fight. Returns the note; `last` drops the final line feed of
-// the frame's full repair, as the note ends there.
+// What a partial repair leaves the player: nothing after a fight, 100 Rl on a work day.
+enum class RepairDay { AfterFight, WorkDay };
+
+// The repair both days share: in full when the money reaches the cost, else part of the way
+// while at least 110 Rl are there; a part at full hit points costs 100 and is left alone.
+// Returns the note; `last` drops the final line feed, as the note ends there.
+template <typename Part>
+std::string repairPart(Owner& player, Part& part, int16_t cost, const RepairTexts& texts, bool last,
+                       RepairDay day) {
+  if (cost <= 100) return "";
+  if (player.Rl >= cost) {
+    part.HP = part.maxHP;
+    player.Rl = static_cast<int16_t>(player.Rl - cost);
+    std::string note = shown(texts.repaired) + kLf + fill(shown("（代金%1Rl）"), {Str(cost)});
+    return last ? note : note + kLf;
+  }
+  if (player.Rl < 110) return "";
+  part.HP = partialHP(player.Rl, part.HP, part.maxHP);
+  const int16_t kept = day == RepairDay::AfterFight ? 0 : 100;
+  std::string note =
+      shown(texts.repaired) + kLf + fill(shown("（代金%1Rl）"), {Str(player.Rl - kept)});
+  player.Rl = kept;
+  // After a fight the shortfall is said, and the note ends there even for the motor.
+  if (day == RepairDay::AfterFight) return note + kLf + shown("金額不足で途中までしか直りません");
+  return last ? note : note + kLf;
+}
+
+// One part after a tournament fight: a destroyed part is only announced.
 template <typename Part>
 std::string repairAfterFight(Owner& player, Part& part, int16_t cost, const RepairTexts& texts,
                              bool last) {
   if (part.HP <= 0) return shown(texts.destroyed) + kLf;
-  if (player.Rl >= cost && cost > 100) {
-    part.HP = part.maxHP;
-    player.Rl = static_cast<int16_t>(player.Rl - cost);
-    std::string note = shown(texts.repaired) + kLf + fill(shown("（代金%1Rl）"), {Str(cost)});
-    return last ? note : note + kLf;
-  }
-  if (player.Rl >= 110 && cost > 100) {
-    part.HP = partialHP(player.Rl, part.HP, part.maxHP);
-    std::string note = shown(texts.repaired) + kLf + fill(shown("（代金%1Rl）"), {Str(player.Rl)}) +
-                       kLf + shown("金額不足で途中までしか直りません");
-    player.Rl = 0;
-    return note;
-  }
-  return "";
+  return repairPart(player, part, cost, texts, last, RepairDay::AfterFight);
 }
 
+// One part on a work day: an empty slot has nothing to repair.
 template <typename Part>
 std::string repairOnWorkDay(Owner& player, Part& part, int16_t cost, const RepairTexts& texts,
                             bool last) {
   if (part.name.empty()) return "";
-  if (player.Rl >= cost && cost > 100) {
-    part.HP = part.maxHP;
-    player.Rl = static_cast<int16_t>(player.Rl - cost);
-    std::string note = shown(texts.repaired) + kLf + fill(shown("（代金%1Rl）"), {Str(cost)});
-    return last ? note : note + kLf;
-  }
-  if (player.Rl >= 110 && cost > 100) {
-    part.HP = partialHP(player.Rl, part.HP, part.maxHP);
-    std::string note =
-        shown(texts.repaired) + kLf + fill(shown("（代金%1Rl）"), {Str(player.Rl - 100)});
-    player.Rl = 100;
-    return last ? note : note + kLf;
-  }
-  return "";
+  return repairPart(player, part, cost, texts, last, RepairDay::WorkDay);
 }
 
 }  // namespace

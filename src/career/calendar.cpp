@@ -10,7 +10,7 @@ GameDate careerStart() {
 }
 
 GameDate careerEnd() {
-  return careerStart().addMonths(24);
+  return careerStart().addMonths(kCareerMonths);
 }
 
 void monthStep(GameDate& date) {

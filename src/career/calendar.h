@@ -8,8 +8,11 @@
 
 namespace velko {
 
+// The months a career lasts.
+inline constexpr int kCareerMonths = 24;
+
 GameDate careerStart();
-// 24 months after the start: 2015/01/01.
+// kCareerMonths after the start: 2015/01/01.
 GameDate careerEnd();
 
 // One month on, keeping the day of the month.

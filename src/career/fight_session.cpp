@@ -26,7 +26,7 @@ FightSession::FightSession(CareerState& state, CareerServices& services, FightSc
       player0_(player0),
       player1_(player1),
       recorder_(fightRnd, player0, mode == kModeDuel ? player1 : computer_),
-      battle_(recorder_.random(), screen, services.prompter, *this),
+      battle_(recorder_.random(), screen, *this),
       mode_(mode) {
   battle_.state().Mode = mode;
   battle_.setController(0, recorder_.controller(0));
@@ -231,6 +231,19 @@ void FightSession::winFight() {
   bracket_[boutIndex_] = 0;
   ++boutIndex_;
   nextBoutDue_ = true;
+}
+
+// The loss notice of a street fight or a duel; the engine closes the screen after it.
+void FightSession::loseFight() {
+  const BattleState& s = battle_.state();
+  if (s.isDuel()) {
+    services_.prompter.notifyCaption(fill(shown("%1勝利"), {shownDollName(s.fighter(1).name)}),
+                                     "DUEL");
+  } else {
+    services_.prompter.notifyCaption(fill(shown("%1敗北"), {shownDollName(s.fighter(0).name)}),
+                                     "Simulation");
+  }
+  initParam();
 }
 
 void FightSession::countLoss() {

@@ -62,6 +62,7 @@ class FightSession : public AfterFight {
   void setWin(int16_t winnerID) override;
   void levelUp(int16_t outcome) override;
   void winFight() override;
+  void loseFight() override;
   void countLoss() override;
   void Shunyu() override;
   void Shuri() override;

@@ -9,15 +9,22 @@
 namespace velko {
 
 int16_t classLimit(const std::string& name) {
-  if (name == "Novice") return 2500;
-  if (name == "Expert") return 3500;
-  return 9999;
+  for (const DollClassBound& c : kDollClasses) {
+    if (name == c.name) return c.limit;
+  }
+  return kDollClasses.back().limit;
+}
+
+int classIndex(int16_t value) {
+  const int last = static_cast<int>(kDollClasses.size()) - 1;
+  for (int k = 0; k < last; ++k) {
+    if (value <= kDollClasses[k].limit) return k;
+  }
+  return last;
 }
 
 std::string className(int16_t value) {
-  if (value > 3500) return "Master";
-  if (value > 2500) return "Expert";
-  return "Novice";
+  return kDollClasses[classIndex(value)].name;
 }
 
 std::array<int16_t, 17> makeKumiawase(const std::array<int16_t, 101>& eligible, int count,

@@ -26,7 +26,7 @@ BoutFight BoutRing::fight(const DollRef& seat0, const DollRef& seat1, Random& rn
                           FightRecorder* recorder, StepWatch* watch) {
   restoreHitPoints(*seat0);
   restoreHitPoints(*seat1);
-  Battle battle(recorder ? recorder->random() : rnd, view_, prompter_, afterFight_);
+  Battle battle(recorder ? recorder->random() : rnd, view_, afterFight_);
   battle.setController(0, recorder ? recorder->controller(0) : c0);
   battle.setController(1, recorder ? recorder->controller(1) : c1);
   if (recorder) recorder->start(battle.state());

@@ -40,7 +40,7 @@ struct BoutFight {
   int steps = 0;               // presses of the next command
 };
 
-// The screen, prompter and after-fight hooks a run of fights shares.
+// The screen and after-fight hooks a run of fights shares.
 class BoutRing {
  public:
   // One fight from the first initiative: seat0 and seat1 are restored to full hit points and
@@ -51,7 +51,6 @@ class BoutRing {
 
  private:
   NarrationLog view_{false};
-  SilentPrompter prompter_;
   NoAfterFight afterFight_;
 };
 

@@ -18,7 +18,7 @@ FightReplay::FightReplay(const FightRecording& recording, FightView& view)
     : recording_(recording),
       random_(recording.draws),
       choices_(recording.choices),
-      battle_(random_, view, prompter_, afterFight_) {
+      battle_(random_, view, afterFight_) {
   battle_.setController(0, choices_);
   battle_.setController(1, choices_);
   BattleState& s = battle_.state();

@@ -30,7 +30,6 @@ class FightReplay {
   const FightRecording& recording_;
   ReplayRandom random_;
   ReplayController choices_;
-  SilentPrompter prompter_;
   NoAfterFight afterFight_;
   Battle battle_;
   int steps_ = 0;

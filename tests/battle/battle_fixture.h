@@ -95,6 +95,7 @@ class RecordingAfterFight : public AfterFight {
   void levelUp(int16_t outcome) override { calls.push_back("levelUp" + std::to_string(outcome)); }
   void winFight() override { calls.push_back("winFight"); }
   void countLoss() override { calls.push_back("countLoss"); }
+  void loseFight() override { calls.push_back("loseFight"); }
   void Shunyu() override { calls.push_back("Shunyu"); }
   void Shuri() override { calls.push_back("Shuri"); }
   void initParam() override { calls.push_back("initParam"); }
@@ -125,7 +126,7 @@ class ScriptedController : public FightController {
 // Two Dolls in contact, every seam recorded; the dice come from `rnd`.
 class BattleTest : public ::testing::Test {
  protected:
-  BattleTest() : prompter(dialog), battle(rnd, view, prompter, hooks) {}
+  BattleTest() : battle(rnd, view, hooks) {}
 
   // Sets the fight up as the screen does; no dice are rolled there.
   void start(const DollSpec& spec0, const DollSpec& spec1) {
@@ -147,8 +148,6 @@ class BattleTest : public ::testing::Test {
 
   ScriptedRandom rnd;
   RecordingView view;
-  ScriptedDialog dialog;
-  DialogPrompter prompter;
   RecordingAfterFight hooks;
   Battle battle;
   DollRef f0;

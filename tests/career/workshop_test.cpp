@@ -60,6 +60,15 @@ TEST_F(WorkshopTest, AStreetFightLeavesNoTraceAndTheRefusalsSayWhy) {
   EXPECT_EQ(career.dateText(), "2013/01/01");
   EXPECT_TRUE(state.saved);
   EXPECT_EQ(state.player().recWin, 0);
+
+  // Lost at once with a broken motor: the notice names the player's Doll, and it is whole again.
+  registerOpponent(3, 1);
+  state.playerDoll().Motor->HP = 0;
+  rnd.push(0.9);  // opponent 3 of 3, whose motor works
+  career.cmdStreet_Click();
+  EXPECT_EQ(captionsAndTexts(dialog).back(), "Simulation|ヴェルコ敗北");
+  EXPECT_EQ(state.playerDoll().Motor->HP, 60);
+  EXPECT_EQ(state.player().recLoose, 0);
 }
 
 TEST_F(WorkshopTest, DuelNeedsALoadedOpponentAndAsks) {
@@ -75,6 +84,14 @@ TEST_F(WorkshopTest, DuelNeedsALoadedOpponentAndAsks) {
   career.cmdDuel_Click();
   EXPECT_EQ(dialog.shown.back().request.text, "ライバルと対戦しますか？");
   EXPECT_EQ(nav.fights, 0);
+
+  // A duel lost at once: the notice names the opponent's Doll.
+  state.Dolls[1]->Motor->HP = state.Dolls[1]->Motor->maxHP = 10;
+  state.Dolls[1]->frame->HP = state.Dolls[1]->frame->maxHP = 10;
+  state.playerDoll().Motor->HP = 0;
+  career.cmdDuel_Click();
+  EXPECT_EQ(captionsAndTexts(dialog).back(), "DUEL|ライバル勝利");
+  EXPECT_EQ(state.playerDoll().Motor->HP, 60);
 }
 
 TEST_F(WorkshopTest, SaveThenLoadThroughTheMenus) {

@@ -11,14 +11,15 @@
 #include "shop/shop_model.h"
 #include "support/career_fakes.h"
 #include "support/scripted_dialog.h"
+#include "support/test_career.h"
 #include "workshop/assembly.h"
 
 namespace velko::testing {
 namespace {
 
 // A player with the first part of every kind bought and mounted, and plenty of money.
-struct ShippedShop {
-  ShippedShop() {
+struct ShippedShop : TestCareer {
+  ShippedShop() : TestCareer(3, GameFolder(VELKO_GAME_DIR)) {
     state.player().Rl = 32000;
     state.player().skillPlay = 14;
     open();
@@ -35,12 +36,6 @@ struct ShippedShop {
     shop->Form_Load();
   }
 
-  ClockRandom rnd{3};
-  ScriptedDialog dialog;
-  DialogPrompter prompter{dialog};
-  FakeMusic music;
-  CareerState state{rnd};
-  CareerServices services{GameFolder(VELKO_GAME_DIR), rnd, prompter, music};
   std::unique_ptr<ShopModel> shop;
 };
 

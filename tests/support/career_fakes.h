@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "battle/fight_controller.h"
-#include "career/fight_screen.h"
+#include "career/blank_fight_screen.h"
 #include "career/fight_session.h"
 #include "career/navigator.h"
 #include "core/music_player.h"
@@ -50,15 +50,9 @@ class FakeMusic : public MusicPlayer {
   bool deviceWorks = true;
 };
 
-class RecordingScreen : public FightScreen {
+class RecordingScreen : public BlankFightScreen {
  public:
   void dspMsg(const std::string& text) override { narration.push_back(text); }
-  void dspInitiative(int, bool, const std::string&) override {}
-  void dspAP(int, const std::string&) override {}
-  void dspDolls(const BattleState&) override {}
-  void dspFightImage(const BattleState&, int, int) override {}
-  void dspDollImage(const BattleState&) override {}
-  void dspLabels(const BattleState&, const FightLabels&) override {}
   void playSound(const std::string& name) override { sounds.push_back(name); }
   void closeFight() override { ++closes; }
   void setCaption(const std::string& text) override { caption = text; }

@@ -92,9 +92,8 @@ inline RecordedFight recordFight(const doll& a, const doll& b, int16_t mode, uin
   ComputerController computer;
   FightRecorder recorder(dice, player, computer);
   NarrationLog view(true);
-  SilentPrompter prompter;
   NoAfterFight afterFight;
-  Battle battle(recorder.random(), view, prompter, afterFight);
+  Battle battle(recorder.random(), view, afterFight);
   battle.setController(0, recorder.controller(0));
   battle.setController(1, recorder.controller(1));
   battle.state().Mode = mode;

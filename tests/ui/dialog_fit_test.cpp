@@ -22,6 +22,7 @@
 #include "support/career_fakes.h"
 #include "support/qt_test_main.h"
 #include "support/screenshots.h"
+#include "support/test_career.h"
 #include "ui/fight/dialog_action.h"
 #include "ui/fight/fight.h"
 #include "ui/fight/frm_tornament.h"
@@ -237,13 +238,8 @@ class DialogFitTest : public QObject {
   }
 
   void nameBoxesStopAtTwelveCharacters() {
-    ClockRandom rnd(9);
-    CareerState state(rnd);
-    testing::ScriptedDialog dialog;
-    DialogPrompter prompter(dialog);
-    testing::FakeMusic music;
-    CareerServices services{GameFolder(), rnd, prompter, music};
-    FCharMake screen(state, services);
+    testing::TestCareer career(9, GameFolder());
+    FCharMake screen(career.state, career.services);
     screen.dspName()->clear();
     QTest::keyClicks(screen.dspName(), "ABCDEFGHIJKLMNOP");
     QCOMPARE(screen.dspName()->text(), QString("ABCDEFGHIJKL"));

@@ -22,6 +22,7 @@
 #include "support/qt_test_main.h"
 #include "support/screenshots.h"
 #include "support/scripted_dialog.h"
+#include "support/test_career.h"
 #include "ui/widgets/ui_style.h"
 #include "ui/workshop/design.h"
 #include "ui/workshop/doll_share_menu.h"
@@ -58,20 +59,13 @@ class DollShareMenuTest : public QObject {
   }
 
   void exportThenImportAsTheDuelOpponent() {
-    ClockRandom rnd{7};
-    testing::ScriptedDialog dialog;
-    DialogPrompter prompter{dialog};
-    testing::FakeMusic music;
-    CareerState state(rnd);
-    CareerServices services{GameFolder(VELKO_GAME_DIR), rnd, prompter, music};
-    testing::HeadlessNavigator nav(state, services);
-    Game game(state, services, nav);
-    const GameFolder& folder = services.folder;
+    testing::TestCareer career(7, GameFolder(VELKO_GAME_DIR));
+    const GameFolder& folder = career.services.folder;
 
-    Owner& p = state.player();
+    Owner& p = career.state.player();
     p.name = "秋津遥人";
     p.skillPlay = 9;
-    doll& d = state.playerDoll();
+    doll& d = career.state.playerDoll();
     d.name = "ヴェルコ";
     d.Motor = ld_Motor(folder, 3);
     d.frame = ld_Frame(folder, 3);
@@ -85,12 +79,12 @@ class DollShareMenuTest : public QObject {
     d.setSoftD(0, p.getSoftD(0));
     auto jab = std::make_shared<Logic>();
     jab->name = "ジャブ";
-    jab->addAction(workshopAction(d, kMove), prompter);
-    jab->addAction(workshopAction(d, kPunch), prompter);
+    jab->addAction(workshopAction(d, kMove), career.prompter);
+    jab->addAction(workshopAction(d, kPunch), career.prompter);
     d.setLogics(jab, 0);
     d.programed = true;
 
-    Design design(game, services);
+    Design design(career.game, career.services);
     design.refresh();
     auto* share = design.findChild<DollShareMenu*>();
     QVERIFY(share != nullptr);
@@ -99,27 +93,27 @@ class DollShareMenuTest : public QObject {
     share->choosePath = [&](bool, const QString&) { return file; };
 
     design.menu("mnExportDoll")->trigger();
-    QCOMPARE(dialog.shown.back().request.text, std::string("ヴェルコを書き出しました"));
+    QCOMPARE(career.dialog.shown.back().request.text, std::string("ヴェルコを書き出しました"));
 
     // The opponent slot takes the file; its Doll is the player's, rebuilt from the catalogue.
     // The player's own pilot, inventory, Doll and patterns stay exactly as they were.
     p.skillPlay = 12;  // trained since the export: the file's pilot is not the player now
-    const auto pilotBefore = state.Owners[0];
-    const auto dollBefore = state.Dolls[0];
+    const auto pilotBefore = career.state.Owners[0];
+    const auto dollBefore = career.state.Dolls[0];
     const auto mine = [&] {
-      return savePlayerRtn(folder, 0, state.slotState()).bytes +
-             writeDollShare(state.player(), state.playerDoll());
+      return savePlayerRtn(folder, 0, career.state.slotState()).bytes +
+             writeDollShare(career.state.player(), career.state.playerDoll());
     };
     const std::string mineBefore = mine();
     design.menu("mnImportDoll")->trigger();
-    QCOMPARE(state.Owners[0], pilotBefore);
-    QCOMPARE(state.Dolls[0], dollBefore);
+    QCOMPARE(career.state.Owners[0], pilotBefore);
+    QCOMPARE(career.state.Dolls[0], dollBefore);
     QCOMPARE(mine(), mineBefore);
-    QCOMPARE(dialog.shown.back().request.text,
+    QCOMPARE(career.dialog.shown.back().request.text,
              std::string("秋津遥人のヴェルコを対戦相手にしました"));
-    QCOMPARE(state.duelistState, kDuelistReady);
-    const DollRef opponent = state.Dolls[1];
-    QVERIFY(opponent != state.Dolls[0]);
+    QCOMPARE(career.state.duelistState, kDuelistReady);
+    const DollRef opponent = career.state.Dolls[1];
+    QVERIFY(opponent != career.state.Dolls[0]);
     QCOMPARE(opponent->pow, d.pow);
     QCOMPARE(opponent->value, d.value);
     QCOMPARE(opponent->getLogic(0)->name, std::string("ジャブ"));
@@ -130,9 +124,9 @@ class DollShareMenuTest : public QObject {
       out << "x";
     }
     design.menu("mnImportDoll")->trigger();
-    QVERIFY(dialog.shown.back().request.text.rfind("読み込めません", 0) == 0);
-    QCOMPARE(state.Dolls[1], opponent);
-    QCOMPARE(state.duelistState, kDuelistReady);
+    QVERIFY(career.dialog.shown.back().request.text.rfind("読み込めません", 0) == 0);
+    QCOMPARE(career.state.Dolls[1], opponent);
+    QCOMPARE(career.state.duelistState, kDuelistReady);
 
     // The menu with its new entries, over the workshop.
     testing::settle(design);
@@ -148,8 +142,8 @@ class DollShareMenuTest : public QObject {
     mnFile->hide();
 
     // What the player reads after each import, as the plain message box shows it.
-    saveOverWorkshop(design, dialog.shown[1].request.text, "doll_share_import.png");
-    saveOverWorkshop(design, dialog.shown.back().request.text, "doll_share_refused.png");
+    saveOverWorkshop(design, career.dialog.shown[1].request.text, "doll_share_import.png");
+    saveOverWorkshop(design, career.dialog.shown.back().request.text, "doll_share_refused.png");
     design.closeQuietly();
   }
 };

@@ -16,6 +16,7 @@
 #include "support/career_fakes.h"
 #include "support/qt_test_main.h"
 #include "support/scripted_dialog.h"
+#include "support/test_career.h"
 #include "ui/app/help_window.h"
 #include "ui/fight/dialog_action.h"
 #include "ui/fight/dialog_move.h"
@@ -123,15 +124,8 @@ class KeyboardTest : public QObject {
   }
 
   void menusHaveMnemonicsShortcutsAndHelp() {
-    ClockRandom rnd(3);
-    CareerState state(rnd);
-    testing::ScriptedDialog dialog;
-    DialogPrompter prompter(dialog);
-    testing::FakeMusic music;
-    CareerServices services{GameFolder(VELKO_GAME_DIR), rnd, prompter, music};
-    testing::HeadlessNavigator nav(state, services);
-    Game game(state, services, nav);
-    Design design(game, services);
+    testing::TestCareer career(3, GameFolder(VELKO_GAME_DIR));
+    Design design(career.game, career.services);
     design.refresh();
     for (QAction* top : design.menuBar()->actions()) {
       QVERIFY2(top->text().contains("(&"), qPrintable(top->text()));

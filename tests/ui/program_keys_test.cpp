@@ -15,6 +15,7 @@
 #include "support/screenshots.h"
 #include "support/scripted_dialog.h"
 #include "support/starter_doll.h"
+#include "support/test_career.h"
 #include "ui/program/program.h"
 #include "ui/program/program_chip.h"
 
@@ -28,18 +29,13 @@ class ProgramKeysTest : public QObject {
   void initTestCase() { QApplication::setFont(QFont("Noto Sans CJK JP", 10)); }
 
   void keyboardPlacingUndoRedoAndRowCopy() {
-    ClockRandom rnd(7);
-    CareerState state(rnd);
-    const GameFolder folder(VELKO_GAME_DIR);
-    testing::starterDoll(state, folder);
-    doll& d = state.playerDoll();
-    testing::ScriptedDialog dialog;
-    DialogPrompter prompter(dialog);
-    testing::FakeMusic music;
-    CareerServices services{folder, rnd, prompter, music};
-    state.guideOn = false;
+    testing::TestCareer career(7, GameFolder(VELKO_GAME_DIR));
+    const GameFolder& folder = career.services.folder;
+    testing::starterDoll(career.state, folder);
+    doll& d = career.state.playerDoll();
+    career.state.guideOn = false;
 
-    Program editor(state, services);
+    Program editor(career.state, career.services);
     testing::settle(editor);
     QVERIFY(!editor.cmdUndo()->isEnabled());
     QVERIFY(!editor.cmdRedo()->isEnabled());

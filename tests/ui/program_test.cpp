@@ -23,6 +23,7 @@
 #include "support/screenshots.h"
 #include "support/scripted_dialog.h"
 #include "support/starter_doll.h"
+#include "support/test_career.h"
 #include "ui/program/program.h"
 #include "ui/program/program_chip.h"
 
@@ -127,16 +128,11 @@ class ProgramTest : public QObject {
   void initTestCase() { QApplication::setFont(QFont("Noto Sans CJK JP", 10)); }
 
   void programTheStarterDollThroughTheWidgets() {
-    ClockRandom rnd(3);
-    CareerState state(rnd);
-    ScriptedDialog dialog;
-    DialogPrompter prompter(dialog);
-    FakeMusic music;
-    CareerServices services{GameFolder(VELKO_GAME_DIR), rnd, prompter, music};
-    starterDoll(state, services.folder);
-    const doll& d = state.playerDoll();
+    testing::TestCareer career(3, GameFolder(VELKO_GAME_DIR));
+    starterDoll(career.state, career.services.folder);
+    const doll& d = career.state.playerDoll();
 
-    Program program(state, services);
+    Program program(career.state, career.services);
     Editor e(program);
     settle(program);
     QVERIFY(program.width() <= 1280 && program.height() <= 760);
@@ -211,7 +207,7 @@ class ProgramTest : public QObject {
     hover(e.slot(4, 0));
     QVERIFY(settleAndSave(program, "program-filled.png"));
     QTest::mouseClick(e.button("cmdRegist"), Qt::LeftButton);
-    QCOMPARE(dialog.texts().back(),
+    QCOMPARE(career.dialog.texts().back(),
              std::string(" 6番目の技の入力が正しくありません\n左寄せに入力して下さい"));
     QVERIFY(program.isVisible());
     QVERIFY(!d.programed);
@@ -226,7 +222,7 @@ class ProgramTest : public QObject {
     QTest::mouseClick(e.button("cmdRegist"), Qt::LeftButton);
     QCOMPARE(program.result(), int(QDialog::Accepted));
     QVERIFY(!program.isVisible());
-    QCOMPARE(dialog.shown.size(), size_t(1));
+    QCOMPARE(career.dialog.shown.size(), size_t(1));
     QVERIFY(d.programed);
     QCOMPARE(d.getLogic(0)->name, std::string("飛び蹴り"));
     QCOMPARE(int(d.getLogic(0)->AP), 8);
@@ -239,16 +235,11 @@ class ProgramTest : public QObject {
   }
 
   void guidePagesAndCancelling() {
-    ClockRandom rnd(5);
-    CareerState state(rnd);
-    ScriptedDialog dialog;
-    DialogPrompter prompter(dialog);
-    FakeMusic music;
-    CareerServices services{GameFolder(VELKO_GAME_DIR), rnd, prompter, music};
-    starterDoll(state, services.folder);
-    const LogicRef before = state.playerDoll().getLogic(0);
+    testing::TestCareer career(5, GameFolder(VELKO_GAME_DIR));
+    starterDoll(career.state, career.services.folder);
+    const LogicRef before = career.state.playerDoll().getLogic(0);
 
-    Program program(state, services);
+    Program program(career.state, career.services);
     Editor e(program);
     settle(program);
     QLabel* guide = e.label("dspGuide");
@@ -256,8 +247,8 @@ class ProgramTest : public QObject {
     QTest::mouseClick(guide, Qt::LeftButton);
     QCOMPARE(program.height(), withGuide);
     QVERIFY(guide->text().startsWith("　基本行動を複雑に組み合わせるほど"));
-    QVERIFY(
-        guide->text().contains(QString("以内、 %1ポイントくらい").arg(state.playerDoll().AP + 7)));
+    QVERIFY(guide->text().contains(
+        QString("以内、 %1ポイントくらい").arg(career.state.playerDoll().AP + 7)));
     QVERIFY(settleAndSave(program, "program-guide.png"));
     QTest::mouseClick(guide, Qt::LeftButton);
     QVERIFY(guide->text().startsWith("　得意な技を多く組みこむのがコツです。"));
@@ -288,16 +279,16 @@ class ProgramTest : public QObject {
       QCOMPARE(program.model().chipAt(0), 0);
     }
     // Esc would lose the changes: it asks, and No keeps the editor open.
-    dialog.answer(kAnswerCancel);
+    career.dialog.answer(kAnswerCancel);
     QTest::keyClick(&program, Qt::Key_Escape);
     QVERIFY(program.isVisible());
-    QCOMPARE(dialog.texts(), std::vector<std::string>{"変更を登録せずに閉じますか？"});
+    QCOMPARE(career.dialog.texts(), std::vector<std::string>{"変更を登録せずに閉じますか？"});
     QTest::mouseClick(e.button("cmdCancel"), Qt::LeftButton);  // the button discards unasked
     QCOMPARE(program.result(), int(QDialog::Rejected));
-    QCOMPARE(state.playerDoll().getLogic(0), before);
+    QCOMPARE(career.state.playerDoll().getLogic(0), before);
     QCOMPARE(before->getActions(0)->ID, int16_t(0));
-    QVERIFY(!state.playerDoll().programed);
-    QCOMPARE(dialog.shown.size(), size_t(1));
+    QVERIFY(!career.state.playerDoll().programed);
+    QCOMPARE(career.dialog.shown.size(), size_t(1));
   }
 };
 

@@ -18,6 +18,7 @@
 #include "support/qt_test_main.h"
 #include "support/screenshots.h"
 #include "support/scripted_dialog.h"
+#include "support/test_career.h"
 #include "ui/fight_fixture.h"
 #include "ui/widgets/dmsg.h"
 #include "ui/widgets/qt_message_dialog.h"
@@ -35,22 +36,17 @@ class ShopComparePanelTest : public QObject {
   void initTestCase() { QApplication::setFont(QFont("Noto Sans CJK JP", 10)); }
 
   void selectingARowComparesTheDollWithThePartMounted() {
-    ClockRandom rnd(7);
-    CareerState state(rnd);
-    const GameFolder folder(VELKO_GAME_DIR);
-    Owner& p = state.player();
+    testing::TestCareer career(7, GameFolder(VELKO_GAME_DIR));
+    const GameFolder& folder = career.services.folder;
+    Owner& p = career.state.player();
     p.Rl = 9000;
     p.skillPlay = 12;
-    doll& d = state.playerDoll();
+    doll& d = career.state.playerDoll();
     d.Motor = ld_Motor(folder, 1);
     d.frame = ld_Frame(folder, 3);
     d.Hard = ld_Hard(folder, 6);
-    testing::ScriptedDialog dialog;
-    DialogPrompter prompter(dialog);
-    testing::FakeMusic music;
-    CareerServices services{folder, rnd, prompter, music};
 
-    Shop shop(state, services);
+    Shop shop(career.state, career.services);
     testing::settle(shop);
     ShopComparePanel* panel = shop.comparePanel();
     QVERIFY(panel->thenLabel("パワー") == nullptr);  // nothing selected yet

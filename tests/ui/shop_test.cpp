@@ -21,6 +21,7 @@
 #include "support/qt_test_main.h"
 #include "support/screenshots.h"
 #include "support/scripted_dialog.h"
+#include "support/test_career.h"
 #include "ui/workshop/shop.h"
 
 using namespace velko;
@@ -69,18 +70,13 @@ class ShopTest : public QObject {
   void initTestCase() { QApplication::setFont(QFont("Noto Sans CJK JP", 10)); }
 
   void buyAndSellThroughTheWidgets() {
-    ClockRandom rnd(7);
-    CareerState state(rnd);
-    state.player().Rl = 2000;
-    ScriptedDialog dialog;
-    DialogPrompter prompter(dialog);
-    FakeMusic music;
-    CareerServices services{GameFolder(VELKO_GAME_DIR), rnd, prompter, music};
+    testing::TestCareer career(7, GameFolder(VELKO_GAME_DIR));
+    career.state.player().Rl = 2000;
 
-    Shop shop(state, services);
+    Shop shop(career.state, career.services);
     settle(shop);
     QCOMPARE(shop.windowTitle(), QString("Shop"));
-    QCOMPARE(music.played.back(), std::string("midi/jzz33xg.mid"));
+    QCOMPARE(career.music.played.back(), std::string("midi/jzz33xg.mid"));
     QCOMPARE(shop.ComboShop()->count(), 5);
     QCOMPARE(shop.ComboShop()->currentText(), QString("モーター"));
     QCOMPARE(headings(shop.List1()), QStringList({"名称", "Rl", "パワー", "HP", "重量"}));
@@ -90,7 +86,7 @@ class ShopTest : public QObject {
     QCOMPARE(shop.lblPlayerRl()->text(), QString(" 2000"));
     QVERIFY(shop.paneGuide()->isVisible());
     QVERIFY(shop.dspGuide()->text().startsWith("　ここでDollのパーツを買います。"));
-    QVERIFY(!state.player().getSoftA(0)->name.empty());  // the starter software
+    QVERIFY(!career.state.player().getSoftA(0)->name.empty());  // the starter software
     QVERIFY(settleAndSave(shop, "shop-motors.png"));
 
     hoverHeading(shop.List1(), 2);
@@ -108,12 +104,12 @@ class ShopTest : public QObject {
     // A frame bought with the guide on: its description, the question, the new list.
     const int framePrice = shop.List1()->item(2, 1)->text().toInt();
     clickCell(shop.List1(), 2);
-    QCOMPARE(dialog.shown.back().request.caption, std::string("バルキリー"));
-    QCOMPARE(dialog.shown.back().request.text, std::string("購入しますか？"));
+    QCOMPARE(career.dialog.shown.back().request.caption, std::string("バルキリー"));
+    QCOMPARE(career.dialog.shown.back().request.text, std::string("購入しますか？"));
     QCOMPARE(shop.dspGuide()->text(), QString("女性型のフレームです。\n"
                                               "ブースターの助けなしに移動・ジャンプ・回転できます。"
                                               "▼\n"));
-    QCOMPARE(int(state.player().Rl), 2000 - framePrice);
+    QCOMPARE(int(career.state.player().Rl), 2000 - framePrice);
     QCOMPARE(shop.lblPlayerRl()->text(), QString(" %1").arg(2000 - framePrice));
     QCOMPARE(shop.ListOwnParts(kListNew)->count(), 1);
     QCOMPARE(shop.ListOwnParts(kListNew)->item(0)->text(), QString("バルキリー"));
@@ -138,21 +134,21 @@ class ShopTest : public QObject {
     QTRY_VERIFY(shop.List1()->height() > stockHeight);
 
     // Returning the frame: the question with its price, the money back, the row gone.
-    const int16_t before = state.player().Rl;
+    const int16_t before = career.state.player().Rl;
     clickRow(shop.ListOwnParts(kListNew), 0);
-    QCOMPARE(dialog.shown.back().request.caption, std::string("VELKO"));
-    QCOMPARE(dialog.shown.back().request.text,
+    QCOMPARE(career.dialog.shown.back().request.caption, std::string("VELKO"));
+    QCOMPARE(career.dialog.shown.back().request.text,
              "バルキリー（ " + std::to_string(framePrice) + "Rl）\n返品しますか？");
-    QCOMPARE(int(state.player().Rl), before + framePrice);
+    QCOMPARE(int(career.state.player().Rl), before + framePrice);
     QCOMPARE(shop.ListOwnParts(kListNew)->count(), 3);
     QCOMPARE(shop.lblPlayerRl()->text(), QString(" %1").arg(before + framePrice));
 
     // Refused for money: the plain box, no purchase.
-    state.player().Rl = 10;
+    career.state.player().Rl = 10;
     shop.ComboShop()->setCurrentIndex(4);
     clickCell(shop.List1(), 0);
-    QVERIFY(dialog.shown.back().plainBox);
-    QCOMPARE(dialog.shown.back().request.text, std::string("お金が足りません"));
+    QVERIFY(career.dialog.shown.back().plainBox);
+    QCOMPARE(career.dialog.shown.back().request.text, std::string("お金が足りません"));
     QCOMPARE(shop.ListOwnParts(kListNew)->count(), 3);
 
     QTest::mouseClick(shop.Command1(), Qt::LeftButton);
@@ -160,35 +156,30 @@ class ShopTest : public QObject {
   }
 
   void usedPartsAndTheGuideOff() {
-    ClockRandom rnd(7);
-    CareerState state(rnd);
-    state.guideOn = false;
-    state.playMusic = false;
-    ScriptedDialog dialog;
-    DialogPrompter prompter(dialog);
-    FakeMusic music;
-    CareerServices services{GameFolder(VELKO_GAME_DIR), rnd, prompter, music};
+    testing::TestCareer career(7, GameFolder(VELKO_GAME_DIR));
+    career.state.guideOn = false;
+    career.state.playMusic = false;
     auto motor = std::make_shared<Motor>();
     motor->ID = 1;
     motor->name = "ポニー";
     motor->isNew = false;
-    state.player().setMotor(motor);
-    state.playerDoll().Motor = motor;
+    career.state.player().setMotor(motor);
+    career.state.playerDoll().Motor = motor;
 
-    Shop shop(state, services);
+    Shop shop(career.state, career.services);
     settle(shop);
-    QVERIFY(music.played.empty());
+    QVERIFY(career.music.played.empty());
     QVERIFY(!shop.paneGuide()->isVisible());
     QCOMPARE(shop.ListOwnParts(kListUsed)->count(), 1);
     const int price = shop.List1()->item(0, 1)->text().toInt();
     QCOMPARE(shop.ListOwnParts(kListNew)->count(), 0);
-    const int16_t before = state.player().Rl;
+    const int16_t before = career.state.player().Rl;
     clickRow(shop.ListOwnParts(kListUsed), 0);
-    QCOMPARE(dialog.shown.back().request.text,
+    QCOMPARE(career.dialog.shown.back().request.text,
              "ポニー（" + Str(toInt16(price / 2.0)) + "Rl）\n返品しますか？");
-    QCOMPARE(state.player().Rl, toInt16(before + price / 2.0));
+    QCOMPARE(career.state.player().Rl, toInt16(before + price / 2.0));
     QCOMPARE(shop.ListOwnParts(kListUsed)->count(), 0);
-    QVERIFY(state.playerDoll().Motor->name.empty());
+    QVERIFY(career.state.playerDoll().Motor->name.empty());
   }
 };
 

@@ -1,28 +1,13 @@
 #include "sim/career_driver.h"
 
 #include "battle/computer_controller.h"
+#include "career/blank_fight_screen.h"
 #include "career/new_player.h"
 #include "core/numbers.h"
 
 namespace velko::sim {
 
 namespace {
-
-class BlindScreen : public FightScreen {
- public:
-  void dspMsg(const std::string&) override {}
-  void dspInitiative(int, bool, const std::string&) override {}
-  void dspAP(int, const std::string&) override {}
-  void dspDolls(const BattleState&) override {}
-  void dspFightImage(const BattleState&, int, int) override {}
-  void dspDollImage(const BattleState&) override {}
-  void dspLabels(const BattleState&, const FightLabels&) override {}
-  void playSound(const std::string&) override {}
-  void closeFight() override {}
-  void setCaption(const std::string&) override {}
-  void showGuide(const std::string&) override {}
-  void showBracket(const Bracket&) override {}
-};
 
 constexpr int kPressLimit = 2000;
 
@@ -44,7 +29,7 @@ void CareerDriver::start() {
 
 void CareerDriver::openFight(int16_t mode, const std::string& className) {
   ComputerController player;
-  BlindScreen screen;
+  BlankFightScreen screen;
   FightSession session(state_, services_, screen, mode, player, player);
   session.setClass(className);
   session.Form_Load();

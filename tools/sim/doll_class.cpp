@@ -3,21 +3,11 @@
 namespace velko::sim {
 
 DollClass classOf(int16_t value) {
-  if (value <= kNoviceLimit) return DollClass::Novice;
-  if (value <= kExpertLimit) return DollClass::Expert;
-  return DollClass::Master;
+  return static_cast<DollClass>(classIndex(value));
 }
 
 const char* className(DollClass c) {
-  switch (c) {
-    case DollClass::Novice:
-      return "Novice";
-    case DollClass::Expert:
-      return "Expert";
-    case DollClass::Master:
-      return "Master";
-  }
-  return "";
+  return kDollClasses[static_cast<size_t>(c)].name;
 }
 
 }  // namespace velko::sim

@@ -3,13 +3,16 @@
 
 #include <cstdint>
 
+#include "career/tournament_draw.h"
+
 namespace velko::sim {
 
+// In the order of the game's class table.
 enum class DollClass { Novice = 0, Expert = 1, Master = 2 };
-inline constexpr int kClassCount = 3;
+inline constexpr int kClassCount = static_cast<int>(kDollClasses.size());
 
-inline constexpr int16_t kNoviceLimit = 2500;
-inline constexpr int16_t kExpertLimit = 3500;
+inline constexpr int16_t kNoviceLimit = kDollClasses[0].limit;
+inline constexpr int16_t kExpertLimit = kDollClasses[1].limit;
 
 DollClass classOf(int16_t value);
 const char* className(DollClass c);

@@ -29,7 +29,7 @@ constexpr double kDangerShare = 0.8;
 constexpr double kMoveUpAdvantage = 1.0;
 
 int16_t upperLimit(DollClass c) {
-  return classLimit(className(c));
+  return kDollClasses[static_cast<size_t>(c)].limit;
 }
 
 int lowerLimit(DollClass c) {

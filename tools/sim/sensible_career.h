@@ -9,12 +9,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "career/calendar.h"
 #include "data/files/game_folder.h"
 #include "sim/doll_class.h"
 
 namespace velko::sim {
-
-inline constexpr int kCareerMonths = 24;
 
 struct ClassRecord {
   int entered = 0;

@@ -28,6 +28,26 @@ ActionRef costOnly(const Action& cost) {
   return action;
 }
 
+// One software record: name, price, then the costs of its actions in the file's order. A
+// lookup keeps the software's own named actions and gives them the costs; a shop table gives
+// it fresh actions that carry only the costs.
+template <typename Software, size_t N>
+void readSoftware(ValueStream& in, Software& s, Use use, int16_t id,
+                  const std::array<ActionRef*, N>& actions) {
+  const std::string name = in.nextText();
+  const int16_t price = in.nextInt();
+  const auto costs = readCosts<N>(in);
+  s.init(id, name, price);
+  for (size_t k = 0; k < N; ++k) {
+    if (use == Use::Lookup) {
+      (*actions[k])->AP = costs[k].AP;
+      (*actions[k])->Memory = costs[k].Memory;
+    } else {
+      *actions[k] = costOnly(costs[k]);
+    }
+  }
+}
+
 }  // namespace
 
 TextFile openCatalogue(const GameFolder& folder, const char* gamePath) {
@@ -106,56 +126,15 @@ void readHard(ValueStream& in, Hard& h, Use) {
 }
 
 void readSoftM(ValueStream& in, SoftMobile& s, Use use, int16_t id) {
-  const std::string name = in.nextText();
-  const int16_t price = in.nextInt();
-  const auto c = readCosts<3>(in);
-  if (use == Use::Lookup) {
-    s.init(id, name, price);
-    s.init2(c[0], c[1], c[2]);
-    return;
-  }
-  s.ID = id;
-  s.name = name;
-  s.Rl = price;
-  s.move = costOnly(c[0]);
-  s.jump = costOnly(c[1]);
-  s.spin = costOnly(c[2]);
+  readSoftware(in, s, use, id, std::array{&s.move, &s.jump, &s.spin});
 }
 
 void readSoftA(ValueStream& in, SoftAttack& s, Use use, int16_t id) {
-  const std::string name = in.nextText();
-  const int16_t price = in.nextInt();
-  const auto c = readCosts<5>(in);
-  if (use == Use::Lookup) {
-    s.init(id, name, price);
-    s.init2(c[0], c[1], c[2], c[3], c[4]);
-    return;
-  }
-  s.ID = id;
-  s.name = name;
-  s.Rl = price;
-  s.punch = costOnly(c[0]);
-  s.kick = costOnly(c[1]);
-  s.kumi = costOnly(c[2]);
-  s.drop = costOnly(c[3]);
-  s.hold = costOnly(c[4]);
+  readSoftware(in, s, use, id, std::array{&s.punch, &s.kick, &s.kumi, &s.drop, &s.hold});
 }
 
 void readSoftD(ValueStream& in, SoftDeffence& s, Use use, int16_t id) {
-  const std::string name = in.nextText();
-  const int16_t price = in.nextInt();
-  const auto c = readCosts<3>(in);
-  if (use == Use::Lookup) {
-    s.init(id, name, price);
-    s.init2(c[0], c[1], c[2]);
-    return;
-  }
-  s.ID = id;
-  s.name = name;
-  s.Rl = price;
-  s.block = costOnly(c[0]);
-  s.uke = costOnly(c[1]);
-  s.hazusi = costOnly(c[2]);
+  readSoftware(in, s, use, id, std::array{&s.block, &s.uke, &s.hazusi});
 }
 
 }  // namespace velko

@@ -34,8 +34,8 @@ void readFrame(ValueStream& in, DollFrame& f, Use use);
 void readBooster(ValueStream& in, Booster& b, Use use);
 void readProtector(ValueStream& in, Protector& p, Use use);
 void readHard(ValueStream& in, Hard& h, Use use);
-// Lookup readers go through init and init2; table readers give the software fresh actions
-// that carry only the costs.
+// Lookup readers give the software's own actions their costs; table readers give it fresh
+// actions that carry only the costs.
 void readSoftM(ValueStream& in, SoftMobile& s, Use use, int16_t id);
 void readSoftA(ValueStream& in, SoftAttack& s, Use use, int16_t id);
 void readSoftD(ValueStream& in, SoftDeffence& s, Use use, int16_t id);

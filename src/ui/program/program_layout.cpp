@@ -13,6 +13,7 @@
 
 #include "ui/program/program.h"
 #include "ui/program/program_chip.h"
+#include "ui/widgets/guide_pane.h"
 
 namespace velko::ui {
 
@@ -253,20 +254,9 @@ QWidget* Program::buildSideColumn() {
 }
 
 QFrame* Program::buildGuide() {
-  paneGuide_ = new QFrame(this);
-  paneGuide_->setObjectName("paneGuide");
-  paneGuide_->setCursor(Qt::PointingHandCursor);
-  paneGuide_->installEventFilter(this);
-  auto* inside = new QVBoxLayout(paneGuide_);
-  inside->setContentsMargins(12, 8, 12, 8);
-  dspGuide_ = new QLabel(paneGuide_);
-  dspGuide_->setObjectName("dspGuide");
-  dspGuide_->setWordWrap(true);
-  dspGuide_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  dspGuide_->installEventFilter(this);
+  paneGuide_ = makeGuidePane(this, this, dspGuide_);
   // Room for the longest page, so paging does not resize the window.
   dspGuide_->setMinimumHeight(dspGuide_->fontMetrics().lineSpacing() * 6);
-  inside->addWidget(dspGuide_);
   return paneGuide_;
 }
 

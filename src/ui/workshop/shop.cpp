@@ -19,6 +19,7 @@
 #include "shop/owned_parts.h"
 #include "shop/shop_kinds.h"
 #include "ui/widgets/dmsg.h"
+#include "ui/widgets/guide_pane.h"
 #include "ui/widgets/screen_fit.h"
 #include "ui/workshop/shop_compare_panel.h"
 
@@ -167,19 +168,8 @@ QWidget* Shop::buildOwnedPane() {
 }
 
 QWidget* Shop::buildGuidePane() {
-  paneGuide_ = new QFrame(this);
-  paneGuide_->setObjectName("paneGuide");
+  paneGuide_ = makeGuidePane(this, this, dspGuide_);
   paneGuide_->setFixedHeight(92);
-  paneGuide_->setCursor(Qt::PointingHandCursor);
-  auto* inside = new QVBoxLayout(paneGuide_);
-  inside->setContentsMargins(12, 8, 12, 8);
-  dspGuide_ = new QLabel(paneGuide_);
-  dspGuide_->setObjectName("dspGuide");
-  dspGuide_->setWordWrap(true);
-  dspGuide_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  inside->addWidget(dspGuide_);
-  paneGuide_->installEventFilter(this);
-  dspGuide_->installEventFilter(this);
   return paneGuide_;
 }
 
