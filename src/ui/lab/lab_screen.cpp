@@ -17,6 +17,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <algorithm>
 #include <chrono>
 
 #include "core/shipped_names.h"
@@ -119,7 +120,10 @@ void LabScreen::buildControls() {
   // Up to 19 digits: every such number fits the seed.
   txtSeed_->setValidator(
       new QRegularExpressionValidator(QRegularExpression("[0-9]{0,19}"), txtSeed_));
-  txtSeed_->setMaximumWidth(170);
+  // The hint shows whole on any screen: the box never gets narrower than its hint.
+  const int hintWidth = txtSeed_->fontMetrics().horizontalAdvance(txtSeed_->placeholderText()) + 16;
+  txtSeed_->setMinimumWidth(hintWidth);
+  txtSeed_->setMaximumWidth(std::max(170, hintWidth));
   seedLabel->setBuddy(txtSeed_);
   choose->addWidget(txtSeed_);
   cmdStart_ = new QPushButton(qtTrId("開始(&S)"), this);
