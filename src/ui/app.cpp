@@ -2,7 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QIcon>
+#include <QTimer>
 #include <filesystem>
 
 #include "data/registry_reset.h"
@@ -12,12 +12,22 @@
 #include "ui/f_char_make.h"
 #include "ui/fight.h"
 #include "ui/focus_return.h"
+#include "ui/game_icon.h"
 #include "ui/program.h"
 #include "ui/shop.h"
 #include "ui/start_up.h"
 #include "ui/svld.h"
 
 namespace velko::ui {
+
+namespace {
+
+// The icon waits for the next turn of the event loop after the title's frame is out, or at
+// most this long for a title that is never drawn.
+constexpr int kIconAfterPaintMs = 1;
+constexpr int kIconLatestMs = 1000;
+
+}  // namespace
 
 App::App(GameFolder folder)
     : music_(engine_, audio::kMusicChannels, folder),
@@ -42,8 +52,7 @@ bool App::start() {
   });
   // The picture generator draws the icon; a folder without it shows the platform's own.
   const std::filesystem::path icon = services_.folder.path("\\img\\velko-icon-256.png");
-  if (std::filesystem::exists(icon))
-    QApplication::setWindowIcon(QIcon(QString::fromStdString(icon.string())));
+  if (std::filesystem::exists(icon)) setGameIconFile(QString::fromStdString(icon.string()));
   // A commit record the game cannot carry out is set aside with a message before anything
   // reads save/; the opponents come from the factory files on the first start.
   (void)settleSaveFolder(services_.folder, prompter_);
@@ -128,6 +137,11 @@ void App::showTitle() {
   title_ = new StartUp(game_, services_.folder);
   title_->setAttribute(Qt::WA_DeleteOnClose);
   dialog_.setOwner(title_);
+  // The icon once the title is on the screen; a title that is never drawn (started minimised)
+  // gets it all the same.
+  QObject::connect(title_, &StartUp::painted, title_,
+                   [] { QTimer::singleShot(kIconAfterPaintMs, &useGameIcon); });
+  QTimer::singleShot(kIconLatestMs, title_, &useGameIcon);
   title_->show();
 }
 

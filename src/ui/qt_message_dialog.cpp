@@ -14,6 +14,7 @@
 
 #include "ui/dmsg.h"
 #include "ui/focus_return.h"
+#include "ui/game_icon.h"
 #include "ui/ui_style.h"
 
 namespace velko::ui {
@@ -52,6 +53,7 @@ void showWhenDrawn(const std::string& text) {
 
 int QtMessageDialog::show(const DialogRequest& request) {
   const FocusReturn back;
+  useGameIcon();  // a box before the title's first paint
   DMsg dialog(owner_);
   dialog.setWindowTitle(q(request.caption));
   dialog.setHeight(request.lines);
@@ -69,6 +71,7 @@ int QtMessageDialog::show(const DialogRequest& request) {
 int plainBox(const std::string& text, QMessageBox::Icon icon, int buttons, QWidget* owner,
              QMessageBox::StandardButton defaultButton) {
   const FocusReturn back;
+  useGameIcon();  // a box before the title's first paint
   QMessageBox box(icon, kGameTitle, q(text), QMessageBox::StandardButtons(buttons), owner);
   box.setObjectName("plainBox");
   if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);

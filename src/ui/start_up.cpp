@@ -16,10 +16,17 @@
 
 namespace velko::ui {
 
+namespace {
+
+std::future<QImage> readPicture(const std::filesystem::path& file) {
+  return std::async(std::launch::async,
+                    [name = QString::fromStdString(file.string())] { return QImage(name); });
+}
+
+}  // namespace
+
 StartUp::StartUp(Game& game, const GameFolder& folder, QWidget* parent)
-    : QWidget(parent),
-      game_(game),
-      stageFile_(QString::fromStdString(folder.path("\\img\\stage.jpg").string())) {
+    : QWidget(parent), game_(game), stageReading_(readPicture(folder.path("\\img\\stage.jpg"))) {
   setWindowTitle("VELKO");
   setFixedSize(800, 500);
   game_.StartUp_Form_Load();
@@ -54,9 +61,9 @@ void StartUp::closeEvent(QCloseEvent* event) {
 
 void StartUp::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  const QPixmap stage(stageFile_);
-  if (!stage.isNull()) {
-    p.drawPixmap(rect(), stage, QRect(0, 0, 800, 400));
+  if (stageReading_.valid()) stage_ = QPixmap::fromImage(stageReading_.get());
+  if (!stage_.isNull()) {
+    p.drawPixmap(rect(), stage_, QRect(0, 0, 800, 400));
   } else {
     p.fillRect(rect(), QColor(20, 24, 34));
   }
@@ -84,6 +91,8 @@ void StartUp::paintEvent(QPaintEvent*) {
   p.setPen(QColor(230, 230, 236));
   p.drawText(QRect(0, 180, width(), 40), Qt::AlignHCenter,
              qtTrId("ドール・バトル・シミュレーション"));
+  if (!painted_) emit painted();
+  painted_ = true;
 }
 
 }  // namespace velko::ui

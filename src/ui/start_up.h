@@ -1,8 +1,11 @@
 #pragma once
 // The title screen: "Initial Start", "Load Start" and "Quit" over the arena.
 
+#include <QImage>
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
+#include <future>
 
 #include "data/game_folder.h"
 
@@ -23,6 +26,10 @@ class StartUp : public QWidget {
   QPushButton* command1(int index) const { return command1_[index]; }
   QPushButton* cmdQuit() const { return cmdQuit_; }
 
+ signals:
+  // Once, after the first paint has been asked for; what the title does not show can wait.
+  void painted();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   // Closing the title window is "Quit".
@@ -30,7 +37,11 @@ class StartUp : public QWidget {
 
  private:
   Game& game_;
-  QString stageFile_;  // the arena behind the title
+  // The arena behind the title is read on a thread of its own while the window is built, and
+  // taken over at the first paint.
+  std::future<QImage> stageReading_;
+  QPixmap stage_;
+  bool painted_ = false;
   QPushButton* command1_[2];
   QPushButton* cmdQuit_;
 };
