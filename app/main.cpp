@@ -2,10 +2,10 @@
 
 #include <QApplication>
 
-#include "ui/app.h"
-#include "ui/language.h"
-#include "ui/start_folder.h"
-#include "ui/ui_style.h"
+#include "ui/app/app.h"
+#include "ui/app/language.h"
+#include "ui/app/start_folder.h"
+#include "ui/widgets/ui_style.h"
 
 int main(int argc, char** argv) {
   if (const std::optional<int> status = velko::ui::answerWithoutDisplay(argc, argv)) return *status;

@@ -16,8 +16,8 @@
 #include "audio/fluid_midi_player.h"
 #include "core/music_player.h"
 #include "first_paint.h"
-#include "ui/app.h"
-#include "ui/ui_style.h"
+#include "ui/app/app.h"
+#include "ui/widgets/ui_style.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <cstring>
 
 #include "first_paint.h"
-#include "ui/app.h"
-#include "ui/ui_style.h"
+#include "ui/app/app.h"
+#include "ui/widgets/ui_style.h"
 
 int main(int argc, char** argv) {
   QElapsedTimer clock;

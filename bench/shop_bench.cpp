@@ -23,9 +23,9 @@
 #include "core/prompter.h"
 #include "core/random.h"
 #include "shop/shop_tables.h"
-#include "ui/app.h"
-#include "ui/shop.h"
-#include "ui/ui_style.h"
+#include "ui/app/app.h"
+#include "ui/widgets/ui_style.h"
+#include "ui/workshop/shop.h"
 
 namespace velko::bench {
 namespace {

@@ -1,16 +1,19 @@
 # The music of the game folder: five MIDI tracks composed by a program at build time, so the
 # repository holds their source rather than opaque files.
 
+# The composer's notation (tools/music) is built only for the music tools and their tests;
+# the game plays the finished files and never composes.
+add_library(velko_music_score STATIC tools/music/midi_score.cpp tools/music/midi_phrase.cpp)
+target_include_directories(velko_music_score PUBLIC tools)
+
 add_executable(velko-midi
   tools/velko_midi.cpp
   tools/velko_midi_ind30xg.cpp
   tools/velko_midi_jzz33xg.cpp
   tools/velko_midi_fight.cpp
   tools/velko_midi_se.cpp
-  tools/velko_midi_fanfare.cpp
-  src/audio/midi_score.cpp
-  src/audio/midi_phrase.cpp)
-target_include_directories(velko-midi PRIVATE src)
+  tools/velko_midi_fanfare.cpp)
+target_link_libraries(velko-midi PRIVATE velko_music_score)
 
 set(VELKO_MIDI_OUTPUTS)
 foreach(track ind30xg jzz33xg fight SE fanfare)

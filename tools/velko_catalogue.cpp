@@ -3,7 +3,7 @@
 
 #include <iostream>
 
-#include "data/catalogue_check.h"
+#include "data/catalogue/catalogue_check.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {

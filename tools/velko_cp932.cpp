@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/text_cp932.h"
-#include "data/text_file.h"
+#include "data/files/text_file.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "audio/midi_score.h"
+#include "music/midi_score.h"
 
 namespace velko::midi {
 // Each is defined in its own velko_midi_<track>.cpp.

@@ -2,8 +2,8 @@
 // rising call in triplets, a held chord over a timpani roll and a crash. About four seconds;
 // it plays once, as the sound effect does.
 
-#include "audio/general_midi.h"
-#include "audio/midi_score.h"
+#include "music/general_midi.h"
+#include "music/midi_score.h"
 
 namespace velko::midi {
 

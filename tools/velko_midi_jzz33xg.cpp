@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "audio/general_midi.h"
-#include "audio/midi_phrase.h"
-#include "audio/midi_score.h"
+#include "music/general_midi.h"
+#include "music/midi_phrase.h"
+#include "music/midi_score.h"
 
 namespace velko::midi {
 

@@ -1,8 +1,8 @@
 // "SE", the sound of damage landing: one blow of bass drum, snare, low tom and a taiko, over
 // in half a second, so that blows in quick succession each sound clean.
 
-#include "audio/general_midi.h"
-#include "audio/midi_score.h"
+#include "music/general_midi.h"
+#include "music/midi_score.h"
 
 namespace velko::midi {
 

@@ -6,7 +6,7 @@
 #include <exception>
 #include <iostream>
 
-#include "data/game_folder.h"
+#include "data/files/game_folder.h"
 #include "sim/balance_commands.h"
 #include "sim/career_sim.h"
 #include "sim/league_command.h"

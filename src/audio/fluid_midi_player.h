@@ -15,7 +15,7 @@
 #include "audio/fluid_engine.h"
 #include "audio/midi_file.h"
 #include "core/music_player.h"
-#include "data/game_folder.h"
+#include "data/files/game_folder.h"
 
 namespace velko::audio {
 

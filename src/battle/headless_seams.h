@@ -7,7 +7,7 @@
 
 #include "battle/after_fight.h"
 #include "battle/fight_view.h"
-#include "core/prompter.h"
+#include "core/silent_prompter.h"
 
 namespace velko {
 
@@ -29,28 +29,6 @@ class NarrationLog : public FightView {
 
  private:
   bool keep_;
-};
-
-// Every notice goes unseen; every question gets the same answer (declined unless agreeing).
-class SilentPrompter : public Prompter {
- public:
-  explicit SilentPrompter(bool agree = false) : agree_(agree) {}
-  int askOK(const std::string&) override { return agree_ ? kAnswerOK : kAnswerCancel; }
-  int askOKCaption(const std::string&, const std::string&) override {
-    return agree_ ? kAnswerOK : kAnswerCancel;
-  }
-  int askYesNo(const std::string&, const std::string&) override {
-    return agree_ ? kAnswerYes : kAnswerNo;
-  }
-  void notify(const std::string&) override {}
-  void notifyCaption(const std::string&, const std::string&) override {}
-  void notifyTall(const std::string&, const std::string&, int16_t) override {}
-  void msgBox(const std::string&) override {}
-  int msgBoxOKCancel(const std::string&) override { return agree_ ? kAnswerOK : kAnswerCancel; }
-  int msgBoxYesNo(const std::string&) override { return agree_ ? kAnswerYes : kAnswerNo; }
-
- private:
-  bool agree_;
 };
 
 // The Dolls keep their damage; whoever runs the fight decides what to do with them.

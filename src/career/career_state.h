@@ -11,8 +11,8 @@
 #include "core/music_player.h"
 #include "core/prompter.h"
 #include "core/random.h"
-#include "data/game_folder.h"
-#include "data/slot_state.h"
+#include "data/files/game_folder.h"
+#include "data/save/slot_state.h"
 #include "model/doll.h"
 #include "model/owner.h"
 

@@ -3,8 +3,8 @@
 #include <system_error>
 
 #include "core/shown_text.h"
-#include "data/doll_share.h"
-#include "data/save_commit.h"
+#include "data/save/save_commit.h"
+#include "data/share/doll_share.h"
 
 namespace velko {
 

@@ -5,9 +5,9 @@
 #include "core/numbers.h"
 #include "core/shipped_names.h"
 #include "core/shown_text.h"
-#include "data/registry_read.h"
-#include "data/replay_folder.h"
+#include "data/registry/registry_read.h"
 #include "model/fight_clone.h"
+#include "replay/replay_folder.h"
 #include "workshop/assembly.h"
 
 namespace velko {

@@ -13,10 +13,10 @@
 #include "battle/battle.h"
 #include "battle/computer_controller.h"
 #include "battle/fight_controller.h"
-#include "battle/fight_recorder.h"
 #include "career/bracket.h"
 #include "career/career_state.h"
 #include "career/fight_screen.h"
+#include "replay/fight_recorder.h"
 
 namespace velko {
 

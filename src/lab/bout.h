@@ -9,10 +9,10 @@
 #include <cstdint>
 
 #include "battle/battle.h"
-#include "battle/fight_recorder.h"
 #include "battle/headless_seams.h"
 #include "core/random.h"
 #include "model/doll.h"
+#include "replay/fight_recorder.h"
 
 namespace velko {
 

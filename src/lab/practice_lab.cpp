@@ -6,9 +6,9 @@
 #include <utility>
 
 #include "battle/computer_controller.h"
-#include "battle/fight_recorder.h"
 #include "core/seeded_random.h"
 #include "lab/bout.h"
+#include "replay/fight_recorder.h"
 
 namespace velko {
 

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "battle/fight_recording.h"
 #include "lab/practice_opponents.h"
 #include "lab/practice_stats.h"
+#include "replay/fight_recording.h"
 
 namespace velko {
 

@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "career/tournament_draw.h"
-#include "data/registry_read.h"
+#include "data/registry/registry_read.h"
 
 namespace velko {
 

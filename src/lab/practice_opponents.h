@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "data/game_folder.h"
+#include "data/files/game_folder.h"
 #include "model/doll.h"
 
 namespace velko {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "data/doll_share.h"
+#include "data/share/doll_share.h"
 #include "league/registry_entrant.h"
 
 namespace velko {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "data/game_folder.h"
+#include "data/files/game_folder.h"
 #include "league/round_robin.h"
 #include "model/doll.h"
 

@@ -2,8 +2,8 @@
 
 #include "core/shown_text.h"
 
-#include "data/doll_share.h"
-#include "data/keyed_lines.h"
+#include "data/files/keyed_lines.h"
+#include "data/share/doll_share.h"
 
 namespace velko {
 

@@ -4,7 +4,7 @@
 
 #include <system_error>
 
-#include "data/save_commit.h"
+#include "data/save/save_commit.h"
 
 namespace velko {
 

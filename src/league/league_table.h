@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "battle/fight_recording.h"
 #include "league/bradley_terry.h"
 #include "league/league.h"
+#include "replay/fight_recording.h"
 
 namespace velko {
 

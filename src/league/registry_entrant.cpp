@@ -4,10 +4,10 @@
 
 #include <stdexcept>
 
-#include "data/registry_doll_record.h"
-#include "data/registry_logic_record.h"
-#include "data/registry_read.h"
-#include "data/text_file.h"
+#include "data/files/text_file.h"
+#include "data/registry/registry_doll_record.h"
+#include "data/registry/registry_logic_record.h"
+#include "data/registry/registry_read.h"
 
 namespace velko {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "data/game_folder.h"
+#include "data/files/game_folder.h"
 #include "model/doll.h"
 
 namespace velko {

@@ -10,9 +10,9 @@
 #include <optional>
 #include <vector>
 
-#include "battle/fight_recording.h"
 #include "lab/bout.h"
 #include "model/doll.h"
+#include "replay/fight_recording.h"
 
 namespace velko {
 

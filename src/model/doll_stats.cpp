@@ -35,4 +35,14 @@ void resetDollParam(doll& d, const Owner& pilot) {
   }
 }
 
+// Written as every number in a label is: one blank before a number that is not negative.
+std::string statText(double v) {
+  return StrReal(v);
+}
+
+std::optional<int> mobilityQuotient(int16_t raw, double weight) {
+  if (!(weight > 0)) return std::nullopt;
+  return intFloor(raw / weight);
+}
+
 }  // namespace velko

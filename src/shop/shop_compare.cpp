@@ -1,7 +1,7 @@
 #include "shop/shop_compare.h"
 
-#include "battle/headless_seams.h"
 #include "core/shown_text.h"
+#include "core/silent_prompter.h"
 
 namespace velko {
 

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "data/catalogue.h"
-#include "data/game_folder.h"
+#include "data/catalogue/catalogue.h"
+#include "data/files/game_folder.h"
 
 namespace velko {
 

@@ -1,8 +1,8 @@
 #include "workshop/save_load_form.h"
 
 #include "core/shown_text.h"
-#include "data/slot_number.h"
-#include "data/slot_preview.h"
+#include "data/save/slot_number.h"
+#include "data/save/slot_preview.h"
 
 namespace velko {
 

@@ -7,7 +7,7 @@
 
 #include "core/prompter.h"
 #include "core/shown_text.h"
-#include "data/game_folder.h"
+#include "data/files/game_folder.h"
 
 namespace velko {
 

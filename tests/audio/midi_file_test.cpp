@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "audio/midi_file.h"
-#include "audio/midi_phrase.h"
-#include "audio/midi_score.h"
+#include "music/midi_phrase.h"
+#include "music/midi_score.h"
 #include "support/qt_test_main.h"
 
 using namespace velko::audio;

@@ -15,8 +15,8 @@
 #include "../support/scripted_dialog.h"
 #include "audio/fluid_engine.h"
 #include "audio/fluid_midi_player.h"
-#include "audio/general_midi.h"
 #include "core/music_player.h"
+#include "music/general_midi.h"
 #include "support/qt_test_main.h"
 
 using namespace velko;

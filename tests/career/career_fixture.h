@@ -9,7 +9,7 @@
 
 #include "career/career_state.h"
 #include "career/game.h"
-#include "data/registry_write.h"
+#include "data/registry/registry_write.h"
 #include "model/doll_stats.h"
 #include "support/career_fakes.h"
 #include "support/scripted_dialog.h"

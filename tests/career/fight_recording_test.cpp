@@ -2,12 +2,12 @@
 
 #include <set>
 
-#include "battle/fight_replay.h"
 #include "career/fight_session.h"
 #include "career_fixture.h"
 #include "core/seeded_random.h"
-#include "data/replay_file.h"
-#include "data/replay_folder.h"
+#include "replay/fight_replay.h"
+#include "replay/replay_file.h"
+#include "replay/replay_folder.h"
 
 namespace velko::testing {
 namespace {

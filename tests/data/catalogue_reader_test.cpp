@@ -1,8 +1,8 @@
-#include "data/catalogue.h"
+#include "data/catalogue/catalogue.h"
 
 #include <gtest/gtest.h>
 
-#include "data/data_file_error.h"
+#include "data/files/data_file_error.h"
 #include "support/temp_folder.h"
 
 namespace velko {

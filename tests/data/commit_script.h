@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "data/commit_steps.h"
+#include "data/save/commit_steps.h"
 
 namespace velko::testing {
 

@@ -2,7 +2,7 @@
 // its bytes as untrusted: cut, flipped, oversized and re-signed edited files never crash it and
 // it never accepts a Doll that does not recompute from its parts.
 
-#include "data/doll_share.h"
+#include "data/share/doll_share.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,8 @@
 
 #include "battle/headless_seams.h"
 #include "core/random.h"
-#include "data/catalogue.h"
-#include "data/slot_doll_file.h"
+#include "data/catalogue/catalogue.h"
+#include "data/save/slot_doll_file.h"
 #include "model/action_factories.h"
 #include "model/doll_stats.h"
 

@@ -7,12 +7,12 @@
 #include <algorithm>
 
 #include "core/numbers.h"
-#include "data/registry_doll_record.h"
-#include "data/registry_files.h"
-#include "data/registry_read.h"
-#include "data/registry_reset.h"
-#include "data/save_name_line.h"
-#include "data/text_file.h"
+#include "data/files/text_file.h"
+#include "data/registry/registry_doll_record.h"
+#include "data/registry/registry_files.h"
+#include "data/registry/registry_read.h"
+#include "data/registry/registry_reset.h"
+#include "data/save/save_name_line.h"
 #include "slot_fixture.h"
 
 namespace velko {

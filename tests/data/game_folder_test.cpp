@@ -1,10 +1,10 @@
-#include "data/game_folder.h"
+#include "data/files/game_folder.h"
 
 #include <gtest/gtest.h>
 
-#include "data/game_folder_choice.h"
-#include "data/registry_files.h"
-#include "data/registry_reset.h"
+#include "data/files/game_folder_choice.h"
+#include "data/registry/registry_files.h"
+#include "data/registry/registry_reset.h"
 #include "support/temp_folder.h"
 
 namespace velko {

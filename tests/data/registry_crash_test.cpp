@@ -7,11 +7,11 @@
 #include <iostream>
 
 #include "commit_script.h"
-#include "data/registry_read.h"
-#include "data/registry_reset.h"
-#include "data/registry_write.h"
-#include "data/save_commit.h"
-#include "data/slot_number.h"
+#include "data/registry/registry_read.h"
+#include "data/registry/registry_reset.h"
+#include "data/registry/registry_write.h"
+#include "data/save/save_commit.h"
+#include "data/save/slot_number.h"
 #include "slot_fixture.h"
 
 namespace velko {

@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-#include "data/data_file_error.h"
-#include "data/registry_doll_record.h"
-#include "data/registry_files.h"
-#include "data/registry_logic_record.h"
-#include "data/registry_read.h"
-#include "data/registry_reset.h"
-#include "data/registry_write.h"
-#include "data/save_commit.h"
+#include "data/files/data_file_error.h"
+#include "data/registry/registry_doll_record.h"
+#include "data/registry/registry_files.h"
+#include "data/registry/registry_logic_record.h"
+#include "data/registry/registry_read.h"
+#include "data/registry/registry_reset.h"
+#include "data/registry/registry_write.h"
+#include "data/save/save_commit.h"
 #include "slot_fixture.h"
 
 namespace velko {

@@ -17,14 +17,14 @@
 
 #include "career/doll_exchange.h"
 #include "commit_script.h"
-#include "data/commit_record.h"
-#include "data/registry_reset.h"
-#include "data/registry_write.h"
-#include "data/save_commit.h"
-#include "data/slot_load.h"
-#include "data/slot_number.h"
-#include "data/slot_preview.h"
-#include "data/slot_save.h"
+#include "data/registry/registry_reset.h"
+#include "data/registry/registry_write.h"
+#include "data/save/commit_record.h"
+#include "data/save/save_commit.h"
+#include "data/save/slot_load.h"
+#include "data/save/slot_number.h"
+#include "data/save/slot_preview.h"
+#include "data/save/slot_save.h"
 #include "slot_fixture.h"
 
 namespace velko {

@@ -9,8 +9,8 @@
 #include <fstream>
 #include <memory>
 
-#include "data/catalogue.h"
-#include "data/catalogue_check.h"
+#include "data/catalogue/catalogue.h"
+#include "data/catalogue/catalogue_check.h"
 #include "support/temp_folder.h"
 
 namespace velko {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "data/slot_load.h"
-#include "data/slot_save.h"
+#include "data/save/slot_load.h"
+#include "data/save/slot_save.h"
 #include "slot_fixture.h"
 
 namespace velko {

@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "data/save_name_line.h"
-#include "data/slot_fight_record.h"
-#include "data/slot_load.h"
-#include "data/slot_number.h"
-#include "data/slot_preview.h"
-#include "data/slot_protector_names.h"
-#include "data/slot_save.h"
-#include "data/text_file.h"
-#include "data/value_stream.h"
+#include "data/files/text_file.h"
+#include "data/files/value_stream.h"
+#include "data/save/save_name_line.h"
+#include "data/save/slot_fight_record.h"
+#include "data/save/slot_load.h"
+#include "data/save/slot_number.h"
+#include "data/save/slot_preview.h"
+#include "data/save/slot_protector_names.h"
+#include "data/save/slot_save.h"
 #include "slot_fixture.h"
 
 namespace velko {

@@ -1,8 +1,8 @@
-#include "data/value_stream.h"
+#include "data/files/value_stream.h"
 
 #include <gtest/gtest.h>
 
-#include "data/data_file_error.h"
+#include "data/files/data_file_error.h"
 
 namespace velko {
 namespace {

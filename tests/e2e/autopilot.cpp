@@ -18,16 +18,16 @@
 #include <cstdio>
 
 #include "e2e/e2e_support.h"
-#include "ui/dialog_action.h"
-#include "ui/dialog_move.h"
-#include "ui/dmsg.h"
-#include "ui/f_char_make.h"
-#include "ui/fight.h"
-#include "ui/frm_tornament.h"
-#include "ui/program.h"
-#include "ui/program_chip.h"
-#include "ui/shop.h"
-#include "ui/svld.h"
+#include "ui/fight/dialog_action.h"
+#include "ui/fight/dialog_move.h"
+#include "ui/fight/fight.h"
+#include "ui/fight/frm_tornament.h"
+#include "ui/program/program.h"
+#include "ui/program/program_chip.h"
+#include "ui/widgets/dmsg.h"
+#include "ui/workshop/f_char_make.h"
+#include "ui/workshop/shop.h"
+#include "ui/workshop/svld.h"
 
 namespace e2e {
 

@@ -21,16 +21,16 @@
 
 #include "core/shipped_names.h"
 #include "core/text_cp932.h"
-#include "data/registry_files.h"
-#include "data/slot_number.h"
-#include "data/slot_state.h"
+#include "data/registry/registry_files.h"
+#include "data/save/slot_number.h"
+#include "data/save/slot_state.h"
 #include "e2e/autopilot.h"
 #include "e2e/e2e_support.h"
-#include "ui/app.h"
-#include "ui/design.h"
-#include "ui/language.h"
-#include "ui/start_up.h"
-#include "ui/ui_style.h"
+#include "ui/app/app.h"
+#include "ui/app/language.h"
+#include "ui/app/start_up.h"
+#include "ui/widgets/ui_style.h"
+#include "ui/workshop/design.h"
 
 namespace fs = std::filesystem;
 

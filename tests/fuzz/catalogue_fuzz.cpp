@@ -6,9 +6,9 @@
 #include <fstream>
 #include <iterator>
 
-#include "data/catalogue.h"
-#include "data/catalogue_check.h"
-#include "data/data_file_error.h"
+#include "data/catalogue/catalogue.h"
+#include "data/catalogue/catalogue_check.h"
+#include "data/files/data_file_error.h"
 #include "fuzz_input.h"
 
 using namespace velko;

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "data/doll_share.h"
+#include "data/share/doll_share.h"
 #include "fuzz_input.h"
 
 using namespace velko;

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "data/doll_share.h"
+#include "data/share/doll_share.h"
 #include "league/league_file.h"
 
 using namespace velko;

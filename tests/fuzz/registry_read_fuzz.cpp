@@ -2,8 +2,8 @@
 // candidate lists and the first Dolls they name, and a few numbers besides. A fault must be a
 // DataFileError, never a crash.
 
-#include "data/data_file_error.h"
-#include "data/registry_read.h"
+#include "data/files/data_file_error.h"
+#include "data/registry/registry_read.h"
 #include "fuzz_input.h"
 
 using namespace velko;

@@ -7,7 +7,7 @@
 #include <iterator>
 
 #include "battle/headless_seams.h"
-#include "data/registry_write.h"
+#include "data/registry/registry_write.h"
 #include "fuzz_input.h"
 
 using namespace velko;

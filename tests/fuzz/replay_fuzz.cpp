@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "data/replay_file.h"
+#include "replay/replay_file.h"
 
 using namespace velko;
 

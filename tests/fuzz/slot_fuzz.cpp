@@ -4,8 +4,8 @@
 
 #include "battle/headless_seams.h"
 #include "core/random.h"
-#include "data/slot_load.h"
-#include "data/slot_preview.h"
+#include "data/save/slot_load.h"
+#include "data/save/slot_preview.h"
 #include "fuzz_input.h"
 
 using namespace velko;

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "battle/fight_replay.h"
 #include "career/career_fixture.h"
 #include "lab/tournament_advice.h"
+#include "replay/fight_replay.h"
 #include "support/folder_bytes.h"
 #include "support/patterns.h"
 

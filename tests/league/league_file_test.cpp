@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "data/doll_share.h"
+#include "data/share/doll_share.h"
 #include "league/league_file.h"
 #include "league/league_store.h"
 #include "support/temp_folder.h"

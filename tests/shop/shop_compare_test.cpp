@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "career/career_state.h"
-#include "data/catalogue.h"
+#include "data/catalogue/catalogue.h"
 #include "shop/shop_kinds.h"
 #include "shop/shop_model.h"
 #include "support/career_fakes.h"

@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "data/save_commit.h"
+#include "data/save/save_commit.h"
 
 namespace velko::testing {
 

@@ -9,10 +9,10 @@
 
 #include "battle/battle.h"
 #include "battle/computer_controller.h"
-#include "battle/fight_recorder.h"
 #include "battle/headless_seams.h"
 #include "core/seeded_random.h"
 #include "model/fight_clone.h"
+#include "replay/fight_recorder.h"
 
 namespace velko::testing {
 

@@ -3,7 +3,7 @@
 // with the AP and memory the workshop would give it.
 
 #include "career/career_state.h"
-#include "data/catalogue.h"
+#include "data/catalogue/catalogue.h"
 
 namespace velko::testing {
 

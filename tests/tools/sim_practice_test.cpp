@@ -4,10 +4,10 @@
 
 #include <sstream>
 
-#include "data/replay_file.h"
-#include "data/save_commit.h"
+#include "data/save/save_commit.h"
+#include "data/save/slot_save.h"
 #include "data/slot_fixture.h"
-#include "data/slot_save.h"
+#include "replay/replay_file.h"
 #include "sim/practice_run.h"
 
 namespace velko::sim {

@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "data/registry_files.h"
+#include "data/registry/registry_files.h"
+#include "data/save/slot_save.h"
 #include "data/slot_fixture.h"
-#include "data/slot_save.h"
 #include "sim/bout.h"
 #include "sim/novice_builds.h"
 #include "sim/player_bouts.h"

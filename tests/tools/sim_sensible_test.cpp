@@ -10,7 +10,7 @@
 #include <stdexcept>
 
 #include "battle/headless_seams.h"
-#include "data/catalogue.h"
+#include "data/catalogue/catalogue.h"
 #include "shop/shop_kinds.h"
 #include "sim/build_planner.h"
 #include "sim/career_report.h"

@@ -19,9 +19,9 @@
 #include "core/prompter.h"
 #include "support/qt_test_main.h"
 #include "support/screenshots.h"
-#include "ui/dmsg.h"
-#include "ui/preferences.h"
-#include "ui/qt_message_dialog.h"
+#include "ui/app/preferences.h"
+#include "ui/widgets/dmsg.h"
+#include "ui/widgets/qt_message_dialog.h"
 
 using namespace velko;
 using namespace velko::ui;

@@ -13,18 +13,18 @@
 #include <fstream>
 
 #include "career/game.h"
-#include "data/catalogue.h"
-#include "data/doll_share.h"
-#include "data/slot_save.h"
+#include "data/catalogue/catalogue.h"
+#include "data/save/slot_save.h"
+#include "data/share/doll_share.h"
 #include "model/action_factories.h"
 #include "model/doll_stats.h"
 #include "support/career_fakes.h"
 #include "support/qt_test_main.h"
 #include "support/screenshots.h"
 #include "support/scripted_dialog.h"
-#include "ui/design.h"
-#include "ui/doll_share_menu.h"
-#include "ui/ui_style.h"
+#include "ui/widgets/ui_style.h"
+#include "ui/workshop/design.h"
+#include "ui/workshop/doll_share_menu.h"
 
 using namespace velko;
 using namespace velko::ui;

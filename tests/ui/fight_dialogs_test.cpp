@@ -11,10 +11,10 @@
 #include "model/action_factories.h"
 #include "support/patterns.h"
 #include "support/qt_test_main.h"
-#include "ui/dialog_action.h"
-#include "ui/dialog_move.h"
+#include "ui/fight/dialog_action.h"
+#include "ui/fight/dialog_move.h"
+#include "ui/fight/fight_player.h"
 #include "ui/fight_fixture.h"
-#include "ui/fight_player.h"
 
 using namespace velko;
 using namespace velko::ui;

@@ -13,8 +13,8 @@
 #include <functional>
 
 #include "career/career_state.h"
-#include "data/registry_read.h"
-#include "data/registry_reset.h"
+#include "data/registry/registry_read.h"
+#include "data/registry/registry_reset.h"
 #include "support/career_fakes.h"
 #include "support/screenshots.h"
 #include "support/scripted_dialog.h"

@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include "support/qt_test_main.h"
-#include "ui/fight_layout.h"
+#include "ui/fight/fight_layout.h"
 
 using namespace velko;
 using namespace velko::ui;

@@ -7,10 +7,10 @@
 #include <QtTest>
 
 #include "support/qt_test_main.h"
-#include "ui/fight.h"
+#include "ui/fight/fight.h"
+#include "ui/fight/frm_tornament.h"
 #include "ui/fight_fixture.h"
-#include "ui/frm_tornament.h"
-#include "ui/inspector.h"
+#include "ui/lab/inspector.h"
 
 using namespace velko;
 using namespace velko::ui;

@@ -17,14 +17,14 @@
 #include "core/seeded_random.h"
 #include "support/patterns.h"
 #include "support/qt_test_main.h"
-#include "ui/dialog_action.h"
-#include "ui/dialog_move.h"
-#include "ui/dmsg.h"
-#include "ui/fight.h"
+#include "ui/fight/dialog_action.h"
+#include "ui/fight/dialog_move.h"
+#include "ui/fight/fight.h"
+#include "ui/fight/fight_stage.h"
+#include "ui/fight/frm_tornament.h"
+#include "ui/fight/narration_view.h"
 #include "ui/fight_fixture.h"
-#include "ui/fight_stage.h"
-#include "ui/frm_tornament.h"
-#include "ui/narration_view.h"
+#include "ui/widgets/dmsg.h"
 
 using namespace velko;
 using namespace velko::ui;

@@ -9,13 +9,13 @@
 #include <QComboBox>
 #include <QTimer>
 
-#include "ui/advice_panel.h"
-#include "ui/dmsg.h"
 #include "support/qt_test_main.h"
+#include "ui/fight/frm_tornament.h"
 #include "ui/fight_fixture.h"
-#include "ui/frm_tornament.h"
-#include "ui/lab_screen.h"
-#include "ui/qt_message_dialog.h"
+#include "ui/lab/advice_panel.h"
+#include "ui/lab/lab_screen.h"
+#include "ui/widgets/dmsg.h"
+#include "ui/widgets/qt_message_dialog.h"
 
 using namespace velko;
 using namespace velko::ui;

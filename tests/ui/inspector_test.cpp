@@ -14,15 +14,15 @@
 #include <ctime>
 #include <fstream>
 
-#include "data/replay_folder.h"
+#include "replay/replay_folder.h"
 #include "support/qt_test_main.h"
 #include "support/recorded_fights.h"
 #include "support/screenshots.h"
 #include "support/scripted_dialog.h"
+#include "ui/fight/fight_stage.h"
 #include "ui/fight_fixture.h"
-#include "ui/fight_stage.h"
-#include "ui/inspector.h"
-#include "ui/replay_list.h"
+#include "ui/lab/inspector.h"
+#include "ui/lab/replay_list.h"
 
 using namespace velko;
 using namespace velko::ui;

@@ -15,8 +15,8 @@
 #include "support/folder_bytes.h"
 #include "support/qt_test_main.h"
 #include "ui/fight_fixture.h"
-#include "ui/inspector.h"
-#include "ui/lab_screen.h"
+#include "ui/lab/inspector.h"
+#include "ui/lab/lab_screen.h"
 
 using namespace velko;
 using namespace velko::ui;

@@ -15,11 +15,11 @@
 #include <QtTest>
 
 #include "league/league_table.h"
-#include "support/qt_test_main.h"
 #include "support/folder_bytes.h"
+#include "support/qt_test_main.h"
 #include "ui/fight_fixture.h"
-#include "ui/inspector.h"
-#include "ui/league_screen.h"
+#include "ui/lab/inspector.h"
+#include "ui/lab/league_screen.h"
 
 using namespace velko;
 using namespace velko::ui;

@@ -9,14 +9,14 @@
 
 #include "career/career_state.h"
 #include "core/random.h"
-#include "data/catalogue.h"
+#include "data/catalogue/catalogue.h"
 #include "support/career_fakes.h"
 #include "support/qt_test_main.h"
 #include "support/screenshots.h"
 #include "support/scripted_dialog.h"
 #include "support/starter_doll.h"
-#include "ui/program.h"
-#include "ui/program_chip.h"
+#include "ui/program/program.h"
+#include "ui/program/program_chip.h"
 
 using namespace velko;
 using namespace velko::ui;

@@ -22,14 +22,14 @@
 #include "support/qt_test_main.h"
 #include "support/screenshots.h"
 #include "support/scripted_dialog.h"
-#include "ui/app.h"
-#include "ui/design.h"
-#include "ui/fight.h"
+#include "ui/app/app.h"
+#include "ui/app/folder_lock.h"
+#include "ui/fight/fight.h"
 #include "ui/fight_fixture.h"
-#include "ui/folder_lock.h"
-#include "ui/qt_japanese.h"
-#include "ui/shop.h"
-#include "ui/ui_style.h"
+#include "ui/widgets/qt_japanese.h"
+#include "ui/widgets/ui_style.h"
+#include "ui/workshop/design.h"
+#include "ui/workshop/shop.h"
 
 using namespace velko;
 using namespace velko::ui;

@@ -21,7 +21,7 @@
 #include "support/qt_test_main.h"
 #include "support/screenshots.h"
 #include "support/scripted_dialog.h"
-#include "ui/shop.h"
+#include "ui/workshop/shop.h"
 
 using namespace velko;
 using namespace velko::ui;

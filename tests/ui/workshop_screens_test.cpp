@@ -12,16 +12,16 @@
 #include <QtTest>
 
 #include "career/game.h"
-#include "data/catalogue.h"
+#include "data/catalogue/catalogue.h"
 #include "support/career_fakes.h"
 #include "support/qt_test_main.h"
 #include "support/screenshots.h"
 #include "support/scripted_dialog.h"
-#include "ui/design.h"
-#include "ui/f_char_make.h"
-#include "ui/start_up.h"
-#include "ui/svld.h"
-#include "ui/ui_style.h"
+#include "ui/app/start_up.h"
+#include "ui/widgets/ui_style.h"
+#include "ui/workshop/design.h"
+#include "ui/workshop/f_char_make.h"
+#include "ui/workshop/svld.h"
 
 using namespace velko;
 using namespace velko::ui;

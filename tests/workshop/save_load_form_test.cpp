@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "../career/career_fixture.h"
-#include "data/slot_save.h"
+#include "data/save/slot_save.h"
 
 namespace velko::testing {
 namespace {

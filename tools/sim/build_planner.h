@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core/prompter.h"
-#include "data/game_folder.h"
+#include "data/files/game_folder.h"
 #include "model/doll.h"
 #include "shop/shop_tables.h"
 #include "sim/fighter_profile.h"

@@ -13,7 +13,7 @@
 #include "career/fight_session.h"
 #include "career/game.h"
 #include "career/navigator.h"
-#include "data/game_folder.h"
+#include "data/files/game_folder.h"
 
 namespace velko::sim {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "data/game_folder.h"
+#include "data/files/game_folder.h"
 
 namespace velko::sim {
 

@@ -7,8 +7,8 @@
 #include <numeric>
 #include <system_error>
 
-#include "data/doll_share.h"
-#include "data/save_commit.h"
+#include "data/save/save_commit.h"
+#include "data/share/doll_share.h"
 #include "league/league_table.h"
 #include "league/registry_entrant.h"
 #include "sim/registry_roster.h"

@@ -1,7 +1,7 @@
 #include "sim/novice_builds.h"
 
 #include "battle/headless_seams.h"
-#include "data/catalogue.h"
+#include "data/catalogue/catalogue.h"
 #include "model/action_factories.h"
 #include "model/doll_stats.h"
 #include "model/owner.h"

@@ -4,9 +4,9 @@
 #include <iomanip>
 #include <stdexcept>
 
-#include "data/replay_file.h"
 #include "lab/practice_lab.h"
 #include "model/action.h"
+#include "replay/replay_file.h"
 #include "sim/registry_roster.h"
 #include "sim/reports.h"
 #include "sim/slot_player.h"

@@ -1,6 +1,6 @@
 #include "sim/registry_roster.h"
 
-#include "data/registry_read.h"
+#include "data/registry/registry_read.h"
 #include "sim/scratch_folder.h"
 
 namespace velko::sim {

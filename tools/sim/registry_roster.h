@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "data/game_folder.h"
+#include "data/files/game_folder.h"
 #include "model/doll.h"
 #include "sim/doll_class.h"
 

@@ -5,9 +5,9 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "data/catalogue.h"
-#include "data/registry_doll_record.h"
-#include "data/registry_logic_record.h"
+#include "data/catalogue/catalogue.h"
+#include "data/registry/registry_doll_record.h"
+#include "data/registry/registry_logic_record.h"
 #include "model/doll_stats.h"
 #include "model/owner.h"
 #include "sim/sim_random.h"

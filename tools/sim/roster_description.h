@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "core/prompter.h"
-#include "data/game_folder.h"
+#include "data/files/game_folder.h"
 #include "model/doll.h"
 #include "sim/sensible_patterns.h"
 

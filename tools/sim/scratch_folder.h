@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "data/game_folder.h"
+#include "data/files/game_folder.h"
 
 namespace velko::sim {
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "data/game_folder.h"
+#include "data/files/game_folder.h"
 #include "sim/doll_class.h"
 
 namespace velko::sim {

@@ -6,7 +6,7 @@
 
 #include "battle/headless_seams.h"
 #include "core/game_date.h"
-#include "data/slot_load.h"
+#include "data/save/slot_load.h"
 #include "model/doll_stats.h"
 #include "model/owner.h"
 #include "sim/sim_random.h"

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "data/game_folder.h"
+#include "data/files/game_folder.h"
 #include "model/doll.h"
 
 namespace velko::sim {

@@ -1,0 +1,26 @@
+#include "data/save/slot_preview.h"
+
+#include "core/game_date.h"
+#include "data/files/data_file_error.h"
+#include "data/files/text_file.h"
+#include "data/save/save_name_line.h"
+#include "data/save/slot_number.h"
+
+namespace velko {
+
+std::optional<SlotPreview> Rinload_rtn(const GameFolder& folder, int16_t n, Prompter& prompter) {
+  if (!settleSaveFolder(folder, prompter)) return std::nullopt;
+  try {
+    const TextFile player = readTextFile(playerFilePath(folder, n), "Playersv");
+    const TextFile dollFile = readTextFile(dollFilePath(folder, n), "PlayDollsv");
+    if (player.lines.size() < 2 || dollFile.lines.empty()) return std::nullopt;
+    const auto date = GameDate::parse(player.lines[0]);
+    if (!date) return std::nullopt;
+    return SlotPreview{date->format(), decodeNameLine(player.lines[1]),
+                       decodeNameLine(dollFile.lines[0])};
+  } catch (const DataFileError&) {
+    return std::nullopt;
+  }
+}
+
+}  // namespace velko

@@ -1,0 +1,26 @@
+#pragma once
+// What the save/load screen shows of a slot before it is saved over or loaded.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "core/prompter.h"
+#include "data/files/game_folder.h"
+
+namespace velko {
+
+struct SlotPreview {
+  std::string gameDate;  // "yyyy/mm/dd"
+  std::string playerName;
+  std::string dollName;
+};
+
+// The preview of slot n (Rinload_rtn and Rinload_rtn2 read it alike; the load screen reports
+// a failure, the save screen does not): the player file's date and name and the Doll file's
+// name. Nothing when a file is missing or unreadable or the date is not a date. It reads the
+// files of the number itself, the same files the save then writes, so typed leading zeros
+// cannot hide a slot that would be overwritten.
+std::optional<SlotPreview> Rinload_rtn(const GameFolder& folder, int16_t n, Prompter& prompter);
+
+}  // namespace velko

@@ -1,0 +1,49 @@
+#pragma once
+// The title screen: "Initial Start", "Load Start" and "Quit" over the arena.
+
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+#include <future>
+
+#include "data/files/game_folder.h"
+
+namespace velko {
+class Game;
+}
+
+class QPushButton;
+
+namespace velko::ui {
+
+class StartUp : public QWidget {
+  Q_OBJECT
+
+ public:
+  StartUp(Game& game, const GameFolder& folder, QWidget* parent = nullptr);
+
+  QPushButton* command1(int index) const { return command1_[index]; }
+  QPushButton* cmdQuit() const { return cmdQuit_; }
+
+ signals:
+  // Once, after the first paint has been asked for; what the title does not show can wait.
+  void painted();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  // Closing the title window is "Quit".
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  Game& game_;
+  // The arena behind the title is read on a thread of its own while the window is built, and
+  // taken over at the first paint.
+  std::future<QImage> stageReading_;
+  QPixmap stage_;
+  bool painted_ = false;
+  QPushButton* command1_[2];
+  QPushButton* cmdQuit_;
+};
+
+}  // namespace velko::ui

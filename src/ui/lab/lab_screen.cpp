@@ -1,0 +1,329 @@
+#include "ui/lab/lab_screen.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QHorizontalBarSeries>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <chrono>
+
+#include "core/shipped_names.h"
+#include "model/fight_clone.h"
+#include "ui/lab/inspector.h"
+#include "ui/lab/result_table.h"
+#include "ui/widgets/screen_fit.h"
+
+namespace velko::ui {
+
+namespace {
+
+constexpr int kChartOpponents = 12;  // the chart shows the worst ones
+// Seeds the lab draws itself stay short enough to type in again.
+constexpr uint64_t kDrawnSeeds = 1'000'000'000;
+
+QString q(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+QString percent(double rate) {
+  return QString::number(rate * 100, 'f', 1) + "%";
+}
+
+QChartView* winRateChart(const std::vector<OpponentTally>& opponents, QWidget* parent) {
+  auto* set = new QBarSet(qtTrId("勝率"));
+  QStringList names;
+  const int shown = std::min<int>(kChartOpponents, static_cast<int>(opponents.size()));
+  for (int k = 0; k < shown; ++k) {
+    const OpponentTally& o = opponents[k];
+    set->insert(0, o.fights > 0 ? 100.0 * o.wins / o.fights : 0.0);
+    names.prepend(q(o.name));
+  }
+  // Names read across, the worst opponent on top.
+  auto* series = new QHorizontalBarSeries;
+  series->append(set);
+  auto* chart = new QChart;
+  chart->addSeries(series);
+  chart->setTitle(qtTrId("相手ごとの勝率（負けの多い順）"));
+  chart->legend()->hide();
+  auto* nameAxis = new QBarCategoryAxis;
+  nameAxis->append(names);
+  chart->addAxis(nameAxis, Qt::AlignLeft);
+  series->attachAxis(nameAxis);
+  auto* rate = new QValueAxis;
+  rate->setRange(0, 100);
+  rate->setLabelFormat("%d%%");
+  chart->addAxis(rate, Qt::AlignBottom);
+  series->attachAxis(rate);
+  auto* view = new QChartView(chart, parent);
+  view->setObjectName("chartWinRate");
+  view->setRenderHint(QPainter::Antialiasing);
+  return view;
+}
+
+}  // namespace
+
+LabScreen::LabScreen(CareerState& state, CareerServices& services, QWidget* parent)
+    : QDialog(parent), state_(state), services_(services) {
+  setObjectName("LabScreen");
+  setWindowTitle(qtTrId("練習ラボ"));
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  buildControls();
+  fillAgainst();
+  resize(1100, 760);
+  fitToScreen(this);
+}
+
+LabScreen::~LabScreen() {
+  worker_.stop();
+}
+
+void LabScreen::buildControls() {
+  auto* outer = new QVBoxLayout(this);
+  auto* choose = new QHBoxLayout;
+  // A label shows its letter (and Alt+letter reaches the box) only with a buddy.
+  auto* againstLabel = new QLabel(qtTrId("相手(&A):"), this);
+  choose->addWidget(againstLabel);
+  cmbAgainst_ = new QComboBox(this);
+  cmbAgainst_->setObjectName("cmbAgainst");
+  cmbAgainst_->setMinimumWidth(320);
+  againstLabel->setBuddy(cmbAgainst_);
+  choose->addWidget(cmbAgainst_);
+  auto* fightsLabel = new QLabel(qtTrId("試合数(&N):"), this);
+  choose->addWidget(fightsLabel);
+  cmbFights_ = new QComboBox(this);
+  cmbFights_->setObjectName("cmbFights");
+  fightsLabel->setBuddy(cmbFights_);
+  cmbFights_->addItem("100", 100);
+  cmbFights_->addItem("1,000", 1000);
+  cmbFights_->addItem("10,000", 10000);
+  cmbFights_->setCurrentIndex(1);
+  choose->addWidget(cmbFights_);
+  auto* seedLabel = new QLabel(qtTrId("シード(&E):"), this);
+  choose->addWidget(seedLabel);
+  txtSeed_ = new QLineEdit(this);
+  txtSeed_->setObjectName("txtSeed");
+  txtSeed_->setPlaceholderText(qtTrId("空なら毎回新しく"));
+  txtSeed_->setToolTip(qtTrId("結果に出たシードを打ち込むと、同じDollと相手で同じ結果になります"));
+  // Up to 19 digits: every such number fits the seed.
+  txtSeed_->setValidator(
+      new QRegularExpressionValidator(QRegularExpression("[0-9]{0,19}"), txtSeed_));
+  txtSeed_->setMaximumWidth(170);
+  seedLabel->setBuddy(txtSeed_);
+  choose->addWidget(txtSeed_);
+  cmdStart_ = new QPushButton(qtTrId("開始(&S)"), this);
+  cmdStart_->setObjectName("cmdStart");
+  cmdCancel_ = new QPushButton(qtTrId("中止(&C)"), this);
+  cmdCancel_->setObjectName("cmdCancel");
+  cmdCancel_->setEnabled(false);
+  choose->addWidget(cmdStart_);
+  choose->addWidget(cmdCancel_);
+  choose->addStretch();
+  outer->addLayout(choose);
+
+  progress_ = new QProgressBar(this);
+  progress_->setObjectName("progress");
+  progress_->setValue(0);
+  outer->addWidget(progress_);
+
+  summary_ = new QLabel(qtTrId("自分のDollを今のまま、選んだ相手と何度も戦わせます。お金、日付、"
+                               "ダメージ、戦績、セーブファイルは変わりません。"),
+                        this);
+  summary_->setObjectName("summary");
+  summary_->setWordWrap(true);
+  outer->addWidget(summary_);
+
+  auto* results = new QGridLayout;
+  patterns_ = resultTable(this, {qtTrId("パターン"), qtTrId("選ばれた回数"),
+                                 qtTrId("与えたダメージ"), qtTrId("受けたダメージ")});
+  patterns_->setObjectName("tablePatterns");
+  opponents_ = resultTable(this, {qtTrId("相手"), qtTrId("試合"), qtTrId("勝ち"), qtTrId("負け")});
+  opponents_->setObjectName("tableOpponents");
+  chartHolder_ = new QWidget(this);
+  chartHolder_->setLayout(new QVBoxLayout);
+  chartHolder_->layout()->setContentsMargins(0, 0, 0, 0);
+  results->addWidget(patterns_, 0, 0);
+  results->addWidget(opponents_, 1, 0);
+  results->addWidget(chartHolder_, 0, 1, 2, 1);
+  results->setColumnStretch(0, 2);
+  results->setColumnStretch(1, 3);
+  outer->addLayout(results, 1);
+
+  auto* bottom = new QHBoxLayout;
+  cmdWorst_ = new QPushButton(qtTrId("最悪の敗戦を振り返る(&W)"), this);
+  cmdWorst_->setObjectName("cmdWorst");
+  cmdWorst_->setEnabled(false);
+  auto* close = new QPushButton(qtTrId("閉じる(&X)"), this);
+  bottom->addWidget(cmdWorst_);
+  bottom->addStretch();
+  bottom->addWidget(close);
+  outer->addLayout(bottom);
+
+  connect(cmdStart_, &QPushButton::clicked, this, [this] { start(); });
+  connect(cmdCancel_, &QPushButton::clicked, this, &LabScreen::cancel);
+  connect(cmdWorst_, &QPushButton::clicked, this, &LabScreen::openWorst);
+  connect(close, &QPushButton::clicked, this, &LabScreen::reject);
+}
+
+// Entries: the three classes, the duel opponent when one is loaded, then every registered
+// opponent by number. The item's data is what selectOpponents takes ("" for the duel).
+void LabScreen::fillAgainst() {
+  for (const char* cls : {"Novice", "Expert", "Master"})
+    cmbAgainst_->addItem(QString(qtTrId("クラス %1 の全員")).arg(cls), QString(cls));
+  if (state_.duelistState == kDuelistReady && state_.Dolls[1])
+    cmbAgainst_->addItem(qtTrId("対戦相手 ") + q(state_.Dolls[1]->name), QString());
+  try {
+    registry_ = registryOpponents(services_.folder);
+  } catch (const std::exception& fault) {
+    summary_->setText(QString(qtTrId("敵Dollの登録ファイルが読めません: ")) + fault.what());
+  }
+  for (const PracticeOpponent& o : registry_)
+    cmbAgainst_->addItem(QString(qtTrId("%1 %2（価値%3）"))
+                             .arg(o.id)
+                             .arg(q(shownDollName(o.doll->name)))
+                             .arg(o.doll->value),
+                         QString::number(o.id));
+}
+
+void LabScreen::chooseAgainst(const QString& against) {
+  const int index = cmbAgainst_->findData(against);
+  if (index >= 0) cmbAgainst_->setCurrentIndex(index);
+}
+
+std::vector<PracticeOpponent> LabScreen::chosenOpponents() {
+  const QString against = cmbAgainst_->currentData().toString();
+  std::vector<PracticeOpponent> chosen;
+  if (against.isEmpty()) {
+    chosen.push_back({0, state_.Dolls[1]});
+  } else {
+    chosen = selectOpponents(registry_, against.toStdString());
+  }
+  // The worker fights its own copies; the screens keep the originals.
+  for (PracticeOpponent& o : chosen)
+    o.doll = cloneForFight(*o.doll);
+  return chosen;
+}
+
+bool LabScreen::start() {
+  if (running()) return false;
+  const doll& player = state_.playerDoll();
+  if (!player.programed) {
+    services_.prompter.msgBox(qtTrId("プログラムを登録して下さい").toStdString());
+    return false;
+  }
+  if (player.Motor->name.empty() || player.frame->name.empty()) {
+    services_.prompter.msgBox(qtTrId("Dollにモーターとフレームを付けて下さい").toStdString());
+    return false;
+  }
+  std::vector<PracticeOpponent> opponents;
+  try {
+    opponents = chosenOpponents();
+  } catch (const std::exception& refusal) {
+    services_.prompter.msgBox(refusal.what());
+    return false;
+  }
+  const int fights = cmbFights_->currentData().toInt();
+  const uint64_t drawn =
+      static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) %
+      kDrawnSeeds;
+  const QString typed = txtSeed_->text();
+  const PracticeOptions options{.fights = fights,
+                                .seed = typed.isEmpty() ? drawn : typed.toULongLong()};
+  const DollRef me = cloneForFight(player);
+  progress_->setRange(0, fights);
+  progress_->setValue(0);
+  cmdStart_->setEnabled(false);
+  cmdCancel_->setEnabled(true);
+  cmdWorst_->setEnabled(false);
+  summary_->setText(qtTrId("試合中…"));
+  worker_.start([this, me, opponents, options] {
+    auto result = std::make_shared<PracticeResult>();
+    try {
+      *result = runPractice(*me, opponents, options, worker_.cancelFlag(), [this](int done, int) {
+        QMetaObject::invokeMethod(
+            this, [this, done] { progress_->setValue(done); }, Qt::QueuedConnection);
+      });
+    } catch (const std::exception&) {
+      result->cancelled = true;
+    }
+    QMetaObject::invokeMethod(
+        this, [this, result] { showResult(result); }, Qt::QueuedConnection);
+  });
+  return true;
+}
+
+void LabScreen::cancel() {
+  worker_.cancel();
+}
+
+void LabScreen::reject() {
+  worker_.stop();
+  QDialog::reject();
+}
+
+void LabScreen::showResult(std::shared_ptr<PracticeResult> result) {
+  worker_.finish();
+  result_ = std::move(result);
+  const PracticeResult& r = *result_;
+  cmdStart_->setEnabled(true);
+  cmdCancel_->setEnabled(false);
+  cmdWorst_->setEnabled(r.worstLoss.has_value());
+  progress_->setValue(r.fights);
+  summary_->setText(
+      qtTrId("%1%2試合: 勝ち%3 負け%4 引き分け%5　勝率 %6（95%の範囲 %7 ～ %8）　"
+             "試合の長さ 平均%9手（標準偏差%10）　シード %11")
+          .arg(r.cancelled ? qtTrId("中止までの ") : "")
+          .arg(r.fights)
+          .arg(r.wins)
+          .arg(r.losses)
+          .arg(r.draws)
+          .arg(percent(r.winRate.rate), percent(r.winRate.low), percent(r.winRate.high))
+          .arg(r.steps.mean(), 0, 'f', 1)
+          .arg(r.steps.deviation(), 0, 'f', 1)
+          .arg(static_cast<qulonglong>(r.seed)));
+
+  const doll& player = state_.playerDoll();
+  patterns_->setRowCount(static_cast<int>(r.patterns.size()));
+  for (int k = 0; k < static_cast<int>(r.patterns.size()); ++k) {
+    const PatternTally& t = r.patterns[k];
+    const LogicRef& p = k < 6 ? player.getLogic(k) : nullptr;
+    const QString name = k < 6 ? QString("%1 %2").arg(k + 1).arg(p ? q(p->name) : QString())
+                               : QString(qtTrId("様子見"));
+    setResultRow(
+        patterns_, k,
+        {name, QString::number(t.chosen), QString::number(t.dealt), QString::number(t.taken)});
+  }
+  opponents_->setRowCount(static_cast<int>(r.opponents.size()));
+  for (int k = 0; k < static_cast<int>(r.opponents.size()); ++k) {
+    const OpponentTally& o = r.opponents[k];
+    setResultRow(opponents_, k,
+                 {QString("%1 %2").arg(o.id).arg(q(o.name)), QString::number(o.fights),
+                  QString::number(o.wins), QString::number(o.losses)});
+  }
+  QLayoutItem* old = chartHolder_->layout()->takeAt(0);
+  if (old) {
+    delete old->widget();
+    delete old;
+  }
+  chartHolder_->layout()->addWidget(winRateChart(r.opponents, chartHolder_));
+  emit finished();
+}
+
+void LabScreen::openWorst() {
+  if (!result_ || !result_->worstLoss) return;
+  Inspector inspector(*result_->worstLoss, services_.folder, this);
+  inspector.exec();
+}
+
+}  // namespace velko::ui

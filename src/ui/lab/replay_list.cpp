@@ -1,0 +1,95 @@
+#include "ui/lab/replay_list.h"
+
+#include <QDateTime>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimeZone>
+#include <QVBoxLayout>
+
+#include "replay/replay_folder.h"
+#include "ui/lab/inspector.h"
+#include "ui/widgets/screen_fit.h"
+
+namespace velko::ui {
+
+namespace {
+
+QString modeText(int16_t mode) {
+  if (mode == kModeStreet) return qtTrId("シミュレーション");
+  if (mode == kModeDuel) return qtTrId("対戦");
+  return qtTrId("トーナメント");
+}
+
+QString outcomeText(int16_t winner) {
+  if (winner == 0) return qtTrId("勝利");
+  if (winner == 1) return qtTrId("敗北");
+  return qtTrId("中断");
+}
+
+// "2026/12/07 20:52:03" in the player's local time from the file name's UTC time; a name
+// that holds no time shows as it is.
+QString localTime(const QString& stamp) {
+  QDateTime utc = QDateTime::fromString(stamp, "yyyyMMdd-HHmmss");
+  if (!utc.isValid()) return stamp;
+  utc.setTimeZone(QTimeZone::utc());
+  return utc.toLocalTime().toString("yyyy/MM/dd HH:mm:ss");
+}
+
+// When the fight was recorded, and what the file holds.
+QString describe(const std::filesystem::path& file) {
+  const std::string stem = file.filename().string();
+  const QString when = localTime(QString::fromStdString(stem.substr(0, 15)));
+  const ReplayParse parse = loadReplay(file);
+  if (!parse.recording) return when + qtTrId("  （読めないファイル）");
+  const FightRecording& r = *parse.recording;
+  return QString(qtTrId("%1  %2  %3 対 %4  %5（%6手）"))
+      .arg(when, modeText(r.mode), QString::fromStdString(r.fighters[0]->name),
+           QString::fromStdString(r.fighters[1]->name), outcomeText(r.winner))
+      .arg(r.steps);
+}
+
+}  // namespace
+
+ReplayList::ReplayList(const GameFolder& folder, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), folder_(folder), prompter_(prompter), files_(listReplays(folder)) {
+  setObjectName("ReplayList");
+  setWindowTitle(qtTrId("記録した試合"));
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(
+      new QLabel(qtTrId("振り返る試合を選んで下さい（新しい順、最新100試合）"), this));
+  list_ = new QListWidget(this);
+  list_->setObjectName("listReplays");
+  for (const auto& file : files_)
+    list_->addItem(describe(file));
+  if (!files_.empty()) list_->setCurrentRow(0);
+  layout->addWidget(list_);
+  auto* buttons = new QDialogButtonBox(this);
+  QPushButton* open = buttons->addButton(qtTrId("振り返る(&O)"), QDialogButtonBox::AcceptRole);
+  open->setObjectName("cmdOpen");
+  open->setEnabled(!files_.empty());
+  buttons->addButton(qtTrId("閉じる(&C)"), QDialogButtonBox::RejectRole);
+  layout->addWidget(buttons);
+  connect(buttons, &QDialogButtonBox::accepted, this, [this] { openChosen(); });
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(list_, &QListWidget::itemActivated, this, [this] { openChosen(); });
+  resize(720, 480);
+  fitToScreen(this);
+}
+
+bool ReplayList::openChosen() {
+  const int row = list_->currentRow();
+  if (row < 0 || row >= static_cast<int>(files_.size())) return false;
+  const ReplayParse parse = loadReplay(files_[row]);
+  if (!parse.recording) {
+    prompter_.msgBox(parse.error);
+    return false;
+  }
+  Inspector inspector(*parse.recording, folder_, this);
+  inspector.exec();
+  return true;
+}
+
+}  // namespace velko::ui

@@ -1,0 +1,306 @@
+#include "ui/workshop/shop.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "core/shipped_names.h"
+#include "shop/owned_parts.h"
+#include "shop/shop_kinds.h"
+#include "ui/widgets/dmsg.h"
+#include "ui/widgets/screen_fit.h"
+#include "ui/workshop/shop_compare_panel.h"
+
+namespace velko::ui {
+
+namespace {
+
+QString q(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+constexpr int kWidth = 980;
+constexpr int kHeight = 700;
+
+const char* kStyle =
+    "QFrame#paneGuide { background: #fff8dc; border: 1px solid #c8b27a; border-radius: 4px; }"
+    "QLabel#dspGuide { color: #3a3020; }"
+    "QLabel#lblPlayerRl { background: white; border: 1px solid #9aa3ad; border-radius: 3px;"
+    "  padding: 2px 8px; font-weight: bold; }"
+    "QLabel#dspMsg { background: #f4f6f8; border: 1px solid #c3c9cf; border-radius: 3px;"
+    "  padding: 3px 8px; color: #24405e; }"
+    "QTableWidget#List1 { gridline-color: #d9dee3; }"
+    "QListWidget::item { padding: 3px 6px; }"
+    "QHeaderView::section { background: #e6ebf0; padding: 4px; border: 0;"
+    "  border-right: 1px solid #c9d0d7; border-bottom: 1px solid #c9d0d7; }";
+
+}  // namespace
+
+Shop::Shop(CareerState& state, CareerServices& services, QWidget* parent)
+    : QDialog(parent), model_(state, services) {
+  setWindowTitle("Shop");
+  setModal(true);
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  setFixedSize(kWidth, kHeight);
+  setMouseTracking(true);
+  setStyleSheet(kStyle);
+  buildControls();
+  model_.Form_Load();
+  {
+    const QSignalBlocker quiet(ComboShop_);
+    ComboShop_->setCurrentIndex(model_.ComboShop);
+  }
+  showStock();
+  showOwnedParts();
+  showMoneyAndHints();
+  fitToScreen(this);
+}
+
+void Shop::buildControls() {
+  auto* top = new QHBoxLayout;
+  ComboShop_ = new QComboBox(this);
+  ComboShop_->setObjectName("ComboShop");
+  ComboShop_->setMinimumWidth(200);
+  for (const char* kind : kShopKindNames)
+    ComboShop_->addItem(qtTrId(kind));
+  connect(ComboShop_, &QComboBox::currentIndexChanged, this, &Shop::ComboShop_Click);
+  top->addWidget(ComboShop_);
+  top->addStretch(1);
+  auto* moneyHeading = new QLabel(qtTrId("所持金"), this);
+  moneyHeading->setObjectName("lblPlayerRlHeading");
+  top->addWidget(moneyHeading);
+  lblPlayerRl_ = new QLabel(this);
+  lblPlayerRl_->setObjectName("lblPlayerRl");
+  lblPlayerRl_->setMinimumWidth(110);
+  lblPlayerRl_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  top->addWidget(lblPlayerRl_);
+
+  auto* middle = new QHBoxLayout;
+  middle->addWidget(buildStockPane(), 3);
+  middle->addWidget(buildOwnedPane(), 2);
+
+  auto* bottom = new QHBoxLayout;
+  dspMsg_ = new QLabel(this);
+  dspMsg_->setObjectName("dspMsg");
+  dspMsg_->setMinimumHeight(30);
+  bottom->addWidget(dspMsg_, 1);
+  Command1_ = new QPushButton(qtTrId("閉じる"), this);
+  Command1_->setObjectName("Command1");
+  Command1_->setMinimumSize(120, 32);
+  connect(Command1_, &QPushButton::clicked, this, &QDialog::accept);
+  bottom->addWidget(Command1_);
+
+  auto* page = new QVBoxLayout(this);
+  page->setContentsMargins(14, 14, 14, 14);
+  page->setSpacing(10);
+  page->addLayout(top);
+  page->addLayout(middle, 1);
+  page->addWidget(buildGuidePane());
+  page->addLayout(bottom);
+}
+
+QWidget* Shop::buildStockPane() {
+  List1_ = new QTableWidget(this);
+  List1_->setObjectName("List1");
+  List1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  List1_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  List1_->setSelectionMode(QAbstractItemView::SingleSelection);
+  List1_->setAlternatingRowColors(true);
+  List1_->setFocusPolicy(Qt::NoFocus);
+  List1_->verticalHeader()->setVisible(false);
+  List1_->verticalHeader()->setDefaultSectionSize(23);
+  List1_->horizontalHeader()->setHighlightSections(false);
+  List1_->horizontalHeader()->viewport()->setMouseTracking(true);
+  List1_->horizontalHeader()->viewport()->installEventFilter(this);
+  // A row compares when it is selected, and already when the mouse rests on it, since a click
+  // asks at once whether to buy; a selected frame row also tells what the frame needs.
+  connect(List1_, &QTableWidget::currentCellChanged, this, [this](int row) {
+    showComparison(row);
+    model_.List1_Select(row);
+    showMoneyAndHints();
+  });
+  List1_->setMouseTracking(true);
+  connect(List1_, &QTableWidget::cellEntered, this, [this](int row) { showComparison(row); });
+  // Once the mouse leaves the rows, the panel goes back to the selected row, the one the
+  // description below speaks of.
+  connect(List1_, &QAbstractItemView::viewportEntered, this,
+          [this] { showComparison(List1_->currentRow()); });
+  List1_->viewport()->installEventFilter(this);
+  // Queued, so the question is asked after the click has been handled by the table.
+  connect(
+      List1_, &QTableWidget::cellClicked, this, [this](int row, int) { List1_Click(row); },
+      Qt::QueuedConnection);
+  return List1_;
+}
+
+QWidget* Shop::buildOwnedPane() {
+  auto* pane = new QWidget(this);
+  auto* column = new QVBoxLayout(pane);
+  column->setContentsMargins(0, 0, 0, 0);
+  for (int list : {kListUsed, kListNew}) {
+    auto* box = new QGroupBox(qtTrId(kOwnPartsCaptions[list]), pane);
+    auto* inside = new QVBoxLayout(box);
+    ListOwnParts_[list] = new QListWidget(box);
+    ListOwnParts_[list]->setObjectName(list == kListUsed ? "ListOwnParts0" : "ListOwnParts1");
+    ListOwnParts_[list]->setFocusPolicy(Qt::NoFocus);
+    inside->addWidget(ListOwnParts_[list]);
+    connect(
+        ListOwnParts_[list], &QListWidget::clicked, this,
+        [this, list](const QModelIndex& index) { ListOwnParts_Click(list, index.row()); },
+        Qt::QueuedConnection);
+    column->addWidget(box);
+  }
+  compare_ = new ShopComparePanel(pane);
+  column->addWidget(compare_);
+  return pane;
+}
+
+QWidget* Shop::buildGuidePane() {
+  paneGuide_ = new QFrame(this);
+  paneGuide_->setObjectName("paneGuide");
+  paneGuide_->setFixedHeight(92);
+  paneGuide_->setCursor(Qt::PointingHandCursor);
+  auto* inside = new QVBoxLayout(paneGuide_);
+  inside->setContentsMargins(12, 8, 12, 8);
+  dspGuide_ = new QLabel(paneGuide_);
+  dspGuide_->setObjectName("dspGuide");
+  dspGuide_->setWordWrap(true);
+  dspGuide_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  inside->addWidget(dspGuide_);
+  paneGuide_->installEventFilter(this);
+  dspGuide_->installEventFilter(this);
+  return paneGuide_;
+}
+
+void Shop::keepClearOfComparison(QWidget* question) {
+  const QRect panel(compare_->mapToGlobal(QPoint(0, 0)), compare_->size());
+  if (!question->frameGeometry().intersects(panel)) return;
+  const QRect stock(List1_->mapToGlobal(QPoint(0, 0)), List1_->size());
+  question->move(stock.left() + (stock.width() - question->width()) / 2,
+                 stock.top() + stock.height() / 3);
+}
+
+bool Shop::eventFilter(QObject* watched, QEvent* event) {
+  if (asking_ && event->type() == QEvent::Show && qobject_cast<DMsg*>(watched)) {
+    keepClearOfComparison(static_cast<QWidget*>(watched));
+    return false;
+  }
+  if (watched == List1_->horizontalHeader()->viewport() && event->type() == QEvent::MouseMove) {
+    const auto* move = static_cast<QMouseEvent*>(event);
+    const int section = List1_->horizontalHeader()->logicalIndexAt(move->position().toPoint());
+    if (section >= 0) {
+      model_.lblAbl_MouseMove(section);
+      showMoneyAndHints();
+    }
+  }
+  if (watched == List1_->viewport() && event->type() == QEvent::Leave)
+    showComparison(List1_->currentRow());
+  const bool onGuide = watched == paneGuide_ || watched == dspGuide_;
+  if (onGuide && event->type() == QEvent::MouseButtonRelease) {
+    model_.dspGuide_Click();
+    showMoneyAndHints();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void Shop::mouseMoveEvent(QMouseEvent* event) {
+  model_.Form_MouseMove();
+  showMoneyAndHints();
+  QDialog::mouseMoveEvent(event);
+}
+
+void Shop::ComboShop_Click(int index) {
+  model_.dsp_Parts(index);
+  showStock();
+  showMoneyAndHints();
+}
+
+void Shop::List1_Click(int row) {
+  // The purchase question stands over the stock, never over the comparison it asks about.
+  asking_ = true;
+  qApp->installEventFilter(this);
+  model_.List1_Click(row);
+  qApp->removeEventFilter(this);
+  asking_ = false;
+  showComparison(row);
+  showOwnedParts();
+  showMoneyAndHints();
+}
+
+void Shop::ListOwnParts_Click(int list, int row) {
+  model_.ListOwnParts_Click(list, row);
+  showComparison(List1_->currentRow());
+  showOwnedParts();
+  showMoneyAndHints();
+}
+
+void Shop::showComparison(int row) {
+  const auto& names = model_.stock.List1;
+  const bool valid = row >= 0 && row < static_cast<int>(names.size());
+  compare_->showComparison(valid ? shownPartName(names[row]) : "", model_.comparison(row));
+}
+
+void Shop::showStock() {
+  const StockTable& stock = model_.stock;
+  const int columns = stock.headingCount();
+  List1_->clear();
+  List1_->setColumnCount(columns);
+  List1_->setRowCount(static_cast<int>(stock.List1.size()));
+  QStringList headings;
+  for (int c = 0; c < columns; ++c)
+    headings << q(stock.lblAbl[c]);
+  List1_->setHorizontalHeaderLabels(headings);
+  for (int row = 0; row < List1_->rowCount(); ++row) {
+    const bool forSale = !stock.List1[row].empty();
+    for (int c = 0; c < columns; ++c) {
+      const std::string& text = c == 0   ? stock.List1[row]
+                                : c == 1 ? stock.lblRl[row]
+                                         : stock.dspAbl[c - 2][row];
+      auto* item = new QTableWidgetItem(q(c == 0 ? shownPartName(text) : text));
+      item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
+                                    : Qt::AlignRight | Qt::AlignVCenter);
+      if (!forSale) item->setFlags(Qt::NoItemFlags);
+      List1_->setItem(row, c, item);
+    }
+  }
+  // The numbers take what their widest entry or heading needs and the names the rest, so
+  // every column and every whole name stays in view.
+  QHeaderView* header = List1_->horizontalHeader();
+  header->setSectionResizeMode(0, QHeaderView::Stretch);
+  for (int c = 1; c < columns; ++c)
+    header->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+  List1_->scrollToTop();
+  showComparison(List1_->currentRow());
+}
+
+void Shop::showOwnedParts() {
+  for (int list : {kListUsed, kListNew}) {
+    QListWidget* widget = ListOwnParts_[list];
+    widget->clear();
+    for (const OwnedRow& row : model_.ListOwnParts[list]) {
+      auto* item = new QListWidgetItem(q(shownPartName(row.name)), widget);
+      item->setData(Qt::UserRole, row.code);
+    }
+  }
+}
+
+void Shop::showMoneyAndHints() {
+  lblPlayerRl_->setText(q(model_.lblPlayerRl()));
+  dspMsg_->setText(q(model_.dspMsg));
+  dspGuide_->setText(q(model_.dspGuide));
+  paneGuide_->setVisible(model_.paneGuideVisible);
+}
+
+}  // namespace velko::ui
