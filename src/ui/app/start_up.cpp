@@ -4,7 +4,6 @@
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -18,17 +17,46 @@ namespace velko::ui {
 
 namespace {
 
-std::future<QImage> readPicture(const std::filesystem::path& file) {
-  return std::async(std::launch::async,
-                    [name = QString::fromStdString(file.string())] { return QImage(name); });
+constexpr QSize kTitleSize(800, 500);
+
+// The title's backdrop without its lettering: the top of the arena picture (a plain dark field
+// without it), darkening downwards, and the band the title stands on. Painted off the screen,
+// so that it can be done on a thread of its own while the window is built.
+QImage titleBackdrop(const QString& stageFile, QSize size) {
+  QImage backdrop(size, QImage::Format_RGB32);
+  const QRect all(QPoint(0, 0), size);
+  QPainter p(&backdrop);
+  const QImage stage(stageFile);
+  if (!stage.isNull()) {
+    p.drawImage(all, stage, QRect(0, 0, 800, 400));
+  } else {
+    p.fillRect(all, QColor(20, 24, 34));
+  }
+  QLinearGradient shade(0, 0, 0, size.height());
+  shade.setColorAt(0, QColor(0, 0, 0, 90));
+  shade.setColorAt(1, QColor(0, 0, 0, 200));
+  p.fillRect(all, shade);
+  // A dark band keeps the title readable over the arena's banners.
+  p.fillRect(QRect(0, 55, size.width(), 180), QColor(8, 10, 16, 190));
+  p.fillRect(QRect(0, 55, size.width(), 2), QColor(236, 72, 60, 200));
+  p.fillRect(QRect(0, 233, size.width(), 2), QColor(236, 72, 60, 200));
+  return backdrop;
+}
+
+std::future<QImage> paintBackdrop(const std::filesystem::path& stageFile) {
+  return std::async(std::launch::async, [name = QString::fromStdString(stageFile.string())] {
+    return titleBackdrop(name, kTitleSize);
+  });
 }
 
 }  // namespace
 
 StartUp::StartUp(Game& game, const GameFolder& folder, QWidget* parent)
-    : QWidget(parent), game_(game), stageReading_(readPicture(folder.path("\\img\\stage.jpg"))) {
+    : QWidget(parent),
+      game_(game),
+      backdropPainting_(paintBackdrop(folder.path("\\img\\stage.jpg"))) {
   setWindowTitle("VELKO");
-  setFixedSize(800, 500);
+  setFixedSize(kTitleSize);
   game_.StartUp_Form_Load();
 
   auto* column = new QVBoxLayout(this);
@@ -61,20 +89,8 @@ void StartUp::closeEvent(QCloseEvent* event) {
 
 void StartUp::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  if (stageReading_.valid()) stage_ = QPixmap::fromImage(stageReading_.get());
-  if (!stage_.isNull()) {
-    p.drawPixmap(rect(), stage_, QRect(0, 0, 800, 400));
-  } else {
-    p.fillRect(rect(), QColor(20, 24, 34));
-  }
-  QLinearGradient shade(0, 0, 0, height());
-  shade.setColorAt(0, QColor(0, 0, 0, 90));
-  shade.setColorAt(1, QColor(0, 0, 0, 200));
-  p.fillRect(rect(), shade);
-  // A dark band keeps the title readable over the arena's banners.
-  p.fillRect(QRect(0, 55, width(), 180), QColor(8, 10, 16, 190));
-  p.fillRect(QRect(0, 55, width(), 2), QColor(236, 72, 60, 200));
-  p.fillRect(QRect(0, 233, width(), 2), QColor(236, 72, 60, 200));
+  if (backdropPainting_.valid()) backdrop_ = backdropPainting_.get();
+  p.drawImage(rect(), backdrop_);
 
   QFont title = font();
   title.setPointSize(64);

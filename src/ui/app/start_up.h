@@ -2,7 +2,6 @@
 // The title screen: "Initial Start", "Load Start" and "Quit" over the arena.
 
 #include <QImage>
-#include <QPixmap>
 #include <QString>
 #include <QWidget>
 #include <future>
@@ -37,10 +36,10 @@ class StartUp : public QWidget {
 
  private:
   Game& game_;
-  // The arena behind the title is read on a thread of its own while the window is built, and
+  // The arena behind the title is painted on a thread of its own while the window is built, and
   // taken over at the first paint.
-  std::future<QImage> stageReading_;
-  QPixmap stage_;
+  std::future<QImage> backdropPainting_;
+  QImage backdrop_;
   bool painted_ = false;
   QPushButton* command1_[2];
   QPushButton* cmdQuit_;
