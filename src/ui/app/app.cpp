@@ -22,9 +22,10 @@ namespace velko::ui {
 
 namespace {
 
-// The icon waits for the next turn of the event loop after the title's frame is out, or at
-// most this long for a title that is never drawn.
-constexpr int kIconAfterPaintMs = 1;
+// The window icon is read a moment after the title's first paint, when the frame has reached
+// the screen (nobody can tell a tenth of a second in the title bar); a title that is never
+// drawn gets it after a second all the same.
+constexpr int kIconAfterPaintMs = 100;
 constexpr int kIconLatestMs = 1000;
 
 }  // namespace
@@ -137,8 +138,6 @@ void App::showTitle() {
   title_ = new StartUp(game_, services_.folder);
   title_->setAttribute(Qt::WA_DeleteOnClose);
   dialog_.setOwner(title_);
-  // The icon once the title is on the screen; a title that is never drawn (started minimised)
-  // gets it all the same.
   QObject::connect(title_, &StartUp::painted, title_,
                    [] { QTimer::singleShot(kIconAfterPaintMs, &useGameIcon); });
   QTimer::singleShot(kIconLatestMs, title_, &useGameIcon);
