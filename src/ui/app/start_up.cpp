@@ -20,33 +20,40 @@ namespace {
 constexpr QSize kTitleSize(800, 500);
 
 // The title's backdrop without its lettering: the top of the arena picture (a plain dark field
-// without it), darkening downwards, and the band the title stands on. Painted off the screen,
-// so that it can be done on a thread of its own while the window is built.
-QImage titleBackdrop(const QString& stageFile, QSize size) {
-  QImage backdrop(size, QImage::Format_RGB32);
-  const QRect all(QPoint(0, 0), size);
-  QPainter p(&backdrop);
-  const QImage stage(stageFile);
+// without it), darkening downwards, and the band the title stands on.
+void paintBackdrop(QPainter& p, const QImage& stage, const QRect& all) {
   if (!stage.isNull()) {
     p.drawImage(all, stage, QRect(0, 0, 800, 400));
   } else {
     p.fillRect(all, QColor(20, 24, 34));
   }
-  QLinearGradient shade(0, 0, 0, size.height());
+  QLinearGradient shade(0, 0, 0, all.height());
   shade.setColorAt(0, QColor(0, 0, 0, 90));
   shade.setColorAt(1, QColor(0, 0, 0, 200));
   p.fillRect(all, shade);
   // A dark band keeps the title readable over the arena's banners.
-  p.fillRect(QRect(0, 55, size.width(), 180), QColor(8, 10, 16, 190));
-  p.fillRect(QRect(0, 55, size.width(), 2), QColor(236, 72, 60, 200));
-  p.fillRect(QRect(0, 233, size.width(), 2), QColor(236, 72, 60, 200));
+  p.fillRect(QRect(0, 55, all.width(), 180), QColor(8, 10, 16, 190));
+  p.fillRect(QRect(0, 55, all.width(), 2), QColor(236, 72, 60, 200));
+  p.fillRect(QRect(0, 233, all.width(), 2), QColor(236, 72, 60, 200));
+}
+
+// The backdrop at the title's designed size, painted off the screen so that it can be done on a
+// thread of its own while the window is built; at the screen's pixel ratio, so that it is drawn
+// there pixel for pixel.
+QImage titleBackdrop(const QString& stageFile, qreal pixelRatio) {
+  QImage backdrop(kTitleSize * pixelRatio, QImage::Format_RGB32);
+  backdrop.setDevicePixelRatio(pixelRatio);
+  {
+    QPainter p(&backdrop);
+    paintBackdrop(p, QImage(stageFile), QRect(QPoint(0, 0), kTitleSize));
+  }
   return backdrop;
 }
 
-std::future<QImage> paintBackdrop(const std::filesystem::path& stageFile) {
-  return std::async(std::launch::async, [name = QString::fromStdString(stageFile.string())] {
-    return titleBackdrop(name, kTitleSize);
-  });
+// Where no thread can be started, the backdrop is painted at the first paint instead.
+std::future<QImage> startBackdrop(const QString& stageFile, qreal pixelRatio) {
+  return std::async(std::launch::async | std::launch::deferred,
+                    [stageFile, pixelRatio] { return titleBackdrop(stageFile, pixelRatio); });
 }
 
 }  // namespace
@@ -54,7 +61,8 @@ std::future<QImage> paintBackdrop(const std::filesystem::path& stageFile) {
 StartUp::StartUp(Game& game, const GameFolder& folder, QWidget* parent)
     : QWidget(parent),
       game_(game),
-      backdropPainting_(paintBackdrop(folder.path("\\img\\stage.jpg"))) {
+      stageFile_(QString::fromStdString(folder.path("\\img\\stage.jpg").string())),
+      backdropPainting_(startBackdrop(stageFile_, devicePixelRatioF())) {
   setWindowTitle("VELKO");
   setFixedSize(kTitleSize);
   game_.StartUp_Form_Load();
@@ -90,7 +98,13 @@ void StartUp::closeEvent(QCloseEvent* event) {
 void StartUp::paintEvent(QPaintEvent*) {
   QPainter p(this);
   if (backdropPainting_.valid()) backdrop_ = backdropPainting_.get();
-  p.drawImage(rect(), backdrop_);
+  if (size() == kTitleSize) {
+    p.drawImage(rect(), backdrop_);
+  } else {
+    // A screen too small for the title: the arena fills what the window has, under the band.
+    if (stage_.isNull()) stage_ = QImage(stageFile_);
+    paintBackdrop(p, stage_, rect());
+  }
 
   QFont title = font();
   title.setPointSize(64);

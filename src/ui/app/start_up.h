@@ -36,10 +36,12 @@ class StartUp : public QWidget {
 
  private:
   Game& game_;
-  // The arena behind the title is painted on a thread of its own while the window is built, and
-  // taken over at the first paint.
+  QString stageFile_;  // the arena behind the title
+  // The backdrop is painted on a thread of its own while the window is built, and taken over
+  // at the first paint.
   std::future<QImage> backdropPainting_;
   QImage backdrop_;
+  QImage stage_;  // read only where the window is not of its designed size
   bool painted_ = false;
   QPushButton* command1_[2];
   QPushButton* cmdQuit_;
