@@ -37,21 +37,21 @@ void paintBackdrop(QPainter& p, const QImage& stage, const QRect& all) {
   p.fillRect(QRect(0, 233, all.width(), 2), QColor(236, 72, 60, 200));
 }
 
-// The backdrop at the title's designed size, painted off the screen so that it can be done on a
-// thread of its own while the window is built; at the screen's pixel ratio, so that it is drawn
-// there pixel for pixel.
-QImage titleBackdrop(const QString& stageFile, qreal pixelRatio) {
-  QImage backdrop(kTitleSize * pixelRatio, QImage::Format_RGB32);
-  backdrop.setDevicePixelRatio(pixelRatio);
+// The arena picture, and the backdrop painted from it at the title's designed size. Both are
+// made off the screen, so that it can be done on a thread of its own while the window is built;
+// the backdrop at the screen's pixel ratio, so that it is drawn there pixel for pixel.
+TitleBackdrop titleBackdrop(const QString& stageFile, qreal pixelRatio) {
+  TitleBackdrop made{QImage(stageFile), QImage(kTitleSize * pixelRatio, QImage::Format_RGB32)};
+  made.designed.setDevicePixelRatio(pixelRatio);
   {
-    QPainter p(&backdrop);
-    paintBackdrop(p, QImage(stageFile), QRect(QPoint(0, 0), kTitleSize));
+    QPainter p(&made.designed);
+    paintBackdrop(p, made.stage, QRect(QPoint(0, 0), kTitleSize));
   }
-  return backdrop;
+  return made;
 }
 
 // Where no thread can be started, the backdrop is painted at the first paint instead.
-std::future<QImage> startBackdrop(const QString& stageFile, qreal pixelRatio) {
+std::future<TitleBackdrop> startBackdrop(const QString& stageFile, qreal pixelRatio) {
   return std::async(std::launch::async | std::launch::deferred,
                     [stageFile, pixelRatio] { return titleBackdrop(stageFile, pixelRatio); });
 }
@@ -95,10 +95,21 @@ void StartUp::closeEvent(QCloseEvent* event) {
   game_.cmdQuit_Click();
 }
 
+void StartUp::takeBackdrop() {
+  if (!backdropPainting_.valid()) return;
+  TitleBackdrop made = backdropPainting_.get();
+  // Only what this window's size needs is kept.
+  if (size() == kTitleSize) {
+    backdrop_ = std::move(made.designed);
+  } else {
+    stage_ = std::move(made.stage);
+  }
+}
+
 void StartUp::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  if (backdropPainting_.valid()) backdrop_ = backdropPainting_.get();
-  if (size() == kTitleSize) {
+  takeBackdrop();
+  if (size() == kTitleSize && !backdrop_.isNull()) {
     p.drawImage(rect(), backdrop_);
   } else {
     // A screen too small for the title: the arena fills what the window has, under the band.

@@ -16,6 +16,11 @@ class QPushButton;
 
 namespace velko::ui {
 
+struct TitleBackdrop {
+  QImage stage;     // the arena picture as read
+  QImage designed;  // the backdrop of the title at its designed size
+};
+
 class StartUp : public QWidget {
   Q_OBJECT
 
@@ -35,11 +40,13 @@ class StartUp : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void takeBackdrop();
+
   Game& game_;
   QString stageFile_;  // the arena behind the title
   // The backdrop is painted on a thread of its own while the window is built, and taken over
   // at the first paint.
-  std::future<QImage> backdropPainting_;
+  std::future<TitleBackdrop> backdropPainting_;
   QImage backdrop_;
   QImage stage_;  // read only where the window is not of its designed size
   bool painted_ = false;
