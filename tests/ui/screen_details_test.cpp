@@ -1,7 +1,8 @@
 // Details a player meets in the first hour (offscreen platform): the money beside the date in
 // the workshop, a frame's description as soon as its row is selected in the shop, the battle
 // screen's title before the fight is set up, one running game per game folder with a crashed
-// run's lock taken over, and the application icon from the game folder.
+// run's lock taken over, and the application icon from the game folder, read after the title's
+// first paint.
 
 #include <QApplication>
 #include <QComboBox>
@@ -157,10 +158,18 @@ class ScreenDetailsTest : public QObject {
       App app;
       QApplication::setWindowIcon(QIcon());
       QVERIFY(app.start());
+      // The box came before the title: it carried the icon all the same.
       QVERIFY(!QApplication::windowIcon().isNull());
       delete app.title();
     }
     QDir::setCurrent(before);
+    // A start without a box: the icon is read only once the title has been painted.
+    App app(GameFolder(VELKO_GAME_DIR, folder.path().toStdString()));
+    QApplication::setWindowIcon(QIcon());
+    QVERIFY(app.start());
+    QVERIFY(QApplication::windowIcon().isNull());
+    QTRY_VERIFY(!QApplication::windowIcon().isNull());
+    delete app.title();
   }
 
   // Last: leaving ends the application's event loops for the rest of this run.

@@ -2,7 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QIcon>
+#include <QTimer>
 #include <filesystem>
 
 #include "data/registry/registry_reset.h"
@@ -12,12 +12,23 @@
 #include "ui/lab/advice_panel.h"
 #include "ui/program/program.h"
 #include "ui/widgets/focus_return.h"
+#include "ui/widgets/game_icon.h"
 #include "ui/workshop/design.h"
 #include "ui/workshop/f_char_make.h"
 #include "ui/workshop/shop.h"
 #include "ui/workshop/svld.h"
 
 namespace velko::ui {
+
+namespace {
+
+// The window icon is read a moment after the title's first paint, when the frame has reached
+// the screen (nobody can tell a tenth of a second in the title bar); a title that is never
+// drawn gets it after a second all the same.
+constexpr int kIconAfterPaintMs = 100;
+constexpr int kIconLatestMs = 1000;
+
+}  // namespace
 
 App::App(GameFolder folder)
     : music_(engine_, audio::kMusicChannels, folder),
@@ -42,8 +53,7 @@ bool App::start() {
   });
   // The picture generator draws the icon; a folder without it shows the platform's own.
   const std::filesystem::path icon = services_.folder.path("\\img\\velko-icon-256.png");
-  if (std::filesystem::exists(icon))
-    QApplication::setWindowIcon(QIcon(QString::fromStdString(icon.string())));
+  if (std::filesystem::exists(icon)) setGameIconFile(QString::fromStdString(icon.string()));
   // A commit record the game cannot carry out is set aside with a message before anything
   // reads save/; the opponents come from the factory files on the first start.
   (void)settleSaveFolder(services_.folder, prompter_);
@@ -128,6 +138,9 @@ void App::showTitle() {
   title_ = new StartUp(game_, services_.folder);
   title_->setAttribute(Qt::WA_DeleteOnClose);
   dialog_.setOwner(title_);
+  QObject::connect(title_, &StartUp::painted, title_,
+                   [] { QTimer::singleShot(kIconAfterPaintMs, &useGameIcon); });
+  QTimer::singleShot(kIconLatestMs, title_, &useGameIcon);
   title_->show();
 }
 

@@ -5,7 +5,6 @@
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -17,13 +16,56 @@
 
 namespace velko::ui {
 
+namespace {
+
+constexpr QSize kTitleSize(800, 500);
+
+// The title's backdrop without its lettering: the top of the arena picture (a plain dark field
+// without it), darkening downwards, and the band the title stands on.
+void paintBackdrop(QPainter& p, const QImage& stage, const QRect& all) {
+  if (!stage.isNull()) {
+    p.drawImage(all, stage, QRect(0, 0, 800, 400));
+  } else {
+    p.fillRect(all, QColor(20, 24, 34));
+  }
+  QLinearGradient shade(0, 0, 0, all.height());
+  shade.setColorAt(0, QColor(0, 0, 0, 90));
+  shade.setColorAt(1, QColor(0, 0, 0, 200));
+  p.fillRect(all, shade);
+  // A dark band keeps the title readable over the arena's banners.
+  p.fillRect(QRect(0, 55, all.width(), 180), QColor(8, 10, 16, 190));
+  p.fillRect(QRect(0, 55, all.width(), 2), QColor(236, 72, 60, 200));
+  p.fillRect(QRect(0, 233, all.width(), 2), QColor(236, 72, 60, 200));
+}
+
+// The arena picture, and the backdrop painted from it at the title's designed size. Both are
+// made off the screen, so that it can be done on a thread of its own while the window is built;
+// the backdrop at the screen's pixel ratio, so that it is drawn there pixel for pixel.
+TitleBackdrop titleBackdrop(const QString& stageFile, qreal pixelRatio) {
+  TitleBackdrop made{QImage(stageFile), QImage(kTitleSize * pixelRatio, QImage::Format_RGB32)};
+  made.designed.setDevicePixelRatio(pixelRatio);
+  {
+    QPainter p(&made.designed);
+    paintBackdrop(p, made.stage, QRect(QPoint(0, 0), kTitleSize));
+  }
+  return made;
+}
+
+// Where no thread can be started, the backdrop is painted at the first paint instead.
+std::future<TitleBackdrop> startBackdrop(const QString& stageFile, qreal pixelRatio) {
+  return std::async(std::launch::async | std::launch::deferred,
+                    [stageFile, pixelRatio] { return titleBackdrop(stageFile, pixelRatio); });
+}
+
+}  // namespace
+
 StartUp::StartUp(Game& game, const GameFolder& folder, QWidget* parent)
     : QWidget(parent),
       game_(game),
-      stageFile_(
-          letteredPicture(QString::fromStdString(folder.path("\\img\\stage.jpg").string()))) {
+      stageFile_(letteredPicture(QString::fromStdString(folder.path("\\img\\stage.jpg").string()))),
+      backdropPainting_(startBackdrop(stageFile_, devicePixelRatioF())) {
   setWindowTitle("VELKO");
-  setFixedSize(800, 500);
+  setFixedSize(kTitleSize);
   game_.StartUp_Form_Load();
 
   auto* column = new QVBoxLayout(this);
@@ -54,22 +96,27 @@ void StartUp::closeEvent(QCloseEvent* event) {
   game_.cmdQuit_Click();
 }
 
+void StartUp::takeBackdrop() {
+  if (!backdropPainting_.valid()) return;
+  TitleBackdrop made = backdropPainting_.get();
+  // Only what this window's size needs is kept.
+  if (size() == kTitleSize) {
+    backdrop_ = std::move(made.designed);
+  } else {
+    stage_ = std::move(made.stage);
+  }
+}
+
 void StartUp::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  const QPixmap stage(stageFile_);
-  if (!stage.isNull()) {
-    p.drawPixmap(rect(), stage, QRect(0, 0, 800, 400));
+  takeBackdrop();
+  if (size() == kTitleSize && !backdrop_.isNull()) {
+    p.drawImage(rect(), backdrop_);
   } else {
-    p.fillRect(rect(), QColor(20, 24, 34));
+    // A screen too small for the title: the arena fills what the window has, under the band.
+    if (stage_.isNull()) stage_ = QImage(stageFile_);
+    paintBackdrop(p, stage_, rect());
   }
-  QLinearGradient shade(0, 0, 0, height());
-  shade.setColorAt(0, QColor(0, 0, 0, 90));
-  shade.setColorAt(1, QColor(0, 0, 0, 200));
-  p.fillRect(rect(), shade);
-  // A dark band keeps the title readable over the arena's banners.
-  p.fillRect(QRect(0, 55, width(), 180), QColor(8, 10, 16, 190));
-  p.fillRect(QRect(0, 55, width(), 2), QColor(236, 72, 60, 200));
-  p.fillRect(QRect(0, 233, width(), 2), QColor(236, 72, 60, 200));
 
   QFont title = font();
   title.setPointSize(64);
@@ -86,6 +133,8 @@ void StartUp::paintEvent(QPaintEvent*) {
   p.setPen(QColor(230, 230, 236));
   p.drawText(QRect(0, 180, width(), 40), Qt::AlignHCenter,
              qtTrId("ドール・バトル・シミュレーション"));
+  if (!painted_) emit painted();
+  painted_ = true;
 }
 
 }  // namespace velko::ui

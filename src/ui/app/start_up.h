@@ -1,8 +1,10 @@
 #pragma once
 // The title screen: "Initial Start", "Load Start" and "Quit" over the arena.
 
+#include <QImage>
 #include <QString>
 #include <QWidget>
+#include <future>
 
 #include "data/files/game_folder.h"
 
@@ -14,6 +16,11 @@ class QPushButton;
 
 namespace velko::ui {
 
+struct TitleBackdrop {
+  QImage stage;     // the arena picture as read
+  QImage designed;  // the backdrop of the title at its designed size
+};
+
 class StartUp : public QWidget {
   Q_OBJECT
 
@@ -23,14 +30,26 @@ class StartUp : public QWidget {
   QPushButton* command1(int index) const { return command1_[index]; }
   QPushButton* cmdQuit() const { return cmdQuit_; }
 
+ signals:
+  // Once, after the first paint has been asked for; what the title does not show can wait.
+  void painted();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   // Closing the title window is "Quit".
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void takeBackdrop();
+
   Game& game_;
   QString stageFile_;  // the arena behind the title
+  // The backdrop is painted on a thread of its own while the window is built, and taken over
+  // at the first paint.
+  std::future<TitleBackdrop> backdropPainting_;
+  QImage backdrop_;
+  QImage stage_;  // read only where the window is not of its designed size
+  bool painted_ = false;
   QPushButton* command1_[2];
   QPushButton* cmdQuit_;
 };

@@ -15,6 +15,7 @@
 
 #include "ui/widgets/dmsg.h"
 #include "ui/widgets/focus_return.h"
+#include "ui/widgets/game_icon.h"
 #include "ui/widgets/ui_style.h"
 
 namespace velko::ui {
@@ -53,6 +54,7 @@ void showWhenDrawn(const std::string& text) {
 
 int QtMessageDialog::show(const DialogRequest& request) {
   const FocusReturn back;
+  useGameIcon();  // a box before the title's first paint
   DMsg dialog(owner_);
   dialog.setWindowTitle(q(request.caption));
   dialog.setHeight(request.lines);
@@ -70,6 +72,7 @@ int QtMessageDialog::show(const DialogRequest& request) {
 int plainBox(const std::string& text, QMessageBox::Icon icon, int buttons, QWidget* owner,
              QMessageBox::StandardButton defaultButton) {
   const FocusReturn back;
+  useGameIcon();  // a box before the title's first paint
   QMessageBox box(icon, kGameTitle, q(text), QMessageBox::StandardButtons(buttons), owner);
   box.setObjectName("plainBox");
   if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
