@@ -27,7 +27,7 @@ TEST(ShippedBalance, SensibleCareersWinNoviceTournamentsEarlyAndSomeClimbHigher)
   EXPECT_LE(novice.medianFirstWin, 7);
   EXPECT_LE(novice.entriesWithLoss, 0.22);
   EXPECT_GE(s.firstNoviceBoutWon, 0.4);
-  // Many get past the Novice class; a Master title stays for the few (about a third).
+  // Many get past the Novice class; a Master title stays for fewer (about two in five).
   const ClassSummary& expert = s.classes[static_cast<int>(DollClass::Expert)];
   const ClassSummary& master = s.classes[static_cast<int>(DollClass::Master)];
   EXPECT_GE(expert.winnerShare, 0.4);
