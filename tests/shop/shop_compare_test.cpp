@@ -106,7 +106,7 @@ TEST(ShopCompare, AFrameIsComparedOnTheDollAsItIsWhenItsFrameWasDestroyed) {
     return std::string("none");
   };
   EXPECT_EQ(row("モーターHP"), " 12→ 12");
-  EXPECT_EQ(row("フレームHP"), " 0→ 65");
+  EXPECT_EQ(row("フレームHP"), " 0→ 85");
 }
 
 TEST(ShopCompare, APreviewLeavesTheDollAsItWas) {

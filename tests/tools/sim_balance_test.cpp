@@ -21,17 +21,18 @@ TEST(ShippedBalance, SensibleCareersWinNoviceTournamentsEarlyAndSomeClimbHigher)
   const ScratchGameFolder scratch(kGame);
   const CareerSummary s = summarize(playSensibleCareers(scratch.folder(), 40, 20130101));
   const ClassSummary& novice = s.classes[static_cast<int>(DollClass::Novice)];
+  // Over 1000 careers: the first Novice title in month 6 at the median, about one entry in
+  // seven costs a part, and half the first bouts are won; 40 careers scatter widely.
   EXPECT_GE(novice.winnerShare, 0.5);
-  EXPECT_LE(novice.medianFirstWin, 10);
-  EXPECT_LE(novice.entriesWithLoss, 0.3);
-  // A newcomer's first tournament does not start with a near-certain loss (about 45% of
-  // first bouts are won over 200 careers; 40 careers scatter widely).
-  EXPECT_GE(s.firstNoviceBoutWon, 0.25);
-  // Somebody gets past the Novice class.
-  EXPECT_GT(s.classes[static_cast<int>(DollClass::Expert)].winnerShare, 0.05);
-  EXPECT_GT(s.classes[static_cast<int>(DollClass::Expert)].entered +
-                s.classes[static_cast<int>(DollClass::Master)].entered,
-            0);
+  EXPECT_LE(novice.medianFirstWin, 7);
+  EXPECT_LE(novice.entriesWithLoss, 0.22);
+  EXPECT_GE(s.firstNoviceBoutWon, 0.4);
+  // Many get past the Novice class; a Master title stays for fewer (about two in five).
+  const ClassSummary& expert = s.classes[static_cast<int>(DollClass::Expert)];
+  const ClassSummary& master = s.classes[static_cast<int>(DollClass::Master)];
+  EXPECT_GE(expert.winnerShare, 0.4);
+  EXPECT_GT(master.entered, 0);
+  EXPECT_LE(master.winnerShare, 0.6);
 }
 
 // A class's Dolls beat the class below most of the time, never nearly always: the top of a
@@ -44,9 +45,9 @@ TEST(ShippedBalance, EachClassOverlapsTheOneBelow) {
   const double masterOverExpert =
       classAgainstClass(table, DollClass::Master, DollClass::Expert).scoreA();
   EXPECT_GE(expertOverNovice, 0.6);
-  EXPECT_LE(expertOverNovice, 0.82);
+  EXPECT_LE(expertOverNovice, 0.8);
   EXPECT_GE(masterOverExpert, 0.6);
-  EXPECT_LE(masterOverExpert, 0.82);
+  EXPECT_LE(masterOverExpert, 0.8);
 }
 
 TEST(ShippedBalance, TheLadderRisesWithoutCliffsAcrossEveryClass) {
