@@ -9,7 +9,7 @@ namespace velko {
 
 namespace {
 
-const std::string kLf = "\n";
+const std::string kLineBreak = "\n";
 
 bool validSlot(int slot) {
   return slot >= 0 && slot < ProgramModel::kGridSlots;
@@ -248,8 +248,8 @@ bool ProgramModel::checkInput() {
         continue;
       }
       if (!seenEmpty) continue;
-      prompter_.msgBox(fill(shown("%1番目の技の入力が正しくありません"), {Str(p + 1)}) + kLf +
-                       shown("左寄せに入力して下さい"));
+      prompter_.msgBox(fill(shown("%1番目の技の入力が正しくありません"), {Str(p + 1)}) +
+                       kLineBreak + shown("左寄せに入力して下さい"));
       return false;
     }
   }

@@ -11,11 +11,10 @@
 #include "sim/scratch_folder.h"
 #include "sim/sensible_career.h"
 #include "sim/sim_random.h"
+#include "tools/shipped_game.h"
 
 namespace velko::sim {
 namespace {
-
-const GameFolder kGame{VELKO_GAME_DIR};
 
 TEST(ShippedBalance, SensibleCareersWinNoviceTournamentsEarlyAndSomeClimbHigher) {
   const ScratchGameFolder scratch(kGame);

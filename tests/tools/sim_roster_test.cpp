@@ -15,13 +15,12 @@
 #include "sim/registry_roster.h"
 #include "sim/sim_random.h"
 #include "sim/slot_player.h"
+#include "tools/shipped_game.h"
 
 namespace velko::sim {
 namespace {
 
 using velko::testing::SlotFixture;
-
-const GameFolder kGame{VELKO_GAME_DIR};
 
 TEST(SimRegistry, FactoryOpponentsFillEveryClass) {
   const auto roster = loadRoster(kGame, RegistrySource::Factory);

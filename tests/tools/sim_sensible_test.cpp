@@ -20,11 +20,10 @@
 #include "sim/roster_description.h"
 #include "sim/sensible_patterns.h"
 #include "sim/svg_chart.h"
+#include "tools/shipped_game.h"
 
 namespace velko::sim {
 namespace {
-
-const GameFolder kGame{VELKO_GAME_DIR};
 
 ActionCosts starterCosts() {
   doll d;

@@ -4,14 +4,14 @@ namespace velko {
 
 namespace {
 
-bool isBlank(char c) {
+bool isSpaceOrTab(char c) {
   return c == ' ' || c == '\t';
 }
 
 bool needsQuotes(const std::string& name) {
   if (name.empty()) return false;
   if (name.find_first_of(",\"\r\n") != std::string::npos) return true;
-  return name.front() == '.' || isBlank(name.front()) || isBlank(name.back());
+  return name.front() == '.' || isSpaceOrTab(name.front()) || isSpaceOrTab(name.back());
 }
 
 // "%25" -> '%', ...; any other percent sign stands for itself.
@@ -54,9 +54,9 @@ std::string decodeNameLine(const std::string& line) {
   if (!quoted) {
     size_t begin = 0;
     size_t end = line.size();
-    while (begin < end && isBlank(line[begin]))
+    while (begin < end && isSpaceOrTab(line[begin]))
       ++begin;
-    while (end > begin && isBlank(line[end - 1]))
+    while (end > begin && isSpaceOrTab(line[end - 1]))
       --end;
     return line.substr(begin, end - begin);
   }
