@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n
-  qt6-charts-dev libqt6opengl6-dev
+  libqt6opengl6-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools  # lupdate and lrelease: the game in English
   libfluidsynth-dev timgm6mb-soundfont
   fonts-noto-cjk

@@ -359,10 +359,6 @@
         <source></source>
         <translation>Safe fall: %1</translation>
     </message>
-    <message id="勝率">
-        <source></source>
-        <translation>Win rate</translation>
-    </message>
     <message id="相手ごとの勝率（負けの多い順）">
         <source></source>
         <translation>Win rate per opponent (most losses first)</translation>

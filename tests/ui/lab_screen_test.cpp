@@ -2,7 +2,6 @@
 // results, cancelling a long run, a refusal, the save files untouched, and a screenshot.
 
 #include <QApplication>
-#include <QChartView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QtTest>
+#include "ui/lab/chart_widgets.h"
 
 #include "support/folder_bytes.h"
 #include "support/qt_test_main.h"
@@ -51,7 +51,12 @@ class LabScreenTest : public QObject {
     QCOMPARE(screen.findChild<QTableWidget*>("tablePatterns")->rowCount(), 7);
     QCOMPARE(screen.findChild<QTableWidget*>("tableOpponents")->rowCount(),
              static_cast<int>(r->opponents.size()));
-    QVERIFY(screen.findChild<QChartView*>("chartWinRate") != nullptr);
+    // The chart shows the twelve worst opponents at most, worst on top as in the table.
+    const auto* chart = screen.findChild<RateBarChart*>("chartWinRate");
+    QVERIFY(chart != nullptr);
+    QCOMPARE(chart->names().size(), std::min<qsizetype>(12, r->opponents.size()));
+    QCOMPARE(chart->names().first(),
+             screen.findChild<QTableWidget*>("tableOpponents")->item(0, 0)->text().section(' ', 1));
     QCOMPARE(screen.cmdWorst()->isEnabled(), r->worstLoss.has_value());
     QVERIFY(testing::filesUnder(game.services.folder.path("\\save")) == before);
     QVERIFY(screen.findChild<QLabel*>("summary")->text().contains(

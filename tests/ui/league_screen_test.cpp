@@ -3,7 +3,6 @@
 // saving and opening the league, a file that is not a league left alone, and a screenshot.
 
 #include <QApplication>
-#include <QChartView>
 #include <QComboBox>
 #include <QFile>
 #include <QListWidget>
@@ -13,6 +12,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+#include "ui/lab/chart_widgets.h"
 
 #include "league/league_table.h"
 #include "support/folder_bytes.h"
@@ -48,7 +48,9 @@ class LeagueScreenTest : public QObject {
     QCOMPARE(screen.progress()->value(), 60);  // six pairs of ten
     QCOMPARE(screen.ratings()->rowCount(), 4);
     QCOMPARE(screen.cross()->rowCount(), 4);
-    QVERIFY(screen.findChild<QChartView*>("chartHistory") != nullptr);
+    const auto* history = screen.findChild<LineChart*>("chartHistory");
+    QVERIFY(history != nullptr);
+    QCOMPARE(history->series().size(), size_t{4});  // one line per entrant of the run
     QVERIFY(testing::filesUnder(game.services.folder.path("\\save")) == before);
 
     // The first row's loss against a Doll rated lower, or any loss, in the inspector.

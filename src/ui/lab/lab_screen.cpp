@@ -1,14 +1,10 @@
 #include "ui/lab/lab_screen.h"
+#include "ui/lab/chart_widgets.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSet>
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QHorizontalBarSeries>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -16,7 +12,6 @@
 #include <QRegularExpressionValidator>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QValueAxis>
 #include <algorithm>
 #include <chrono>
 
@@ -42,35 +37,19 @@ QString percent(double rate) {
   return QString::number(rate * 100, 'f', 1) + "%";
 }
 
-QChartView* winRateChart(const std::vector<OpponentTally>& opponents, QWidget* parent) {
-  auto* set = new QBarSet(qtTrId("勝率"));
+QWidget* winRateChart(const std::vector<OpponentTally>& opponents, QWidget* parent) {
   QStringList names;
+  std::vector<double> rates;
   const int shown = std::min<int>(kChartOpponents, static_cast<int>(opponents.size()));
+  // The worst opponent on top, names reading across.
   for (int k = 0; k < shown; ++k) {
     const OpponentTally& o = opponents[k];
-    set->insert(0, o.fights > 0 ? 100.0 * o.wins / o.fights : 0.0);
-    names.prepend(q(shownDollName(o.name)));
+    names.append(q(shownDollName(o.name)));
+    rates.push_back(o.fights > 0 ? 100.0 * o.wins / o.fights : 0.0);
   }
-  // Names read across, the worst opponent on top.
-  auto* series = new QHorizontalBarSeries;
-  series->append(set);
-  auto* chart = new QChart;
-  chart->addSeries(series);
-  chart->setTitle(qtTrId("相手ごとの勝率（負けの多い順）"));
-  chart->legend()->hide();
-  auto* nameAxis = new QBarCategoryAxis;
-  nameAxis->append(names);
-  chart->addAxis(nameAxis, Qt::AlignLeft);
-  series->attachAxis(nameAxis);
-  auto* rate = new QValueAxis;
-  rate->setRange(0, 100);
-  rate->setLabelFormat("%d%%");
-  chart->addAxis(rate, Qt::AlignBottom);
-  series->attachAxis(rate);
-  auto* view = new QChartView(chart, parent);
-  view->setObjectName("chartWinRate");
-  view->setRenderHint(QPainter::Antialiasing);
-  return view;
+  auto* chart = new RateBarChart(qtTrId("相手ごとの勝率（負けの多い順）"), names, rates, parent);
+  chart->setObjectName("chartWinRate");
+  return chart;
 }
 
 }  // namespace

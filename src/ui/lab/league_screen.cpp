@@ -1,7 +1,6 @@
 #include "ui/lab/league_screen.h"
+#include "ui/lab/chart_widgets.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -9,13 +8,11 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineSeries>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QValueAxis>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -373,44 +370,24 @@ void LeagueScreen::showTables() {
 
 void LeagueScreen::showHistory() {
   const auto history = ratingHistory(league_);
-  auto* chart = new QChart;
-  chart->setTitle(qtTrId("回ごとのレーティング"));
-  auto* runs = new QValueAxis;
   const int lastRun = std::max(2, static_cast<int>(history.size()));
-  runs->setRange(1, lastRun);
-  runs->setTickCount(std::min(lastRun, 11));
-  runs->setLabelFormat("%d");
-  runs->setTitleText(qtTrId("回"));
-  auto* points = new QValueAxis;
-  points->setTitleText(qtTrId("レーティング"));
   double low = -100;
   double high = 100;
-  chart->addAxis(runs, Qt::AlignBottom);
-  chart->addAxis(points, Qt::AlignLeft);
+  std::vector<LineChart::Series> lines;
   for (size_t e = 0; e < league_.entrants.size(); ++e) {
-    auto* series = new QLineSeries;
-    series->setName(nameOf(static_cast<int>(e)));
-    series->setPointsVisible(true);
+    LineChart::Series line{nameOf(static_cast<int>(e)), {}};
     for (size_t r = 0; r < history.size(); ++r) {
       if (!history[r][e]) continue;
-      series->append(static_cast<qreal>(r + 1), *history[r][e]);
+      line.points.emplace_back(static_cast<qreal>(r + 1), *history[r][e]);
       low = std::min(low, *history[r][e]);
       high = std::max(high, *history[r][e]);
     }
-    if (series->count() == 0) {
-      delete series;
-      continue;
-    }
-    chart->addSeries(series);
-    series->attachAxis(runs);
-    series->attachAxis(points);
+    if (!line.points.empty()) lines.push_back(std::move(line));
   }
-  points->setRange(std::floor(low / 50) * 50, std::ceil(high / 50) * 50);
-  points->setLabelFormat("%.0f");
-  chart->legend()->setAlignment(Qt::AlignRight);
-  auto* view = new QChartView(chart, chartHolder_);
+  auto* view = new LineChart(qtTrId("回ごとのレーティング"), qtTrId("回"), qtTrId("レーティング"),
+                             1, lastRun, std::floor(low / 50) * 50, std::ceil(high / 50) * 50,
+                             std::move(lines), chartHolder_);
   view->setObjectName("chartHistory");
-  view->setRenderHint(QPainter::Antialiasing);
   QLayoutItem* old = chartHolder_->layout()->takeAt(0);
   if (old) {
     delete old->widget();

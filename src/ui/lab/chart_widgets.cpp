@@ -1,0 +1,190 @@
+#include "ui/lab/chart_widgets.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace velko::ui {
+
+namespace {
+
+constexpr int kPad = 10;
+const QColor kCard(255, 255, 255);
+const QColor kGrid(224, 224, 224);
+const QColor kAxisText(80, 80, 80);
+
+// Distinct colours for the lines, in the order the entrants stand.
+QColor seriesColour(size_t index) {
+  static const QColor kColours[] = {
+      QColor(32, 159, 223), QColor(153, 202, 83), QColor(246, 166, 37), QColor(109, 95, 213),
+      QColor(191, 89, 62),  QColor(96, 96, 96),   QColor(0, 150, 136),  QColor(233, 30, 99)};
+  return kColours[index % (sizeof(kColours) / sizeof(kColours[0]))];
+}
+
+// The white card both charts stand on, with the title along its top; returns the room left.
+QRect paintCard(QPainter& p, const QWidget& w, const QString& title) {
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF card = QRectF(w.rect()).adjusted(1, 1, -1, -1);
+  p.setPen(Qt::NoPen);
+  p.setBrush(kCard);
+  p.drawRoundedRect(card, 6, 6);
+  QFont bold = w.font();
+  bold.setBold(true);
+  p.setFont(bold);
+  p.setPen(kAxisText);
+  const int titleHeight = QFontMetrics(bold).height();
+  p.drawText(QRect(0, kPad, w.width(), titleHeight), Qt::AlignCenter, title);
+  p.setFont(w.font());
+  return w.rect().adjusted(kPad, kPad + titleHeight + kPad, -kPad, -kPad);
+}
+
+// A step of 1, 2 or 5 times a power of ten giving at most `most` intervals over the span.
+double tickStep(double span, int most) {
+  if (span <= 0) return 1;
+  const double rough = span / most;
+  const double power = std::pow(10.0, std::floor(std::log10(rough)));
+  for (double factor : {1.0, 2.0, 5.0, 10.0}) {
+    if (factor * power >= rough) return factor * power;
+  }
+  return 10 * power;
+}
+
+}  // namespace
+
+RateBarChart::RateBarChart(const QString& title, const QStringList& names,
+                           const std::vector<double>& rates, QWidget* parent)
+    : QWidget(parent), title_(title), names_(names), rates_(rates) {
+  setMinimumSize(240, 160);
+}
+
+void RateBarChart::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const QRect room = paintCard(p, *this, title_);
+  const QFontMetrics fm(font());
+  int nameWidth = 0;
+  for (const QString& name : names_)
+    nameWidth = std::max(nameWidth, fm.horizontalAdvance(name));
+  const int half = fm.horizontalAdvance("100%") / 2;
+  const QRect plot = room.adjusted(nameWidth + kPad, 0, -half, -(fm.height() + kPad / 2));
+  if (plot.width() <= 0 || plot.height() <= 0) return;
+
+  // The grid and its labels every quarter.
+  for (int percent = 0; percent <= 100; percent += 25) {
+    const int x = plot.left() + plot.width() * percent / 100;
+    p.setPen(kGrid);
+    p.drawLine(x, plot.top(), x, plot.bottom());
+    p.setPen(kAxisText);
+    const QString label = QString::number(percent) + "%";
+    const int w = fm.horizontalAdvance(label);
+    p.drawText(QRect(x - w, plot.bottom() + kPad / 2, 2 * w, fm.height()), Qt::AlignHCenter, label);
+  }
+
+  const int rows = static_cast<int>(std::min<qsizetype>(names_.size(), rates_.size()));
+  if (rows == 0) return;
+  const double band = static_cast<double>(plot.height()) / rows;
+  for (int row = 0; row < rows; ++row) {
+    const double top = plot.top() + row * band;
+    const double rate = std::clamp(rates_[row], 0.0, 100.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(seriesColour(0));
+    p.drawRect(QRectF(plot.left(), top + band * 0.2, plot.width() * rate / 100, band * 0.6));
+    p.setPen(kAxisText);
+    p.drawText(QRectF(room.left(), top, nameWidth, band), Qt::AlignRight | Qt::AlignVCenter,
+               names_[row]);
+  }
+}
+
+LineChart::LineChart(const QString& title, const QString& xTitle, const QString& yTitle, int xLow,
+                     int xHigh, double yLow, double yHigh, std::vector<Series> series,
+                     QWidget* parent)
+    : QWidget(parent),
+      title_(title),
+      xTitle_(xTitle),
+      yTitle_(yTitle),
+      xLow_(xLow),
+      xHigh_(std::max(xHigh, xLow + 1)),
+      yLow_(yLow),
+      yHigh_(yHigh > yLow ? yHigh : yLow + 1),
+      series_(std::move(series)) {
+  setMinimumSize(240, 160);
+}
+
+void LineChart::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const QRect room = paintCard(p, *this, title_);
+  const QFontMetrics fm(font());
+
+  // The legend on the right: a swatch and the name of each line.
+  int legendWidth = 0;
+  for (const Series& s : series_)
+    legendWidth = std::max(legendWidth, fm.horizontalAdvance(s.name));
+  legendWidth += legendWidth > 0 ? 24 + kPad : 0;
+  for (size_t i = 0; i < series_.size(); ++i) {
+    const int y = room.top() + static_cast<int>(i) * (fm.height() + 4);
+    const int x = room.right() - legendWidth + kPad;
+    p.fillRect(QRect(x, y + fm.height() / 2 - 5, 16, 10), seriesColour(i));
+    p.setPen(kAxisText);
+    p.drawText(QRect(x + 22, y, legendWidth, fm.height()), Qt::AlignLeft | Qt::AlignVCenter,
+               series_[i].name);
+  }
+
+  const double yStep = tickStep(yHigh_ - yLow_, 8);
+  int labelWidth = 0;
+  for (double y = yLow_; y <= yHigh_ + 1e-9; y += yStep)
+    labelWidth = std::max(labelWidth, fm.horizontalAdvance(QString::number(y, 'f', 0)));
+  const int left = fm.height() + kPad / 2 + labelWidth + kPad / 2;
+  const int bottom = 2 * fm.height() + kPad;
+  const QRect plot = room.adjusted(left, fm.height() / 2, -legendWidth, -bottom);
+  if (plot.width() <= 0 || plot.height() <= 0) return;
+  auto xAt = [&](double x) { return plot.left() + plot.width() * (x - xLow_) / (xHigh_ - xLow_); };
+  auto yAt = [&](double y) {
+    return plot.bottom() - plot.height() * (y - yLow_) / (yHigh_ - yLow_);
+  };
+
+  for (double y = yLow_; y <= yHigh_ + 1e-9; y += yStep) {
+    p.setPen(kGrid);
+    p.drawLine(QPointF(plot.left(), yAt(y)), QPointF(plot.right(), yAt(y)));
+    p.setPen(kAxisText);
+    p.drawText(QRectF(plot.left() - kPad / 2 - labelWidth, yAt(y) - fm.height() / 2.0, labelWidth,
+                      fm.height()),
+               Qt::AlignRight | Qt::AlignVCenter, QString::number(y, 'f', 0));
+  }
+  const int xStep = std::max(1, static_cast<int>(std::ceil((xHigh_ - xLow_) / 10.0)));
+  for (int x = xLow_; x <= xHigh_; x += xStep) {
+    p.setPen(kGrid);
+    p.drawLine(QPointF(xAt(x), plot.top()), QPointF(xAt(x), plot.bottom()));
+    p.setPen(kAxisText);
+    p.drawText(QRectF(xAt(x) - 30, plot.bottom() + kPad / 2, 60, fm.height()), Qt::AlignHCenter,
+               QString::number(x));
+  }
+  p.drawText(QRect(plot.left(), plot.bottom() + kPad / 2 + fm.height(), plot.width(), fm.height()),
+             Qt::AlignHCenter, xTitle_);
+  p.save();
+  p.translate(room.left(), plot.center().y());
+  p.rotate(-90);
+  p.drawText(QRect(-plot.height() / 2, 0, plot.height(), fm.height()), Qt::AlignHCenter, yTitle_);
+  p.restore();
+
+  for (size_t i = 0; i < series_.size(); ++i) {
+    const QColor colour = seriesColour(i);
+    QPainterPath line;
+    for (size_t k = 0; k < series_[i].points.size(); ++k) {
+      const QPointF at(xAt(series_[i].points[k].x()), yAt(series_[i].points[k].y()));
+      if (k == 0)
+        line.moveTo(at);
+      else
+        line.lineTo(at);
+    }
+    p.setPen(QPen(colour, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(line);
+    p.setBrush(colour);
+    for (const QPointF& point : series_[i].points)
+      p.drawEllipse(QPointF(xAt(point.x()), yAt(point.y())), 3, 3);
+  }
+}
+
+}  // namespace velko::ui

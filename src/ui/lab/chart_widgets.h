@@ -1,0 +1,60 @@
+#pragma once
+// The two charts of the lab and the league, painted directly: a bar per opponent and a line
+// per entrant. Painting them ourselves keeps a charting library (and the OpenGL libraries it
+// brings) out of every start of the game, for two small pictures.
+
+#include <QPointF>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <vector>
+
+namespace velko::ui {
+
+// Horizontal bars from 0 to 100 (per cent), one per name, the first name on top.
+class RateBarChart : public QWidget {
+  Q_OBJECT
+
+ public:
+  RateBarChart(const QString& title, const QStringList& names, const std::vector<double>& rates,
+               QWidget* parent = nullptr);
+
+  const QStringList& names() const { return names_; }
+  const std::vector<double>& rates() const { return rates_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QString title_;
+  QStringList names_;
+  std::vector<double> rates_;
+};
+
+// One line with its points per series, over x from xLow to xHigh (whole numbers, the runs) and
+// y from yLow to yHigh; the series' names stand in a legend on the right.
+class LineChart : public QWidget {
+  Q_OBJECT
+
+ public:
+  struct Series {
+    QString name;
+    std::vector<QPointF> points;
+  };
+
+  LineChart(const QString& title, const QString& xTitle, const QString& yTitle, int xLow, int xHigh,
+            double yLow, double yHigh, std::vector<Series> series, QWidget* parent = nullptr);
+
+  const std::vector<Series>& series() const { return series_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QString title_, xTitle_, yTitle_;
+  int xLow_, xHigh_;
+  double yLow_, yHigh_;
+  std::vector<Series> series_;
+};
+
+}  // namespace velko::ui
