@@ -11,7 +11,7 @@ namespace velko::ui {
 
 namespace {
 
-const char* const kDialogStyle =
+const char* const kMoveDialogStyle =
     "QDialog { background: #1b2230; }"
     "QLabel { color: #8f9bb3; font-size: 14px; }"
     "QLabel#dsp0, QLabel#dsp1 { color: #ffffff; background: #252e40; border: 1px solid #36425a;"
@@ -24,7 +24,7 @@ const char* const kDialogStyle =
     "QPushButton:hover { border: 2px solid #ffffff; }"
     "QLabel#lblHint { color: #c9d3e6; font-size: 12px; }";
 
-constexpr int kWidth = 340;
+constexpr int kMoveDialogWidth = 340;
 constexpr int kButtonsBottom = 190;
 constexpr int kHintTop = kButtonsBottom + 12;
 
@@ -36,7 +36,7 @@ dialogMove::dialogMove(int16_t span, QWidget* battleWindow) : QDialog(battleWind
   // A move needs a direction, so the frame offers no close button that would do nothing.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setModal(true);
-  setStyleSheet(kDialogStyle);
+  setStyleSheet(kMoveDialogStyle);
 
   const char* const headings[] = {QT_TRID_NOOP("距離"), QT_TRID_NOOP("状態")};
   for (int k = 0; k < 2; ++k) {
@@ -72,10 +72,10 @@ void dialogMove::setHint(const QString& hint) {
   if (!hint.isEmpty()) text += "\n" + hint;
   lblHint_->setText(text);
   lblHint_->ensurePolished();
-  const int width = kWidth - 48;
+  const int width = kMoveDialogWidth - 48;
   const int height = lblHint_->heightForWidth(width);
   lblHint_->setGeometry(24, kHintTop, width, height);
-  setFixedSize(kWidth, kHintTop + height + 16);
+  setFixedSize(kMoveDialogWidth, kHintTop + height + 16);
 }
 
 void dialogMove::setDialog() {

@@ -31,9 +31,9 @@ constexpr int kFinalX = kRound3X + 84;
 constexpr int kChampionX = kFinalX + 56;
 constexpr int kLineWidth = 4;
 constexpr int kChanceHeight = 16;
-constexpr int kMargin = 24;
+constexpr int kBracketMargin = 24;
 
-const char* const kStyle =
+const char* const kBracketStyle =
     "QDialog { background: #121826; }"
     "QLabel { color: #ffffff; background: qlineargradient(x1:0, y1:0, x2:1, y2:0,"
     "  stop:0 #27324a, stop:1 #1d2638); border: 1px solid #3b4966; border-radius: 5px;"
@@ -76,7 +76,7 @@ frmTornament::frmTornament(const Bracket& bracket, QWidget* parent)
   setWindowTitle(kGameTitle);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setModal(true);
-  setStyleSheet(kStyle);
+  setStyleSheet(kBracketStyle);
   for (int j = 0; j < Bracket::kEntrants; ++j) {
     lblName_[j] = new QLabel(this);
     lblName_[j]->setObjectName(QString("lblName%1").arg(j));
@@ -106,10 +106,10 @@ void frmTornament::showAdvice(CareerState& state, CareerServices& services,
   }
   advice_ = new AdvicePanel(state, services, className, opponents, this);
   const int panelHeight = advice_->sizeHint().height();
-  const int top = height() - Command1_->height() - kMargin / 2;
-  advice_->setGeometry(kMargin, top, width() - 2 * kMargin, panelHeight);
-  Command1_->move(Command1_->x(), top + panelHeight + kMargin / 2);
-  setFixedSize(width(), height() + panelHeight + kMargin / 2);
+  const int top = height() - Command1_->height() - kBracketMargin / 2;
+  advice_->setGeometry(kBracketMargin, top, width() - 2 * kBracketMargin, panelHeight);
+  Command1_->move(Command1_->x(), top + panelHeight + kBracketMargin / 2);
+  setFixedSize(width(), height() + panelHeight + kBracketMargin / 2);
   connect(advice_, &AdvicePanel::ready, this, &frmTornament::showChances);
 }
 

@@ -11,7 +11,7 @@ namespace velko::ui {
 
 namespace {
 
-const char* const kStyle =
+const char* const kAdviceStyle =
     "#AdvicePanel { background: #1d2638; border: 1px solid #3b4966; border-radius: 5px; }"
     "#AdvicePanel QLabel { color: #e6ecf5; background: transparent; border: none;"
     "  padding: 0; font-size: 13px; font-weight: normal; }";
@@ -23,7 +23,7 @@ AdvicePanel::AdvicePanel(CareerState& state, CareerServices& services, const std
     : QWidget(parent), state_(state), services_(services), className_(className) {
   setObjectName("AdvicePanel");
   setAttribute(Qt::WA_StyledBackground);
-  setStyleSheet(kStyle);
+  setStyleSheet(kAdviceStyle);
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(10, 6, 10, 6);
   text_ = new QLabel(qtTrId("見通しを計算中…"), this);

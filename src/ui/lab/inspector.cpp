@@ -33,7 +33,7 @@ QString flag(int16_t value) {
   return value != kOff ? qtTrId("あり") : "―";
 }
 
-const char* const kStyle =
+const char* const kInspectorStyle =
     "QDialog#Inspector { background: #111722; }"
     "QLabel { color: #dfe6f2; font-size: 13px; }"
     "QLabel#fighter0 { color: #8fd8ff; } QLabel#fighter1 { color: #ffb08f; }"
@@ -58,7 +58,7 @@ Inspector::Inspector(const FightRecording& recording, const GameFolder& folder, 
   setObjectName("Inspector");
   setWindowTitle(qtTrId("試合の振り返り"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-  setStyleSheet(kStyle);
+  setStyleSheet(kInspectorStyle);
   buildPanels();
   stage_->loadBackground(picture(folder_, kStagePicture));
   for (int k = 0; k < 2; ++k) {

@@ -19,6 +19,7 @@
 #include "model/fight_clone.h"
 #include "ui/lab/inspector.h"
 #include "ui/lab/result_table.h"
+#include "ui/widgets/qt_text.h"
 #include "ui/widgets/screen_fit.h"
 
 namespace velko::ui {
@@ -28,10 +29,6 @@ namespace {
 constexpr int kChartOpponents = 12;  // the chart shows the worst ones
 // Seeds the lab draws itself stay short enough to type in again.
 constexpr uint64_t kDrawnSeeds = 1'000'000'000;
-
-QString q(const std::string& s) {
-  return QString::fromStdString(s);
-}
 
 QString percent(double rate) {
   return QString::number(rate * 100, 'f', 1) + "%";

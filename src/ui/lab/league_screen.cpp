@@ -26,6 +26,7 @@
 #include "league/registry_entrant.h"
 #include "ui/lab/inspector.h"
 #include "ui/lab/result_table.h"
+#include "ui/widgets/qt_text.h"
 #include "ui/widgets/screen_fit.h"
 
 namespace velko::ui {
@@ -34,10 +35,6 @@ namespace {
 
 constexpr const char* kLeagueFilter = QT_TRID_NOOP("リーグファイル (*.velkoleague)");
 constexpr int kTextRole = Qt::UserRole;
-
-QString q(const std::string& s) {
-  return QString::fromStdString(s);
-}
 
 std::filesystem::path toPath(const QString& name) {
   return std::filesystem::path(name.toStdU16String());

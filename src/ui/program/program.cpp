@@ -13,6 +13,7 @@
 
 #include "core/shipped_names.h"
 #include "ui/program/program_chip.h"
+#include "ui/widgets/qt_text.h"
 #include "ui/widgets/screen_fit.h"
 
 namespace velko::ui {
@@ -20,10 +21,6 @@ namespace velko::ui {
 namespace {
 
 constexpr int kChipSize = 42;
-
-QString q(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 const char* kStyle =
     "velko--ui--Program { background: #e9edf1; }"

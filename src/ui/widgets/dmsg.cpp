@@ -24,7 +24,7 @@ constexpr int kLabelGap = 4;
 constexpr int kPictureHeight = 180;
 
 // The room a grown dialog may take: most of the screen it opens on.
-QSize screenRoom(const QWidget* dialog) {
+QSize grownDialogRoom(const QWidget* dialog) {
   const QScreen* screen = dialog->screen() ? dialog->screen() : QGuiApplication::primaryScreen();
   if (!screen) return {1024, 768};
   const QRect area = screen->availableGeometry();
@@ -110,7 +110,7 @@ void DMsg::addBelow(QWidget* panel) {
 
 void DMsg::fitText() {
   const int margin = twipsToPixels(kMarginTwips);
-  const QSize room = screenRoom(this);
+  const QSize room = grownDialogRoom(this);
   lblMsg_->ensurePolished();
   const QFontMetrics metrics = lblMsg_->fontMetrics();
   int widest = 0;

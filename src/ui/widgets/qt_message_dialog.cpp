@@ -16,6 +16,7 @@
 #include "ui/widgets/dmsg.h"
 #include "ui/widgets/focus_return.h"
 #include "ui/widgets/game_icon.h"
+#include "ui/widgets/qt_text.h"
 #include "ui/widgets/ui_style.h"
 
 namespace velko::ui {
@@ -26,10 +27,6 @@ constexpr int kPlainBoxMinWidth = 260;
 constexpr int kPlainBoxIcon = 48;
 constexpr int kDrawnPollMs = 50;
 constexpr int kDrawnPolls = 100;
-
-QString q(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 // A screen starts its music before it is drawn: the box waits until a window of the game is
 // on the screen (or, with none after a while, shows by itself).

@@ -23,6 +23,7 @@
 #include "ui/app/language_menu.h"
 #include "ui/widgets/click_label.h"
 #include "ui/widgets/name_field.h"
+#include "ui/widgets/qt_text.h"
 #include "ui/widgets/screen_fit.h"
 #include "ui/widgets/ui_style.h"
 #include "ui/workshop/design_learning.h"
@@ -31,10 +32,6 @@
 namespace velko::ui {
 
 namespace {
-
-QString q(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 QLabel* valueLabel(QWidget* parent, const QString& name) {
   auto* label = new QLabel(parent);

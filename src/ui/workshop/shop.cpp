@@ -20,16 +20,13 @@
 #include "shop/shop_kinds.h"
 #include "ui/widgets/dmsg.h"
 #include "ui/widgets/guide_pane.h"
+#include "ui/widgets/qt_text.h"
 #include "ui/widgets/screen_fit.h"
 #include "ui/workshop/shop_compare_panel.h"
 
 namespace velko::ui {
 
 namespace {
-
-QString q(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 constexpr int kWidth = 980;
 constexpr int kHeight = 700;

@@ -1,4 +1,5 @@
 #include "ui/workshop/shop_compare_panel.h"
+#include "ui/widgets/qt_text.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -8,10 +9,6 @@
 namespace velko::ui {
 
 namespace {
-
-QString q(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 const char* colourOf(Change change) {
   switch (change) {
