@@ -20,7 +20,7 @@ namespace {
 
 constexpr QSize kTitleSize(800, 500);
 
-// The title's backdrop without its lettering: the top of the arena picture (a plain dark field
+// The title's backdrop under its lettering: the top of the arena picture (a plain dark field
 // without it), darkening downwards, and the band the title stands on.
 void paintBackdrop(QPainter& p, const QImage& stage, const QRect& all) {
   if (!stage.isNull()) {
@@ -38,23 +38,51 @@ void paintBackdrop(QPainter& p, const QImage& stage, const QRect& all) {
   p.fillRect(QRect(0, 233, all.width(), 2), QColor(236, 72, 60, 200));
 }
 
-// The arena picture, and the backdrop painted from it at the title's designed size. Both are
-// made off the screen, so that it can be done on a thread of its own while the window is built;
-// the backdrop at the screen's pixel ratio, so that it is drawn there pixel for pixel.
-TitleBackdrop titleBackdrop(const QString& stageFile, qreal pixelRatio) {
-  TitleBackdrop made{QImage(stageFile), QImage(kTitleSize * pixelRatio, QImage::Format_RGB32)};
-  made.designed.setDevicePixelRatio(pixelRatio);
-  {
-    QPainter p(&made.designed);
-    paintBackdrop(p, made.stage, QRect(QPoint(0, 0), kTitleSize));
-  }
-  return made;
+// The title's lettering: the name with its shadow, and the line under it. The base font is the
+// window's, so that it can be painted where the window is not.
+void paintLettering(QPainter& p, const QFont& base, int width, const QString& subtitle) {
+  QFont title = base;
+  title.setPointSize(64);
+  title.setBold(true);
+  title.setLetterSpacing(QFont::AbsoluteSpacing, 12);
+  p.setFont(title);
+  p.setPen(QColor(0, 0, 0, 160));
+  p.drawText(QRect(4, 64, width, 120), Qt::AlignHCenter, "VELKO");
+  p.setPen(QColor(236, 72, 60));
+  p.drawText(QRect(0, 60, width, 120), Qt::AlignHCenter, "VELKO");
+  QFont sub = base;
+  sub.setPointSize(15);
+  p.setFont(sub);
+  p.setPen(QColor(230, 230, 236));
+  p.drawText(QRect(0, 180, width, 40), Qt::AlignHCenter, subtitle);
 }
 
-// Where no thread can be started, the backdrop is painted at the first paint instead.
-std::future<TitleBackdrop> startBackdrop(const QString& stageFile, qreal pixelRatio) {
+// What the title's picture is made from; everything is copied, as it goes to another thread.
+struct TitleLook {
+  QString stageFile;
+  qreal pixelRatio;
+  QFont font;
+  QString subtitle;
+};
+
+// The title painted at its designed size, lettering and all. It is made off the screen, so
+// that it can be done on a thread of its own while the window is built (reading the arena and
+// the large bold letters are the dearest part of the first paint); at the screen's pixel ratio,
+// so that it is drawn there pixel for pixel. The arena picture is let go on the same thread.
+QImage titlePicture(const TitleLook& look) {
+  QImage picture(kTitleSize * look.pixelRatio, QImage::Format_RGB32);
+  picture.setDevicePixelRatio(look.pixelRatio);
+  QPainter p(&picture);
+  paintBackdrop(p, QImage(look.stageFile), QRect(QPoint(0, 0), kTitleSize));
+  paintLettering(p, look.font, kTitleSize.width(), look.subtitle);
+  p.end();
+  return picture;
+}
+
+// Where no thread can be started, the picture is painted at the first paint instead.
+std::future<QImage> startTitlePicture(TitleLook look) {
   return std::async(std::launch::async | std::launch::deferred,
-                    [stageFile, pixelRatio] { return titleBackdrop(stageFile, pixelRatio); });
+                    [look = std::move(look)] { return titlePicture(look); });
 }
 
 }  // namespace
@@ -63,7 +91,8 @@ StartUp::StartUp(Game& game, const GameFolder& folder, QWidget* parent)
     : QWidget(parent),
       game_(game),
       stageFile_(letteredPicture(QString::fromStdString(folder.path("\\img\\stage.jpg").string()))),
-      backdropPainting_(startBackdrop(stageFile_, devicePixelRatioF())) {
+      subtitle_(qtTrId("ドール・バトル・シミュレーション")),
+      picturePainting_(startTitlePicture({stageFile_, devicePixelRatioF(), font(), subtitle_})) {
   setWindowTitle("VELKO");
   setFixedSize(kTitleSize);
   game_.StartUp_Form_Load();
@@ -96,43 +125,24 @@ void StartUp::closeEvent(QCloseEvent* event) {
   game_.cmdQuit_Click();
 }
 
-void StartUp::takeBackdrop() {
-  if (!backdropPainting_.valid()) return;
-  TitleBackdrop made = backdropPainting_.get();
-  // Only what this window's size needs is kept.
-  if (size() == kTitleSize) {
-    backdrop_ = std::move(made.designed);
-  } else {
-    stage_ = std::move(made.stage);
-  }
+void StartUp::takePicture() {
+  if (!picturePainting_.valid()) return;
+  QImage picture = picturePainting_.get();
+  // A window not of its designed size paints itself at every paint.
+  if (size() == kTitleSize) picture_ = std::move(picture);
 }
 
 void StartUp::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  takeBackdrop();
-  if (size() == kTitleSize && !backdrop_.isNull()) {
-    p.drawImage(rect(), backdrop_);
+  takePicture();
+  if (size() == kTitleSize && !picture_.isNull()) {
+    p.drawImage(rect(), picture_);
   } else {
     // A screen too small for the title: the arena fills what the window has, under the band.
     if (stage_.isNull()) stage_ = QImage(stageFile_);
     paintBackdrop(p, stage_, rect());
+    paintLettering(p, font(), width(), subtitle_);
   }
-
-  QFont title = font();
-  title.setPointSize(64);
-  title.setBold(true);
-  title.setLetterSpacing(QFont::AbsoluteSpacing, 12);
-  p.setFont(title);
-  p.setPen(QColor(0, 0, 0, 160));
-  p.drawText(QRect(4, 64, width(), 120), Qt::AlignHCenter, "VELKO");
-  p.setPen(QColor(236, 72, 60));
-  p.drawText(QRect(0, 60, width(), 120), Qt::AlignHCenter, "VELKO");
-  QFont sub = font();
-  sub.setPointSize(15);
-  p.setFont(sub);
-  p.setPen(QColor(230, 230, 236));
-  p.drawText(QRect(0, 180, width(), 40), Qt::AlignHCenter,
-             qtTrId("ドール・バトル・シミュレーション"));
   if (!painted_) emit painted();
   painted_ = true;
 }

@@ -16,11 +16,6 @@ class QPushButton;
 
 namespace velko::ui {
 
-struct TitleBackdrop {
-  QImage stage;     // the arena picture as read
-  QImage designed;  // the backdrop of the title at its designed size
-};
-
 class StartUp : public QWidget {
   Q_OBJECT
 
@@ -40,15 +35,16 @@ class StartUp : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void takeBackdrop();
+  void takePicture();
 
   Game& game_;
   QString stageFile_;  // the arena behind the title
-  // The backdrop is painted on a thread of its own while the window is built, and taken over
-  // at the first paint.
-  std::future<TitleBackdrop> backdropPainting_;
-  QImage backdrop_;
-  QImage stage_;  // read only where the window is not of its designed size
+  QString subtitle_;   // the line under the game's name
+  // The title's picture is painted on a thread of its own while the window is built, and taken
+  // over at the first paint.
+  std::future<QImage> picturePainting_;
+  QImage picture_;  // the whole title at its designed size
+  QImage stage_;    // read only where the window is not of its designed size
   bool painted_ = false;
   QPushButton* command1_[2];
   QPushButton* cmdQuit_;
