@@ -1,7 +1,8 @@
 #pragma once
-// Runs a probe program as a fresh process and times it from spawn to exit, the way a player
-// starting the game waits for it. The probes print "peak_kb=N" as they end; that is read
-// back, with the kernel's own figure for the child as the fallback.
+// Runs a probe program as a fresh process and times it from spawn to its first painted frame,
+// the way a player starting the game waits for it, and to its exit. The probes print
+// "painted_at_ns=N" at that frame and "peak_kb=N" as they end; both are read back, with the
+// kernel's own figure for the child as the fallback for the peak.
 
 #include <fcntl.h>
 #include <signal.h>
@@ -25,9 +26,10 @@ namespace velko::bench {
 
 struct ProbeRun {
   bool ok = false;
-  int status = 0;  // as wait4 gives it
-  double wallMs = 0;
-  double cpuMs = 0;  // user and system time of the child, which a busy machine inflates less
+  int status = 0;        // as wait4 gives it
+  double wallMs = 0;     // spawn to exit
+  double paintedMs = 0;  // spawn to the first painted frame; the exit time where none was told
+  double cpuMs = 0;      // user and system time of the child, which a busy machine inflates less
   long peakKB = 0;
   std::string output;
 };
@@ -102,6 +104,13 @@ inline ProbeRun runProbe(const std::string& program, std::vector<std::string> ar
   run.peakKB = usage.ru_maxrss;
   if (const auto at = run.output.find("peak_kb="); at != std::string::npos)
     run.peakKB = std::atol(run.output.c_str() + at + 8);
+  // steady_clock is CLOCK_MONOTONIC on Linux, the clock the probes print.
+  run.paintedMs = run.wallMs;
+  if (const auto at = run.output.find("painted_at_ns="); at != std::string::npos) {
+    const std::chrono::nanoseconds painted(std::atoll(run.output.c_str() + at + 14));
+    run.paintedMs =
+        std::chrono::duration<double, std::milli>(painted - begin.time_since_epoch()).count();
+  }
   return run;
 }
 

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,6 +20,7 @@
 #include "support/screenshots.h"
 #include "support/scripted_dialog.h"
 #include "ui/app/start_up.h"
+#include "ui/app/title_picture.h"
 #include "ui/widgets/ui_style.h"
 #include "ui/workshop/design.h"
 #include "ui/workshop/f_char_make.h"
@@ -64,6 +67,48 @@ class WorkshopScreensTest : public QObject {
     title.command1(0)->click();
     QCOMPARE(nav->workshops, 1);
     QVERIFY(state->newGame);
+  }
+
+  // The title's picture is kept between starts: read back only when painted from the same look
+  // and whole, painted again otherwise, and never written over a file that is not one.
+  void titlePictureKeptBetweenStarts() {
+    QTemporaryDir player;
+    const QString cacheFile = player.filePath("title.cache");
+    const QString stage =
+        QString::fromStdString(services->folder.path("\\img\\stage.jpg").string());
+    const TitleLook look{stage, 1, qApp->font(), "subtitle", cacheFile};
+    const QImage fresh = startTitlePicture(look).get();
+    const qint64 wholeSize = QFileInfo(cacheFile).size();
+    QVERIFY(wholeSize > fresh.sizeInBytes());
+
+    auto rewrite = [&](const std::function<void(QByteArray&)>& change) {
+      QFile file(cacheFile);
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      QByteArray bytes = file.readAll();
+      file.close();
+      change(bytes);
+      QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+      file.write(bytes);
+    };
+    // Pixels changed in place are shown: the kept file is what the next start reads.
+    rewrite([&](QByteArray& bytes) { bytes[bytes.size() - fresh.sizeInBytes()] = char(0x5a); });
+    QCOMPARE(qBlue(startTitlePicture(look).get().pixel(0, 0)), 0x5a);
+    // Another line under the name paints the picture again, and keeps that one.
+    TitleLook other = look;
+    other.subtitle = "another";
+    const QImage repainted = startTitlePicture(other).get();
+    QVERIFY(repainted != fresh);
+    QCOMPARE(startTitlePicture(other).get(), repainted);
+    // A file cut short is painted again.
+    rewrite([](QByteArray& bytes) { bytes.chop(1); });
+    QCOMPARE(startTitlePicture(other).get(), repainted);
+    QCOMPARE(QFileInfo(cacheFile).size(), wholeSize);
+    // Someone else's file of that name is left as it was.
+    rewrite([](QByteArray& bytes) { bytes = "the player's own notes\n"; });
+    QCOMPARE(startTitlePicture(look).get(), fresh);
+    QFile notes(cacheFile);
+    QVERIFY(notes.open(QIODevice::ReadOnly));
+    QCOMPARE(notes.readAll(), QByteArray("the player's own notes\n"));
   }
 
   void playerCreation() {

@@ -38,13 +38,10 @@ class StartUp : public QWidget {
   void takePicture();
 
   Game& game_;
-  QString stageFile_;  // the arena behind the title
-  QString subtitle_;   // the line under the game's name
   // The title's picture is painted on a thread of its own while the window is built, and taken
   // over at the first paint.
   std::future<QImage> picturePainting_;
   QImage picture_;  // the whole title at its designed size
-  QImage stage_;    // read only where the window is not of its designed size
   bool painted_ = false;
   QPushButton* command1_[2];
   QPushButton* cmdQuit_;

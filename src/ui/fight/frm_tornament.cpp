@@ -19,12 +19,12 @@ namespace {
 const QColor kWhite(0xFF, 0xFF, 0xFF);  // not yet decided
 const QColor kRed(255, 0, 0);           // decided
 
-constexpr int kNameLeft = 36;
-constexpr int kNameWidth = 240;  // twelve characters, the longest name, with the padding
+constexpr int kBracketNameLeft = 36;
+constexpr int kBracketNameWidth = 240;  // twelve characters, the longest name, with the padding
 constexpr int kNameHeight = 40;
 constexpr int kNameTop = 40;
 constexpr int kRowPitch = 54;
-constexpr int kRound1X = kNameLeft + kNameWidth;
+constexpr int kRound1X = kBracketNameLeft + kBracketNameWidth;
 constexpr int kRound2X = kRound1X + 64;
 constexpr int kRound3X = kRound2X + 84;
 constexpr int kFinalX = kRound3X + 84;
@@ -80,7 +80,8 @@ frmTornament::frmTornament(const Bracket& bracket, QWidget* parent)
   for (int j = 0; j < Bracket::kEntrants; ++j) {
     lblName_[j] = new QLabel(this);
     lblName_[j]->setObjectName(QString("lblName%1").arg(j));
-    lblName_[j]->setGeometry(kNameLeft, entrantY(j) - kNameHeight / 2, kNameWidth, kNameHeight);
+    lblName_[j]->setGeometry(kBracketNameLeft, entrantY(j) - kNameHeight / 2, kBracketNameWidth,
+                             kNameHeight);
   }
   Command1_ = new QPushButton(qtTrId("戻る"), this);
   Command1_->setObjectName("Command1");
