@@ -72,12 +72,19 @@ class WorkshopScreensTest : public QObject {
   // The title's picture is kept between starts: read back only when painted from the same look
   // and whole, painted again otherwise, and never written over a file that is not one.
   void titlePictureKeptBetweenStarts() {
+    // The whole of a start's work: painting, and keeping what was painted.
+    auto pictureOf = [](const TitleLook& look) {
+      TitlePictureWork work = startTitlePicture(look);
+      const QImage picture = takeTitlePicture(work);
+      work.done.wait();
+      return picture;
+    };
     QTemporaryDir player;
     const QString cacheFile = player.filePath("title.cache");
     const QString stage =
         QString::fromStdString(services->folder.path("\\img\\stage.jpg").string());
     const TitleLook look{stage, 1, qApp->font(), "subtitle", cacheFile};
-    const QImage fresh = startTitlePicture(look).get();
+    const QImage fresh = pictureOf(look);
     const qint64 wholeSize = QFileInfo(cacheFile).size();
     QVERIFY(wholeSize > fresh.sizeInBytes());
 
@@ -92,20 +99,20 @@ class WorkshopScreensTest : public QObject {
     };
     // Pixels changed in place are shown: the kept file is what the next start reads.
     rewrite([&](QByteArray& bytes) { bytes[bytes.size() - fresh.sizeInBytes()] = char(0x5a); });
-    QCOMPARE(qBlue(startTitlePicture(look).get().pixel(0, 0)), 0x5a);
+    QCOMPARE(qBlue(pictureOf(look).pixel(0, 0)), 0x5a);
     // Another line under the name paints the picture again, and keeps that one.
     TitleLook other = look;
     other.subtitle = "another";
-    const QImage repainted = startTitlePicture(other).get();
+    const QImage repainted = pictureOf(other);
     QVERIFY(repainted != fresh);
-    QCOMPARE(startTitlePicture(other).get(), repainted);
+    QCOMPARE(pictureOf(other), repainted);
     // A file cut short is painted again.
     rewrite([](QByteArray& bytes) { bytes.chop(1); });
-    QCOMPARE(startTitlePicture(other).get(), repainted);
+    QCOMPARE(pictureOf(other), repainted);
     QCOMPARE(QFileInfo(cacheFile).size(), wholeSize);
     // Someone else's file of that name is left as it was.
     rewrite([](QByteArray& bytes) { bytes = "the player's own notes\n"; });
-    QCOMPARE(startTitlePicture(look).get(), fresh);
+    QCOMPARE(pictureOf(look), fresh);
     QFile notes(cacheFile);
     QVERIFY(notes.open(QIODevice::ReadOnly));
     QCOMPARE(notes.readAll(), QByteArray("the player's own notes\n"));

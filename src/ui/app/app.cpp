@@ -37,6 +37,9 @@ App::App(GameFolder folder)
       game_(state_, services_, *this) {}
 
 App::~App() {
+  // A title still up goes first: it waits for its picture to be kept, so that no half-written
+  // file is left in the player's folder.
+  delete title_;
   music_.close();
   soundEffects_.close();
 }

@@ -56,7 +56,7 @@ void StartUp::closeEvent(QCloseEvent* event) {
 }
 
 void StartUp::takePicture() {
-  if (picturePainting_.valid()) picture_ = picturePainting_.get();
+  if (picturePainting_.picture.valid()) picture_ = takeTitlePicture(picturePainting_);
 }
 
 void StartUp::paintEvent(QPaintEvent*) {

@@ -4,9 +4,9 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
-#include <future>
 
 #include "data/files/game_folder.h"
+#include "ui/app/title_picture.h"
 
 namespace velko {
 class Game;
@@ -40,7 +40,7 @@ class StartUp : public QWidget {
   Game& game_;
   // The title's picture is painted on a thread of its own while the window is built, and taken
   // over at the first paint.
-  std::future<QImage> picturePainting_;
+  TitlePictureWork picturePainting_;
   QImage picture_;  // the whole title at its designed size
   bool painted_ = false;
   QPushButton* command1_[2];

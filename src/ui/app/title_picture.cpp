@@ -5,6 +5,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QSysInfo>
+#include <chrono>
+#include <memory>
 
 #include "core/game_version.h"
 #include "ui/app/title_cache.h"
@@ -81,24 +83,36 @@ QImage paintTitlePicture(const TitleLook& look) {
 
 // Reading the kept picture is one file; painting it afresh decodes the arena and opens the
 // lettering's two fonts, the dearest part of a start.
-QImage titlePicture(const TitleLook& look) {
-  if (look.cacheFile.isEmpty()) return paintTitlePicture(look);
+void makeTitlePicture(const TitleLook& look, std::promise<QImage>& picture) {
+  if (look.cacheFile.isEmpty()) {
+    picture.set_value(paintTitlePicture(look));
+    return;
+  }
   const QByteArray key = lookKey(look);
   const QSize pixels = kTitleSize * look.pixelRatio;
   if (std::optional<QImage> kept = readTitleCache(look.cacheFile, key, pixels)) {
     kept->setDevicePixelRatio(look.pixelRatio);
-    return *kept;
+    picture.set_value(*kept);
+    return;
   }
-  QImage picture = paintTitlePicture(look);
-  writeTitleCache(look.cacheFile, key, picture);
-  return picture;
+  const QImage painted = paintTitlePicture(look);
+  picture.set_value(painted);
+  writeTitleCache(look.cacheFile, key, painted);
 }
 
 }  // namespace
 
-std::future<QImage> startTitlePicture(TitleLook look) {
-  return std::async(std::launch::async | std::launch::deferred,
-                    [look = std::move(look)] { return titlePicture(look); });
+TitlePictureWork startTitlePicture(TitleLook look) {
+  auto picture = std::make_shared<std::promise<QImage>>();
+  TitlePictureWork work{picture->get_future(), {}};
+  work.done = std::async(std::launch::async | std::launch::deferred,
+                         [look = std::move(look), picture] { makeTitlePicture(look, *picture); });
+  return work;
+}
+
+QImage takeTitlePicture(TitlePictureWork& work) {
+  if (work.done.wait_for(std::chrono::seconds(0)) == std::future_status::deferred) work.done.wait();
+  return work.picture.get();
 }
 
 }  // namespace velko::ui

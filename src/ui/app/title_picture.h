@@ -21,9 +21,21 @@ struct TitleLook {
   QString cacheFile;  // where the picture is kept between starts; none if empty
 };
 
-// The whole picture at the title's designed size, started on a thread of its own (painted at
-// the first paint where no thread can be started). It is the one kept from an earlier start
-// where that was painted from the same look; otherwise it is painted and kept for the next.
-std::future<QImage> startTitlePicture(TitleLook look);
+// The title's picture on its way, on a thread of its own.
+struct TitlePictureWork {
+  // Ready as soon as the picture is read or painted.
+  std::future<QImage> picture;
+  // Ends once a freshly painted picture has been kept for the next start; letting it go waits
+  // for that. Where no thread could be started, waiting for it does all the work.
+  std::future<void> done;
+};
+
+// The whole picture at the title's designed size: the one kept from an earlier start where
+// that was painted from the same look; otherwise it is painted, and kept after it is handed
+// over, so the first paint never waits for the disk.
+TitlePictureWork startTitlePicture(TitleLook look);
+
+// The picture, once it is there.
+QImage takeTitlePicture(TitlePictureWork& work);
 
 }  // namespace velko::ui
