@@ -74,11 +74,11 @@ for who, label in (("bare", "floor: bare Qt label"),
              for platform in ("offscreen", "xvfb") for key in keys]
     print(f"{label:30} {cells[0]:>9} {cells[1]:>8} {cells[2]:>7} {cells[3]:>9} {cells[4]:>8} {cells[5]:>7}")
 ratios = [ratio(key) for key in keys]
-print(f"{'ratio of the medians':30} {ratios[0][0]:>9} {ratios[1][0]:>8} {ratios[2][0]:>7}"
+print(f"{'ratio game/floor (goal 1.2x)':30} {ratios[0][0]:>9} {ratios[1][0]:>8} {ratios[2][0]:>7}"
       f" {ratios[0][1]:>9} {ratios[1][1]:>8} {ratios[2][1]:>7}")
 paired = [cell(f"Pair/{platform}", key, "{:.2f}x") for platform in ("offscreen", "xvfb")
           for key in ("ratio", "exit_ratio")]
-print(f"{'paired starts (goal 1.2x)':30} {paired[0]:>9} {paired[1]:>8} {'':>7}"
+print(f"{'ratio of paired starts':30} {paired[0]:>9} {paired[1]:>8} {'':>7}"
       f" {paired[2]:>9} {paired[3]:>8}")
 print("  (the median of game/bare over starts made one right after the other)")
 print()
