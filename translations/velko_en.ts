@@ -2564,7 +2564,7 @@ It was kept, renamed to save/%3. The other files are unchanged.</translation>
     </message>
     <message id="%1の受身: %2">
         <source></source>
-        <translation>%1 breakfall: %2</translation>
+        <translation>%1 safe fall: %2</translation>
     </message>
     <message id="距離%1 →%2">
         <source></source>
