@@ -92,6 +92,8 @@ class SmallScreensTest : public QObject {
       // Twice the scale on a large screen holds every window as it is designed.
       if (screen == 2) QVERIFY2(window->size() == designed, qPrintable(what));
       auto* scroll = window->findChild<QScrollArea*>("screenFitScroll");
+      // Moving the controls into a scroll area must not leave the keyboard on the scroll area.
+      QVERIFY2(!scroll || window->focusWidget() != scroll, qPrintable(what));
       for (QWidget* control : window->findChildren<QWidget*>()) {
         if (!isControl(control) || !control->isVisibleTo(window.get())) continue;
         if (insideView(control, window.get())) continue;

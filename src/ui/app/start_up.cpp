@@ -10,7 +10,6 @@
 #include "career/game.h"
 #include "ui/app/help_window.h"
 #include "ui/app/title_cache.h"
-#include "ui/app/title_picture.h"
 #include "ui/widgets/screen_fit.h"
 #include "ui/widgets/ui_style.h"
 

@@ -38,8 +38,8 @@ class StartUp : public QWidget {
   void takePicture();
 
   Game& game_;
-  // The title's picture is painted on a thread of its own while the window is built, and taken
-  // over at the first paint.
+  // The title's picture is read back or painted on a thread of its own while the window is
+  // built, and taken over at the first paint.
   TitlePictureWork picturePainting_;
   QImage picture_;  // the whole title at its designed size
   bool painted_ = false;

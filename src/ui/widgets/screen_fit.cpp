@@ -87,9 +87,14 @@ class ScreenFit : public QObject {
   void scrollContents() {
     // A window of fixed size may now be smaller than designed, never larger.
     fixedSize_ = window_->maximumSize() == designed_;
+    // Moving the controls loses the keyboard; it goes back where it was.
+    QWidget* focused = window_->focusWidget();
     scroll_ = new QScrollArea(window_);
     scroll_->setObjectName("screenFitScroll");
     scroll_->setFrameShape(QFrame::NoFrame);
+    // The keyboard belongs to the controls, as it did before they scrolled; Tab still scrolls
+    // the one it reaches into view.
+    scroll_->setFocusPolicy(Qt::NoFocus);
     scroll_->setWidgetResizable(true);
     QWidget* contents = nullptr;
     if (auto* main = qobject_cast<QMainWindow*>(window_)) {
@@ -110,6 +115,7 @@ class ScreenFit : public QObject {
     scroll_->viewport()->setAutoFillBackground(false);
     scroll_->show();
     window_->setMinimumSize(0, 0);
+    if (focused) focused->setFocus();
   }
 
   // The contents keep the designed size: exactly, when the window had a fixed size.
