@@ -1,6 +1,6 @@
 // Whole street fights between two Dolls built from the shipped catalogue, and single steps,
 // with the game's own random source (which reseeds from the clock at every action-point roll
-// and every 2D6), narration kept.
+// and every 2D6), with the narration kept and without a reader.
 
 #include <benchmark/benchmark.h>
 
@@ -82,8 +82,9 @@ Pair catalogueDolls() {
   return {buildDoll(folder, {5, 4, "ダフネ"}), buildDoll(folder, {4, 3, "バルキリー"})};
 }
 
+// keepNarration false: a fight nobody reads, as the lab, the league and the advice fight.
 template <typename Source>
-void wholeFights(benchmark::State& state) {
+void wholeFights(benchmark::State& state, bool keepNarration = true) {
   Pair dolls = catalogueDolls();
   Source rnd;
   ComputerController mirrored;
@@ -92,7 +93,8 @@ void wholeFights(benchmark::State& state) {
   for (auto _ : state) {
     repair(*dolls.player);
     repair(*dolls.opponent);
-    HeadlessResult result = playHeadless(dolls.player, dolls.opponent, mirrored, rnd);
+    HeadlessResult result =
+        playHeadless(dolls.player, dolls.opponent, mirrored, rnd, {.keepNarration = keepNarration});
     steps += result.steps;
     wins += result.winner == 0;
     benchmark::DoNotOptimize(result);
@@ -124,6 +126,9 @@ void oneStep(benchmark::State& state) {
 
 void BM_WholeFight_ClockRandom(benchmark::State& state) {
   wholeFights<ClockRandom>(state);
+}
+void BM_WholeFight_NoReader(benchmark::State& state) {
+  wholeFights<ClockRandom>(state, false);
 }
 void BM_Step_ClockRandom(benchmark::State& state) {
   oneStep<ClockRandom>(state);
@@ -177,6 +182,7 @@ void BM_TournamentAdvice_Novice(benchmark::State& state) {
 }
 
 BENCHMARK(BM_WholeFight_ClockRandom);
+BENCHMARK(BM_WholeFight_NoReader);
 BENCHMARK(BM_Step_ClockRandom);
 BENCHMARK(BM_Lab1000_Recorded)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Lab1000_Unrecorded)->Unit(benchmark::kMillisecond);

@@ -1,4 +1,4 @@
-// A league of the factory opponents: 30 Dolls, 100 fights for each of the 435 pairs (43,500
+// A league of the factory opponents: 50 Dolls, 100 fights for each of the 1,225 pairs (122,500
 // fights), on every core and on one. The time is wall-clock; "cpu us/fight" is the CPU time of
 // the whole process (every worker) per fight, which does not depend on what else the machine
 // is doing.
@@ -14,9 +14,9 @@
 namespace velko {
 namespace {
 
-constexpr size_t kDolls = 30;
+constexpr size_t kDolls = 50;
 
-// The factory roster, its first Dolls again when it holds fewer than thirty.
+// The factory roster, its first Dolls again when it holds fewer than fifty.
 std::vector<DollRef> factoryDolls() {
   const std::vector<sim::RosterDoll> roster =
       sim::loadRoster(GameFolder(VELKO_GAME_DIR), sim::RegistrySource::Factory);

@@ -12,15 +12,17 @@
 #include "battle/computer_controller.h"
 #include "battle/fight_controller.h"
 #include "battle/fight_view.h"
+#include "battle/narration.h"
 #include "core/random.h"
 
 namespace velko {
 
-// Damage kinds.
-inline constexpr int16_t kWazaPunch = 1;
-inline constexpr int16_t kWazaKick = 2;
-inline constexpr int16_t kWazaThrow = 3;
-inline constexpr int16_t kWazaHold = 4;
+// What kind of blow the damage rule weighs: not an action number, so the two can't be mixed up.
+enum class DamageKind : int16_t { Punch = 1, Kick = 2, Throw = 3, Hold = 4 };
+inline constexpr DamageKind kWazaPunch = DamageKind::Punch;
+inline constexpr DamageKind kWazaKick = DamageKind::Kick;
+inline constexpr DamageKind kWazaThrow = DamageKind::Throw;
+inline constexpr DamageKind kWazaHold = DamageKind::Hold;
 
 class Battle {
  public:
@@ -54,11 +56,11 @@ class Battle {
 
   // --- hits, defence, damage and falls ---
   int get2D6();
-  int Hit(int i, int action);
+  int Hit(int i, ActionId action);
   int bougyo_rtn(int defender, int attackRoll, int offence, int defence, int blockCount);
-  int16_t Damage(int i, int16_t waza, int16_t wazaPow);
+  int16_t Damage(int i, DamageKind waza, int16_t wazaPow);
   void checkTentou(int i);
-  bool checkTentou2(int i, int action);
+  bool checkTentou2(int i, ActionId action);
 
  private:
   void act(int i);
@@ -71,7 +73,7 @@ class Battle {
   void move(int i, int slot, const Logic& pattern, int16_t& wazaPow);
   void jump(int i, int16_t& wazaPow);
   void spin(int i, int16_t& wazaPow);
-  void strike(int i, int action, int16_t waza, int16_t& wazaPow);
+  void strike(int i, ActionId action, DamageKind waza, int16_t& wazaPow);
   void kumi(int i, int16_t& wazaPow);
   void nage(int i, int16_t& wazaPow);
   void ori(int i, int16_t& wazaPow);
@@ -79,6 +81,8 @@ class Battle {
   void uke(int i, int16_t& wazaPow);
   void hazusi(int i, int16_t& wazaPow);
   void patternEnd(int i, const Logic& pattern);
+  // The call of the pattern's name that ends the narration of an action.
+  void patternCall(int i, const Logic& pattern);
 
   Random& rnd_;
   FightView& view_;
@@ -86,6 +90,7 @@ class Battle {
   ComputerController computer_;
   std::array<FightController*, 2> controllers_{&computer_, &computer_};
   BattleState s_;
+  Narration narration_;
   bool over_ = false;
 };
 

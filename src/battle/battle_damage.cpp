@@ -22,7 +22,7 @@ void loseHP(int16_t& HP, int16_t damage) {
   HP = saturate16(HP - damage);
 }
 
-int16_t effectSizeOf(int16_t waza) {
+int16_t effectSizeOf(DamageKind waza) {
   if (waza == kWazaPunch) return 10;
   if (waza == kWazaThrow) return 180;
   return 30;
@@ -30,7 +30,7 @@ int16_t effectSizeOf(int16_t waza) {
 
 }  // namespace
 
-int16_t Battle::Damage(int i, int16_t waza, int16_t wazaPow) {
+int16_t Battle::Damage(int i, DamageKind waza, int16_t wazaPow) {
   const int foe = 1 - i;
   const int16_t pow = s_.fighter(i).pow;
   doll& target = *s_.fighters[foe];
@@ -44,7 +44,8 @@ int16_t Battle::Damage(int i, int16_t waza, int16_t wazaPow) {
   if (waza == kWazaKick || waza == kWazaThrow) base = roll2D8(rnd_);
   if (s_.ukemi[foe] != kOff) {
     reduction = die(rnd_);
-    s_.damageNote = fill(shown("受身効果で%1ダメージが軽減されます。"), {Str(reduction)});
+    if (narration_.on())
+      s_.damageNote = fill(shown("受身効果で%1ダメージが軽減されます。"), {Str(reduction)});
     s_.ukemi[foe] = kOff;
   }
   int16_t damage = blowDamage(base, pow, wazaPow, AC, reduction);
@@ -57,18 +58,19 @@ int16_t Battle::Damage(int i, int16_t waza, int16_t wazaPow) {
     }
   } else if (waza == kWazaThrow) {
     loseHP(target.Motor->HP, damage);
-    s_.battleLog += shown("投げ！") + s_.damageNote + "\r\n" +
-                    fill(shown("ダメージはモーターに%1。"), {Str(damage)});
+    narration_.say(QT_TRID_NOOP("投げ！"));
+    narration_.append(s_.damageNote);
+    narration_.endLine();
+    narration_.say(QT_TRID_NOOP("ダメージはモーターに%1。"), damage);
     // The frame takes a second roll, reduced by the same break-fall.
     damage = blowDamage(roll2D8(rnd_), pow, wazaPow, AC, reduction);
     loseHP(target.frame->HP, damage);
-    s_.battleLog += fill(shown("フレームに%1！"), {Str(damage)}) + "\r\n";
+    narration_.line(QT_TRID_NOOP("フレームに%1！"), damage);
   } else if (waza == kWazaHold) {
     // A joint lock ignores dice, armour, the break-fall and the 100 cap.
     damage = saturate16(pow + wazaPow);
     loseHP(target.frame->HP, damage);
-    s_.battleLog +=
-        fill(shown("間接技を極めて行きます。ダメージはフレームに%1"), {Str(damage)}) + "\r\n";
+    narration_.line(QT_TRID_NOOP("間接技を極めて行きます。ダメージはフレームに%1"), damage);
   }
 
   s_.effectCount = saturate16(s_.effectCount + 1);

@@ -2,8 +2,6 @@
 
 #include "battle/battle.h"
 #include "core/dice.h"
-#include "core/shipped_names.h"
-#include "core/shown_text.h"
 
 namespace velko {
 
@@ -12,7 +10,7 @@ int Battle::get2D6() {
   return roll2D6(rnd_);
 }
 
-int Battle::Hit(int i, int action) {
+int Battle::Hit(int i, ActionId action) {
   const int foe = 1 - i;
   const int attackRoll = get2D6();
   const int defenceRoll = get2D6();
@@ -32,21 +30,21 @@ int Battle::Hit(int i, int action) {
   }
   // Out of reach nothing lands, whatever the dice said.
   if (s_.span >= 1) {
-    s_.battleLog += shown("・・・届かない！") + "\r\n";
+    narration_.line(QT_TRID_NOOP("・・・届かない！"));
     return 0;
   }
   return result;
 }
 
 int Battle::bougyo_rtn(int defender, int attackRoll, int offence, int defence, int blockCount) {
-  const std::string name = shownDollName(s_.fighter(defender).name);
-  for (int guard = 1; guard <= blockCount; ++guard) {
+  const doll& guard = s_.fighter(defender);
+  for (int k = 1; k <= blockCount; ++k) {
     if (get2D6() + defence > attackRoll + offence) {
-      s_.battleLog += fill(shown("攻撃はしかし、%1の防御に阻まれます。"), {name}) + "\r\n";
+      narration_.line(QT_TRID_NOOP("攻撃はしかし、%1の防御に阻まれます。"), guard);
       return 0;
     }
   }
-  s_.battleLog += fill(shown("%1の防御をかいくぐってヒット！"), {name}) + "\r\n";
+  narration_.line(QT_TRID_NOOP("%1の防御をかいくぐってヒット！"), guard);
   return attackRoll;
 }
 

@@ -2,8 +2,6 @@
 // strike (unless it spun in this step), move or jump.
 
 #include "battle/battle.h"
-#include "core/shipped_names.h"
-#include "core/shown_text.h"
 
 namespace velko {
 
@@ -12,8 +10,7 @@ void Battle::checkTentou(int i) {
   s_.spun[i] = kOn;
   if (s_.tentou[i] != kOff) {
     s_.tentou[i] = kOff;
-    s_.battleLog +=
-        fill(shown("%1、立ちあがりました。"), {shownDollName(s_.fighter(i).name)}) + "\r\n";
+    narration_.line(QT_TRID_NOOP("%1、立ちあがりました。"), s_.fighter(i));
   } else {
     s_.tentou[i] = kOn;
   }
@@ -24,23 +21,22 @@ void Battle::checkTentou(int i) {
     return;
   }
   s_.tentou[foe] = kOn;
-  s_.battleLog +=
-      fill(shown("%1、組まれたまま転倒しました。"), {shownDollName(s_.fighter(foe).name)}) + "\r\n";
+  narration_.line(QT_TRID_NOOP("%1、組まれたまま転倒しました。"), s_.fighter(foe));
 }
 
-bool Battle::checkTentou2(int i, int action) {
+bool Battle::checkTentou2(int i, ActionId action) {
   if (s_.tentou[i] == kOff) return false;
   if (action == kPunch || action == kKick) {
     if (s_.spun[i] != kOff) return false;
-    s_.battleLog += shown("…転倒していては、有効な打撃が加えられません。") + "\r\n";
+    narration_.line(QT_TRID_NOOP("…転倒していては、有効な打撃が加えられません。"));
     return true;
   }
   if (action == kMove) {
-    s_.battleLog += shown("…転倒していては、移動できません。") + "\r\n";
+    narration_.line(QT_TRID_NOOP("…転倒していては、移動できません。"));
     return true;
   }
   if (action == kJump) {
-    s_.battleLog += shown("…転倒していては、ジャンプできません。") + "\r\n";
+    narration_.line(QT_TRID_NOOP("…転倒していては、ジャンプできません。"));
     return true;
   }
   return false;

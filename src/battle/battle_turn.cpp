@@ -24,7 +24,7 @@ void requireDoll(const DollRef& d) {
 }  // namespace
 
 Battle::Battle(Random& rnd, FightView& view, AfterFight& afterFight)
-    : rnd_(rnd), view_(view), afterFight_(afterFight) {}
+    : rnd_(rnd), view_(view), afterFight_(afterFight), narration_(s_.battleLog, view.showsText()) {}
 
 void Battle::setController(int i, FightController& controller) {
   controllers_.at(i) = &controller;
@@ -109,18 +109,18 @@ void Battle::act(int i) {
 int16_t Battle::getInitiative() {
   const int a = die(rnd_);
   const int b = die(rnd_);
-  if (a > b) {
-    view_.dspInitiative(0, true, shown("先手"));
-    view_.dspInitiative(1, false, shown("後手"));
-    return 0;
+  if (a != b) {
+    const int first = a > b ? 0 : 1;
+    if (narration_.on()) {
+      const char* const side[2] = {QT_TRID_NOOP("先手"), QT_TRID_NOOP("後手")};
+      view_.dspInitiative(0, first == 0, shown(side[first]));
+      view_.dspInitiative(1, first == 1, shown(side[1 - first]));
+    }
+    return static_cast<int16_t>(first);
   }
-  if (a < b) {
-    view_.dspInitiative(0, false, shown("後手"));
-    view_.dspInitiative(1, true, shown("先手"));
-    return 1;
-  }
-  s_.battleLog = shown("（両者のイニシアチヴチェックは互角です）") + "\r\n" +
-                 shown("極限の精神状態が生み出す緊迫した攻防！");
+  s_.battleLog.clear();
+  narration_.line(QT_TRID_NOOP("（両者のイニシアチヴチェックは互角です）"));
+  narration_.say(QT_TRID_NOOP("極限の精神状態が生み出す緊迫した攻防！"));
   view_.dspMsg(s_.battleLog);
   return kSenteTie;
 }
@@ -129,6 +129,7 @@ void Battle::getAP(int i) {
   rnd_.reseedFromClock();
   // A computer rating near the 16-bit limit stays at the limit.
   s_.playAP = saturate16(roll2D6(rnd_) + s_.fighter(i).AP);
+  if (!narration_.on()) return;
   view_.dspAP(i, fill(shown("行動ポイント%1"), {Str(s_.playAP)}));
   view_.dspAP(1 - i, "");
 }
@@ -142,7 +143,7 @@ void Battle::endFace() {
     d->Motor->HP = clampMax(d->Motor->HP, d->Motor->maxHP);
     d->frame->HP = clampMax(d->frame->HP, d->frame->maxHP);
   }
-  view_.dspLabels(s_, fightLabels(s_));
+  if (narration_.on()) view_.dspLabels(s_, fightLabels(s_));
   view_.dspDollImage(s_);
   s_.effectCount = 0;
   // One decision per end phase: a fight is won or lost, never both.

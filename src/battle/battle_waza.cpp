@@ -35,7 +35,7 @@ void Battle::waza_rtn(int i, const Logic& pattern) {
   s_.battleLog.clear();
   s_.ukemi[i] = kOff;
   s_.bougyo[i] = kOff;
-  if (s_.kumiai[i] != kOff) s_.battleLog += shown("組んでいる状態では、100％命中します。") + "\r\n";
+  if (s_.kumiai[i] != kOff) narration_.line(QT_TRID_NOOP("組んでいる状態では、100％命中します。"));
 
   int16_t wazaPow = 0;
   for (int slot = 0; slot < Logic::kSlots; ++slot) {
@@ -90,26 +90,26 @@ void Battle::move(int i, int slot, const Logic& pattern, int16_t& wazaPow) {
   const int16_t direction = controllers_[i]->chooseMove(s_, i, slot, pattern);
   if (direction == kCloseIn) {
     if (s_.anyHold()) {
-      s_.battleLog += shown("組み合ったまま移動します。") + "\r\n";
+      narration_.line(QT_TRID_NOOP("組み合ったまま移動します。"));
     } else if (checkTentou2(i, kMove)) {
       // Down: checkTentou2 has said why.
     } else if (s_.span == 0) {
       const int16_t b = mobilityInt(d.move, d.weight, 2);
       addPow(wazaPow, b);
-      s_.battleLog += fill(shown("移動しつつ勢いをつけて%1パワー"), {Str(b)}) + "\r\n";
+      narration_.line(QT_TRID_NOOP("移動しつつ勢いをつけて%1パワー"), b);
     } else {
       const int16_t distance = mobilityInt(d.move, d.weight, 1);
-      s_.battleLog += fill(shown("%1ダッシュで間合いを詰めた！"), {Str(distance)}) + "\r\n";
+      narration_.line(QT_TRID_NOOP("%1ダッシュで間合いを詰めた！"), distance);
       s_.span = clampSpan(s_.span - distance);
       addPow(wazaPow, distance);
     }
   } else {
     if (s_.anyHold()) {
-      s_.battleLog += shown("距離を置こうとしたが、ガッチリつかまれている。") + "\r\n";
+      narration_.line(QT_TRID_NOOP("距離を置こうとしたが、ガッチリつかまれている。"));
     } else if (checkTentou2(i, kMove)) {
       // Down: checkTentou2 has said why.
     } else {
-      s_.battleLog += shown("距離を置いた。") + "\r\n";
+      narration_.line(QT_TRID_NOOP("距離を置いた。"));
       s_.span = clampSpan(s_.span + mobilityInt(d.move, d.weight, 1));
     }
   }
@@ -120,7 +120,7 @@ void Battle::jump(int i, int16_t& wazaPow) {
   if (checkTentou2(i, kJump)) return;
   const doll& d = s_.fighter(i);
   const int16_t b = mobilityInt(d.jump, d.weight, 1);
-  s_.battleLog += fill(shown("ジャンプで＋%1パワー"), {Str(b)});
+  narration_.say(QT_TRID_NOOP("ジャンプで＋%1パワー"), b);
   addPow(wazaPow, b);
 }
 
@@ -128,23 +128,24 @@ void Battle::jump(int i, int16_t& wazaPow) {
 void Battle::spin(int i, int16_t& wazaPow) {
   const doll& d = s_.fighter(i);
   const int16_t b = mobilityInt(d.spin, d.weight, 1);
-  s_.battleLog += fill(shown("回転で＋%1パワー"), {Str(b)});
+  narration_.say(QT_TRID_NOOP("回転で＋%1パワー"), b);
   addPow(wazaPow, b);
   checkTentou(i);
   view_.dspFightImage(s_, i, kSpin);
 }
 
-void Battle::strike(int i, int action, int16_t waza, int16_t& wazaPow) {
-  s_.battleLog += shown(actionName(action).c_str());
+void Battle::strike(int i, ActionId action, DamageKind waza, int16_t& wazaPow) {
+  if (narration_.on()) appendShown(s_.battleLog, actionName(action).c_str());
   const int hitRoll = Hit(i, action);
   const bool down = checkTentou2(i, action);
   if (hitRoll > 0 && !down) {
-    s_.battleLog += shown("・・・命中！");
+    narration_.say(QT_TRID_NOOP("・・・命中！"));
     const int16_t dmg = Damage(i, waza, wazaPow);
-    s_.battleLog += s_.damageNote + "\r\n";
-    s_.battleLog += fill(shown("ダメージは%1"), {Str(dmg)}) + "\r\n";
+    narration_.append(s_.damageNote);
+    narration_.endLine();
+    narration_.line(QT_TRID_NOOP("ダメージは%1"), dmg);
   } else {
-    s_.battleLog += shown("かわされた！") + "\r\n";
+    narration_.line(QT_TRID_NOOP("かわされた！"));
   }
   wazaPow = 0;
   view_.dspFightImage(s_, i, action);
@@ -153,10 +154,10 @@ void Battle::strike(int i, int action, int16_t waza, int16_t& wazaPow) {
 void Battle::kumi(int i, int16_t& wazaPow) {
   const int hitRoll = Hit(i, kKumi);
   if (hitRoll > 0 && s_.span == 0) {
-    s_.battleLog += shown("組みついて");
+    narration_.say(QT_TRID_NOOP("組みついて"));
     s_.kumiai[i] = kOn;
   } else {
-    s_.battleLog += shown("組みつきに失敗。") + "\r\n";
+    narration_.line(QT_TRID_NOOP("組みつきに失敗。"));
   }
   wazaPow = 0;
   view_.dspFightImage(s_, i, kKumi);
@@ -171,10 +172,10 @@ void Battle::nage(int i, int16_t& wazaPow) {
     // Thrown, the other Doll loses its own hold too.
     if (s_.kumiai[foe] != kOff) {
       s_.kumiai[foe] = kOff;
-      s_.battleLog += shown("組み合っていた相手の技が外れました。") + "\r\n";
+      narration_.line(QT_TRID_NOOP("組み合っていた相手の技が外れました。"));
     }
   } else {
-    s_.battleLog += shown("組んでいなければ投げられません。") + "\r\n";
+    narration_.line(QT_TRID_NOOP("組んでいなければ投げられません。"));
   }
   wazaPow = 0;
 }
@@ -184,14 +185,14 @@ void Battle::ori(int i, int16_t& wazaPow) {
   if (s_.kumiai[i] != kOff) {
     Damage(i, kWazaHold, wazaPow);
   } else {
-    s_.battleLog += shown("組んでいなければ関節技も決められません。") + "\r\n";
+    narration_.line(QT_TRID_NOOP("組んでいなければ関節技も決められません。"));
   }
   wazaPow = 0;
 }
 
 void Battle::block(int i, int16_t& wazaPow) {
   s_.bougyo[i] = 1;
-  s_.battleLog += shown("防御の構えです。") + "\r\n";
+  narration_.line(QT_TRID_NOOP("防御の構えです。"));
   view_.dspFightImage(s_, i, kBlock);
   wazaPow = 0;
 }
@@ -209,30 +210,35 @@ void Battle::hazusi(int i, int16_t& wazaPow) {
     const int theirs = s_.fighter(foe).pow + get2D6();
     if (mine >= theirs) {
       s_.kumiai = {};
-      s_.battleLog += shown("振りほどいた。") + "\r\n";
+      narration_.line(QT_TRID_NOOP("振りほどいた。"));
     } else {
       s_.kumiai[i] = kOff;
-      s_.battleLog += shown("力が強くて振りほどけない！") + "\r\n";
+      narration_.line(QT_TRID_NOOP("力が強くて振りほどけない！"));
     }
   } else if (s_.kumiai[i] != kOff) {
     s_.kumiai[i] = kOff;
-    s_.battleLog += shown("自ら技を解いた。") + "\r\n";
+    narration_.line(QT_TRID_NOOP("自ら技を解いた。"));
   } else {
-    s_.battleLog += shown("振りほどく動き。") + "\r\n";
+    narration_.line(QT_TRID_NOOP("振りほどく動き。"));
   }
   wazaPow = 0;
 }
 
 void Battle::patternEnd(int i, const Logic& pattern) {
-  const std::string name = shownPatternName(s_.fighter(i).name, pattern.name);
-  if (pattern.AP == 0) {
-    s_.battleLog += shown("様子見です。") + "\r\n";
-  } else if (pattern.AP >= 13) {
-    s_.battleLog += fill(shown("これが、これが！%1だッ！！"), {name}) + "\r\n";
-  } else {
-    s_.battleLog += fill(shown("でたぁっ！%1ッ！！！！！"), {name}) + "\r\n";
-  }
+  if (narration_.on()) patternCall(i, pattern);
   view_.dspMsg(s_.battleLog);
+}
+
+void Battle::patternCall(int i, const Logic& pattern) {
+  if (pattern.AP == 0) {
+    narration_.line(QT_TRID_NOOP("様子見です。"));
+    return;
+  }
+  const std::string name = shownPatternName(s_.fighter(i).name, pattern.name);
+  const char* call = pattern.AP >= 13 ? QT_TRID_NOOP("これが、これが！%1だッ！！")
+                                      : QT_TRID_NOOP("でたぁっ！%1ッ！！！！！");
+  appendFilled(s_.battleLog, shown(call), {name});
+  narration_.endLine();
 }
 
 }  // namespace velko

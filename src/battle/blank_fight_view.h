@@ -16,7 +16,7 @@ class BlankView : public View {
   void dspInitiative(int, bool, const std::string&) override {}
   void dspAP(int, const std::string&) override {}
   void dspDolls(const BattleState&) override {}
-  void dspFightImage(const BattleState&, int, int) override {}
+  void dspFightImage(const BattleState&, int, ActionId) override {}
   void dspDollImage(const BattleState&) override {}
   void dspLabels(const BattleState&, const FightLabels&) override {}
   void playSound(const std::string&) override {}

@@ -11,6 +11,9 @@ namespace velko {
 class FightView {
  public:
   virtual ~FightView() = default;
+  // Whether the view shows texts at all (narration, labels, initiative, action points). A view
+  // that shows none is told none, and the fight builds none for it.
+  virtual bool showsText() const { return true; }
   // The narration area.
   virtual void dspMsg(const std::string& text) = 0;
   // After an initiative check: whether fighter i acts first, and "先手" / "後手" to show.
@@ -20,7 +23,7 @@ class FightView {
   // Loads both Dolls' sprites at set-up.
   virtual void dspDolls(const BattleState& state) = 0;
   // The technique picture: fighter i in the pose of the action (kNoAction at set-up).
-  virtual void dspFightImage(const BattleState& state, int i, int action) = 0;
+  virtual void dspFightImage(const BattleState& state, int i, ActionId action) = 0;
   // The end-of-step picture with the requested hit effects (the engine clears the request).
   virtual void dspDollImage(const BattleState& state) = 0;
   // Names, hit points with their bars, distance and state labels.

@@ -15,6 +15,7 @@ class NarrationLog : public BlankFightView {
  public:
   explicit NarrationLog(bool keep) : keep_(keep) {}
   void dspMsg(const std::string& text) override;
+  bool showsText() const override { return keep_; }
 
   // Each text the narration area showed, in order (when kept).
   std::vector<std::string> narration;

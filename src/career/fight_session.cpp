@@ -138,15 +138,14 @@ void FightSession::initDuel() {
 void FightSession::initTornament() {
   screen_.setCaption("TornamentFight");
   try {
-    EnemyIdList tekiIDs{};
-    const int16_t limit = classLimit(className_);
-    const int16_t n = countTekiDoll(services_.folder, limit, tekiIDs);
-    if (n < kTournamentOpponents) {
+    // The count and the draw take one list, so the draw never meets a Doll the count missed.
+    const std::vector<int16_t> eligible = eligibleEnemies(services_.folder, classLimit(className_));
+    if (std::ssize(eligible) < kTournamentOpponents) {
       services_.prompter.msgBox(shown("このクラスのトーナメントに出場できる敵Dollが足りません"));
       close();
       return;
     }
-    bracket_ = makeKumiawase(ldTekiIDs(services_.folder, limit), n, services_.rnd);
+    bracket_ = makeKumiawase(eligible, services_.rnd);
     for (int s = 0; s < Bracket::kEntrants; ++s) {
       view_.setKumiawase(s, bracket_[s] != 0 ? ldTekiDoll(bracket_[s]) : state_.Dolls[0]);
     }

@@ -27,12 +27,15 @@ std::string className(int16_t value) {
   return kDollClasses[classIndex(value)].name;
 }
 
-std::array<int16_t, 17> makeKumiawase(const std::array<int16_t, 101>& eligible, int count,
-                                      Random& rnd) {
-  if (count < kTournamentOpponents) throw std::invalid_argument("too few tournament opponents");
+std::array<int16_t, 17> makeKumiawase(const std::vector<int16_t>& eligible, Random& rnd) {
+  if (std::ssize(eligible) < kTournamentOpponents)
+    throw std::invalid_argument("too few tournament opponents");
+  // A 0 would be a second player seat.
+  if (std::find(eligible.begin(), eligible.end(), 0) != eligible.end())
+    throw std::invalid_argument("an opponent numbered 0");
   rnd.reseedFromClock();
   // The whole eligible list is the pool, so a large registry still draws uniformly.
-  std::vector<int16_t> pool(eligible.begin(), eligible.begin() + std::min(count, 101));
+  std::vector<int16_t> pool = eligible;
   std::array<int16_t, 17> bracket{};
   const int draws = std::min<int>(8, static_cast<int>(pool.size()));
   for (int i = 0; i < draws; ++i) {

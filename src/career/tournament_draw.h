@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/random.h"
 #include "model/doll.h"
@@ -34,12 +35,11 @@ std::string className(int16_t value);
 // A tournament needs seven computer entrants.
 inline constexpr int kTournamentOpponents = 7;
 
-// Slots 0-7 of the bracket: seven distinct IDs drawn uniformly from the eligible ones, and 0
-// (the player) in a uniformly drawn seat. The eligible list holds `count` IDs from index 0.
+// Slots 0-7 of the bracket: seven distinct IDs drawn uniformly from the eligible ones (the
+// registry's Dolls of the class, each once), and 0 (the player) in a uniformly drawn seat.
 // With fewer than seven eligible IDs the draw cannot fill the bracket: the caller refuses the
 // tournament first. Every eligible ID can be drawn, however many there are.
-std::array<int16_t, 17> makeKumiawase(const std::array<int16_t, 101>& eligible, int count,
-                                      Random& rnd);
+std::array<int16_t, 17> makeKumiawase(const std::vector<int16_t>& eligible, Random& rnd);
 
 // Two computer entrants: each adds two rolls of 0-149 to its value; ties go to fighter 0.
 const DollRef& getAutoWinner(const DollRef& fighter0, const DollRef& fighter1, Random& rnd);

@@ -1,5 +1,6 @@
 #include "core/shown_text.h"
 
+#include <span>
 #include <vector>
 
 namespace velko {
@@ -7,6 +8,22 @@ namespace velko {
 namespace {
 
 TextTranslation gTranslation = nullptr;
+
+// Every %1..%9 whose argument exists is replaced; anything else is copied as it is.
+template <class Text>
+void appendFilledFrom(std::string& out, std::string_view pattern, std::span<const Text> values) {
+  for (size_t i = 0; i < pattern.size(); ++i) {
+    const bool marker = pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
+                        pattern[i + 1] <= '9';
+    const size_t index = marker ? static_cast<size_t>(pattern[i + 1] - '1') : values.size();
+    if (index >= values.size()) {
+      out += pattern[i];
+      continue;
+    }
+    out += values[index];
+    ++i;
+  }
+}
 
 }  // namespace
 
@@ -19,22 +36,25 @@ std::string shown(const char* source) {
   return gTranslation(source);
 }
 
+void appendShown(std::string& out, const char* source) {
+  if (!gTranslation) {
+    out += source;
+    return;
+  }
+  out += gTranslation(source);
+}
+
 std::string fill(const std::string& pattern, std::initializer_list<std::string> arguments) {
-  const std::vector<std::string> values(arguments);
   std::string out;
   out.reserve(pattern.size());
-  for (size_t i = 0; i < pattern.size(); ++i) {
-    const bool marker = pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
-                        pattern[i + 1] <= '9';
-    const size_t index = marker ? static_cast<size_t>(pattern[i + 1] - '1') : values.size();
-    if (index >= values.size()) {
-      out += pattern[i];
-      continue;
-    }
-    out += values[index];
-    ++i;
-  }
+  appendFilledFrom(out, pattern, std::span<const std::string>(arguments.begin(), arguments.size()));
   return out;
+}
+
+void appendFilled(std::string& out, std::string_view pattern,
+                  std::initializer_list<std::string_view> arguments) {
+  appendFilledFrom(out, pattern,
+                   std::span<const std::string_view>(arguments.begin(), arguments.size()));
 }
 
 }  // namespace velko

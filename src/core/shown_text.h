@@ -6,6 +6,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 #ifndef QT_TRID_NOOP
 #define QT_TRID_NOOP(id) id  // spelled as Qt spells it, so either may come first
@@ -20,9 +21,14 @@ void setTextTranslation(TextTranslation translation);
 
 // A marked text in the player's language.
 std::string shown(const char* source);
+// The same, added to the end of `out` (the narration's way: no text of its own to throw away).
+void appendShown(std::string& out, const char* source);
 
 // The template with %1, %2, ... replaced by the arguments, in one pass (an argument holding
 // "%2" stays as it is).
 std::string fill(const std::string& pattern, std::initializer_list<std::string> arguments);
+// The same, added to the end of `out`.
+void appendFilled(std::string& out, std::string_view pattern,
+                  std::initializer_list<std::string_view> arguments);
 
 }  // namespace velko

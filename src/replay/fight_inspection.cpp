@@ -19,7 +19,7 @@ class StepCollector : public FightView {
   }
   void dspAP(int i, const std::string& text) override { step.apText[i] = text; }
   void dspDolls(const BattleState&) override {}
-  void dspFightImage(const BattleState& s, int i, int action) override {
+  void dspFightImage(const BattleState& s, int i, ActionId action) override {
     step.techniqueFighter = i;
     step.techniqueAction = action;
     step.atTechnique = s;

@@ -71,7 +71,7 @@ class RecordingView : public FightView {
   void dspInitiative(int i, bool, const std::string& text) override { initiative[i] = text; }
   void dspAP(int i, const std::string& text) override { ap[i] = text; }
   void dspDolls(const BattleState&) override {}
-  void dspFightImage(const BattleState&, int i, int action) override {
+  void dspFightImage(const BattleState&, int i, ActionId action) override {
     pictures.push_back(std::to_string(i) + actionName(action));
   }
   void dspDollImage(const BattleState& state) override { effects.push_back(state.effectCount); }

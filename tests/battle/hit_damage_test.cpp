@@ -62,7 +62,7 @@ TEST_F(BattleTest, TheTargetDieChoosesThePartAndHalvesRoundToEven) {
   // Target die 3 or more (a face of 4 or more) hits the motor, 1 or 2 the frame; the lowest
   // dice with pow 5 against armour 0.5 make 6.5, which rounds to 6.
   const struct {
-    int16_t waza;
+    DamageKind waza;
     int face;
     bool motor;
   } blows[] = {
@@ -73,8 +73,10 @@ TEST_F(BattleTest, TheTargetDieChoosesThePartAndHalvesRoundToEven) {
     faces({blow.face});
     faces({1, 1}, blow.waza == kWazaPunch ? 6 : 8);
     EXPECT_EQ(battle.Damage(0, blow.waza, 0), 6);
-    EXPECT_EQ(motorBefore - f1->Motor->HP, blow.motor ? 6 : 0) << blow.waza << "/" << blow.face;
-    EXPECT_EQ(frameBefore - f1->frame->HP, blow.motor ? 0 : 6) << blow.waza << "/" << blow.face;
+    EXPECT_EQ(motorBefore - f1->Motor->HP, blow.motor ? 6 : 0)
+        << int(blow.waza) << "/" << blow.face;
+    EXPECT_EQ(frameBefore - f1->frame->HP, blow.motor ? 0 : 6)
+        << int(blow.waza) << "/" << blow.face;
   }
   f1->AC = 1.5;  // 5.5 rounds to 6 as well
   faces({1, 1, 1});
@@ -102,7 +104,7 @@ TEST_F(BattleTest, SpinsTakeDollsDownAndRaiseThem) {
 
   s().tentou[0] = kOn;
   s().spun[0] = kOff;
-  for (int action : {kBlock, kUke, kKumi, kDrop, kHold, kHazusi, kSpin}) {
+  for (ActionId action : {kBlock, kUke, kKumi, kDrop, kHold, kHazusi, kSpin}) {
     EXPECT_FALSE(battle.checkTentou2(0, action)) << action;
   }
   EXPECT_TRUE(battle.checkTentou2(0, kKick));

@@ -209,14 +209,14 @@ TEST_F(TournamentTest, TooFewOpponentsOfTheClassRefuseBeforeTheMonthIsSpent) {
 TEST(TournamentDraw, SeatsAndEntrantsAreUniformWhateverTheRegistrySize) {
   ClockRandom rnd(99);
   for (int count : {7, 8, 40}) {
-    std::array<int16_t, 101> eligible{};
+    std::vector<int16_t> eligible;
     for (int i = 0; i < count; ++i)
-      eligible[i] = static_cast<int16_t>(i + 1);
+      eligible.push_back(static_cast<int16_t>(i + 1));
     std::array<int, 8> playerSeat{};
     std::vector<int> drawn(count + 1, 0);
     const int runs = 8000;
     for (int run = 0; run < runs; ++run) {
-      const auto bracket = makeKumiawase(eligible, count, rnd);
+      const auto bracket = makeKumiawase(eligible, rnd);
       int players = 0;
       std::set<int16_t> seen;
       for (int s = 0; s < 8; ++s) {
@@ -237,8 +237,8 @@ TEST(TournamentDraw, SeatsAndEntrantsAreUniformWhateverTheRegistrySize) {
     for (int id = 1; id <= count; ++id)
       EXPECT_NEAR(drawn[id], runs * 7.0 / count, runs * 7.0 / count * 0.2);
   }
-  std::array<int16_t, 101> few{};
-  EXPECT_THROW(makeKumiawase(few, 6, rnd), std::invalid_argument);
+  EXPECT_THROW(makeKumiawase({1, 2, 3, 4, 5, 6}, rnd), std::invalid_argument);
+  EXPECT_THROW(makeKumiawase({1, 2, 3, 4, 5, 6, 0}, rnd), std::invalid_argument);
 }
 
 TEST(TournamentDraw, ComputerBoutsFavourValueAndTheEvenSlotOnTies) {

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <set>
 
+#include "career/tournament_draw.h"
+#include "core/random.h"
 #include "data/files/data_file_error.h"
 #include "data/registry/registry_doll_record.h"
 #include "data/registry/registry_files.h"
@@ -19,15 +23,18 @@ using testing::SlotFixture;
 
 class Registry : public ::testing::Test {
  protected:
-  // A registry of Dolls 1..last (worth 100 times their number), six patterns each.
-  void writeRegistry(int last) {
+  // A registry of Dolls 1..last (worth 100 times their number unless told), six patterns each.
+  void writeRegistry(int last, const std::function<int(int)>& worth = hundredFold) {
     std::vector<int> numbers;
     for (int n = 1; n <= last; ++n)
       numbers.push_back(n);
-    writeRegistry(numbers);
+    writeRegistry(numbers, worth);
   }
 
-  void writeRegistry(const std::vector<int>& numbers) {
+  static int hundredFold(int n) { return 100 * n; }
+
+  void writeRegistry(const std::vector<int>& numbers,
+                     const std::function<int(int)>& worth = hundredFold) {
     std::vector<std::string> dolls;
     std::vector<std::string> logics;
     int pattern = 0;
@@ -36,7 +43,7 @@ class Registry : public ::testing::Test {
       r.name = "敵" + std::to_string(n);
       r.motor = 1;
       r.frame = 5;
-      r.value = static_cast<int16_t>(100 * n);
+      r.value = static_cast<int16_t>(worth(n));
       r.weight = 3.5;
       r.image = "01";
       const auto lines = enemyDollLines(r, n);
@@ -181,29 +188,28 @@ TEST_F(Registry, AFullRegistryRefusesAndEveryCountedDollLoads) {
   EXPECT_EQ(f.bytesOf("save/ELogicsv.ini"), logicsBefore);
   EXPECT_EQ(f.bytesOf("save/EDollsv.img"), dollsBefore);
 
-  // Doll 100 can be drawn (the count below reads it), so it loads, with its first pattern only.
+  // Doll 100 can be drawn, so it loads, and Dolls 99 and 100 fight with all six patterns.
   const DollRef hundred = ldTekiDoll(f.folder, 100);
   EXPECT_EQ(hundred->ID, 100);
-  EXPECT_EQ(hundred->getLogic(0)->name, "技0");
-  EXPECT_EQ(hundred->getLogic(1)->name, "");
+  EXPECT_EQ(hundred->getLogic(5)->name, "技5");
   const DollRef last = ldTekiDoll(f.folder, 99);
   EXPECT_EQ(last->name, "敵99");
-  EXPECT_EQ(last->getLogic(0)->name, "技0");  // the pattern reader stops after the first
-  EXPECT_EQ(last->getLogic(1)->name, "");
+  EXPECT_EQ(last->getLogic(5)->name, "技5");
   const EnemyIdList ids = ldTekiIDs(f.folder, 9999);
   EXPECT_EQ(ids[98], 99);
-  EXPECT_EQ(ids[99], 0);
-  // The count of the fight set-up reads to the end of the file: Doll 100 counts.
+  EXPECT_EQ(ids[99], 0);  // Doll 100 is worth 10000
+  EXPECT_EQ(ldTekiIDs(f.folder, 10000)[99], 100);
+  // The count of the fight set-up reads the same Dolls.
   EnemyIdList teki{};
   EXPECT_EQ(countTekiDoll(f.folder, 9999, teki), 99);  // Doll 100 is worth 10000
   EXPECT_EQ(countTekiDoll(f.folder, 32767, teki), 100);
   EXPECT_EQ(teki[99], 99);
   EXPECT_EQ(teki[100], 100);
 
-  // A header above 99 is taken before the readers stop, when no Doll 99 came first.
+  // A header above 100, in a file edited by hand, is a Doll like any other.
   writeRegistry({1, 120, 121});
   EXPECT_EQ(ldTekiDoll(f.folder, 120)->name, "敵120");
-  EXPECT_EQ(ldTekiDoll(f.folder, 120)->getLogic(1)->name, "");
+  EXPECT_EQ(ldTekiDoll(f.folder, 120)->getLogic(5)->name, "技5");
   EXPECT_EQ(ldTekiDoll(f.folder, 121)->name, "敵121");
   EXPECT_EQ(ldTekiIDs(f.folder, 32767)[1], 120);
   EXPECT_EQ(countTekiDoll(f.folder, 32767, teki), 3);
@@ -212,6 +218,40 @@ TEST_F(Registry, AFullRegistryRefusesAndEveryCountedDollLoads) {
   writeRegistry(99);
   EXPECT_EQ(saveEnemyDoll(f.folder, *f.Dolls[0], f.prompter), 100);
   EXPECT_EQ(ldTekiDoll(f.folder, 100)->ID, 100);
+}
+
+// The count, the eligible list and the draw follow one rule of which Dolls exist, so a
+// tournament never seats the player twice and Doll 100 is drawn like any other.
+TEST_F(Registry, EveryDrawSeatsThePlayerOnceAndCanDrawDoll100) {
+  struct Case {
+    std::function<int(int)> worth;
+    const char* className;
+  };
+  const Case cases[] = {
+      {[](int n) { return n <= 6 || n == 100 ? 1000 : 5000; }, "Novice"},
+      {[](int n) { return 9000 + n; }, "Master"},
+  };
+  ClockRandom rnd(7);
+  for (const Case& c : cases) {
+    writeRegistry(100, c.worth);
+    const int16_t limit = classLimit(c.className);
+    const std::vector<int16_t> eligible = eligibleEnemies(f.folder, limit);
+    EnemyIdList teki{};
+    ASSERT_EQ(countTekiDoll(f.folder, limit, teki), std::ssize(eligible)) << c.className;
+    EXPECT_EQ(ldTekiDoll(f.folder, eligible.back())->ID, 100);
+    int hundred = 0;
+    for (int run = 0; run < 10000; ++run) {
+      const auto bracket = makeKumiawase(eligible, rnd);
+      ASSERT_EQ(std::count(bracket.begin(), bracket.begin() + 8, 0), 1) << c.className;
+      ASSERT_EQ(std::set<int16_t>(bracket.begin(), bracket.begin() + 8).size(), 8u);
+      hundred += std::count(bracket.begin(), bracket.begin() + 8, 100);
+    }
+    EXPECT_GT(hundred, 0) << c.className;
+  }
+  // A number written twice is one Doll, worth what its last record says, as the loader reads it.
+  writeRegistry({1, 2, 3, 2}, [](int n) { return 1000 * n; });
+  EXPECT_EQ(eligibleEnemies(f.folder, 9999), (std::vector<int16_t>{1, 2, 3}));
+  EXPECT_EQ(eligibleEnemies(f.folder, 1000), (std::vector<int16_t>{1}));
 }
 
 TEST_F(Registry, ResetAndFirstStartPutTheFactoryFilesInPlace) {

@@ -11,9 +11,7 @@ inline constexpr const char* kEnemyLogicCopy = "\\save\\ELogicsv.img";
 inline constexpr const char* kFactoryDollFile = "\\ini\\Dollsv.ini";
 inline constexpr const char* kFactoryLogicFile = "\\ini\\Logicsv.ini";
 
-// The battle screen's readers stop after Doll 99, so a Doll numbered above it never loads;
-// registration is refused once the last Doll carries this number or more.
-inline constexpr int kLastLoadableEnemy = 99;
+// Registration is refused once the last Doll carries this number or more.
 inline constexpr int kEnemyRegistryFull = 100;
 
 }  // namespace velko

@@ -1,5 +1,6 @@
 #include "data/registry/registry_read.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -37,32 +38,33 @@ std::optional<EnemyLogicRecord> tryLogicRecord(const TextFile& file, size_t& nex
   }
 }
 
-enum class Scan { UpToTheStop, ToTheEnd };
+struct RegisteredEnemy {
+  int16_t number;
+  int16_t value;
+};
 
-// The loaders stop after Doll 99, but never before the Doll they were asked for: the count of
-// the fight set-up reads the whole file, so Doll 100 (which registration writes) can be drawn and
-// must not come out as an empty Doll that loses before it moves.
-bool pastTheStop(int number, int16_t asked) {
-  return number >= kLastLoadableEnemy && number >= asked;
-}
-
-// Number and value of every readable Doll record numbered above 0, up to the stop after Doll
-// 99 or to the end of the file.
-std::vector<std::pair<int16_t, int16_t>> enemyValues(const GameFolder& folder, Scan scan) {
+// The registry's Dolls, each number once in the order first met, with the value of its last
+// readable record (the one the loader keeps).
+std::vector<RegisteredEnemy> registeredEnemies(const GameFolder& folder) {
   const TextFile file = readRegistry(folder, kEnemyDollFile, "save/EDollsv.ini");
-  std::vector<std::pair<int16_t, int16_t>> values;
+  std::vector<RegisteredEnemy> enemies;
   size_t next = 0;
   while (next < file.lines.size()) {
     const std::string& line = file.lines[next++];
     if (!isHeader(line)) continue;
     const int number = headerId(line);
-    if (number > 0) {
-      const auto record = tryDollRecord(file, next);
-      if (record) values.emplace_back(static_cast<int16_t>(number), record->value);
+    if (number <= 0) continue;
+    const auto record = tryDollRecord(file, next);
+    if (!record) continue;
+    auto known = std::find_if(enemies.begin(), enemies.end(),
+                              [number](const RegisteredEnemy& e) { return e.number == number; });
+    if (known != enemies.end()) {
+      known->value = record->value;
+    } else if (enemies.size() < kMostRegistryDolls) {
+      enemies.push_back({static_cast<int16_t>(number), record->value});
     }
-    if (scan == Scan::UpToTheStop && number >= kLastLoadableEnemy) break;
   }
-  return values;
+  return enemies;
 }
 
 void setStatistics(const GameFolder& folder, doll& d, int16_t r, const EnemyDollRecord& e) {
@@ -124,11 +126,9 @@ DollRef ldTekiDoll(const GameFolder& folder, int16_t r) {
     const std::string& line = file.lines[next++];
     if (!isHeader(line)) continue;
     const int number = headerId(line);
-    if (number == r) {
-      const auto record = tryDollRecord(file, next);
-      if (record) found = record;
-    }
-    if (pastTheStop(number, r)) break;
+    if (number != r) continue;
+    const auto record = tryDollRecord(file, next);
+    if (record) found = record;
   }
   if (!found) return d;
   setStatistics(folder, *d, r, *found);
@@ -149,30 +149,29 @@ void ldLogics(const GameFolder& folder, int16_t r, doll& d) {
     if (!record) continue;
     if (record->dollNumber == r && slot < doll::kLogicSlots)
       d.setLogics(enemyLogic(number, *record), slot++);
-    // The stop comes after the record: Doll 99 keeps only its first pattern.
-    if (pastTheStop(record->dollNumber, r)) break;
   }
+}
+
+std::vector<int16_t> eligibleEnemies(const GameFolder& folder, int16_t maxValue) {
+  std::vector<int16_t> numbers;
+  for (const RegisteredEnemy& e : registeredEnemies(folder)) {
+    if (e.value <= maxValue) numbers.push_back(e.number);
+  }
+  return numbers;
 }
 
 EnemyIdList ldTekiIDs(const GameFolder& folder, int16_t m) {
   EnemyIdList ids{};
-  size_t count = 0;
-  for (const auto& [number, value] : enemyValues(folder, Scan::UpToTheStop)) {
-    if (value > m || count >= ids.size()) continue;
-    ids[count++] = number;
-  }
+  const std::vector<int16_t> numbers = eligibleEnemies(folder, m);
+  std::copy(numbers.begin(), numbers.end(), ids.begin());
   return ids;
 }
 
 int16_t countTekiDoll(const GameFolder& folder, int16_t maxValue, EnemyIdList& tekiIDs) {
   tekiIDs.fill(0);
-  int16_t count = 0;
-  // Unlike the other readers, the count reads the whole file: Doll 100 counts too.
-  for (const auto& [number, value] : enemyValues(folder, Scan::ToTheEnd)) {
-    if (value > maxValue || count + 1 >= static_cast<int>(tekiIDs.size())) continue;
-    tekiIDs[++count] = number;
-  }
-  return count;
+  const std::vector<int16_t> numbers = eligibleEnemies(folder, maxValue);
+  std::copy(numbers.begin(), numbers.end(), tekiIDs.begin() + 1);
+  return static_cast<int16_t>(numbers.size());
 }
 
 }  // namespace velko

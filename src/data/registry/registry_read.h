@@ -1,10 +1,13 @@
 #pragma once
 // The battle screen's readers of the opponent registry.
 //
-// Every reader stops after the first record numbered 99 or more, once it has taken that
-// record: a Doll behind Doll 99 is never drawn or loaded, and the pattern reader stops after
-// the first pattern of Doll 99. A record that is cut short or holds a value that is not a number
-// is passed over as if it were not there. A missing or undecodable registry file throws
+// One rule says which registry Dolls exist, and the count of the fight set-up, the tournament's
+// eligible list, the draw and the loader all follow it: every readable Doll record numbered 1 or
+// more, read to the end of the file, each number once, the first 100 numbers met. (Registration
+// stops at Doll 100, so only a file edited by hand holds more.) A record that is cut short or
+// holds a value that is not a number is passed over as if it were not there; a later record with
+// the same number is read over an earlier one; a Doll's patterns are all its readable pattern
+// records, in the order of the file. A missing or undecodable registry file throws
 // DataFileError; so does a missing catalogue file when a motor or frame is looked up.
 
 #include <array>
@@ -33,6 +36,12 @@ DollRef enemyDollOf(const GameFolder& folder, int16_t r, const EnemyDollRecord& 
 // Registry Doll r's patterns into program slots 0.. of d: name, AP and memory as stored, and
 // the first six actions (named, without costs).
 void ldLogics(const GameFolder& folder, int16_t r, doll& d);
+
+// The most Dolls the registry can hold: the lists of opponent numbers have room for 100.
+inline constexpr size_t kMostRegistryDolls = 100;
+
+// The numbers of the registry's Dolls worth at most maxValue, in the order of the file.
+std::vector<int16_t> eligibleEnemies(const GameFolder& folder, int16_t maxValue);
 
 // The numbers of the Dolls worth at most m, from index 0; the other entries 0.
 EnemyIdList ldTekiIDs(const GameFolder& folder, int16_t m);

@@ -62,7 +62,7 @@ class Fight : public QDialog, public FightScreen {
   void dspInitiative(int i, bool first, const std::string& text) override;
   void dspAP(int i, const std::string& text) override;
   void dspDolls(const BattleState& state) override;
-  void dspFightImage(const BattleState& state, int i, int action) override;
+  void dspFightImage(const BattleState& state, int i, ActionId action) override;
   void dspDollImage(const BattleState& state) override;
   void dspLabels(const BattleState& state, const FightLabels& labels) override;
   void playSound(const std::string& name) override;

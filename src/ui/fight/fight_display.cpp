@@ -70,7 +70,7 @@ void Fight::dspAbl(const BattleState& state) {
   }
 }
 
-void Fight::dspFightImage(const BattleState& state, int i, int action) {
+void Fight::dspFightImage(const BattleState& state, int i, ActionId action) {
   const int other = 1 - i;
   dspDollImg_->drawBackground();
   dspDollImg_->drawDoll(other, statePose(state, other), cellX(other, state.span));
