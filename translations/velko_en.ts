@@ -2827,5 +2827,9 @@ Champion %3 times
         <source></source>
         <translation>Grab and Throw</translation>
     </message>
+    <message id="シードは19桁までの数字で打ち込んでください">
+        <source></source>
+        <translation>Type the seed as a number of up to 19 digits</translation>
+    </message>
 </context>
 </TS>

@@ -9,11 +9,11 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <chrono>
+#include <optional>
 
 #include "core/shipped_names.h"
 #include "model/fight_clone.h"
@@ -29,6 +29,17 @@ namespace {
 constexpr int kChartOpponents = 12;  // the chart shows the worst ones
 // Seeds the lab draws itself stay short enough to type in again.
 constexpr uint64_t kDrawnSeeds = 1'000'000'000;
+
+// Up to 19 digits: every such number fits the seed.
+constexpr int kSeedDigits = 19;
+
+// The seed typed in the box; nothing for a text that is not a seed (the start refuses it).
+std::optional<uint64_t> typedSeed(const QString& typed) {
+  if (typed.size() > kSeedDigits) return std::nullopt;
+  for (const QChar c : typed)
+    if (c < u'0' || c > u'9') return std::nullopt;
+  return typed.toULongLong();
+}
 
 QString percent(double rate) {
   return QString::number(rate * 100, 'f', 1) + "%";
@@ -93,9 +104,6 @@ void LabScreen::buildControls() {
   txtSeed_->setObjectName("txtSeed");
   txtSeed_->setPlaceholderText(qtTrId("空なら毎回新しく"));
   txtSeed_->setToolTip(qtTrId("結果に出たシードを打ち込むと、同じDollと相手で同じ結果になります"));
-  // Up to 19 digits: every such number fits the seed.
-  txtSeed_->setValidator(
-      new QRegularExpressionValidator(QRegularExpression("[0-9]{0,19}"), txtSeed_));
   // The hint shows whole on any screen: the box never gets narrower than its hint.
   const int hintWidth = txtSeed_->fontMetrics().horizontalAdvance(txtSeed_->placeholderText()) + 16;
   txtSeed_->setMinimumWidth(hintWidth);
@@ -217,9 +225,13 @@ bool LabScreen::start() {
   const uint64_t drawn =
       static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) %
       kDrawnSeeds;
-  const QString typed = txtSeed_->text();
-  const PracticeOptions options{.fights = fights,
-                                .seed = typed.isEmpty() ? drawn : typed.toULongLong()};
+  const QString typed = txtSeed_->text().trimmed();
+  const std::optional<uint64_t> seed = typed.isEmpty() ? drawn : typedSeed(typed);
+  if (!seed) {
+    services_.prompter.msgBox(qtTrId("シードは19桁までの数字で打ち込んでください").toStdString());
+    return false;
+  }
+  const PracticeOptions options{.fights = fights, .seed = *seed};
   const DollRef me = cloneForFight(player);
   progress_->setRange(0, fights);
   progress_->setValue(0);
