@@ -2827,6 +2827,10 @@ Champion %3 times
         <source></source>
         <translation>Grab and Throw</translation>
     </message>
+    <message id="%1 Win">
+        <source></source>
+        <translation>%1 wins</translation>
+    </message>
     <message id="シードは19桁までの数字で打ち込んでください">
         <source></source>
         <translation>Type the seed as a number of up to 19 digits</translation>

@@ -2,8 +2,8 @@
 
 #include "battle/battle.h"
 #include "core/dice.h"
-#include "core/shipped_names.h"
 #include "core/shown_text.h"
+#include "model/shown_doll_name.h"
 
 namespace velko {
 
@@ -39,7 +39,7 @@ int Battle::Hit(int i, int action) {
 }
 
 int Battle::bougyo_rtn(int defender, int attackRoll, int offence, int defence, int blockCount) {
-  const std::string name = shownDollName(s_.fighter(defender).name);
+  const std::string name = shownDollName(s_.fighter(defender));
   for (int guard = 1; guard <= blockCount; ++guard) {
     if (get2D6() + defence > attackRoll + offence) {
       s_.battleLog += fill(shown("攻撃はしかし、%1の防御に阻まれます。"), {name}) + "\r\n";

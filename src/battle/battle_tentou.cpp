@@ -2,8 +2,8 @@
 // strike (unless it spun in this step), move or jump.
 
 #include "battle/battle.h"
-#include "core/shipped_names.h"
 #include "core/shown_text.h"
+#include "model/shown_doll_name.h"
 
 namespace velko {
 
@@ -12,8 +12,7 @@ void Battle::checkTentou(int i) {
   s_.spun[i] = kOn;
   if (s_.tentou[i] != kOff) {
     s_.tentou[i] = kOff;
-    s_.battleLog +=
-        fill(shown("%1、立ちあがりました。"), {shownDollName(s_.fighter(i).name)}) + "\r\n";
+    s_.battleLog += fill(shown("%1、立ちあがりました。"), {shownDollName(s_.fighter(i))}) + "\r\n";
   } else {
     s_.tentou[i] = kOn;
   }
@@ -25,7 +24,7 @@ void Battle::checkTentou(int i) {
   }
   s_.tentou[foe] = kOn;
   s_.battleLog +=
-      fill(shown("%1、組まれたまま転倒しました。"), {shownDollName(s_.fighter(foe).name)}) + "\r\n";
+      fill(shown("%1、組まれたまま転倒しました。"), {shownDollName(s_.fighter(foe))}) + "\r\n";
 }
 
 bool Battle::checkTentou2(int i, int action) {

@@ -7,8 +7,8 @@
 
 #include "battle/battle.h"
 #include "core/numbers.h"
-#include "core/shipped_names.h"
 #include "core/shown_text.h"
+#include "model/shown_doll_name.h"
 
 namespace velko {
 
@@ -224,7 +224,7 @@ void Battle::hazusi(int i, int16_t& wazaPow) {
 }
 
 void Battle::patternEnd(int i, const Logic& pattern) {
-  const std::string name = shownPatternName(s_.fighter(i).name, pattern.name);
+  const std::string name = shownPatternName(s_.fighter(i), pattern.name);
   if (pattern.AP == 0) {
     s_.battleLog += shown("様子見です。") + "\r\n";
   } else if (pattern.AP >= 13) {

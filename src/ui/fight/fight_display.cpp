@@ -6,7 +6,7 @@
 #include <QStringList>
 
 #include "core/numbers.h"
-#include "core/shipped_names.h"
+#include "model/shown_doll_name.h"
 #include "ui/app/language.h"
 #include "ui/fight/fight.h"
 #include "ui/fight/fight_layout.h"
@@ -56,7 +56,7 @@ void Fight::dspDolls(const BattleState& state) {
 void Fight::dspAbl(const BattleState& state) {
   for (int k = 0; k < 2; ++k) {
     const doll& d = state.fighter(k);
-    showName(dspAblName_[k], QString::fromStdString(shownDollName(d.name)));
+    showName(dspAblName_[k], QString::fromStdString(shownDollName(d)));
     const QStringList values = {QString::fromStdString(Str(d.pow)),
                                 QString::fromStdString(Str(d.move)),
                                 QString::fromStdString(Str(d.jump)),

@@ -17,6 +17,7 @@
 
 #include "core/shipped_names.h"
 #include "model/fight_clone.h"
+#include "model/shown_doll_name.h"
 #include "ui/lab/inspector.h"
 #include "ui/lab/result_table.h"
 #include "ui/widgets/qt_text.h"
@@ -52,7 +53,7 @@ QWidget* winRateChart(const std::vector<OpponentTally>& opponents, QWidget* pare
   // The worst opponent on top, names reading across.
   for (int k = 0; k < shown; ++k) {
     const OpponentTally& o = opponents[k];
-    names.append(q(shownDollName(o.name)));
+    names.append(q(shownDollName(o.id, o.name)));
     rates.push_back(o.fights > 0 ? 100.0 * o.wins / o.fights : 0.0);
   }
   auto* chart = new RateBarChart(qtTrId("相手ごとの勝率（負けの多い順）"), names, rates, parent);
@@ -170,7 +171,7 @@ void LabScreen::fillAgainst() {
   for (const char* cls : {"Novice", "Expert", "Master"})
     cmbAgainst_->addItem(QString(qtTrId("クラス %1 の全員")).arg(cls), QString(cls));
   if (state_.duelistState == kDuelistReady && state_.Dolls[1])
-    cmbAgainst_->addItem(qtTrId("対戦相手 ") + q(shownDollName(state_.Dolls[1]->name)), QString());
+    cmbAgainst_->addItem(qtTrId("対戦相手 ") + q(shownDollName(*state_.Dolls[1])), QString());
   try {
     registry_ = registryOpponents(services_.folder);
   } catch (const std::exception& fault) {
@@ -179,7 +180,7 @@ void LabScreen::fillAgainst() {
   for (const PracticeOpponent& o : registry_)
     cmbAgainst_->addItem(QString(qtTrId("%1 %2（価値%3）"))
                              .arg(o.id)
-                             .arg(q(shownDollName(o.doll->name)))
+                             .arg(q(shownDollName(*o.doll)))
                              .arg(o.doll->value),
                          QString::number(o.id));
 }
@@ -300,7 +301,7 @@ void LabScreen::showResult(std::shared_ptr<PracticeResult> result) {
   for (int k = 0; k < static_cast<int>(r.opponents.size()); ++k) {
     const OpponentTally& o = r.opponents[k];
     setResultRow(opponents_, k,
-                 {QString("%1 %2").arg(o.id).arg(q(shownDollName(o.name))),
+                 {QString("%1 %2").arg(o.id).arg(q(shownDollName(o.id, o.name))),
                   QString::number(o.fights), QString::number(o.wins), QString::number(o.losses)});
   }
   QLayoutItem* old = chartHolder_->layout()->takeAt(0);
