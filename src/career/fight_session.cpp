@@ -3,10 +3,10 @@
 #include "career/after_fight_rules.h"
 #include "career/tournament_draw.h"
 #include "core/numbers.h"
-#include "core/shipped_names.h"
 #include "core/shown_text.h"
 #include "data/registry/registry_read.h"
 #include "model/fight_clone.h"
+#include "model/shown_doll_name.h"
 #include "replay/replay_folder.h"
 #include "workshop/assembly.h"
 
@@ -203,7 +203,7 @@ void FightSession::levelUp(int16_t outcome) {
 void FightSession::winFight() {
   const BattleState& s = battle_.state();
   if (mode_ == kModeStreet || mode_ == kModeDuel) {
-    services_.prompter.notifyCaption(fill(shown("%1勝利"), {shownDollName(s.fighter(0).name)}),
+    services_.prompter.notifyCaption(fill(shown("%1勝利"), {shownDollName(s.fighter(0))}),
                                      mode_ == kModeStreet ? "Simulation" : "DUEL");
     initParam();
     close();
@@ -236,10 +236,9 @@ void FightSession::winFight() {
 void FightSession::loseFight() {
   const BattleState& s = battle_.state();
   if (s.isDuel()) {
-    services_.prompter.notifyCaption(fill(shown("%1勝利"), {shownDollName(s.fighter(1).name)}),
-                                     "DUEL");
+    services_.prompter.notifyCaption(fill(shown("%1勝利"), {shownDollName(s.fighter(1))}), "DUEL");
   } else {
-    services_.prompter.notifyCaption(fill(shown("%1敗北"), {shownDollName(s.fighter(0).name)}),
+    services_.prompter.notifyCaption(fill(shown("%1敗北"), {shownDollName(s.fighter(0))}),
                                      "Simulation");
   }
   initParam();
