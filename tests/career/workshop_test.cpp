@@ -154,7 +154,7 @@ TEST_F(WorkshopTest, MenusMusicGuideAndLeaving) {
   career.mnVersion_Click();
   EXPECT_EQ(dialog.shown.back().request.text,
             "BRAM-KOL\nver.1.01\n2005/01/03\nVELKO " + gameVersion());
-  const std::string version = gameVersion();  // as the build names it: 0.4.1
+  const std::string version = gameVersion();  // as the build names it: 0.4.2
   EXPECT_EQ(std::count(version.begin(), version.end(), '.'), 2);
 
   state.saved = false;
