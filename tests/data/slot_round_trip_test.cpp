@@ -51,13 +51,13 @@ TEST(SaveSlot, SlotThreeComesBackAsSavedWithEveryPartUsed) {
   ASSERT_TRUE(save_rtn(f.folder, 3, f.state, f.prompter));
 
   // A fresh start, then the load.
-  f.Owners[0] = std::make_shared<Owner>(f.rnd);
+  f.Owners[0] = std::make_shared<Owner>();
   f.Dolls[0] = std::make_shared<doll>();
   f.gameDate = GameDate();
   f.playMusic = true;
   f.guideOn = false;
   f.duelistState = kDuelistReady;
-  EXPECT_TRUE(load_rtn(f.folder, 3, f.state, f.rnd, f.prompter));
+  EXPECT_TRUE(load_rtn(f.folder, 3, f.state, f.prompter));
   EXPECT_TRUE(f.dialog.shown.empty());
 
   const Owner& o = *f.Owners[0];
@@ -158,7 +158,7 @@ TEST(SaveSlot, AHandWrittenSlotLoadsAndIsWrittenBackByteForByte) {
   f.temp.writeBytes("save/PlayDollsv5.ini", handDollFile());
   f.temp.writeBytes("save/Logicsv5.ini", handLogicFile(".Dash"));
 
-  EXPECT_TRUE(load_rtn(f.folder, 5, f.state, f.rnd, f.prompter));
+  EXPECT_TRUE(load_rtn(f.folder, 5, f.state, f.prompter));
   EXPECT_EQ(f.dialog.texts(), std::vector<std::string>());
   EXPECT_EQ(f.Owners[0]->name, "秋津");
   EXPECT_EQ(f.Owners[0]->getProtector(1)->name, "スチール 1");
@@ -192,9 +192,9 @@ TEST(SaveSlot, NamesWithCommasAndQuotesComeBackExactly) {
   EXPECT_EQ(splitValues(file.lines[1]).size(), 1u);
   EXPECT_EQ(file.lines[2], "3,120,1530");
 
-  f.Owners[0] = std::make_shared<Owner>(f.rnd);
+  f.Owners[0] = std::make_shared<Owner>();
   f.Dolls[0] = std::make_shared<doll>();
-  EXPECT_TRUE(load_rtn(f.folder, 12, f.state, f.rnd, f.prompter));
+  EXPECT_TRUE(load_rtn(f.folder, 12, f.state, f.prompter));
   EXPECT_EQ(f.Owners[0]->name, player);
   EXPECT_EQ(f.Owners[0]->Lv, 3);
   EXPECT_EQ(f.Dolls[0]->name, dollName);
@@ -248,7 +248,7 @@ TEST(SaveSlot, DuelOpponentLoadsIntoIndexOneOrIsRefused) {
 
   const Owner* player = f.Owners[0].get();
   f.gameDate = GameDate();
-  EXPECT_TRUE(loadDuelOpponent(f.folder, 5, f.state, f.rnd, f.prompter));
+  EXPECT_TRUE(loadDuelOpponent(f.folder, 5, f.state, f.prompter));
   EXPECT_EQ(f.duelistState, kDuelistReady);
   EXPECT_EQ(f.Owners[0].get(), player);  // the player and the date are not touched
   EXPECT_EQ(f.gameDate, GameDate());
@@ -260,9 +260,9 @@ TEST(SaveSlot, DuelOpponentLoadsIntoIndexOneOrIsRefused) {
   EXPECT_EQ(opponent.getLogic(1)->getActions(0), opponent.getSoftM(0)->getAction(kSpin));
   EXPECT_TRUE(f.dialog.shown.empty());
 
-  EXPECT_FALSE(loadDuelOpponent(f.folder, 6, f.state, f.rnd, f.prompter));
-  EXPECT_FALSE(loadDuelOpponent(f.folder, 7, f.state, f.rnd, f.prompter));
-  EXPECT_FALSE(loadDuelOpponent(f.folder, 8, f.state, f.rnd, f.prompter));
+  EXPECT_FALSE(loadDuelOpponent(f.folder, 6, f.state, f.prompter));
+  EXPECT_FALSE(loadDuelOpponent(f.folder, 7, f.state, f.prompter));
+  EXPECT_FALSE(loadDuelOpponent(f.folder, 8, f.state, f.prompter));
   EXPECT_EQ(f.dialog.texts(),
             (std::vector<std::string>{"このドールは技がプログラムされていません",
                                       "このドールは完成されていません", "ファイルが見つかりません",

@@ -18,7 +18,7 @@
 #include <cmath>
 
 #include "core/shipped_names.h"
-#include "data/save/save_commit.h"
+#include "data/files/file_bytes.h"
 #include "data/share/doll_share.h"
 #include "lab/practice_opponents.h"
 #include "league/league_store.h"
