@@ -2273,10 +2273,6 @@ Spin </translation>
         <source></source>
         <translation>Without &quot;Close in&quot; to shorten the distance, strikes and grapples will not reach.</translation>
     </message>
-    <message id="「接近」で勢いをつけるのがおすすめです。">
-        <source></source>
-        <translation>&quot;Close in&quot; to build momentum is recommended.</translation>
-    </message>
     <message id="接近: 離れていれば間合いを詰め、距離0なら勢いをつけて次の打撃や組みのパワーを上げます。&#xa;離脱: 間合いを離します。パワーは上がりませんが、相手の打撃が届かなくなります。">
         <source></source>
         <translation>Close in: shortens the distance when apart; at distance 0 it builds momentum, raising the power of the next strike or grapple.
@@ -2826,6 +2822,22 @@ Champion %3 times
     <message id="pattern:組み投げ">
         <source></source>
         <translation>Grab and Throw</translation>
+    </message>
+    <message id="「接近」で間合いを保つのがおすすめです（このDollは勢いをつけても0パワーです）。">
+        <source></source>
+        <translation>&quot;Close in&quot; to stay in reach is recommended (this Doll builds no momentum: 0 power).</translation>
+    </message>
+    <message id="「接近」で勢いをつけるのがおすすめです（次の打撃や組みが%1パワー上がります）。">
+        <source></source>
+        <translation>&quot;Close in&quot; to build momentum is recommended (the next strike or grapple gains %1 power).</translation>
+    </message>
+    <message id="%1 Win">
+        <source></source>
+        <translation>%1 wins</translation>
+    </message>
+    <message id="シードは19桁までの数字で打ち込んでください">
+        <source></source>
+        <translation>Type the seed as a number of up to 19 digits</translation>
     </message>
 </context>
 </TS>

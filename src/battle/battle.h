@@ -104,6 +104,7 @@ class Battle {
   std::array<FightController*, 2> controllers_{&computer_, &computer_};
   BattleState s_;
   Narration narration_;
+  bool labels_;  // whether the view shows the display's labels
   bool over_ = false;
 };
 

@@ -24,7 +24,11 @@ void requireDoll(const DollRef& d) {
 }  // namespace
 
 Battle::Battle(Random& rnd, FightView& view, AfterFight& afterFight)
-    : rnd_(rnd), view_(view), afterFight_(afterFight), narration_(s_.battleLog, view.showsText()) {}
+    : rnd_(rnd),
+      view_(view),
+      afterFight_(afterFight),
+      narration_(s_.battleLog, view.showsText()),
+      labels_(view.showsLabels()) {}
 
 void Battle::setController(int i, FightController& controller) {
   controllers_.at(i) = &controller;
@@ -111,7 +115,7 @@ int16_t Battle::getInitiative() {
   const int b = die(rnd_);
   if (a != b) {
     const int first = a > b ? 0 : 1;
-    if (narration_.on()) {
+    if (labels_) {
       const char* const side[2] = {QT_TRID_NOOP("先手"), QT_TRID_NOOP("後手")};
       view_.dspInitiative(0, first == 0, shown(side[first]));
       view_.dspInitiative(1, first == 1, shown(side[1 - first]));
@@ -129,7 +133,7 @@ void Battle::getAP(int i) {
   rnd_.reseedFromClock();
   // A computer rating near the 16-bit limit stays at the limit.
   s_.playAP = saturate16(roll2D6(rnd_) + s_.fighter(i).AP);
-  if (!narration_.on()) return;
+  if (!labels_) return;
   view_.dspAP(i, fill(shown("行動ポイント%1"), {Str(s_.playAP)}));
   view_.dspAP(1 - i, "");
 }
@@ -143,7 +147,7 @@ void Battle::endFace() {
     d->Motor->HP = clampMax(d->Motor->HP, d->Motor->maxHP);
     d->frame->HP = clampMax(d->frame->HP, d->frame->maxHP);
   }
-  if (narration_.on()) view_.dspLabels(s_, fightLabels(s_));
+  if (labels_) view_.dspLabels(s_, fightLabels(s_));
   view_.dspDollImage(s_);
   s_.effectCount = 0;
   // One decision per end phase: a fight is won or lost, never both.

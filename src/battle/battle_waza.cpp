@@ -6,9 +6,10 @@
 #include <cmath>
 
 #include "battle/battle.h"
+#include "battle/move_direction.h"
 #include "core/numbers.h"
-#include "core/shipped_names.h"
 #include "core/shown_text.h"
+#include "model/shown_doll_name.h"
 
 namespace velko {
 
@@ -30,6 +31,10 @@ int16_t clampSpan(int span) {
 }
 
 }  // namespace
+
+int16_t momentumPower(const doll& d) {
+  return mobilityInt(d.move, d.weight, 2);
+}
 
 void Battle::waza_rtn(int i, const Logic& pattern) {
   s_.battleLog.clear();
@@ -94,7 +99,7 @@ void Battle::move(int i, int slot, const Logic& pattern, int16_t& wazaPow) {
     } else if (checkTentou2(i, kMove)) {
       // Down: checkTentou2 has said why.
     } else if (s_.span == 0) {
-      const int16_t b = mobilityInt(d.move, d.weight, 2);
+      const int16_t b = momentumPower(d);
       addPow(wazaPow, b);
       narration_.line(QT_TRID_NOOP("移動しつつ勢いをつけて%1パワー"), b);
     } else {
@@ -245,7 +250,7 @@ void Battle::patternCall(int i, const Logic& pattern) {
     narration_.line(QT_TRID_NOOP("様子見です。"));
     return;
   }
-  const std::string name = shownPatternName(s_.fighter(i).name, pattern.name);
+  const std::string name = shownPatternName(s_.fighter(i), pattern.name);
   const char* call = pattern.AP >= 13 ? QT_TRID_NOOP("これが、これが！%1だッ！！")
                                       : QT_TRID_NOOP("でたぁっ！%1ッ！！！！！");
   appendFilled(s_.battleLog, shown(call), {name});

@@ -2,8 +2,8 @@
 
 #include "battle/battle_state.h"
 #include "core/numbers.h"
-#include "core/shipped_names.h"
 #include "core/shown_text.h"
+#include "model/shown_doll_name.h"
 
 namespace velko {
 
@@ -22,7 +22,7 @@ FightLabels fightLabels(const BattleState& s) {
   FightLabels labels;
   for (int k = 0; k < 2; ++k) {
     const doll& d = s.fighter(k);
-    labels.name[k] = shownDollName(d.name);
+    labels.name[k] = shownDollName(d);
     labels.motor[k] = "Motor:" + Str(d.Motor->HP);
     labels.frame[k] = "Frame:" + Str(d.frame->HP);
     labels.joutai[k] = joutai(s, k);

@@ -11,9 +11,11 @@ namespace velko {
 class FightView {
  public:
   virtual ~FightView() = default;
-  // Whether the view shows texts at all (narration, labels, initiative, action points). A view
-  // that shows none is told none, and the fight builds none for it.
+  // Whether the view shows the narration, and the labels (initiative, action points, names,
+  // hit points, distance, state). A view is told only what it shows, and the fight builds no
+  // text for a view that shows none.
   virtual bool showsText() const { return true; }
+  virtual bool showsLabels() const { return true; }
   // The narration area.
   virtual void dspMsg(const std::string& text) = 0;
   // After an initiative check: whether fighter i acts first, and "先手" / "後手" to show.

@@ -16,6 +16,7 @@ class NarrationLog : public BlankFightView {
   explicit NarrationLog(bool keep) : keep_(keep) {}
   void dspMsg(const std::string& text) override;
   bool showsText() const override { return keep_; }
+  bool showsLabels() const override { return false; }
 
   // Each text the narration area showed, in order (when kept).
   std::vector<std::string> narration;

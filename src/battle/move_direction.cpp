@@ -23,7 +23,7 @@ int16_t getHitAway(const BattleState& s, int index, const Logic& logic) {
   return kCloseIn;
 }
 
-std::string moveHint(const BattleState& s, int index, const Logic& logic) {
+std::string moveHint(const BattleState& s, int i, int index, const Logic& logic) {
   int nth = 0;
   for (int slot = 0; slot <= index && slot < Logic::kSlots; ++slot) {
     if (logic.getActionsname(slot) == "移動") ++nth;
@@ -36,7 +36,14 @@ std::string moveHint(const BattleState& s, int index, const Logic& logic) {
     return hint +
            shown("次に打たないので「離脱」で間合いを取るのがおすすめです（ヒット＆アウェイ）。");
   if (s.span > 0) return hint + shown("「接近」で間合いを詰めないと打撃や組みが届きません。");
-  return hint + shown("「接近」で勢いをつけるのがおすすめです。");
+  const int16_t momentum = momentumPower(s.fighter(i));
+  if (momentum <= 0)
+    return hint + shown(
+                      "「接近」で間合いを保つのがおすすめです（このDollは勢いをつけても0パワー"
+                      "です）。");
+  return hint + fill(shown("「接近」で勢いをつけるのがおすすめです（次の打撃や組みが%1パワー上が"
+                           "ります）。"),
+                     {std::to_string(momentum)});
 }
 
 void setDMove(const BattleState& s, int i, std::string& stateLabel) {

@@ -18,11 +18,16 @@ inline constexpr const char* kMoveAnswers = QT_TRID_NOOP(
     "接近: 離れていれば間合いを詰め、距離0なら勢いをつけて次の打撃や組みのパワーを上げます。\n"
     "離脱: 間合いを離します。パワーは上がりませんが、相手の打撃が届かなくなります。");
 
-// The move dialog's hint for the move in slot `index` of `logic`: which move of the pattern it
-// is, what follows it, and the answer the computer's own rule would give, for example
-// "2つめの移動（次は なし）:
-// 次に打たないので「離脱」で間合いを取るのがおすすめです（ヒット＆アウェイ）。".
-std::string moveHint(const BattleState& s, int index, const Logic& logic);
+// The power a move in contact adds to the next strike or hold (the momentum of 接近 at
+// distance 0): Int(move / weight / 2), 0 for most Dolls.
+int16_t momentumPower(const doll& d);
+
+// The move dialog's hint for fighter i's move in slot `index` of `logic`: which move of the
+// pattern it is, what follows it, and the answer the computer's own rule would give, for
+// example "2つめの移動（次は なし）:
+// 次に打たないので「離脱」で間合いを取るのがおすすめです（ヒット＆アウェイ）。". In contact it
+// names the momentum this Doll would really gain.
+std::string moveHint(const BattleState& s, int i, int index, const Logic& logic);
 
 // Writes the move dialog's state line for fighter i; leaves it as it was when fighter i stands
 // and nobody holds anybody.

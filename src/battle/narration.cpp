@@ -1,7 +1,7 @@
 #include "battle/narration.h"
 
 #include "core/numbers.h"
-#include "core/shipped_names.h"
+#include "model/shown_doll_name.h"
 
 namespace velko {
 
@@ -27,7 +27,7 @@ void Narration::line(const char* pattern, long number) {
 
 void Narration::line(const char* pattern, const doll& d) {
   if (!on_) return;
-  appendFilled(log_, shown(pattern), {shownDollName(d.name)});
+  appendFilled(log_, shown(pattern), {shownDollName(d)});
   endLine();
 }
 

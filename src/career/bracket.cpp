@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "core/numbers.h"
+#include "core/shown_text.h"
+#include "model/shown_doll_name.h"
 
 namespace velko {
 
@@ -16,7 +18,7 @@ void Bracket::setKumiawase(int index, DollRef entrant) {
 }
 
 std::string Bracket::lblName(int index) const {
-  return entrant(index)->name;
+  return shownDollName(*entrant(index));
 }
 
 int16_t Bracket::getShusoku(int n) {
@@ -33,7 +35,7 @@ void Bracket::setWin(int16_t winnerID, int16_t boutIndex, int16_t roundNo, Promp
     line1_[i] = true;
   for (int j = 0; j < kEntrants; ++j) {
     if (entrants_[j]->ID != winnerID) continue;
-    prompter.notify(entrants_[j]->name + " Win");
+    prompter.notify(fill(shown("%1 Win"), {lblName(j)}));
     // Rounded half to even, as the view has always placed the path lines.
     const int k = toInt16(getShusoku(roundNo - 1) + j / std::pow(2.0, roundNo - 1));
     if (k < kPathLines) lineV_[k] = true;

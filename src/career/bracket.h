@@ -21,13 +21,14 @@ class Bracket {
 
   void setKumiawase(int index, DollRef entrant);
   const DollRef& entrant(int index) const { return entrants_.at(index); }
+  // Entrant j's name as the bracket shows it (a factory opponent's in the player's language).
   std::string lblName(int index) const;
 
   // The index of the first line of round n + 1: 0, 8, 12, 14 for n = 0..3.
   static int16_t getShusoku(int n);
 
-  // Colours the lines of the rounds so far red and announces the winner (" Win"); the
-  // winner's path line of this round turns red.
+  // Colours the lines of the rounds so far red and announces the winner ("%1 Win", the name
+  // as the bracket shows it); the winner's path line of this round turns red.
   void setWin(int16_t winnerID, int16_t boutIndex, int16_t roundNo, Prompter& prompter);
   // All bracket lines white (the path lines keep their colour).
   void resetWin();

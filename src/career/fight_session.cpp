@@ -4,11 +4,11 @@
 #include "career/fight_dice.h"
 #include "career/tournament_draw.h"
 #include "core/numbers.h"
-#include "core/shipped_names.h"
 #include "core/shown_text.h"
 #include "data/registry/registry_read.h"
 #include "model/doll_picture.h"
 #include "model/fight_clone.h"
+#include "model/shown_doll_name.h"
 #include "replay/replay_folder.h"
 
 namespace velko {
@@ -212,7 +212,7 @@ void FightSession::levelUp(int16_t outcome) {
 void FightSession::winFight() {
   const BattleState& s = battle_.state();
   if (mode_ == kModeStreet || mode_ == kModeDuel) {
-    services_.prompter.notifyCaption(fill(shown("%1勝利"), {shownDollName(s.fighter(0).name)}),
+    services_.prompter.notifyCaption(fill(shown("%1勝利"), {shownDollName(s.fighter(0))}),
                                      mode_ == kModeStreet ? "Simulation" : "DUEL");
     initParam();
     close();
@@ -245,10 +245,9 @@ void FightSession::winFight() {
 void FightSession::loseFight() {
   const BattleState& s = battle_.state();
   if (s.isDuel()) {
-    services_.prompter.notifyCaption(fill(shown("%1勝利"), {shownDollName(s.fighter(1).name)}),
-                                     "DUEL");
+    services_.prompter.notifyCaption(fill(shown("%1勝利"), {shownDollName(s.fighter(1))}), "DUEL");
   } else {
-    services_.prompter.notifyCaption(fill(shown("%1敗北"), {shownDollName(s.fighter(0).name)}),
+    services_.prompter.notifyCaption(fill(shown("%1敗北"), {shownDollName(s.fighter(0))}),
                                      "Simulation");
   }
   initParam();

@@ -1,10 +1,13 @@
 // The names the game ships (the parts of assets/ini, the opponents of
 // assets/factory_roster.txt and the action patterns velko-roster gives them), listed so the
-// translation tools find them. A new part, factory opponent or pattern name adds its line here.
+// translation tools find them. A new part, factory opponent or pattern name adds its line here;
+// the factory opponents stand in their registry order.
 
 #include "core/shipped_names.h"
 
 #include "core/shown_text.h"
+
+#include <iterator>
 
 namespace velko {
 
@@ -125,6 +128,17 @@ namespace {
     QT_TRID_NOOP("part:不動心"),
     QT_TRID_NOOP("part:鉄壁"),
     QT_TRID_NOOP("part:旧式ガード"),
+    QT_TRID_NOOP("pattern:ダッシュ連撃"),
+    QT_TRID_NOOP("pattern:ダッシュパンチ"),
+    QT_TRID_NOOP("pattern:連続攻撃"),
+    QT_TRID_NOOP("pattern:ジャブ"),
+    QT_TRID_NOOP("pattern:起き上がり蹴り"),
+    QT_TRID_NOOP("pattern:振りほどき"),
+    QT_TRID_NOOP("pattern:組み投げ"),
+};
+
+// The factory opponents by registry number: kFactoryDolls[n - 1] is Doll n.
+const char* const kFactoryDolls[] = {
     QT_TRID_NOOP("doll:ブリキ丸"),
     QT_TRID_NOOP("doll:ゼンマイ小僧"),
     QT_TRID_NOOP("doll:カラクリ太郎"),
@@ -153,13 +167,6 @@ namespace {
     QT_TRID_NOOP("doll:アテナ"),
     QT_TRID_NOOP("doll:天帝"),
     QT_TRID_NOOP("doll:覇王"),
-    QT_TRID_NOOP("pattern:ダッシュ連撃"),
-    QT_TRID_NOOP("pattern:ダッシュパンチ"),
-    QT_TRID_NOOP("pattern:連続攻撃"),
-    QT_TRID_NOOP("pattern:ジャブ"),
-    QT_TRID_NOOP("pattern:起き上がり蹴り"),
-    QT_TRID_NOOP("pattern:振りほどき"),
-    QT_TRID_NOOP("pattern:組み投げ"),
 };
 
 std::string shownShipped(const std::string& prefix, const std::string& name) {
@@ -171,15 +178,28 @@ std::string shownShipped(const std::string& prefix, const std::string& name) {
 }  // namespace
 
 std::string shownPartName(const std::string& name) {
-  return shownShipped("part:", name);
+  const std::string shownName = shownShipped("part:", name);
+  if (shownName != name) return shownName;
+  // A second plate of one kind is worn under its name and a number (スチール1): the name is
+  // the catalogue's, the number stays.
+  const size_t digits = name.find_last_not_of("0123456789") + 1;
+  if (digits == 0 || digits == name.size()) return name;
+  return shownShipped("part:", name.substr(0, digits)) + name.substr(digits);
 }
 
-std::string shownDollName(const std::string& name) {
+bool isFactoryDoll(int number, const std::string& name) {
+  if (number < 1 || number > static_cast<int>(std::size(kFactoryDolls))) return false;
+  return kFactoryDolls[number - 1] == "doll:" + name;
+}
+
+std::string shownDollName(int number, const std::string& name) {
+  if (!isFactoryDoll(number, name)) return name;
   return shownShipped("doll:", name);
 }
 
-std::string shownPatternName(const std::string& dollName, const std::string& patternName) {
-  if (shownDollName(dollName) == dollName) return patternName;
+std::string shownPatternName(int dollNumber, const std::string& dollName,
+                             const std::string& patternName) {
+  if (!isFactoryDoll(dollNumber, dollName)) return patternName;
   return shownShipped("pattern:", patternName);
 }
 

@@ -10,19 +10,21 @@ namespace {
 TextTranslation gTranslation = nullptr;
 
 // Every %1..%9 whose argument exists is replaced; anything else is copied as it is.
+// The text between markers goes over in one piece: the narration fills a template at nearly
+// every line.
 template <class Text>
 void appendFilledFrom(std::string& out, std::string_view pattern, std::span<const Text> values) {
-  for (size_t i = 0; i < pattern.size(); ++i) {
-    const bool marker = pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
-                        pattern[i + 1] <= '9';
-    const size_t index = marker ? static_cast<size_t>(pattern[i + 1] - '1') : values.size();
-    if (index >= values.size()) {
-      out += pattern[i];
-      continue;
-    }
+  size_t copied = 0;
+  for (size_t i = pattern.find('%'); i != std::string_view::npos; i = pattern.find('%', i + 1)) {
+    if (i + 1 >= pattern.size() || pattern[i + 1] < '1' || pattern[i + 1] > '9') continue;
+    const size_t index = static_cast<size_t>(pattern[i + 1] - '1');
+    if (index >= values.size()) continue;
+    out.append(pattern, copied, i - copied);
     out += values[index];
+    copied = i + 2;
     ++i;
   }
+  out.append(pattern, copied);
 }
 
 }  // namespace

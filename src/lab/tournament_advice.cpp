@@ -44,7 +44,7 @@ std::string adviceText(const TournamentAdvice& advice) {
   const Chance& hardest = advice.chances.front();
   return fill(shown("勝率は%1（相手%2体の平均）\nいちばん手強いのは%3（%4）"),
               {roughPercent(advice.meanRate()), std::to_string(advice.chances.size()),
-               shownDollName(hardest.name), roughPercent(hardest.rate())});
+               shownDollName(hardest.id, hardest.name), roughPercent(hardest.rate())});
 }
 
 }  // namespace velko

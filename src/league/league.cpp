@@ -7,13 +7,14 @@
 
 #include "data/share/doll_share.h"
 #include "league/registry_entrant.h"
+#include "model/shown_doll_name.h"
 
 namespace velko {
 
 std::string entrantName(const GameFolder& folder, const std::string& text) {
   if (isRegistryEntrant(text)) {
     try {
-      return registryEntrantDoll(folder, text)->name;
+      return shownDollName(*registryEntrantDoll(folder, text));
     } catch (const std::invalid_argument&) {
       return {};
     }

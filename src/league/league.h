@@ -20,7 +20,8 @@ struct League {
   bool operator==(const League&) const = default;
 };
 
-// The Doll's name as its text gives it, or "" for a text that has none.
+// The Doll's name as the player reads it (a factory opponent's in the player's language), or
+// "" for a text that has none.
 std::string entrantName(const GameFolder& folder, const std::string& text);
 
 // The entrant's number, adding it when the league does not hold that text yet.

@@ -2,8 +2,8 @@
 
 #include "battle/action_search.h"
 #include "core/numbers.h"
-#include "core/shipped_names.h"
 #include "core/shown_text.h"
+#include "model/shown_doll_name.h"
 #include "replay/fight_replay.h"
 
 namespace velko {
@@ -122,7 +122,7 @@ std::string choiceText(const RecordedChoice& c, const doll& d) {
   if (c.value == kChoseEmpty) return shown("様子見");
   const LogicRef& p = d.getLogic(c.value);
   return fill(shown("パターン%1 %2"),
-              {Str(c.value + 1), p ? shownPatternName(d.name, p->name) : std::string()});
+              {Str(c.value + 1), p ? shownPatternName(d, p->name) : std::string()});
 }
 
 }  // namespace

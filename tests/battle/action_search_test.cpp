@@ -123,11 +123,20 @@ TEST_F(SearchTest, MoveDirection) {
   // The move dialog's hint names the move and follows the same rule: hit-and-away's second
   // move, in contact with nothing after it, wants 離脱; a first move from afar wants 接近.
   const auto hitAndAway = makePattern("", 0, {kMove, kPunch, kMove});
-  EXPECT_EQ(moveHint(s, 2, *hitAndAway).rfind("2つめの移動（次は なし）: ", 0), 0u);
-  EXPECT_NE(moveHint(s, 2, *hitAndAway).find("「離脱」"), std::string::npos);
+  EXPECT_EQ(moveHint(s, 0, 2, *hitAndAway).rfind("2つめの移動（次は なし）: ", 0), 0u);
+  EXPECT_NE(moveHint(s, 0, 2, *hitAndAway).find("「離脱」"), std::string::npos);
   s.span = 4;
-  EXPECT_NE(moveHint(s, 0, *hitAndAway).find("「接近」で間合いを詰めない"), std::string::npos);
+  EXPECT_NE(moveHint(s, 0, 0, *hitAndAway).find("「接近」で間合いを詰めない"), std::string::npos);
   s.span = 0;
+  // In contact it names the momentum the moving Doll really gains: Int(9 / 2 / 2) = 2, and
+  // Int(9 / 5 / 2) = 0 for the heavier one, which is only told to stay in reach.
+  s.fighters[1]->weight = 5;
+  EXPECT_NE(moveHint(s, 0, 0, *hitAndAway).find("（次の打撃や組みが2パワー上がります）"),
+            std::string::npos);
+  EXPECT_NE(moveHint(s, 1, 0, *hitAndAway)
+                .find("「接近」で間合いを保つのがおすすめです（この"
+                      "Dollは勢いをつけても0パワーです）"),
+            std::string::npos);
 
   std::string label = "前の状態";
   setDMove(s, 1, label);

@@ -85,6 +85,14 @@ TEST_F(AfterFightTest, RepairAfterAFightFullPartialAndDestroyed) {
   EXPECT_EQ(player.Rl, 600);
   EXPECT_EQ(d.Motor->HP, 100);
 
+  // Exactly the cost in hand is enough: a full repair, no shortage, the money spent.
+  player.Rl = 200;
+  d.Motor->HP = 30;
+  ShuriAfterFight(player, d, d, prompter);
+  EXPECT_EQ(dialog.shown.back().request.text, "モータを修理しました\n（代金 200Rl）\n");
+  EXPECT_EQ(player.Rl, 0);
+  EXPECT_EQ(d.Motor->HP, 100);
+
   // A motor at 0 or below after the fight is gone from the inventory and the Doll.
   player.Rl = 150;
   doll fighter = d;  // the fight's hit points are what count
@@ -116,11 +124,19 @@ TEST_F(AfterFightTest, RepairOnAWorkDayLeaves100AndNeverDestroys) {
   EXPECT_EQ(player.Rl, 100);
   EXPECT_EQ(dialog.shown.size(), before + 1);
 
+  // Exactly the cost in hand (157 Rl for 40 points) repairs in full and spends it all.
+  d.Motor->HP = 60;
+  player.Rl = 157;
+  ShuriWorkDay(player, d, prompter);
+  EXPECT_EQ(dialog.shown.back().request.text, "モータを修理しました\n（代金 157Rl）\n");
+  EXPECT_EQ(d.Motor->HP, 100);
+  EXPECT_EQ(player.Rl, 0);
+
   // Below 110 Rl nothing is repaired and nothing is said; a missing part is skipped.
   d.frame->HP = 0;
   d.Motor = std::make_shared<Motor>();
   ShuriWorkDay(player, d, prompter);
-  EXPECT_EQ(dialog.shown.size(), before + 1);
+  EXPECT_EQ(dialog.shown.size(), before + 2);
   EXPECT_EQ(d.frame->HP, 0);
   EXPECT_EQ(player.getFrame(0)->name, "ダフネ");
 }

@@ -5,8 +5,10 @@
 
 #include <set>
 
+#include "career/bracket.h"
 #include "career/tournament_draw.h"
 #include "career_fixture.h"
+#include "core/shown_text.h"
 
 namespace velko::testing {
 namespace {
@@ -204,6 +206,33 @@ TEST_F(TournamentTest, TooFewOpponentsOfTheClassRefuseBeforeTheMonthIsSpent) {
   EXPECT_EQ(state.gameDate.format(), "2013/01/01");
   EXPECT_TRUE(state.saved);
   EXPECT_EQ(nav.fights, 0);
+}
+
+// The bracket and its result box name a factory opponent in the player's language, and the
+// player's Doll as typed even when it is spelt like a factory opponent.
+TEST(TournamentBracket, NamesAFactoryOpponentInThePlayersLanguageAndThePlayersDollAsTyped) {
+  setTextTranslation([](const char* source) {
+    const std::string text = source;
+    if (text == "%1 Win") return std::string("%1 wins");
+    if (text == "doll:ガラクタ王") return std::string("Junk King");
+    return text;
+  });
+  Bracket bracket;
+  for (int s = 0; s < Bracket::kEntrants; ++s) {
+    auto entrant = std::make_shared<doll>();
+    entrant->ID = static_cast<int16_t>(s == 0 ? 0 : s == 1 ? 7 : 20 + s);
+    entrant->name = "ガラクタ王";
+    bracket.setKumiawase(s, entrant);
+  }
+  ScriptedDialog dialog;
+  DialogPrompter prompter(dialog);
+  bracket.setWin(7, 0, 1, prompter);
+  const std::vector<std::string> names = {bracket.lblName(0), bracket.lblName(1),
+                                          bracket.lblName(2)};
+  setTextTranslation(nullptr);
+  // The player's Doll, the factory's Doll 7, and a Doll a player registered under that name.
+  EXPECT_EQ(names, (std::vector<std::string>{"ガラクタ王", "Junk King", "ガラクタ王"}));
+  EXPECT_EQ(dialog.texts(), std::vector<std::string>{"Junk King wins"});
 }
 
 TEST(TournamentDraw, SeatsAndEntrantsAreUniformWhateverTheRegistrySize) {

@@ -87,7 +87,9 @@ TEST(Prompter, CannotPlayIsToldOnceUntilATrackStartsAgain) {
 }  // namespace velko
 
 // A message template: arguments land where the language puts them, a player's name holding
-// "%2" stays as typed, and an installed translation replaces only the template.
+// "%2" stays as typed, and an installed translation replaces only the template. Only a factory
+// opponent (its registry number and name) is named in the player's language: a player's Doll
+// spelt like it keeps the name typed, and so do its patterns.
 TEST(ShownText, TemplatesFillOnceAndTranslateOnlyTheMarkedText) {
   EXPECT_EQ(velko::fill("%1の%2を対戦相手にしました", {"A", "B"}), "AのBを対戦相手にしました");
   EXPECT_EQ(velko::fill("%2 of %1", {"A", "B"}), "B of A");
@@ -99,14 +101,22 @@ TEST(ShownText, TemplatesFillOnceAndTranslateOnlyTheMarkedText) {
     if (text == "%1勝利") return std::string("%1 wins");
     if (text == "doll:鉄拳") return std::string("Iron Fist");
     if (text == "pattern:ジャブ") return std::string("Jab");
+    if (text == "part:スチール") return std::string("Steel");
     return text;
   });
-  EXPECT_EQ(velko::fill(velko::shown("%1勝利"), {velko::shownDollName("鉄拳")}), "Iron Fist wins");
+  EXPECT_EQ(velko::fill(velko::shown("%1勝利"), {velko::shownDollName(14, "鉄拳")}),
+            "Iron Fist wins");
+  for (int number : {0, 13, 29})
+    EXPECT_EQ(velko::shownDollName(number, "鉄拳"), "鉄拳") << number;
   // A name the game does not ship (one the player typed) stays as it is.
-  EXPECT_EQ(velko::shownDollName("ブリキ丸"), "ブリキ丸");
-  // A factory opponent's pattern is translated; the same name on the player's Doll was typed.
-  EXPECT_EQ(velko::shownPatternName("鉄拳", "ジャブ"), "Jab");
-  EXPECT_EQ(velko::shownPatternName("ヴェルコ壱号", "ジャブ"), "ジャブ");
+  EXPECT_EQ(velko::shownDollName(1, "ブリキ丸"), "ブリキ丸");
+  EXPECT_EQ(velko::shownPatternName(14, "鉄拳", "ジャブ"), "Jab");
+  EXPECT_EQ(velko::shownPatternName(0, "鉄拳", "ジャブ"), "ジャブ");
+  EXPECT_EQ(velko::shownPatternName(14, "ヴェルコ壱号", "ジャブ"), "ジャブ");
+  // A second plate of a kind keeps its number after the catalogue's name.
+  EXPECT_EQ(velko::shownPartName("スチール"), "Steel");
+  EXPECT_EQ(velko::shownPartName("スチール2"), "Steel2");
+  EXPECT_EQ(velko::shownPartName("ヴェルコ2"), "ヴェルコ2");
   velko::setTextTranslation(nullptr);
   EXPECT_EQ(velko::fill(velko::shown("%1勝利"), {"鉄拳"}), "鉄拳勝利");
 }

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "core/numbers.h"
+#include "core/shipped_names.h"
 #include "data/files/text_file.h"
 #include "data/registry/registry_doll_record.h"
 #include "data/registry/registry_files.h"
@@ -111,6 +112,8 @@ TEST_F(FactoryRoster, EveryRecordIsTheRecomputationOfItsParts) {
 
     const DollRef enemy = ldTekiDoll(f.folder, static_cast<int16_t>(n));
     EXPECT_EQ(enemy->name, d->name);
+    // The game knows its factory opponents by number and name to show them translated.
+    EXPECT_TRUE(isFactoryDoll(n, enemy->name)) << n << " " << enemy->name;
     EXPECT_FALSE(enemy->Motor->name.empty() || enemy->frame->name.empty()) << n;
     EXPECT_GE(intFloor(d->move / d->weight), 1) << n << " cannot close in";
   }

@@ -271,9 +271,9 @@ TEST_F(SaveCrash, FilesTheGameDidNotWriteSurviveItsWrites) {
   EXPECT_FALSE(std::filesystem::exists(f.temp.path() / "exports" / "mine.velkodoll.tmp"));
 }
 
-// A damaged record, somebody else's and a newer version's: nothing acts on it unasked; where
-// the player can be told, it is set aside under a new name with one message, the files it
-// names stay as they are, and the slot loads, previews and saves.
+// A damaged record (a commit's or a rollback's), somebody else's and a newer version's: nothing
+// acts on it unasked; where the player can be told, it is set aside under a new name with one
+// message, the files it names stay as they are, and the slot loads, previews and saves.
 TEST_F(SaveCrash, ARecordTheGameCannotCarryOutIsSetAsideAndPlayGoesOn) {
   EXPECT_FALSE(parseCommitRecord("VELKO commit 1\n1 ../Playersv3.ini\n"));
   EXPECT_FALSE(parseCommitRecord("VELKO commit 1\n1 Playersv3.ini"));  // cut short
@@ -284,32 +284,35 @@ TEST_F(SaveCrash, ARecordTheGameCannotCarryOutIsSetAsideAndPlayGoesOn) {
   EXPECT_EQ((*record)[0].name, "a b.ini");
   EXPECT_FALSE((*record)[1].hadOld);
 
-  const std::vector<std::array<std::string, 3>> cases = {
-      {"VELKO commit 1\n1 ../../Playersv3.ini\n", "は壊れています", "commit.rec.unread"},
-      {"PK\x03\x04 Playersv3.ini\n", "はこのゲームの書き込み記録ではありません",
+  const std::vector<std::array<std::string, 4>> cases = {
+      {"commit.rec", "VELKO commit 1\n1 ../../Playersv3.ini\n", "は壊れています",
+       "commit.rec.unread"},
+      {"commit.rec", "PK\x03\x04 Playersv3.ini\n", "はこのゲームの書き込み記録ではありません",
        "commit.rec.unread-2"},
-      {"VELKO commit 12\n1 Playersv3.ini\n", "は新しい版のVELKOが書いた記録",
-       "commit.rec.unread-3"}};
-  for (const auto& [bytes, why, aside] : cases) {
+      {"commit.rec", "VELKO commit 12\n1 Playersv3.ini\n", "は新しい版のVELKOが書いた記録",
+       "commit.rec.unread-3"},
+      {"rollback.rec", "VELKO commit 1\n1 ../Playersv3.ini\n", "は壊れています",
+       "rollback.rec.unread"}};
+  for (const auto& [record, bytes, why, aside] : cases) {
     f.temp.writeBytes("save/Playersv3.ini.tmp", "new bytes");
-    f.temp.writeBytes("save/commit.rec", bytes);
+    f.temp.writeBytes("save/" + record, bytes);
     EXPECT_FALSE(settleSaveFolder(f.folder));
-    EXPECT_EQ(f.bytesOf("save/commit.rec"), bytes);
+    EXPECT_EQ(f.bytesOf("save/" + record), bytes);
     f.dialog.shown.clear();
     EXPECT_TRUE(load_rtn(f.folder, 3, f.state, f.prompter));
     ASSERT_EQ(f.dialog.texts().size(), 1u) << why;
     const std::string told = f.dialog.texts()[0];
-    EXPECT_EQ(told.find("save/commit.rec " + why), 0u) << told;
+    EXPECT_EQ(told.find("save/" + record + " " + why), 0u) << told;
     EXPECT_NE(told.find("save/" + aside + " に名前を変えて残しました"), std::string::npos) << told;
     EXPECT_EQ(f.bytesOf("save/" + aside), bytes);
-    EXPECT_FALSE(std::filesystem::exists(save() / "commit.rec"));
+    EXPECT_FALSE(std::filesystem::exists(save() / record));
     EXPECT_EQ(f.bytesOf("save/Playersv3.ini.tmp"), "new bytes");
     EXPECT_EQ(slot(), before);
     EXPECT_TRUE(Rinload_rtn(f.folder, 3, f.prompter));
     EXPECT_TRUE(save_rtn(f.folder, 3, f.state, f.prompter));
     EXPECT_EQ(f.dialog.texts().size(), 1u);
   }
-  EXPECT_EQ(f.bytesOf("save/commit.rec.unread"), std::get<0>(cases[0]));
+  EXPECT_EQ(f.bytesOf("save/commit.rec.unread"), std::get<1>(cases[0]));
 }
 
 }  // namespace

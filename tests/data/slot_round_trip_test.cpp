@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "career/doll_exchange.h"
 #include "data/files/text_file.h"
 #include "data/files/value_stream.h"
 #include "data/save/save_name_line.h"
@@ -9,6 +10,7 @@
 #include "data/save/slot_preview.h"
 #include "data/save/slot_protector_names.h"
 #include "data/save/slot_save.h"
+#include "data/share/doll_share.h"
 #include "slot_fixture.h"
 
 namespace velko {
@@ -268,6 +270,30 @@ TEST(SaveSlot, DuelOpponentLoadsIntoIndexOneOrIsRefused) {
                                       "このドールは完成されていません", "ファイルが見つかりません",
                                       "ファイルが見つかりません", "ファイルが見つかりません"}));
   EXPECT_EQ(f.duelistState, kDuelistNotReady);
+
+  // A friend's Doll file read in is the opponent too: the player's own name, skill, money and
+  // record stay, in play and in the next save.
+  Owner pal;
+  pal.name = "友人";
+  pal.skillPlay = 30;
+  doll palDoll = *f.Dolls[0];
+  palDoll.name = "友人のドール";
+  palDoll.frame = ld_Frame(f.folder, 4);  // whole, where the player's was broken above
+  resetDollParam(palDoll, pal);
+  f.temp.writeBytes("pal.velkodoll", writeDollShare(pal, palDoll));
+  CareerState career(f.rnd);
+  career.Owners = f.Owners;
+  career.Dolls = f.Dolls;
+  ASSERT_TRUE(importDuelOpponent(f.folder, f.temp.path() / "pal.velkodoll", career, f.prompter));
+  EXPECT_EQ(career.Owners[1]->name, "友人");
+  const auto pilotOf = [](const Owner& o) {
+    return std::make_tuple(o.name, o.skillPlay, o.Rl, o.recWin, o.recLoose);
+  };
+  const auto mine = std::make_tuple(std::string("秋津遥人"), 22, 1530, 4, 2);
+  EXPECT_EQ(pilotOf(career.player()), mine);
+  ASSERT_TRUE(save_rtn(f.folder, 9, career.slotState(), f.prompter));
+  ASSERT_TRUE(load_rtn(f.folder, 9, f.state, f.prompter));
+  EXPECT_EQ(pilotOf(*f.Owners[0]), mine);
 }
 
 TEST(SaveSlot, TypedSlotNumbersMustFitSixteenBits) {

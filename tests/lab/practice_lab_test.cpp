@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "career/career_fixture.h"
+#include "career/tournament_draw.h"
+#include "data/registry/registry_read.h"
 #include "lab/tournament_advice.h"
 #include "replay/fight_replay.h"
 #include "support/folder_bytes.h"
@@ -16,8 +18,8 @@ namespace {
 class PracticeLabTest : public CareerFixture {
  protected:
   PracticeLabTest() {
-    registerFighter("弱", 1, 1000);
-    registerFighter("中", 8, 3000);
+    registerFighter("弱", 1, 2500);  // worth exactly Novice's limit
+    registerFighter("中", 8, 3500);  // and Expert's
     registerFighter("強", 40, 5000);
   }
 
@@ -103,6 +105,18 @@ TEST_F(PracticeLabTest, CancelStopsTheRunAndBadChoicesAreRefused) {
   EXPECT_EQ(result.fights, 100);
   EXPECT_EQ(reports, 2);
 
+  // A class is whom its tournament may draw, a Doll worth exactly the limit too.
+  const std::vector<std::pair<std::string, size_t>> classes = {
+      {"Novice", 1}, {"Expert", 2}, {"Master", 3}};
+  for (const auto& [c, size] : classes) {
+    EnemyIdList drawn{};
+    const int16_t n = countTekiDoll(game(), classLimit(c), drawn);
+    std::vector<int16_t> lab;
+    for (const PracticeOpponent& o : selectOpponents(all, c))
+      lab.push_back(o.id);
+    EXPECT_EQ(lab.size(), size) << c;
+    EXPECT_EQ(lab, std::vector<int16_t>(drawn.begin() + 1, drawn.begin() + 1 + n)) << c;
+  }
   EXPECT_EQ(selectOpponents(all, "2").front().id, 2);
   EXPECT_THROW(selectOpponents(all, "7"), std::invalid_argument);
   EXPECT_THROW(selectOpponents(all, "Grand"), std::invalid_argument);
@@ -112,6 +126,7 @@ TEST_F(PracticeLabTest, CancelStopsTheRunAndBadChoicesAreRefused) {
 // The advice before a tournament is the lab's own run: the same seed gives the same wins
 // against each opponent, the hardest first, in rounded words.
 TEST_F(PracticeLabTest, TournamentAdviceIsTheLabsRunForTheSameSeed) {
+  state.playerDoll().pow = 30;  // wins 3, 15 and 32 of 40: each opponent's chance its own
   const auto opponents = selectOpponents(registryOpponents(game()), "Master");
   const TournamentAdvice advice = adviseTournament(state.playerDoll(), opponents, 5, 40);
   const PracticeResult lab = runPractice(state.playerDoll(), opponents, {.fights = 120, .seed = 5});
@@ -126,6 +141,8 @@ TEST_F(PracticeLabTest, TournamentAdviceIsTheLabsRunForTheSameSeed) {
   }
   EXPECT_LE(advice.chances[0].rate(), advice.chances[1].rate());
   EXPECT_LE(advice.chances[1].rate(), advice.chances[2].rate());
+  EXPECT_EQ(adviceText(advice),
+            "勝率はおよそ40%（相手3体の平均）\nいちばん手強いのは強（およそ10%）");
   EXPECT_EQ(roughPercent(0.574), "およそ55%");
   EXPECT_EQ(roughPercent(0.576), "およそ60%");
   EXPECT_EQ(roughPercentValue(1.0), 100);

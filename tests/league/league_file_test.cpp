@@ -65,6 +65,10 @@ TEST(LeagueFile, RefusesDamageNamingFileAndLine) {
       {"pair 0 2 4 3 0 1 120", "pair 0 2 4 3 0 1 0120"},          // a leading zero
       {"run 0 4 0 2", "run 0 4 2 0"},                             // entrants out of order
       {"run 0 4 0 2", "run 0 4 0 3"},                             // no such entrant
+      {"run 0 4 0 2\npair 0 2", "run 0 4 0 0\npair 0 0"},         // one entrant twice
+      // A worst loss past the last of the pair's four fights, each side's.
+      {"pair 0 2 4 3 0 1 120 -1 2", "pair 0 2 4 3 0 1 120 -1 4"},
+      {"pair 0 2 4 3 0 1 120 -1 2", "pair 0 2 4 2 1 1 120 4 2"},
       {"entrant 1 2\n| VELKO", "entrant 1 2\n|VELKO"},
       {"pair 0 2 4 3 0 1 120 -1 2\n", "pair 0 2 4 3 0 1 120 -1 2\r\n"},
   };

@@ -1,11 +1,13 @@
-// The league's ratings against answers worked out by hand, and its round robin: the same
-// seed gives the same table on one thread or two, and a worst loss fights again as a loss.
+// The league's ratings and standings against answers worked out by hand, and its round robin:
+// the same seed gives the same table on one thread or two, and a worst loss fights again as a
+// loss.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "league/bradley_terry.h"
+#include "league/league_table.h"
 #include "league/round_robin.h"
 #include "support/recorded_fights.h"
 
@@ -44,6 +46,28 @@ TEST(LeagueRatings, FitAnswersWorkedOutByHand) {
   EXPECT_TRUE(std::isfinite(s[0].margin));
 }
 
+// Two runs by hand: 0 beats 1 three of four; then 2 beats 1 two of four with a draw. 0 and 2
+// never met, so each one's average is over the one opponent it fought.
+TEST(LeagueTable, StandingsShowEachSideOfEveryPairHighestFirst) {
+  League league;
+  league.entrants = {"甲", "乙", "丙"};
+  const auto run = [](int a, int b, const BoutTally& tally) {
+    return LeagueRun{
+        .fightsPerPair = 4, .entrants = {a, b}, .pairs = {{.a = a, .b = b, .tally = tally}}};
+  };
+  league.runs = {run(0, 1, {.fights = 4, .winsA = 3, .winsB = 1}),
+                 run(1, 2, {.fights = 4, .winsA = 1, .winsB = 2, .draws = 1})};
+  const LeagueTable table = leagueTable(league);
+  std::vector<std::string> rows;
+  for (const StandingRow& r : table.rows)
+    rows.push_back(std::to_string(r.entrant) + ": " + std::to_string(r.games) + " games " +
+                   std::to_string(r.wins) + "-" + std::to_string(r.losses) + "-" +
+                   std::to_string(r.draws) + " average " + std::to_string(r.averageScore));
+  EXPECT_EQ(rows, (std::vector<std::string>{"0: 4 games 3-1-0 average 0.750000",
+                                            "2: 4 games 2-1-1 average 0.625000",
+                                            "1: 8 games 2-5-1 average 0.312500"}));
+}
+
 TEST(LeagueRoundRobin, TheSameSeedGivesTheSameTableOnOneOrTwoThreads) {
   SeededRandom rnd(3);
   std::vector<DollRef> dolls;
@@ -78,6 +102,21 @@ TEST(LeagueRoundRobin, TheSameSeedGivesTheSameTableOnOneOrTwoThreads) {
     }
   }
   EXPECT_TRUE(someLoss);
+
+  // A pair's worst loss in the league is a fight its loser lost, whichever side it sat on.
+  League league;
+  league.runs = {a};
+  std::vector<DollRef> byEntrant(6);
+  for (size_t k = 0; k < entrants.size(); ++k)
+    byEntrant[entrants[k]] = dolls[k];
+  for (const PairRecord& p : a.pairs) {
+    for (const auto& [loser, winner, side] : {std::tuple{p.a, p.b, 0}, std::tuple{p.b, p.a, 1}}) {
+      const auto worst = pairWorstLoss(league, byEntrant, loser, winner);
+      ASSERT_EQ(worst.has_value(), p.worstLoss[side] >= 0);
+      if (!worst) continue;
+      EXPECT_EQ(worst->fighters[worst->winner]->name, byEntrant[winner]->name);
+    }
+  }
 }
 
 }  // namespace

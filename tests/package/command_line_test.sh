@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # On a plain terminal (no display, no platform chosen) --help lists the options in one
 # language, English as the manual page, and --version names the version; both end with 0.
+# A wrong command line is refused with a message on the standard error and status 2 before
+# any window system starts: without a display as with one (the offscreen platform stands in
+# for a display), while the toolkit's own options pass.
 #   command_line_test.sh <velko program> <version>
 set -uo pipefail
 velko=$1
@@ -20,4 +23,30 @@ status=$?
 echo "$said"
 [ "$status" -eq 0 ] || { echo "--version ended with $status"; exit 1; }
 [ "$said" = "velko $version" ] || { echo "--version said: $said"; exit 1; }
+
+# refused <what it must name> <environment...> -- <arguments...>
+refused() {
+  local names=$1
+  shift
+  local settings=()
+  while [ "$1" != "--" ]; do settings+=("$1"); shift; done
+  shift
+  local said status
+  said=$(env -i HOME=/nonexistent PATH=/usr/bin:/bin "${settings[@]}" timeout 30 "$velko" "$@" \
+    2>&1 >/dev/null)
+  status=$?
+  echo "$*: $said"
+  [ "$status" -eq 2 ] || { echo "velko $* ended with $status, not 2"; exit 1; }
+  grep -qF -- "$names" <<< "$said" || { echo "velko $* did not name $names"; exit 1; }
+}
+refused "'bogus'" -- --bogus
+refused "'fr'" -- --lang fr
+refused "'fr'" QT_QPA_PLATFORM=offscreen -- --lang fr
+refused "--lang" -- --lang
+refused "'stray'" -- stray
+
+said=$(run -platform offscreen --version)
+status=$?
+[ "$status" -eq 0 ] && [ "$said" = "velko $version" ] ||
+  { echo "-platform offscreen --version ended with $status: $said"; exit 1; }
 exit 0

@@ -64,10 +64,20 @@ TEST(ReplayFile, DamagedOrForeignInputIsRefused) {
   EXPECT_TRUE(refused(replaced("reals ", "reals 0")));
   EXPECT_TRUE(refused(replaced("mode 2", "mode 2 ")));
   EXPECT_TRUE(refused(replaced("\nname ", "\nname \r")));
-  // Well-formed UTF-8 only: an overlong "/" and a lone surrogate are not characters.
-  EXPECT_TRUE(refused(replaced("\nname ", "\nname \xC0\xAF")));
-  EXPECT_TRUE(refused(replaced("\nname ", "\nname \xED\xA0\x80")));
-  EXPECT_FALSE(refused(replaced("\nname ", "\nname \xF0\x9F\x98\x80")));
+  // Well-formed UTF-8 only, each bound taken just inside and just past: no overlong form of two,
+  // three or four bytes, no surrogate, nothing above U+10FFFF, no byte that cannot lead or
+  // follow.
+  const auto named = [&](const std::string& bytes) {
+    return parseReplay(replaced("\nname ", "\nname " + bytes)).error;
+  };
+  for (const std::string bad :
+       {"\xC0\xAF", "\xC1\xBF", "\xE0\x82\x80", "\xE0\x9F\xBF", "\xF0\x8F\xBF\xBF", "\xED\xA0\x80",
+        "\xED\xBF\xBF", "\xF4\x90\x80\x80", "\xF9\x80\x80\x80", "\x80", "\xC3\xE9", "\xE3\x81\x41"})
+    EXPECT_NE(named(bad).find("UTF-8の文字でないバイトがあります"), std::string::npos)
+        << ::testing::PrintToString(bad);
+  for (const std::string good : {"\xC2\x80", "\xE0\xA0\x80", "\xF0\x90\x80\x80", "\xED\x9F\xBF",
+                                 "\xEE\x80\x80", "\xF4\x8F\xBF\xBF", "\xF0\x9F\x98\x80"})
+    EXPECT_EQ(named(good), "") << ::testing::PrintToString(good);
   // An action's name number is its ID again: the fight runs on the ID.
   EXPECT_TRUE(refused(replaced(" 4:4:", " 4:5:")));
   const size_t pattern = text.find("pattern 1 ");

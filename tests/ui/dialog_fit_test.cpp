@@ -237,17 +237,28 @@ class DialogFitTest : public QObject {
     QVERIFY(dialog.findChild<QLabel*>("dspDollName")->text().endsWith("…"));
   }
 
-  void nameBoxesStopAtTwelveCharacters() {
+  void nameBoxesStopAtTwelveCharactersAndCutPastedNames() {
     testing::TestCareer career(9, GameFolder());
     FCharMake screen(career.state, career.services);
     screen.dspName()->clear();
     QTest::keyClicks(screen.dspName(), "ABCDEFGHIJKLMNOP");
     QCOMPARE(screen.dspName()->text(), QString("ABCDEFGHIJKL"));
+    screen.dspName()->setCursorPosition(3);
+    QTest::keyClicks(screen.dspName(), "Z");
+    QCOMPARE(screen.dspName()->text(), QString("ABCDEFGHIJKL"));
+
+    // A pasted name too long is cut to its first twelve characters; a character outside the
+    // Basic Multilingual Plane counts as one and is never split.
+    const QString eleven = QString::fromStdString(kLongName).left(11);
     screen.dspName()->clear();
-    screen.dspName()->insert(QString::fromStdString(kLongName) + "Ｘ");  // a paste is refused
-    QVERIFY(screen.dspName()->text().isEmpty());
-    screen.dspName()->insert(QString::fromStdString(kLongName));
-    QCOMPARE(nameLength(screen.dspName()->text().toStdString()), kNameMaxChars);
+    screen.dspName()->insert(eleven + "𠮷𠮷ＸＸＸ");
+    QCOMPARE(screen.dspName()->text(), eleven + "𠮷");
+    // Pasted between two characters, the paste loses its end and the name keeps its own.
+    screen.dspName()->setText("AB");
+    screen.dspName()->setCursorPosition(1);
+    screen.dspName()->insert(QString::fromStdString(kLongName) + "ＸＸＸＸ");
+    QCOMPARE(screen.dspName()->text(), "A" + eleven.left(10) + "B");
+    QCOMPARE(screen.dspName()->cursorPosition(), 11);
   }
 };
 

@@ -1,5 +1,5 @@
 // The practice lab screen (offscreen platform): a run on its worker thread with progress and
-// results, cancelling a long run, a refusal, the save files untouched, and a screenshot.
+// results, cancelling a long run, the refusals, the save files untouched, and a screenshot.
 
 #include <QApplication>
 #include <QComboBox>
@@ -108,6 +108,16 @@ class LabScreenTest : public QObject {
     QVERIFY(screen.result()->fights < 10000);
     QCOMPARE(screen.result()->opponents.size(), size_t{1});
     QCOMPARE(screen.result()->opponents[0].name, game.state.Dolls[1]->name);
+
+    // A seed of more digits than a seed holds is refused as letters are, never shortened.
+    for (const char* typed : {"99999999999999999999999", "12a"}) {
+      screen.txtSeed()->clear();
+      QTest::keyClicks(screen.txtSeed(), typed);
+      QVERIFY(!screen.start());
+      QCOMPARE(game.dialog.shown.back().request.text,
+               std::string("シードは19桁までの数字で打ち込んでください"));
+    }
+    screen.txtSeed()->clear();
 
     game.state.playerDoll().programed = false;
     QVERIFY(!screen.start());

@@ -101,7 +101,7 @@ class ProgramKeysTest : public QObject {
     move->setFocus();
     QVERIFY(testing::saveScreen(editor, "program_undo.png"));
 
-    // Cancel still discards everything.
+    // Cancel, answered Yes, still discards everything.
     editor.cmdCancel_Click();
     QCOMPARE(d.getLogic(0)->getActions(0)->ID, int16_t(0));
   }

@@ -238,6 +238,14 @@ class ProgramTest : public QObject {
     testing::TestCareer career(5, GameFolder(VELKO_GAME_DIR));
     starterDoll(career.state, career.services.folder);
     const LogicRef before = career.state.playerDoll().getLogic(0);
+    {
+      // Nothing changed: キャンセル closes at once.
+      Program unchanged(career.state, career.services);
+      unchanged.show();
+      QTest::mouseClick(Editor(unchanged).button("cmdCancel"), Qt::LeftButton);
+      QVERIFY(!unchanged.isVisible());
+      QVERIFY(career.dialog.shown.empty());
+    }
 
     Program program(career.state, career.services);
     Editor e(program);
@@ -278,17 +286,21 @@ class ProgramTest : public QObject {
       QCOMPARE(program.model().chipAt(1), int(kKick));
       QCOMPARE(program.model().chipAt(0), 0);
     }
-    // Esc would lose the changes: it asks, and No keeps the editor open.
+    // Esc and キャンセル would lose the changes: both ask the same question, No keeps the
+    // editor open and Yes discards.
     career.dialog.answer(kAnswerCancel);
     QTest::keyClick(&program, Qt::Key_Escape);
     QVERIFY(program.isVisible());
-    QCOMPARE(career.dialog.texts(), std::vector<std::string>{"変更を登録せずに閉じますか？"});
-    QTest::mouseClick(e.button("cmdCancel"), Qt::LeftButton);  // the button discards unasked
-    QCOMPARE(program.result(), int(QDialog::Rejected));
+    career.dialog.answer(kAnswerCancel);
+    QTest::mouseClick(e.button("cmdCancel"), Qt::LeftButton);
+    QVERIFY(program.isVisible());
+    QCOMPARE(career.dialog.texts(), std::vector<std::string>(2, "変更を登録せずに閉じますか？"));
+    QTest::mouseClick(e.button("cmdCancel"), Qt::LeftButton);
+    QVERIFY(!program.isVisible());
     QCOMPARE(career.state.playerDoll().getLogic(0), before);
     QCOMPARE(before->getActions(0)->ID, int16_t(0));
     QVERIFY(!career.state.playerDoll().programed);
-    QCOMPARE(career.dialog.shown.size(), size_t(1));
+    QCOMPARE(career.dialog.shown.size(), size_t(3));
   }
 };
 

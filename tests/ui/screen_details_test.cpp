@@ -1,14 +1,15 @@
 // Details a player meets in the first hour (offscreen platform): the money beside the date in
 // the workshop, a frame's description as soon as its row is selected in the shop, the battle
 // screen's title before the fight is set up, one running game per game folder with a crashed
-// run's lock taken over, and the application icon from the game folder, read after the title's
-// first paint.
+// run's lock taken over, the language notice in both languages, and the application icon from
+// the game folder, read after the title's first paint.
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -24,6 +25,8 @@
 #include "support/scripted_dialog.h"
 #include "ui/app/app.h"
 #include "ui/app/folder_lock.h"
+#include "ui/app/language.h"
+#include "ui/app/language_menu.h"
 #include "ui/fight/fight.h"
 #include "ui/fight_fixture.h"
 #include "ui/widgets/qt_japanese.h"
@@ -135,6 +138,19 @@ class ScreenDetailsTest : public QObject {
     QVERIFY(told.contains("VELKOがすでに起動しています"));
     QVERIFY(!second.title());
     QDir::setCurrent(before);
+  }
+
+  void theLanguageNoticeSpeaksTheLanguageLeftAndTheOneChosen() {
+    QTemporaryDir player;
+    const GameFolder folder(VELKO_GAME_DIR, player.path().toStdString());
+    QMenu system;
+    addLanguageMenu(system, prompter, folder);
+    dialog.shown.clear();
+    system.findChild<QAction*>("mnLanguage_en")->trigger();
+    QCOMPARE(dialog.texts(), std::vector<std::string>{"言語は次に起動したときから変わります\n"
+                                                      "The language changes the next time the "
+                                                      "game starts."});
+    QCOMPARE(rememberedLanguage(folder), QString("en"));
   }
 
   void qtsOwnButtonsSpeakJapanese() {

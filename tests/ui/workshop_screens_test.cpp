@@ -236,13 +236,23 @@ class WorkshopScreensTest : public QObject {
     QCOMPARE(dateAtEnding, QString("2015/01/01"));
   }
 
-  void theWorkshopMusicStartsAgainAtItsEnd() {
+  void theWorkshopMusicStartsAgainAtItsEndAndItsQuietLineGoesWithIt() {
     Design design(*game, *services);
     const int seeks = music.seeks;
     const int plays = music.plays;
     music.reachEnd();
     QCOMPARE(music.seeks, seeks + 1);
     QCOMPARE(music.plays, plays + 1);
+
+    // Music that cannot play is told in a quiet line, which goes once BGM is switched off.
+    state->playMusic = true;
+    design.showQuietLine("音楽を再生できません");
+    auto* line = design.findChild<QLabel*>("quietLine");
+    design.refresh();
+    QCOMPARE(line->text(), QString("音楽を再生できません"));
+    design.menu("mnBGM")->trigger();
+    QVERIFY(!state->playMusic);
+    QVERIFY(line->text().isEmpty());
   }
 };
 

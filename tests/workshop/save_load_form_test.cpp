@@ -1,10 +1,13 @@
-// The save and load screen's questions, and the slot numbers it refuses.
+// The save and load screen's questions, the slot it previews as the files have it, and the
+// slot numbers it refuses.
 
 #include "workshop/save_load_form.h"
 
 #include <gtest/gtest.h>
 
 #include "../career/career_fixture.h"
+#include "data/save/save_commit.h"
+#include "data/save/slot_number.h"
 #include "data/save/slot_save.h"
 
 namespace velko::testing {
@@ -33,6 +36,17 @@ TEST_F(SaveLoadFormTest, SavingAsksToSaveOrToSaveOver) {
   again.confirm();
   EXPECT_EQ(dialog.shown.back().request.text,
             "save12には以下のデータがあります。\r\n秋津遥人 ヴェルコ 2013/01/01\r\n上書きしますか？"
+            "\r\n（ロード時には新品のパーツも中古として扱われます）");
+  EXPECT_TRUE(dialog.shown.back().request.safeDefault);
+
+  // A first line that is not a date is shown as the file has it, and the slot is still one
+  // that saving would write over.
+  std::string bytes;
+  ASSERT_TRUE(readBytes(playerFilePath(game(), 12), bytes));
+  folder.writeBytes("save/Playersv12.ini", "Tuesday" + bytes.substr(bytes.find('\r')));
+  again.confirm();
+  EXPECT_EQ(dialog.shown.back().request.text,
+            "save12には以下のデータがあります。\r\n秋津遥人 ヴェルコ Tuesday\r\n上書きしますか？"
             "\r\n（ロード時には新品のパーツも中古として扱われます）");
   EXPECT_TRUE(dialog.shown.back().request.safeDefault);
 

@@ -1,6 +1,5 @@
 #include "data/save/slot_preview.h"
 
-#include "core/game_date.h"
 #include "data/files/data_file_error.h"
 #include "data/files/text_file.h"
 #include "data/save/save_name_line.h"
@@ -14,9 +13,9 @@ std::optional<SlotPreview> Rinload_rtn(const GameFolder& folder, int16_t n, Prom
     const TextFile player = readTextFile(playerFilePath(folder, n), "Playersv");
     const TextFile dollFile = readTextFile(dollFilePath(folder, n), "PlayDollsv");
     if (player.lines.size() < 2 || dollFile.lines.empty()) return std::nullopt;
-    const auto date = GameDate::parse(player.lines[0]);
-    if (!date) return std::nullopt;
-    return SlotPreview{date->format(), decodeNameLine(player.lines[1]),
+    // The first line as the file has it: the preview shows what is there, and the load, which
+    // reads the date, decides whether the slot can be played.
+    return SlotPreview{player.lines[0], decodeNameLine(player.lines[1]),
                        decodeNameLine(dollFile.lines[0])};
   } catch (const DataFileError&) {
     return std::nullopt;

@@ -10,6 +10,7 @@
 
 #include "core/game_version.h"
 #include "data/files/game_folder_choice.h"
+#include "ui/app/language.h"
 
 #ifndef VELKO_INSTALLED_DATA_DIR
 #define VELKO_INSTALLED_DATA_DIR "/usr/share/games/velko"
@@ -31,15 +32,34 @@ void refuse(const std::string& message) {
   QMessageBox::critical(nullptr, "VELKO", QString::fromStdString(message));
 }
 
+// The toolkit's own options (-platform, -style and the like): the toolkit takes them once it
+// starts, so the check before it must let them pass, with their values.
+const char* const kToolkitValueOptions =
+    "platform platformpluginpath platformtheme plugin qwindowgeometry geometry qwindowicon icon "
+    "qwindowtitle title session display style stylesheet qmljsdebugger dialogs fontengine name";
+const char* const kToolkitFlags = "reverse widgetcount sync nograb dograb";
+
 // The options of the game, in English as the manual page gives them.
 struct StartOptions {
   StartOptions() {
     QCoreApplication::setApplicationVersion(QString::fromStdString(gameVersion()));
     parser.setApplicationDescription("VELKO: build a fighting Doll and send it into the ring.");
+    // The toolkit spells its options with one dash (-platform offscreen).
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     help = parser.addHelpOption();
     version = parser.addVersionOption();
     parser.addOption(gameFolder);
     parser.addOption(lang);
+    addToolkitOptions(kToolkitValueOptions, "value");
+    addToolkitOptions(kToolkitFlags, "");
+  }
+
+  void addToolkitOptions(const char* names, const QString& value) {
+    for (const QString& name : QString(names).split(' ')) {
+      QCommandLineOption option(name, "", value);
+      option.setFlags(QCommandLineOption::HiddenFromHelp);
+      parser.addOption(option);
+    }
   }
 
   QCommandLineParser parser;
@@ -53,13 +73,24 @@ struct StartOptions {
                                 "LANG"};
 };
 
+// What is wrong with the command line; empty when the game may start.
+std::string commandLineFault(const StartOptions& options, bool parsed) {
+  if (!parsed) return options.parser.errorText().toStdString();
+  const QStringList stray = options.parser.positionalArguments();
+  if (!stray.isEmpty()) return "Unexpected argument '" + stray.first().toStdString() + "'.";
+  const QString code = options.parser.value(options.lang);
+  if (options.parser.isSet(options.lang) && !languageFromCode(code))
+    return "Unknown language '" + code.toStdString() +
+           "' for --lang: ja (Japanese) or en (English).";
+  return {};
+}
+
 }  // namespace
 
 std::optional<int> answerWithoutDisplay(int argc, char** argv) {
   QCoreApplication reader(argc, argv);
   StartOptions options;
-  // Errors are told once the toolkit has taken its own options (-platform and the like).
-  options.parser.parse(QCoreApplication::arguments());
+  const bool parsed = options.parser.parse(QCoreApplication::arguments());
   if (options.parser.isSet(options.help) || options.parser.isSet("help-all")) {
     std::cout << options.parser.helpText().toStdString();
     return 0;
@@ -68,12 +99,18 @@ std::optional<int> answerWithoutDisplay(int argc, char** argv) {
     std::cout << "velko " << gameVersion() << "\n";
     return 0;
   }
-  return std::nullopt;
+  // Refused here, before the window system starts: without a display it would end the
+  // program before any message.
+  const std::string fault = commandLineFault(options, parsed);
+  if (fault.empty()) return std::nullopt;
+  std::cerr << "velko: " << fault << "\nTry 'velko --help'.\n";
+  return kCommandLineRefused;
 }
 
 std::optional<GameFolder> startFolder(QApplication& application, QString* language) {
   StartOptions options;
-  options.parser.process(application);
+  // answerWithoutDisplay has refused a wrong command line already.
+  options.parser.parse(application.arguments());
   if (language) *language = options.parser.value(options.lang);
 
   GameFolderPlaces places;

@@ -11,11 +11,16 @@ class QString;
 
 namespace velko::ui {
 
+// The status a wrong command line ends with.
+inline constexpr int kCommandLineRefused = 2;
+
 // --help and --version, answered on the standard output before any window exists (they need
-// no display): the status to end with, or nothing when the game is to start.
+// no display), and a wrong command line (an unknown option, a missing value, a stray argument,
+// a language the game does not have) refused on the standard error: the status to end with, or
+// nothing when the game is to start.
 std::optional<int> answerWithoutDisplay(int argc, char** argv);
 
-// Reads the options (a wrong one ends the program there). When no usable folder is
+// Reads the options, already checked by answerWithoutDisplay. When no usable folder is
 // found, says why on the standard error and in a message box, and returns nothing.
 // `language` receives the value of --lang (empty without it).
 std::optional<GameFolder> startFolder(QApplication& application, QString* language = nullptr);

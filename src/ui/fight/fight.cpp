@@ -10,7 +10,6 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "battle/fight_labels.h"
 #include "ui/app/help_window.h"
 #include "ui/fight/fight_layout.h"
 #include "ui/fight/fight_player.h"
@@ -95,14 +94,11 @@ void Fight::cmdNext_Click() {
   if (!ready_ || closing_) return;
   // Headed with its number in the bout being fought, as the bout's recording counts it.
   narration_->beginStep(session_->boutSteps() + 1);
-  leader_ = -1;
   session_->cmdNext_Click();
   if (closing_) return;
+  // The narration is the rules' own text: a step whose initiative was won shows only its
+  // heading, and the labels say who acts first.
   cmdReplay_->setEnabled(session_->lastRecording() != nullptr);
-  // An initiative won shows no narration of its own: say who acts first.
-  if (leader_ >= 0)
-    narration_->setStepNote(
-        QString::fromStdString(initiativeNote(names_.at(leader_).toStdString())));
   // After the dialogs of the step, the next press is one Return away.
   giveKeyboard(this, cmdNext_);
 }

@@ -106,8 +106,6 @@ class Fight : public QDialog, public FightScreen {
 
   FightStage* dspDollImg_ = nullptr;
   NarrationView* narration_ = nullptr;
-  std::array<QString, 2> names_;  // the fighters' names as the labels last showed them
-  int leader_ = -1;               // who won this step's initiative, if it was decided
   std::array<QPushButton*, 2> Command1_{};
   QPushButton* cmdNext_ = nullptr;
   QPushButton* cmdTap_ = nullptr;

@@ -6,7 +6,7 @@
 #include <QStringList>
 
 #include "core/numbers.h"
-#include "core/shipped_names.h"
+#include "model/shown_doll_name.h"
 #include "ui/app/language.h"
 #include "ui/fight/fight.h"
 #include "ui/fight/fight_layout.h"
@@ -36,9 +36,8 @@ void Fight::dspMsg(const std::string& text) {
   narration_->setStepText(qtText(text));
 }
 
-void Fight::dspInitiative(int i, bool first, const std::string& text) {
+void Fight::dspInitiative(int i, bool, const std::string& text) {
   dspInitiative_.at(i)->setText(QString::fromStdString(text));
-  if (first) leader_ = i;
 }
 
 void Fight::dspAP(int i, const std::string& text) {
@@ -56,7 +55,7 @@ void Fight::dspDolls(const BattleState& state) {
 void Fight::dspAbl(const BattleState& state) {
   for (int k = 0; k < 2; ++k) {
     const doll& d = state.fighter(k);
-    showName(dspAblName_[k], QString::fromStdString(shownDollName(d.name)));
+    showName(dspAblName_[k], QString::fromStdString(shownDollName(d)));
     const QStringList values = {QString::fromStdString(Str(d.pow)),
                                 QString::fromStdString(Str(d.move)),
                                 QString::fromStdString(Str(d.jump)),
@@ -95,8 +94,7 @@ void Fight::dspDollImage(const BattleState& state) {
 void Fight::dspLabels(const BattleState& state, const FightLabels& labels) {
   for (int k = 0; k < 2; ++k) {
     const doll& d = state.fighter(k);
-    names_[k] = QString::fromStdString(labels.name[k]);
-    showName(dspName_[k], names_[k]);
+    showName(dspName_[k], QString::fromStdString(labels.name[k]));
     dspHP_[k]->setText(QString::fromStdString(labels.motor[k]));
     dspHP_[k + 2]->setText(QString::fromStdString(labels.frame[k]));
     dspJoutai_[k]->setText(QString::fromStdString(labels.joutai[k]));

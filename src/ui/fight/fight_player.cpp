@@ -26,7 +26,7 @@ const Logic* FightPlayer::choosePattern(const BattleState& s, int i) {
 
 int16_t FightPlayer::chooseMove(const BattleState& s, int i, int slot, const Logic& pattern) {
   dialogMove dialog(s.span, &battleWindow_);
-  dialog.setHint(qtText(moveHint(s, slot, pattern)));
+  dialog.setHint(qtText(moveHint(s, i, slot, pattern)));
   // A fresh dialog each time: a state line never outlives the hold or fall it told of.
   std::string stateLine;
   setDMove(s, i, stateLine);

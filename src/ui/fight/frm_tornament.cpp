@@ -7,7 +7,6 @@
 #include <cmath>
 
 #include "core/prompter.h"
-#include "core/shipped_names.h"
 #include "ui/lab/advice_panel.h"
 #include "ui/widgets/name_field.h"
 #include "ui/widgets/screen_fit.h"
@@ -138,7 +137,7 @@ QString frmTornament::lblChance(int index) const {
 
 void frmTornament::Form_Load() {
   for (int j = 0; j < Bracket::kEntrants; ++j)
-    showName(lblName_[j], QString::fromStdString(shownDollName(bracket_.lblName(j))));
+    showName(lblName_[j], QString::fromStdString(bracket_.lblName(j)));
 }
 
 QColor frmTornament::line1Color(int index) const {

@@ -37,8 +37,6 @@ QColor colourOf(int kind) {
       return QColor(255, 179, 71);  // heading
     case 1:
       return QColor(112, 124, 148);  // earlier steps
-    case 3:
-      return QColor(255, 214, 107);  // the screen's own note
     default:
       return QColor(232, 238, 248);  // the newest step
   }
@@ -68,7 +66,7 @@ void NarrationView::beginStep() {
 }
 
 void NarrationView::beginStep(int number) {
-  steps_.push_back({number, QString(), QString()});
+  steps_.push_back({number, QString()});
   if (steps_.size() > kKeptSteps) steps_.erase(steps_.begin());
   rebuild();
   showNewest();
@@ -84,17 +82,9 @@ void NarrationView::setStepText(const QString& text) {
   showNewest();
 }
 
-void NarrationView::setStepNote(const QString& note) {
-  steps_.back().note = note;
-  rebuild();
-  showNewest();
-}
-
 void NarrationView::rebuild() {
   lines_.clear();
   const int width = this->width() - 2 * kPadding;
-  QFont bold = font();
-  bold.setBold(true);
   for (size_t s = 0; s < steps_.size(); ++s) {
     const Step& step = steps_[s];
     const bool newest = s + 1 == steps_.size();
@@ -104,11 +94,6 @@ void NarrationView::rebuild() {
     QString text = step.text;
     while (text.endsWith('\n'))
       text.chop(1);
-    if (text.isEmpty() && !step.note.isEmpty()) {
-      for (const QString& part : wrap(step.note, bold, width))
-        lines_.push_back({part, Kind::Note});
-      continue;
-    }
     if (text.isEmpty()) continue;
     for (const QString& line : text.split('\n')) {
       for (const QString& part : wrap(line, font(), width))
@@ -154,7 +139,7 @@ void NarrationView::paintEvent(QPaintEvent*) {
   const int end = std::min(lineCount(), first_ + visibleLines());
   for (int i = first_; i < end; ++i) {
     const Line& line = lines_[i];
-    const bool strong = line.kind == Kind::Heading || line.kind == Kind::Note;
+    const bool strong = line.kind == Kind::Heading;
     p.setFont(strong ? bold : font());
     p.setPen(colourOf(static_cast<int>(line.kind)));
     p.drawText(kPadding, kPadding + (i - first_) * height + ascent, line.text);

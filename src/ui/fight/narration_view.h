@@ -23,8 +23,6 @@ class NarrationView : public QWidget {
   // The text of the step under way (replaces what this step showed so far). Before the first
   // step, an empty text clears the view (a fight being set up).
   void setStepText(const QString& text);
-  // A line the screen adds to a step that has no text of its own (who won the initiative).
-  void setStepNote(const QString& note);
 
   // Moves by whole lines: negative towards the earlier lines.
   void scrollLines(int lines);
@@ -48,7 +46,7 @@ class NarrationView : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  enum class Kind { Heading, Old, Current, Note };
+  enum class Kind { Heading, Old, Current };
   struct Line {
     QString text;
     Kind kind;
@@ -56,7 +54,6 @@ class NarrationView : public QWidget {
   struct Step {
     int number = 0;  // 0: before the first press
     QString text;
-    QString note;
   };
 
   void rebuild();

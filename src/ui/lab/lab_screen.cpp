@@ -9,14 +9,15 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <chrono>
+#include <optional>
 
 #include "core/shipped_names.h"
 #include "model/fight_clone.h"
+#include "model/shown_doll_name.h"
 #include "ui/lab/inspector.h"
 #include "ui/lab/result_table.h"
 #include "ui/widgets/qt_text.h"
@@ -30,6 +31,17 @@ constexpr int kChartOpponents = 12;  // the chart shows the worst ones
 // Seeds the lab draws itself stay short enough to type in again.
 constexpr uint64_t kDrawnSeeds = 1'000'000'000;
 
+// Up to 19 digits: every such number fits the seed.
+constexpr int kSeedDigits = 19;
+
+// The seed typed in the box; nothing for a text that is not a seed (the start refuses it).
+std::optional<uint64_t> typedSeed(const QString& typed) {
+  if (typed.size() > kSeedDigits) return std::nullopt;
+  for (const QChar c : typed)
+    if (c < u'0' || c > u'9') return std::nullopt;
+  return typed.toULongLong();
+}
+
 QString percent(double rate) {
   return QString::number(rate * 100, 'f', 1) + "%";
 }
@@ -41,7 +53,7 @@ QWidget* winRateChart(const std::vector<OpponentTally>& opponents, QWidget* pare
   // The worst opponent on top, names reading across.
   for (int k = 0; k < shown; ++k) {
     const OpponentTally& o = opponents[k];
-    names.append(q(shownDollName(o.name)));
+    names.append(q(shownDollName(o.id, o.name)));
     rates.push_back(o.fights > 0 ? 100.0 * o.wins / o.fights : 0.0);
   }
   auto* chart = new RateBarChart(qtTrId("相手ごとの勝率（負けの多い順）"), names, rates, parent);
@@ -93,9 +105,6 @@ void LabScreen::buildControls() {
   txtSeed_->setObjectName("txtSeed");
   txtSeed_->setPlaceholderText(qtTrId("空なら毎回新しく"));
   txtSeed_->setToolTip(qtTrId("結果に出たシードを打ち込むと、同じDollと相手で同じ結果になります"));
-  // Up to 19 digits: every such number fits the seed.
-  txtSeed_->setValidator(
-      new QRegularExpressionValidator(QRegularExpression("[0-9]{0,19}"), txtSeed_));
   // The hint shows whole on any screen: the box never gets narrower than its hint.
   const int hintWidth = txtSeed_->fontMetrics().horizontalAdvance(txtSeed_->placeholderText()) + 16;
   txtSeed_->setMinimumWidth(hintWidth);
@@ -162,7 +171,7 @@ void LabScreen::fillAgainst() {
   for (const char* cls : {"Novice", "Expert", "Master"})
     cmbAgainst_->addItem(QString(qtTrId("クラス %1 の全員")).arg(cls), QString(cls));
   if (state_.duelistState == kDuelistReady && state_.Dolls[1])
-    cmbAgainst_->addItem(qtTrId("対戦相手 ") + q(shownDollName(state_.Dolls[1]->name)), QString());
+    cmbAgainst_->addItem(qtTrId("対戦相手 ") + q(shownDollName(*state_.Dolls[1])), QString());
   try {
     registry_ = registryOpponents(services_.folder);
   } catch (const std::exception& fault) {
@@ -171,7 +180,7 @@ void LabScreen::fillAgainst() {
   for (const PracticeOpponent& o : registry_)
     cmbAgainst_->addItem(QString(qtTrId("%1 %2（価値%3）"))
                              .arg(o.id)
-                             .arg(q(shownDollName(o.doll->name)))
+                             .arg(q(shownDollName(*o.doll)))
                              .arg(o.doll->value),
                          QString::number(o.id));
 }
@@ -217,9 +226,13 @@ bool LabScreen::start() {
   const uint64_t drawn =
       static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) %
       kDrawnSeeds;
-  const QString typed = txtSeed_->text();
-  const PracticeOptions options{.fights = fights,
-                                .seed = typed.isEmpty() ? drawn : typed.toULongLong()};
+  const QString typed = txtSeed_->text().trimmed();
+  const std::optional<uint64_t> seed = typed.isEmpty() ? drawn : typedSeed(typed);
+  if (!seed) {
+    services_.prompter.msgBox(qtTrId("シードは19桁までの数字で打ち込んでください").toStdString());
+    return false;
+  }
+  const PracticeOptions options{.fights = fights, .seed = *seed};
   const DollRef me = cloneForFight(player);
   progress_->setRange(0, fights);
   progress_->setValue(0);
@@ -288,7 +301,7 @@ void LabScreen::showResult(std::shared_ptr<PracticeResult> result) {
   for (int k = 0; k < static_cast<int>(r.opponents.size()); ++k) {
     const OpponentTally& o = r.opponents[k];
     setResultRow(opponents_, k,
-                 {QString("%1 %2").arg(o.id).arg(q(shownDollName(o.name))),
+                 {QString("%1 %2").arg(o.id).arg(q(shownDollName(o.id, o.name))),
                   QString::number(o.fights), QString::number(o.wins), QString::number(o.losses)});
   }
   QLayoutItem* old = chartHolder_->layout()->takeAt(0);

@@ -17,13 +17,13 @@
 #include <chrono>
 #include <cmath>
 
-#include "core/shipped_names.h"
 #include "data/files/file_bytes.h"
 #include "data/share/doll_share.h"
 #include "lab/practice_opponents.h"
 #include "league/league_store.h"
 #include "league/league_table.h"
 #include "league/registry_entrant.h"
+#include "model/shown_doll_name.h"
 #include "ui/lab/inspector.h"
 #include "ui/lab/result_table.h"
 #include "ui/widgets/qt_text.h"
@@ -187,7 +187,7 @@ void LeagueScreen::fillEntrants() {
   const std::string mine = writeDollShare(state_.player(), state_.playerDoll());
   const DollImport check = readDollShare(services_.folder, mine);
   if (check.accepted()) {
-    addEntrantItem(qtTrId("自分のDoll ") + q(shownDollName(state_.playerDoll().name)), mine,
+    addEntrantItem(qtTrId("自分のDoll ") + q(shownDollName(state_.playerDoll())), mine,
                    league_.entrants.empty());
   } else {
     auto* item = new QListWidgetItem(qtTrId("自分のDoll（参加できません）"), entrants_);
@@ -198,7 +198,7 @@ void LeagueScreen::fillEntrants() {
     for (const PracticeOpponent& o : registryOpponents(services_.folder))
       addEntrantItem(QString(qtTrId("敵 %1 %2（価値%3）"))
                          .arg(o.id)
-                         .arg(q(shownDollName(o.doll->name)))
+                         .arg(q(shownDollName(*o.doll)))
                          .arg(o.doll->value),
                      registryEntrantText(*o.doll, o.id), false);
   } catch (const std::exception& fault) {
@@ -219,7 +219,7 @@ void LeagueScreen::addFolder(const QString& folder) {
       refused << name + ": " + q(in.error);
       continue;
     }
-    addEntrantItem(qtTrId("%1（%2）").arg(q(shownDollName(in.doll->name)), name), bytes, true);
+    addEntrantItem(qtTrId("%1（%2）").arg(q(shownDollName(*in.doll)), name), bytes, true);
   }
   if (files.isEmpty()) refused << qtTrId("Dollファイル（.velkodoll）がありません");
   if (!refused.isEmpty()) services_.prompter.msgBox(refused.join("\n").toStdString());
@@ -315,8 +315,8 @@ void LeagueScreen::finishRun(std::shared_ptr<LeagueRun> run) {
 
 QString LeagueScreen::nameOf(int entrant) const {
   const size_t k = static_cast<size_t>(entrant);
-  if (k < dolls_.size() && dolls_[k]) return q(shownDollName(dolls_[k]->name));
-  return q(shownDollName(entrantName(services_.folder, league_.entrants[k])));
+  if (k < dolls_.size() && dolls_[k]) return q(shownDollName(*dolls_[k]));
+  return q(entrantName(services_.folder, league_.entrants[k]));
 }
 
 void LeagueScreen::showTables() {

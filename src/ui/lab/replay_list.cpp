@@ -8,7 +8,7 @@
 #include <QTimeZone>
 #include <QVBoxLayout>
 
-#include "core/shipped_names.h"
+#include "model/shown_doll_name.h"
 #include "replay/replay_folder.h"
 #include "ui/lab/inspector.h"
 #include "ui/widgets/screen_fit.h"
@@ -46,8 +46,8 @@ QString describe(const std::filesystem::path& file) {
   if (!parse.recording) return when + qtTrId("  （読めないファイル）");
   const FightRecording& r = *parse.recording;
   return QString(qtTrId("%1  %2  %3 対 %4  %5（%6手）"))
-      .arg(when, modeText(r.mode), QString::fromStdString(shownDollName(r.fighters[0]->name)),
-           QString::fromStdString(shownDollName(r.fighters[1]->name)), outcomeText(r.winner))
+      .arg(when, modeText(r.mode), QString::fromStdString(shownDollName(*r.fighters[0])),
+           QString::fromStdString(shownDollName(*r.fighters[1])), outcomeText(r.winner))
       .arg(r.steps);
 }
 

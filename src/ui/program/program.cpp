@@ -155,9 +155,9 @@ void Program::cmdRegist_Click() {
   accept();
 }
 
-// The Cancel button says what it does: it discards without asking.
+// The Cancel button loses the changes as Esc and the close button do: it asks as they do.
 void Program::cmdCancel_Click() {
-  QDialog::reject();
+  reject();
 }
 
 void Program::reject() {

@@ -34,8 +34,8 @@ class Program : public QDialog {
   void cmdRegist_Click();
   void cmdCancel_Click();
   void dspGuide_Click();
-  // Esc and the window's close button: with changes the player is asked first, and the
-  // default answer keeps editing.
+  // Cancel, Esc and the window's close button: with changes the player is asked first, and
+  // the default answer keeps editing.
   void reject() override;
   // Undo and redo (buttons, Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y).
   void cmdUndo_Click();

@@ -10,7 +10,7 @@ class QLineEdit;
 
 namespace velko::ui {
 
-// Stops typing and pasting beyond the name length.
+// Stops typing at the name length; a pasted name too long for it is cut to fit.
 void limitNameInput(QLineEdit* box);
 
 // Shows the name, cut with "…" when the label is too narrow, and the full name as a tooltip.

@@ -315,6 +315,8 @@ void Design::refresh() {
   dspGuide_->setText(text);
   dspGuide_->setVisible(!guide.empty());
   menu("mnBGM")->setChecked(state_.playMusic);
+  // The quiet line tells of music that cannot play: with the music off it has nothing to tell.
+  if (auto* line = findChild<QLabel*>("quietLine"); line && !state_.playMusic) line->clear();
   menu("mnGuide")->setChecked(state_.guideOn);
   menu("mnAdvice")->setChecked(state_.adviceOn);
 }

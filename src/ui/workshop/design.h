@@ -34,7 +34,8 @@ class Design : public QMainWindow, public WorkshopView {
   void showDate() override;
   // Lets the window close without the leaving question (the title screen takes over).
   void closeQuietly();
-  // A line at the foot of the window that asks for nothing (music that cannot play).
+  // A line at the foot of the window that asks for nothing (music that cannot play); it goes
+  // when the music is switched off.
   void showQuietLine(const QString& text);
 
   QPushButton* command(const QString& name) const;
