@@ -53,8 +53,7 @@ DollRef buildDoll(const GameFolder& folder, const Parts& parts) {
   d->setSoftM(0, ld_SoftM(folder, 2));
   d->setSoftA(0, ld_SoftA(folder, 5));
   d->setSoftD(0, ld_SoftD(folder, 1));
-  ClockRandom rnd;
-  Owner pilot(rnd);
+  Owner pilot;
   resetDollParam(*d, pilot);
   d->setLogics(pattern(*d, "突進", {kMove, kPunch, kPunch}), 0);
   d->setLogics(pattern(*d, "跳び蹴り", {kMove, kJump, kKick}), 1);

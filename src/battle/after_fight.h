@@ -1,31 +1,27 @@
 #pragma once
-// What a decided or abandoned fight hands to the career: the bracket, experience, money and
-// repairs, and the reset of hit points. The engine calls these in the order the end phase and
-// the give-up fix; the career code decides what each one does.
+// What a decided or abandoned fight hands to the career: one outcome, once per fight. The
+// career settles it (the bracket, experience, money, repairs, the reset of hit points); the
+// engine never asks what a fight costs.
 
 #include <cstdint>
 
 namespace velko {
 
+// How a fight ended, from fighter 0's side.
+enum class FightEnd { Won, Lost, GivenUp };
+
+struct FightOutcome {
+  FightEnd end = FightEnd::Won;
+  int16_t mode = 0;      // the fight's Mode
+  int16_t winnerID = 0;  // the bracket's entry for the winner: 0 for fighter 0, else fighter 1's ID
+};
+
 class AfterFight {
  public:
   virtual ~AfterFight() = default;
-  // Tournament: the bracket records the winner (0 for the player, else the opponent's ID).
-  virtual void setWin(int16_t winnerID) = 0;
-  // Tournament: experience, level, skill, and the prize when outcome is 1.
-  virtual void levelUp(int16_t outcome) = 0;
-  // Every mode, after fighter 0 wins; it shows the result and closes the screen itself.
-  virtual void winFight() = 0;
-  // Tournament loss: the player's loss count rises by one.
-  virtual void countLoss() = 0;
-  // Street fight and duel, after fighter 1 wins: the result notice and full hit points back.
-  // The screen closes after it.
-  virtual void loseFight() = 0;
-  // Tournament: extra income, then repair.
-  virtual void Shunyu() = 0;
-  virtual void Shuri() = 0;
-  // Street fight and duel: full hit points back for both Dolls.
-  virtual void initParam() = 0;
+  // Called when the end phase decides the fight, or when the player gives up; after a loss or a
+  // give-up the engine closes the screen once this returns.
+  virtual void settle(const FightOutcome& outcome) = 0;
 };
 
 }  // namespace velko

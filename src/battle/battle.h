@@ -24,6 +24,17 @@ inline constexpr DamageKind kWazaKick = DamageKind::Kick;
 inline constexpr DamageKind kWazaThrow = DamageKind::Throw;
 inline constexpr DamageKind kWazaHold = DamageKind::Hold;
 
+// What one blow did, for the narration to tell.
+struct Blow {
+  int part = 0;             // the target die less one, 0-5: a punch or kick above 2 hits the motor
+  int roll = 0;             // the damage dice (none for a joint lock)
+  int16_t reduction = 0;    // what a ready break-fall took off, 0 without one
+  int16_t damage = 0;       // to the part hit; a throw's to the motor, a joint lock's to the frame
+  int16_t frameDamage = 0;  // a throw's second roll, to the frame
+
+  bool hitsMotor() const { return part > 2; }
+};
+
 class Battle {
  public:
   // Both fighters are played by the computer until setController says otherwise.
@@ -58,7 +69,7 @@ class Battle {
   int get2D6();
   int Hit(int i, ActionId action);
   int bougyo_rtn(int defender, int attackRoll, int offence, int defence, int blockCount);
-  int16_t Damage(int i, DamageKind waza, int16_t wazaPow);
+  Blow Damage(int i, DamageKind waza, int16_t wazaPow);
   void checkTentou(int i);
   bool checkTentou2(int i, ActionId action);
 
@@ -81,6 +92,8 @@ class Battle {
   void uke(int i, int16_t& wazaPow);
   void hazusi(int i, int16_t& wazaPow);
   void patternEnd(int i, const Logic& pattern);
+  // The break-fall's note, when one took damage off.
+  void tellBreakFall(const Blow& blow);
   // The call of the pattern's name that ends the narration of an action.
   void patternCall(int i, const Logic& pattern);
 

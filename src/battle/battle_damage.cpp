@@ -5,7 +5,6 @@
 #include "battle/battle.h"
 #include "core/dice.h"
 #include "core/numbers.h"
-#include "core/shown_text.h"
 
 namespace velko {
 
@@ -30,47 +29,33 @@ int16_t effectSizeOf(DamageKind waza) {
 
 }  // namespace
 
-int16_t Battle::Damage(int i, DamageKind waza, int16_t wazaPow) {
+Blow Battle::Damage(int i, DamageKind waza, int16_t wazaPow) {
   const int foe = 1 - i;
   const int16_t pow = s_.fighter(i).pow;
   doll& target = *s_.fighters[foe];
   const double AC = target.AC;
 
-  s_.damageNote.clear();
-  int reduction = 0;
-  const int part = die(rnd_) - 1;
-  int base = 0;
-  if (waza == kWazaPunch) base = get2D6();
-  if (waza == kWazaKick || waza == kWazaThrow) base = roll2D8(rnd_);
+  Blow blow;
+  blow.part = die(rnd_) - 1;
+  if (waza == kWazaPunch) blow.roll = get2D6();
+  if (waza == kWazaKick || waza == kWazaThrow) blow.roll = roll2D8(rnd_);
   if (s_.ukemi[foe] != kOff) {
-    reduction = die(rnd_);
-    if (narration_.on())
-      s_.damageNote = fill(shown("受身効果で%1ダメージが軽減されます。"), {Str(reduction)});
+    blow.reduction = static_cast<int16_t>(die(rnd_));
     s_.ukemi[foe] = kOff;
   }
-  int16_t damage = blowDamage(base, pow, wazaPow, AC, reduction);
+  blow.damage = blowDamage(blow.roll, pow, wazaPow, AC, blow.reduction);
 
   if (waza == kWazaPunch || waza == kWazaKick) {
-    if (part > 2) {
-      loseHP(target.Motor->HP, damage);
-    } else {
-      loseHP(target.frame->HP, damage);
-    }
+    loseHP(blow.hitsMotor() ? target.Motor->HP : target.frame->HP, blow.damage);
   } else if (waza == kWazaThrow) {
-    loseHP(target.Motor->HP, damage);
-    narration_.say(QT_TRID_NOOP("投げ！"));
-    narration_.append(s_.damageNote);
-    narration_.endLine();
-    narration_.say(QT_TRID_NOOP("ダメージはモーターに%1。"), damage);
+    loseHP(target.Motor->HP, blow.damage);
     // The frame takes a second roll, reduced by the same break-fall.
-    damage = blowDamage(roll2D8(rnd_), pow, wazaPow, AC, reduction);
-    loseHP(target.frame->HP, damage);
-    narration_.line(QT_TRID_NOOP("フレームに%1！"), damage);
+    blow.frameDamage = blowDamage(roll2D8(rnd_), pow, wazaPow, AC, blow.reduction);
+    loseHP(target.frame->HP, blow.frameDamage);
   } else if (waza == kWazaHold) {
     // A joint lock ignores dice, armour, the break-fall and the 100 cap.
-    damage = saturate16(pow + wazaPow);
-    loseHP(target.frame->HP, damage);
-    narration_.line(QT_TRID_NOOP("間接技を極めて行きます。ダメージはフレームに%1"), damage);
+    blow.damage = saturate16(pow + wazaPow);
+    loseHP(target.frame->HP, blow.damage);
   }
 
   s_.effectCount = saturate16(s_.effectCount + 1);
@@ -79,7 +64,7 @@ int16_t Battle::Damage(int i, DamageKind waza, int16_t wazaPow) {
   if (s_.tentou[foe] != kOff) s_.effectSize = 150;
   s_.effectTarget = static_cast<int16_t>(foe);
   view_.playSound("SE");
-  return damage;
+  return blow;
 }
 
 }  // namespace velko

@@ -46,8 +46,7 @@ struct BattleState {
   std::array<int16_t, 2> tentou{};
   std::array<int16_t, 2> spun{};
 
-  std::string battleLog;   // narration of the current step, lines end in CR LF
-  std::string damageNote;  // what the damage rule leaves for the narration
+  std::string battleLog;  // narration of the current step, lines end in CR LF
 
   // Hit effects for the end-of-step picture.
   int16_t effectCount = 0;

@@ -162,36 +162,19 @@ void Battle::endFace() {
 void Battle::decideWin() {
   s_.winner = 0;
   over_ = true;
-  if (s_.isTournament()) {
-    afterFight_.setWin(0);
-    afterFight_.levelUp(1);
-  }
-  afterFight_.winFight();
+  afterFight_.settle({FightEnd::Won, s_.Mode, 0});
 }
 
 void Battle::decideLoss() {
   s_.winner = 1;
   over_ = true;
-  if (s_.isTournament()) {
-    afterFight_.setWin(s_.fighter(1).ID);
-    afterFight_.countLoss();
-    afterFight_.levelUp(0);
-    afterFight_.Shunyu();
-    afterFight_.Shuri();
-  } else {
-    afterFight_.loseFight();
-  }
+  afterFight_.settle({FightEnd::Lost, s_.Mode, s_.fighter(1).ID});
   view_.closeFight();
 }
 
 void Battle::giveUp() {
   if (over_) return;
-  if (s_.isTournament()) {
-    afterFight_.Shunyu();
-    afterFight_.Shuri();
-  } else {
-    afterFight_.initParam();
-  }
+  afterFight_.settle({FightEnd::GivenUp, s_.Mode, 0});
   over_ = true;
   view_.closeFight();
 }

@@ -145,10 +145,10 @@ void Battle::strike(int i, ActionId action, DamageKind waza, int16_t& wazaPow) {
   const bool down = checkTentou2(i, action);
   if (hitRoll > 0 && !down) {
     narration_.say(QT_TRID_NOOP("・・・命中！"));
-    const int16_t dmg = Damage(i, waza, wazaPow);
-    narration_.append(s_.damageNote);
+    const Blow blow = Damage(i, waza, wazaPow);
+    tellBreakFall(blow);
     narration_.endLine();
-    narration_.line(QT_TRID_NOOP("ダメージは%1"), dmg);
+    narration_.line(QT_TRID_NOOP("ダメージは%1"), blow.damage);
   } else {
     narration_.line(QT_TRID_NOOP("かわされた！"));
   }
@@ -171,7 +171,12 @@ void Battle::kumi(int i, int16_t& wazaPow) {
 void Battle::nage(int i, int16_t& wazaPow) {
   const int foe = 1 - i;
   if (s_.kumiai[i] != kOff) {
-    Damage(i, kWazaThrow, wazaPow);
+    const Blow blow = Damage(i, kWazaThrow, wazaPow);
+    narration_.say(QT_TRID_NOOP("投げ！"));
+    tellBreakFall(blow);
+    narration_.endLine();
+    narration_.say(QT_TRID_NOOP("ダメージはモーターに%1。"), blow.damage);
+    narration_.line(QT_TRID_NOOP("フレームに%1！"), blow.frameDamage);
     s_.kumiai[i] = kOff;
     s_.tentou[foe] = kOn;
     // Thrown, the other Doll loses its own hold too.
@@ -188,7 +193,8 @@ void Battle::nage(int i, int16_t& wazaPow) {
 // A joint lock keeps the hold.
 void Battle::ori(int i, int16_t& wazaPow) {
   if (s_.kumiai[i] != kOff) {
-    Damage(i, kWazaHold, wazaPow);
+    const Blow blow = Damage(i, kWazaHold, wazaPow);
+    narration_.line(QT_TRID_NOOP("間接技を極めて行きます。ダメージはフレームに%1"), blow.damage);
   } else {
     narration_.line(QT_TRID_NOOP("組んでいなければ関節技も決められません。"));
   }
@@ -227,6 +233,11 @@ void Battle::hazusi(int i, int16_t& wazaPow) {
     narration_.line(QT_TRID_NOOP("振りほどく動き。"));
   }
   wazaPow = 0;
+}
+
+void Battle::tellBreakFall(const Blow& blow) {
+  if (blow.reduction > 0)
+    narration_.say(QT_TRID_NOOP("受身効果で%1ダメージが軽減されます。"), blow.reduction);
 }
 
 void Battle::patternEnd(int i, const Logic& pattern) {

@@ -28,14 +28,7 @@ class NarrationLog : public BlankFightView {
 // The Dolls keep their damage; whoever runs the fight decides what to do with them.
 class NoAfterFight : public AfterFight {
  public:
-  void setWin(int16_t) override {}
-  void levelUp(int16_t) override {}
-  void winFight() override {}
-  void countLoss() override {}
-  void loseFight() override {}
-  void Shunyu() override {}
-  void Shuri() override {}
-  void initParam() override {}
+  void settle(const FightOutcome&) override {}
 };
 
 }  // namespace velko

@@ -26,7 +26,7 @@ int16_t getHitAway(const BattleState& s, int index, const Logic& logic) {
 std::string moveHint(const BattleState& s, int i, int index, const Logic& logic) {
   int nth = 0;
   for (int slot = 0; slot <= index && slot < Logic::kSlots; ++slot) {
-    if (logic.getActionsname(slot) == "移動") ++nth;
+    if (logic.getActions(slot)->ID == kMove) ++nth;
   }
   const std::string next = index + 1 < Logic::kSlots ? logic.getActionsname(index + 1) : "";
   const std::string hint =

@@ -1,11 +1,11 @@
 #pragma once
-#include "core/shown_text.h"
 // Which way a move goes: the computer's rule, and the state line of the player's move dialog.
 
 #include <cstdint>
 #include <string>
 
 #include "battle/battle_state.h"
+#include "core/shown_text.h"
 #include "model/action.h"
 
 namespace velko {

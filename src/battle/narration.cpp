@@ -31,10 +31,6 @@ void Narration::line(const char* pattern, const doll& d) {
   endLine();
 }
 
-void Narration::append(const std::string& text) {
-  if (on_) log_ += text;
-}
-
 void Narration::endLine() {
   if (on_) log_ += "\r\n";
 }

@@ -25,8 +25,6 @@ class Narration {
   void line(const char* pattern, long number);
   // A marked template whose %1 is a Doll's name as the fight shows it.
   void line(const char* pattern, const doll& d);
-  // Text already in the player's language (a note the damage rule left).
-  void append(const std::string& text);
   void endLine();
 
  private:

@@ -1,9 +1,11 @@
 #include "career/career_state.h"
 
+#include "career/new_player.h"
+
 namespace velko {
 
 CareerState::CareerState(Random& rnd)
-    : Owners{std::make_shared<Owner>(rnd), std::make_shared<Owner>(rnd)},
+    : Owners{freshOwner(rnd), freshOwner(rnd)},
       Dolls{std::make_shared<doll>(), std::make_shared<doll>()} {}
 
 SlotState CareerState::slotState() {

@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "core/shown_text.h"
+#include "data/files/file_bytes.h"
 #include "data/save/save_commit.h"
 #include "data/share/doll_share.h"
 

@@ -1,31 +1,36 @@
 #include "career/fight_session.h"
 
 #include "career/after_fight_rules.h"
+#include "career/fight_dice.h"
 #include "career/tournament_draw.h"
 #include "core/numbers.h"
 #include "core/shown_text.h"
 #include "data/registry/registry_read.h"
+#include "model/doll_picture.h"
 #include "model/fight_clone.h"
 #include "model/shown_doll_name.h"
 #include "replay/replay_folder.h"
-#include "workshop/assembly.h"
 
 namespace velko {
 
-FightSession::FightSession(CareerState& state, CareerServices& services, FightScreen& screen,
-                           int16_t mode, FightController& player0, FightController& player1)
-    : FightSession(state, services, screen, mode, player0, player1, services.rnd) {}
+namespace {
+
+Random& fightDice(Random& own) {
+  Random* const override = FightDiceOverride::current();
+  return override ? *override : own;
+}
+
+}  // namespace
 
 // Outside a duel the computer answers for fighter 1.
 FightSession::FightSession(CareerState& state, CareerServices& services, FightScreen& screen,
-                           int16_t mode, FightController& player0, FightController& player1,
-                           Random& fightRnd)
+                           int16_t mode, FightController& player0, FightController& player1)
     : state_(state),
       services_(services),
       screen_(screen),
       player0_(player0),
       player1_(player1),
-      recorder_(fightRnd, player0, mode == kModeDuel ? player1 : computer_),
+      recorder_(fightDice(ownDice_), player0, mode == kModeDuel ? player1 : computer_),
       battle_(recorder_.random(), screen, *this),
       mode_(mode) {
   battle_.state().Mode = mode;
@@ -158,7 +163,7 @@ void FightSession::initTornament() {
 
 void FightSession::runTornament() {
   while (!closed_) {
-    if ((1 << roundNo_) * boutIndex_ >= 8) {
+    if (boutIndex_ >= boutsInRound(roundNo_)) {
       ++roundNo_;
       screen_.showBracket(view_);
       boutIndex_ = 0;
@@ -188,6 +193,10 @@ void FightSession::close() {
   if (closed_) return;
   closed_ = true;
   screen_.closeFight();
+}
+
+void FightSession::settle(const FightOutcome& outcome) {
+  settleFight(outcome, *this);
 }
 
 void FightSession::setWin(int16_t winnerID) {

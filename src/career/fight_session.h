@@ -15,21 +15,21 @@
 #include "battle/fight_controller.h"
 #include "career/bracket.h"
 #include "career/career_state.h"
+#include "career/fight_settlement.h"
+#include "career/tournament_draw.h"
 #include "career/fight_screen.h"
 #include "replay/fight_recorder.h"
 
 namespace velko {
 
-class FightSession : public AfterFight {
+class FightSession : public AfterFight, private FightSettlement {
  public:
   // player0 answers for the player's Doll; in a duel player1 answers for the opponent.
-  // The fight's dice come from the game's random source.
+  // The fight's dice are the session's own (or those a FightDiceOverride put in place); the
+  // draws, the bracket and the after-fight rules keep the game's source. Every fight is
+  // recorded under save/replays.
   FightSession(CareerState& state, CareerServices& services, FightScreen& screen, int16_t mode,
                FightController& player0, FightController& player1);
-  // The fight's dice come from fightRnd; the draws, the bracket and the after-fight rules keep
-  // the game's source. Every fight is recorded under save/replays.
-  FightSession(CareerState& state, CareerServices& services, FightScreen& screen, int16_t mode,
-               FightController& player0, FightController& player1, Random& fightRnd);
   FightSession(const FightSession&) = delete;
   FightSession& operator=(const FightSession&) = delete;
 
@@ -54,11 +54,15 @@ class FightSession : public AfterFight {
   bool closed() const { return closed_ || battle_.isOver(); }
   Battle& battle() { return battle_; }
   const Bracket& bracket() const { return view_; }
-  const std::array<int16_t, 17>& entries() const { return bracket_; }
+  const Kumiawase& entries() const { return bracket_; }
   int16_t roundNo() const { return roundNo_; }
   int16_t boutIndex() const { return boutIndex_; }
 
-  // --- what a decided fight brings ---
+  // A decided or abandoned fight, settled in the rules' order (settleFight).
+  void settle(const FightOutcome& outcome) override;
+
+ private:
+  // --- the steps of settling a fight ---
   void setWin(int16_t winnerID) override;
   void levelUp(int16_t outcome) override;
   void winFight() override;
@@ -68,7 +72,6 @@ class FightSession : public AfterFight {
   void Shuri() override;
   void initParam() override;
 
- private:
   void initStreet();
   void initDuel();
   void initTornament();
@@ -90,6 +93,7 @@ class FightSession : public AfterFight {
   FightController& player0_;
   FightController& player1_;
   ComputerController computer_;
+  ClockRandom ownDice_;  // the fight's dice unless an override was in place at the opening
   FightRecorder recorder_;
   Battle battle_;
   bool recording_ = false;
@@ -98,7 +102,7 @@ class FightSession : public AfterFight {
   int16_t mode_;
   std::string className_ = "Novice";
   Bracket view_;
-  std::array<int16_t, 17> bracket_{};
+  Kumiawase bracket_{};
   int16_t boutIndex_ = 0;
   int16_t roundNo_ = 1;
   bool closed_ = false;

@@ -3,6 +3,7 @@
 #include "battle/battle_state.h"
 #include "career/after_fight_rules.h"
 #include "career/calendar.h"
+#include "career/new_player.h"
 #include "career/tournament_draw.h"
 #include "core/game_version.h"
 #include "core/numbers.h"
@@ -43,7 +44,7 @@ Game::Game(CareerState& state, CareerServices& services, Navigator& navigator)
 // --- the title screen ---
 
 void Game::StartUp_Form_Load() {
-  state_.Owners = {std::make_shared<Owner>(services_.rnd), std::make_shared<Owner>(services_.rnd)};
+  state_.Owners = {freshOwner(services_.rnd), freshOwner(services_.rnd)};
   state_.Dolls = {std::make_shared<doll>(), std::make_shared<doll>()};
   state_.guideOn = true;
 }
@@ -77,7 +78,7 @@ void Game::Form_Load(std::optional<int16_t> loadSlot) {
   } else {
     SlotState slots = state_.slotState();
     // A slot read only in part is not what the disk holds: leaving asks to save first.
-    if (!load_rtn(services_.folder, *loadSlot, slots, services_.rnd, services_.prompter))
+    if (!load_rtn(services_.folder, *loadSlot, slots, services_.prompter))
       state_.saved = false;
     if (state_.playMusic) {
       stMusic();
@@ -252,7 +253,7 @@ void Game::mnLoad_Click() {
   if (slot) {
     SlotState slots = state_.slotState();
     // A slot read only in part is not what the disk holds: leaving asks to save first.
-    if (!load_rtn(services_.folder, *slot, slots, services_.rnd, services_.prompter))
+    if (!load_rtn(services_.folder, *slot, slots, services_.prompter))
       state_.saved = false;
   }
   init();
@@ -270,7 +271,7 @@ void Game::mnLdDuel_Click() {
   // The readers have told the player why an opponent was refused; the duel commands follow
   // the state.
   const bool ready =
-      loadDuelOpponent(services_.folder, *slot, slots, services_.rnd, services_.prompter);
+      loadDuelOpponent(services_.folder, *slot, slots, services_.prompter);
   state_.duelistState = ready ? kDuelistReady : kDuelistNotReady;
 }
 

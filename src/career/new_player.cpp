@@ -17,4 +17,10 @@ void initPlayer(Owner& player, Random& rnd) {
   player.Rl = static_cast<int16_t>((r4 + r5 + 2) * 100 + 800);
 }
 
+std::shared_ptr<Owner> freshOwner(Random& rnd) {
+  auto owner = std::make_shared<Owner>();
+  owner->putInitRl(rnd);
+  return owner;
+}
+
 }  // namespace velko

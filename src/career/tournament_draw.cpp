@@ -8,26 +8,7 @@
 
 namespace velko {
 
-int16_t classLimit(const std::string& name) {
-  for (const DollClassBound& c : kDollClasses) {
-    if (name == c.name) return c.limit;
-  }
-  return kDollClasses.back().limit;
-}
-
-int classIndex(int16_t value) {
-  const int last = static_cast<int>(kDollClasses.size()) - 1;
-  for (int k = 0; k < last; ++k) {
-    if (value <= kDollClasses[k].limit) return k;
-  }
-  return last;
-}
-
-std::string className(int16_t value) {
-  return kDollClasses[classIndex(value)].name;
-}
-
-std::array<int16_t, 17> makeKumiawase(const std::vector<int16_t>& eligible, Random& rnd) {
+Kumiawase makeKumiawase(const std::vector<int16_t>& eligible, Random& rnd) {
   if (std::ssize(eligible) < kTournamentOpponents)
     throw std::invalid_argument("too few tournament opponents");
   // A 0 would be a second player seat.
@@ -36,7 +17,7 @@ std::array<int16_t, 17> makeKumiawase(const std::vector<int16_t>& eligible, Rand
   rnd.reseedFromClock();
   // The whole eligible list is the pool, so a large registry still draws uniformly.
   std::vector<int16_t> pool = eligible;
-  std::array<int16_t, 17> bracket{};
+  Kumiawase bracket{};
   const int draws = std::min<int>(8, static_cast<int>(pool.size()));
   for (int i = 0; i < draws; ++i) {
     const int k = intFloor(rnd.next() * static_cast<int>(pool.size()));

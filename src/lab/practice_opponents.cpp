@@ -4,7 +4,7 @@
 #include <charconv>
 #include <stdexcept>
 
-#include "career/tournament_draw.h"
+#include "model/doll_class.h"
 #include "data/registry/registry_read.h"
 
 namespace velko {

@@ -4,6 +4,7 @@
 
 #include <system_error>
 
+#include "data/files/file_bytes.h"
 #include "data/save/save_commit.h"
 
 namespace velko {

@@ -7,8 +7,7 @@
 
 namespace velko {
 
-Owner::Owner(Random& rnd) {
-  putInitRl(rnd);
+Owner::Owner() {
   removeAllPart();
 }
 

@@ -35,8 +35,9 @@ class Owner {
   static constexpr int kHardSlots = 4;
   static constexpr int kSoftSlots = 4;
 
-  // A fresh record rolls its money from the random source.
-  explicit Owner(Random& rnd);
+  // A record with no money and no parts; a fresh player's money is rolled by the new-player
+  // routine (freshOwner, initPlayer), a loaded one's read from its file.
+  Owner();
 
   int16_t countProtector(int16_t id) const;
   void useAllParts();

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "data/save/save_commit.h"
+#include "data/files/file_bytes.h"
 
 namespace velko {
 

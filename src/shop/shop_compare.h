@@ -8,7 +8,7 @@
 
 #include "model/doll.h"
 #include "model/owner.h"
-#include "workshop/mount.h"
+#include "model/mount.h"
 
 namespace velko {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "core/shown_text.h"
-#include "workshop/mount.h"
+#include "model/mount.h"
 
 namespace velko {
 

@@ -121,26 +121,10 @@ std::optional<std::string> storePurchase(Owner& owner, const ShopTables& tables,
 }
 
 void dollLosesKind(doll& d, int kindNumber) {
-  switch (kindNumber) {
-    case kKindMotor:
-      d.Motor = std::make_shared<Motor>();
-      break;
-    case kKindFrame:
-      d.frame = std::make_shared<DollFrame>();
-      break;
-    case kKindBooster:
-      d.removeAllBoost();
-      break;
-    case kKindProtector:
-      d.removeAllProtect();
-      break;
-    case kKindHard:
-      d.Hard = std::make_shared<Hard>();
-      d.programed = false;
-      break;
-    default:
-      break;
-  }
+  const std::optional<PartKind> kind = partKindOfNumber(kindNumber);
+  if (!kind) return;
+  unmountKind(d, *kind);
+  if (*kind == kComputerKind) d.programed = false;
 }
 
 void removeOwned(Owner& owner, int kindNumber, int16_t id, bool isNew) {

@@ -8,7 +8,7 @@
 #include "model/doll.h"
 #include "model/owner.h"
 #include "shop/shop_tables.h"
-#include "workshop/mount.h"
+#include "model/mount.h"
 
 namespace velko {
 
@@ -35,8 +35,10 @@ std::optional<AnyPart> partAsBought(const Owner& owner, const ShopTables& tables
 std::optional<std::string> storePurchase(Owner& owner, const ShopTables& tables, int kindNumber,
                                          int16_t id);
 
-// A sale strips the Doll of whatever it carries of the kind, sold part or not; selling a
-// computer also clears its programmed state.
+// A sale strips the Doll of whatever it carries of the kind, sold part or not, as the workshop's
+// remove row does; selling the computer also clears the programmed state, since the programs
+// have to be registered again for the next one. (The workshop's remove row keeps it: its
+// programs stay with the Doll.)
 void dollLosesKind(doll& d, int kindNumber);
 
 // Takes one owned part of that ID and new/used state out of the inventory.

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "career/tournament_draw.h"
 #include "core/numbers.h"
 #include "core/shown_text.h"
 #include "model/doll_stats.h"
@@ -183,12 +182,6 @@ DollView dspDoll(CareerState& state) {
   v.className = s.className;
   v.picture = dollPicture(d);
   return v;
-}
-
-std::string dollPicture(const doll& d) {
-  if (d.frame->image == "01") return "img/VELKO01S.jpg";
-  if (d.frame->image == "02") return d.isBlack() ? "img/VELKO0202S.jpg" : "img/VELKO0201S.jpg";
-  return "";
 }
 
 bool cmdProgramEnabled(const DollView& view) {

@@ -9,7 +9,8 @@
 
 #include "career/career_state.h"
 #include "core/shown_text.h"
-#include "workshop/mount.h"
+#include "model/doll_picture.h"
+#include "model/mount.h"
 
 namespace velko {
 
@@ -53,8 +54,6 @@ struct DollView {
 
 // Recomputes the Doll (resetDollParam) and describes it.
 DollView dspDoll(CareerState& state);
-// The workshop's picture of the Doll ("img/VELKO01S.jpg" ...), "" for a frame without one.
-std::string dollPicture(const doll& d);
 
 // The editor needs the computer and the three programs; the fights need motor, frame and
 // computer.

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "battle/battle.h"
+#include "career/fight_settlement.h"
 #include "core/prompter.h"
 #include "core/random.h"
 #include "support/scripted_dialog.h"
@@ -89,8 +90,10 @@ class RecordingView : public FightView {
   int closed = 0;
 };
 
-class RecordingAfterFight : public AfterFight {
+// The career's order of steps, each recorded by name.
+class RecordingAfterFight : public AfterFight, public FightSettlement {
  public:
+  void settle(const FightOutcome& outcome) override { settleFight(outcome, *this); }
   void setWin(int16_t winnerID) override { calls.push_back("setWin" + std::to_string(winnerID)); }
   void levelUp(int16_t outcome) override { calls.push_back("levelUp" + std::to_string(outcome)); }
   void winFight() override { calls.push_back("winFight"); }

@@ -33,7 +33,7 @@ TEST_F(BattleTest, HitTiesGuardsAndHolds) {
 TEST_F(BattleTest, DamageFloorCapAndEffects) {
   start({.pow = 32767}, {.name = "ブラム", .AC = 50, .motorHP = 500, .frameHP = 500});
   faces({6, 1, 1});                                     // the motor; 2 + 32767 - 50
-  EXPECT_EQ(battle.Damage(0, kWazaPunch, 32767), 100);  // capped, never overflowing
+  EXPECT_EQ(battle.Damage(0, kWazaPunch, 32767).damage, 100);  // capped, never overflowing
   EXPECT_EQ(f1->Motor->HP, 400);
   EXPECT_EQ(s().effectSize, 10);
   EXPECT_EQ(s().effectTarget, 1);
@@ -42,7 +42,7 @@ TEST_F(BattleTest, DamageFloorCapAndEffects) {
   s().tentou[0] = kOn;
   faces({3});  // the frame
   faces({1, 1}, 8);
-  EXPECT_EQ(battle.Damage(0, kWazaKick, 0), 0);  // below the armour: 0, still a hit
+  EXPECT_EQ(battle.Damage(0, kWazaKick, 0).damage, 0);  // below the armour: 0, still a hit
   EXPECT_EQ(f1->frame->HP, 500);
   EXPECT_EQ(s().effectSize, 180);  // the attacker is down
   s().tentou[1] = kOn;             // the foe being down wins
@@ -72,7 +72,7 @@ TEST_F(BattleTest, TheTargetDieChoosesThePartAndHalvesRoundToEven) {
     const int16_t frameBefore = f1->frame->HP;
     faces({blow.face});
     faces({1, 1}, blow.waza == kWazaPunch ? 6 : 8);
-    EXPECT_EQ(battle.Damage(0, blow.waza, 0), 6);
+    EXPECT_EQ(battle.Damage(0, blow.waza, 0).damage, 6);
     EXPECT_EQ(motorBefore - f1->Motor->HP, blow.motor ? 6 : 0)
         << int(blow.waza) << "/" << blow.face;
     EXPECT_EQ(frameBefore - f1->frame->HP, blow.motor ? 0 : 6)
@@ -80,7 +80,7 @@ TEST_F(BattleTest, TheTargetDieChoosesThePartAndHalvesRoundToEven) {
   }
   f1->AC = 1.5;  // 5.5 rounds to 6 as well
   faces({1, 1, 1});
-  EXPECT_EQ(battle.Damage(0, kWazaPunch, 0), 6);
+  EXPECT_EQ(battle.Damage(0, kWazaPunch, 0).damage, 6);
 }
 
 TEST_F(BattleTest, SpinsTakeDollsDownAndRaiseThem) {

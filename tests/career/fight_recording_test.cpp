@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "career/fight_dice.h"
 #include "career/fight_session.h"
 #include "career_fixture.h"
 #include "core/seeded_random.h"
@@ -16,8 +17,8 @@ namespace {
 class FightRecordingTest : public CareerFixture {
  protected:
   std::unique_ptr<FightSession> open(int16_t mode) {
-    auto session =
-        std::make_unique<FightSession>(state, seeded, screen, mode, player, player, dice);
+    const FightDiceOverride own(dice);
+    auto session = std::make_unique<FightSession>(state, seeded, screen, mode, player, player);
     session->setClass("Novice");
     session->Form_Load();
     return session;

@@ -10,8 +10,7 @@ namespace {
 
 TEST(NewPlayer, RollsStayInTheirRangesAndResetRestoresTheName) {
   ScriptedRandom low({0, 0, 0, 0, 0});
-  ClockRandom setup(5);
-  Owner player(setup);
+  Owner player;
   player.name = "誰か";
   initPlayer(player, low);
   EXPECT_EQ(player.name, "秋津遥人");

@@ -55,8 +55,7 @@ struct SharedDollFixture {
 
   GameFolder game{VELKO_GAME_DIR};
   SilentPrompter quiet;
-  ClockRandom rnd{5};
-  Owner pilot{rnd};
+  Owner pilot;
   doll d;
 };
 

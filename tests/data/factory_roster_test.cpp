@@ -89,7 +89,7 @@ class FactoryRoster : public ::testing::Test {
       if (before > 0) plate->name += std::to_string(before);
       EXPECT_TRUE(d->addProtector(plate, f.prompter));
     }
-    Owner pilot(f.rnd);
+    Owner pilot;
     pilot.skillPlay = p.skillPlay;
     resetDollParam(*d, pilot);
     return d;

@@ -264,7 +264,7 @@ TEST_F(SaveCrash, FilesTheGameDidNotWriteSurviveItsWrites) {
   career.Dolls[0] = f.Dolls[0];
   EXPECT_TRUE(
       exportPlayerDoll(f.folder, f.temp.path() / "exports" / "mine.velkodoll", career, f.prompter));
-  EXPECT_TRUE(load_rtn(f.folder, 3, f.state, f.rnd, f.prompter));
+  EXPECT_TRUE(load_rtn(f.folder, 3, f.state, f.prompter));
   untouched("save/");
   untouched("exports/");
   EXPECT_EQ(f.bytesOf("exports/commit.rec"), "not the game's");
@@ -299,7 +299,7 @@ TEST_F(SaveCrash, ARecordTheGameCannotCarryOutIsSetAsideAndPlayGoesOn) {
     EXPECT_FALSE(settleSaveFolder(f.folder));
     EXPECT_EQ(f.bytesOf("save/" + record), bytes);
     f.dialog.shown.clear();
-    EXPECT_TRUE(load_rtn(f.folder, 3, f.state, f.rnd, f.prompter));
+    EXPECT_TRUE(load_rtn(f.folder, 3, f.state, f.prompter));
     ASSERT_EQ(f.dialog.texts().size(), 1u) << why;
     const std::string told = f.dialog.texts()[0];
     EXPECT_EQ(told.find("save/" + record + " " + why), 0u) << told;

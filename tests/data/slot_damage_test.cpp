@@ -36,12 +36,12 @@ class SlotDamage : public ::testing::Test {
   // Loads slot 3 into a state whose player and Doll are recognisable.
   void loadOverSentinels() {
     f.dialog.shown.clear();
-    f.Owners[0] = std::make_shared<Owner>(f.rnd);
+    f.Owners[0] = std::make_shared<Owner>();
     f.Owners[0]->name = "前のデータ";
     f.Dolls[0] = std::make_shared<doll>();
     f.Dolls[0]->name = "前のドール";
     f.duelistState = kDuelistReady;
-    const bool read = load_rtn(f.folder, 3, f.state, f.rnd, f.prompter);
+    const bool read = load_rtn(f.folder, 3, f.state, f.prompter);
     // Whole exactly when nothing had to be reported.
     EXPECT_EQ(read, messagesShown(f.dialog, kMissing) == 0);
     EXPECT_EQ(f.duelistState, kDuelistNotReady);

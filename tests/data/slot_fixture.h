@@ -30,7 +30,7 @@ class SlotFixture {
   SlotFixture() {
     std::filesystem::copy(std::filesystem::path(VELKO_GAME_DIR) / "ini", temp.path() / "ini");
     for (auto& o : Owners)
-      o = std::make_shared<Owner>(rnd);
+      o = std::make_shared<Owner>();
     for (auto& d : Dolls)
       d = std::make_shared<doll>();
   }

@@ -53,13 +53,13 @@ TEST(SaveSlot, SlotThreeComesBackAsSavedWithEveryPartUsed) {
   ASSERT_TRUE(save_rtn(f.folder, 3, f.state, f.prompter));
 
   // A fresh start, then the load.
-  f.Owners[0] = std::make_shared<Owner>(f.rnd);
+  f.Owners[0] = std::make_shared<Owner>();
   f.Dolls[0] = std::make_shared<doll>();
   f.gameDate = GameDate();
   f.playMusic = true;
   f.guideOn = false;
   f.duelistState = kDuelistReady;
-  EXPECT_TRUE(load_rtn(f.folder, 3, f.state, f.rnd, f.prompter));
+  EXPECT_TRUE(load_rtn(f.folder, 3, f.state, f.prompter));
   EXPECT_TRUE(f.dialog.shown.empty());
 
   const Owner& o = *f.Owners[0];
@@ -160,7 +160,7 @@ TEST(SaveSlot, AHandWrittenSlotLoadsAndIsWrittenBackByteForByte) {
   f.temp.writeBytes("save/PlayDollsv5.ini", handDollFile());
   f.temp.writeBytes("save/Logicsv5.ini", handLogicFile(".Dash"));
 
-  EXPECT_TRUE(load_rtn(f.folder, 5, f.state, f.rnd, f.prompter));
+  EXPECT_TRUE(load_rtn(f.folder, 5, f.state, f.prompter));
   EXPECT_EQ(f.dialog.texts(), std::vector<std::string>());
   EXPECT_EQ(f.Owners[0]->name, "秋津");
   EXPECT_EQ(f.Owners[0]->getProtector(1)->name, "スチール 1");
@@ -194,9 +194,9 @@ TEST(SaveSlot, NamesWithCommasAndQuotesComeBackExactly) {
   EXPECT_EQ(splitValues(file.lines[1]).size(), 1u);
   EXPECT_EQ(file.lines[2], "3,120,1530");
 
-  f.Owners[0] = std::make_shared<Owner>(f.rnd);
+  f.Owners[0] = std::make_shared<Owner>();
   f.Dolls[0] = std::make_shared<doll>();
-  EXPECT_TRUE(load_rtn(f.folder, 12, f.state, f.rnd, f.prompter));
+  EXPECT_TRUE(load_rtn(f.folder, 12, f.state, f.prompter));
   EXPECT_EQ(f.Owners[0]->name, player);
   EXPECT_EQ(f.Owners[0]->Lv, 3);
   EXPECT_EQ(f.Dolls[0]->name, dollName);
@@ -250,7 +250,7 @@ TEST(SaveSlot, DuelOpponentLoadsIntoIndexOneOrIsRefused) {
 
   const Owner* player = f.Owners[0].get();
   f.gameDate = GameDate();
-  EXPECT_TRUE(loadDuelOpponent(f.folder, 5, f.state, f.rnd, f.prompter));
+  EXPECT_TRUE(loadDuelOpponent(f.folder, 5, f.state, f.prompter));
   EXPECT_EQ(f.duelistState, kDuelistReady);
   EXPECT_EQ(f.Owners[0].get(), player);  // the player and the date are not touched
   EXPECT_EQ(f.gameDate, GameDate());
@@ -262,9 +262,9 @@ TEST(SaveSlot, DuelOpponentLoadsIntoIndexOneOrIsRefused) {
   EXPECT_EQ(opponent.getLogic(1)->getActions(0), opponent.getSoftM(0)->getAction(kSpin));
   EXPECT_TRUE(f.dialog.shown.empty());
 
-  EXPECT_FALSE(loadDuelOpponent(f.folder, 6, f.state, f.rnd, f.prompter));
-  EXPECT_FALSE(loadDuelOpponent(f.folder, 7, f.state, f.rnd, f.prompter));
-  EXPECT_FALSE(loadDuelOpponent(f.folder, 8, f.state, f.rnd, f.prompter));
+  EXPECT_FALSE(loadDuelOpponent(f.folder, 6, f.state, f.prompter));
+  EXPECT_FALSE(loadDuelOpponent(f.folder, 7, f.state, f.prompter));
+  EXPECT_FALSE(loadDuelOpponent(f.folder, 8, f.state, f.prompter));
   EXPECT_EQ(f.dialog.texts(),
             (std::vector<std::string>{"このドールは技がプログラムされていません",
                                       "このドールは完成されていません", "ファイルが見つかりません",
@@ -273,7 +273,7 @@ TEST(SaveSlot, DuelOpponentLoadsIntoIndexOneOrIsRefused) {
 
   // A friend's Doll file read in is the opponent too: the player's own name, skill, money and
   // record stay, in play and in the next save.
-  Owner pal(f.rnd);
+  Owner pal;
   pal.name = "友人";
   pal.skillPlay = 30;
   doll palDoll = *f.Dolls[0];
@@ -292,7 +292,7 @@ TEST(SaveSlot, DuelOpponentLoadsIntoIndexOneOrIsRefused) {
   const auto mine = std::make_tuple(std::string("秋津遥人"), 22, 1530, 4, 2);
   EXPECT_EQ(pilotOf(career.player()), mine);
   ASSERT_TRUE(save_rtn(f.folder, 9, career.slotState(), f.prompter));
-  ASSERT_TRUE(load_rtn(f.folder, 9, f.state, f.rnd, f.prompter));
+  ASSERT_TRUE(load_rtn(f.folder, 9, f.state, f.prompter));
   EXPECT_EQ(pilotOf(*f.Owners[0]), mine);
 }
 

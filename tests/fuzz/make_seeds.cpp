@@ -141,10 +141,9 @@ void writeSlotSeeds(const fs::path& game, const fs::path& seeds) {
   fs::copy(game / "ini", work / "ini", fs::copy_options::recursive);
   const GameFolder folder(work);
   if (!prepareSaveFolder(folder)) return;
-  ClockRandom rnd(3);
   SilentPrompter prompter;
-  std::array<std::shared_ptr<Owner>, 2> owners = {std::make_shared<Owner>(rnd),
-                                                  std::make_shared<Owner>(rnd)};
+  std::array<std::shared_ptr<Owner>, 2> owners = {std::make_shared<Owner>(),
+                                                  std::make_shared<Owner>()};
   std::array<DollRef, 2> dolls = {std::make_shared<doll>(), std::make_shared<doll>()};
   GameDate date = GameDate::fromYMD(2013, 5, 1);
   bool music = true;

@@ -17,10 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::putFile("save/Logicsv1.ini", files[2]);
 
   const GameFolder folder(fuzz::fuzzFolder());
-  ClockRandom rnd(1);
   SilentPrompter prompter;
-  std::array<std::shared_ptr<Owner>, 2> owners = {std::make_shared<Owner>(rnd),
-                                                  std::make_shared<Owner>(rnd)};
+  std::array<std::shared_ptr<Owner>, 2> owners = {std::make_shared<Owner>(),
+                                                  std::make_shared<Owner>()};
   std::array<DollRef, 2> dolls = {std::make_shared<doll>(), std::make_shared<doll>()};
   GameDate date;
   bool music = false;
@@ -28,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   int16_t duelist = kDuelistNotReady;
   SlotState state{owners, dolls, date, music, guide, duelist};
   (void)Rinload_rtn(folder, 1, prompter);
-  (void)load_rtn(folder, 1, state, rnd, prompter);
-  (void)loadDuelOpponent(folder, 1, state, rnd, prompter);
+  (void)load_rtn(folder, 1, state, prompter);
+  (void)loadDuelOpponent(folder, 1, state, prompter);
   return 0;
 }

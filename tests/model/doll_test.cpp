@@ -134,8 +134,7 @@ TEST_F(DollTest, ASumThatWouldOverflowSkipsThatStep) {
 }
 
 TEST_F(DollTest, WorkshopRecomputationOfApMemoryValueAndPicture) {
-  ScriptedRandom rnd({0.5, 0.5});
-  Owner pilot(rnd);
+  Owner pilot;
   pilot.skillPlay = 14;
   d.setSoftA(0, named<SoftAttack>(5, "ファイター", 80));
   d.setSoftD(0, named<SoftDeffence>(1, "ガード", 40));

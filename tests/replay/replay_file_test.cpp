@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "data/save/save_commit.h"
+#include "data/files/file_bytes.h"
 #include "replay/replay_folder.h"
 #include "support/recorded_fights.h"
 #include "support/temp_folder.h"

@@ -124,8 +124,7 @@ TEST(ShopCompare, APreviewLeavesTheDollAsItWas) {
 }
 
 TEST(ShopCompare, SaysSoWhenTheDollWouldMoveUpAClassAndWhenAPartDoesNotFit) {
-  ClockRandom rnd{1};
-  Owner pilot(rnd);
+  Owner pilot;
   doll d;
   d.Motor = std::make_shared<Motor>(Motor{1, "M", 5, 2500, 10, 10, 5, true});
   auto booster = std::make_shared<Booster>(Booster{1, "B", 3, 3, 3, 1, 1, 1, true});

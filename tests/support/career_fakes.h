@@ -9,6 +9,7 @@
 
 #include "battle/fight_controller.h"
 #include "career/blank_fight_screen.h"
+#include "career/fight_dice.h"
 #include "career/fight_session.h"
 #include "career/navigator.h"
 #include "core/music_player.h"
@@ -96,6 +97,7 @@ class HeadlessNavigator : public Navigator {
   }
   bool openProgram() override { return registers; }
   void openFight(int16_t mode, const std::string& className) override {
+    const FightDiceOverride dice(services_.rnd);  // the scripted dice decide the fight too
     FightSession session(state_, services_, screen, mode, player, player);
     session.setClass(className);
     session.Form_Load();

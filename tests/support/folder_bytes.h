@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "data/save/save_commit.h"
+#include "data/files/file_bytes.h"
 
 namespace velko::testing {
 

@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "data/save/save_commit.h"
+#include "data/files/file_bytes.h"
 #include "data/save/slot_save.h"
 #include "data/slot_fixture.h"
 #include "replay/replay_file.h"

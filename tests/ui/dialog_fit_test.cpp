@@ -151,7 +151,7 @@ class DialogFitTest : public QObject {
     prompter.askOK("save3 秋津遥人 ヴェルコ\r\n2013/04/01\r\nこれをロードしますか？");
     // The prize announcement of a won tournament fight: four lines and a final line feed.
     ClockRandom rnd(3);
-    Owner player(rnd);
+    Owner player;
     player.Lv = 1;
     levelUp(player, 1, 1200, 2400, rnd, prompter);
     QCOMPARE(watcher.shown.size(), size_t(3));

@@ -42,6 +42,13 @@ TEST_F(AssemblyTest, MountingFromTheListAndTheRemoveRow) {
   EXPECT_EQ(partDetail(p, kMotorKind, 0).value[1], " 60\n 2");
   ListPart_Click(state, kMotorKind, 99, prompter);  // no such row: nothing happens
   EXPECT_EQ(state.playerDoll().Motor, second);
+
+  // Taking the computer off in the workshop keeps the programs registered (selling it does not).
+  state.playerDoll().programed = true;
+  ListPart_Click(state, kComputerKind, static_cast<int>(dspParts(p, kComputerKind).size()) - 1,
+                 prompter);
+  EXPECT_EQ(state.playerDoll().Hard->name, "");
+  EXPECT_TRUE(state.playerDoll().programed);
 }
 
 TEST_F(AssemblyTest, TheDollViewClassPictureAndEnabling) {

@@ -236,8 +236,7 @@ DollRef BuildPlanner::assemble(const BuildPlan& plan, int16_t skill, Prompter& p
     p->name = pieceName(p->name, plan.protectors, k);
     d->addProtector(p, prompter);
   }
-  SeededRandom rnd(1);
-  Owner pilot(rnd);
+  Owner pilot;
   pilot.skillPlay = skill;
   resetDollParam(*d, pilot);
   programDoll(*d, sensiblePatternsFor(*d, PatternStyle::Striker), prompter);

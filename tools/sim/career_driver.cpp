@@ -2,6 +2,7 @@
 
 #include "battle/computer_controller.h"
 #include "career/blank_fight_screen.h"
+#include "career/fight_dice.h"
 #include "career/new_player.h"
 #include "core/numbers.h"
 
@@ -30,6 +31,7 @@ void CareerDriver::start() {
 void CareerDriver::openFight(int16_t mode, const std::string& className) {
   ComputerController player;
   BlankFightScreen screen;
+  const FightDiceOverride dice(services_.rnd);  // one seeded source runs the whole career
   FightSession session(state_, services_, screen, mode, player, player);
   session.setClass(className);
   session.Form_Load();

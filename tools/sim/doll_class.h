@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "career/tournament_draw.h"
+#include "model/doll_class.h"
 
 namespace velko::sim {
 

@@ -7,7 +7,7 @@
 #include <numeric>
 #include <system_error>
 
-#include "data/save/save_commit.h"
+#include "data/files/file_bytes.h"
 #include "data/share/doll_share.h"
 #include "league/league_table.h"
 #include "league/registry_entrant.h"

@@ -80,8 +80,7 @@ AssembledBuild assemble(const GameFolder& folder, const BuildRecipe& recipe, int
     if (!d->addProtector(protector, prompter))
       build.faults.push_back("protector " + std::to_string(id) + " refused");
   }
-  SeededRandom rnd(1);
-  Owner pilot(rnd);
+  Owner pilot;
   pilot.skillPlay = skillPlay;
   resetDollParam(*d, pilot);
 

@@ -128,8 +128,7 @@ DollRef buildRosterDoll(const GameFolder& catalogue, const RosterEntry& e, Promp
     if (!d->addProtector(p, prompter))
       throw std::invalid_argument(who + "protector " + std::to_string(id) + " does not fit");
   }
-  SeededRandom rnd(1);
-  Owner pilot(rnd);
+  Owner pilot;
   pilot.skillPlay = e.skill;
   resetDollParam(*d, pilot);
   if (d->weight <= 0 || d->move / d->weight < 1)

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "battle/battle_state.h"
-#include "career/tournament_draw.h"
+#include "model/doll_class.h"
 #include "core/numbers.h"
 #include "shop/shop_kinds.h"
 #include "shop/shop_model.h"

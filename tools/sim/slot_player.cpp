@@ -26,9 +26,8 @@ class ConsolePrompter : public SilentPrompter {
 }  // namespace
 
 DollRef loadSlotDoll(const GameFolder& folder, int16_t svNum) {
-  SeededRandom rnd(1);
-  std::array<std::shared_ptr<Owner>, 2> owners{std::make_shared<Owner>(rnd),
-                                               std::make_shared<Owner>(rnd)};
+  std::array<std::shared_ptr<Owner>, 2> owners{std::make_shared<Owner>(),
+                                               std::make_shared<Owner>()};
   std::array<DollRef, 2> dolls{std::make_shared<doll>(), std::make_shared<doll>()};
   GameDate date;
   bool playMusic = false;
@@ -37,7 +36,7 @@ DollRef loadSlotDoll(const GameFolder& folder, int16_t svNum) {
   SlotState state{owners, dolls, date, playMusic, guideOn, duelistState};
   ConsolePrompter prompter;
   // A slot read only in part has been reported; its Doll is not the one saved.
-  if (!load_rtn(folder, svNum, state, rnd, prompter)) return nullptr;
+  if (!load_rtn(folder, svNum, state, prompter)) return nullptr;
 
   const DollRef d = dolls[0];
   resetDollParam(*d, *owners[0]);

@@ -22,7 +22,8 @@
 namespace velko {
 
 // Indexes 0-100, as the battle screen keeps its lists of opponent numbers.
-using EnemyIdList = std::array<int16_t, 101>;
+inline constexpr size_t kEnemyIdSlots = 101;
+using EnemyIdList = std::array<int16_t, kEnemyIdSlots>;
 
 // A new Doll holding registry Doll r: its stored statistics, its catalogue motor and frame,
 // and its patterns (ldLogics). A number that is not found gives a Doll in its initial state

@@ -4,6 +4,7 @@
 
 #include "core/shown_text.h"
 #include "data/registry/registry_files.h"
+#include "data/files/file_bytes.h"
 #include "data/save/save_commit.h"
 #include "data/save/slot_number.h"
 

@@ -12,6 +12,7 @@
 #include "data/registry/registry_doll_record.h"
 #include "data/registry/registry_files.h"
 #include "data/registry/registry_logic_record.h"
+#include "data/files/file_bytes.h"
 #include "data/save/save_commit.h"
 #include "data/save/slot_number.h"
 

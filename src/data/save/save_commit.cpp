@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/text_cp932.h"
+#include "data/files/file_bytes.h"
 #include "data/save/commit_record.h"
 #include "data/save/commit_steps.h"
 
@@ -238,14 +239,6 @@ std::optional<SetAsideRecord> setAsideStrangeRecord(const fs::path& folder) {
     return SetAsideRecord{name, aside->filename().string(), recordTrouble(bytes)};
   }
   return std::nullopt;
-}
-
-bool readBytes(const fs::path& path, std::string& bytes) {
-  if (!isFile(path)) return false;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return !in.bad();
 }
 
 bool copyFileSafely(const fs::path& from, const fs::path& to) {

@@ -59,7 +59,4 @@ std::optional<SetAsideRecord> setAsideStrangeRecord(const std::filesystem::path&
 [[nodiscard]] bool copyFileSafely(const std::filesystem::path& from,
                                   const std::filesystem::path& to);
 
-// The whole file as bytes; false when it is missing or cannot be read.
-[[nodiscard]] bool readBytes(const std::filesystem::path& path, std::string& bytes);
-
 }  // namespace velko

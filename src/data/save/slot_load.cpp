@@ -110,12 +110,12 @@ DollRef buildDoll(const GameFolder& folder, const DollFile& f, Prompter& prompte
   return d;
 }
 
-bool loadPlayerRtn(const GameFolder& folder, int16_t svNum, int i, SlotState& state, Random& rnd,
+bool loadPlayerRtn(const GameFolder& folder, int16_t svNum, int i, SlotState& state,
                    Prompter& prompter) {
   try {
     const PlayerFile d =
         parsePlayerFile(readSlotFile(folder, playerFilePath(folder, svNum), prompter));
-    auto owner = std::make_shared<Owner>(rnd);
+    auto owner = std::make_shared<Owner>();
     setRecord(*owner, d);
     if (i == 1) {
       state.Owners[1] = owner;
@@ -170,20 +170,20 @@ bool loadLogicRtn(const GameFolder& folder, int16_t svNum, int i, SlotState& sta
   return true;
 }
 
-bool load_rtn(const GameFolder& folder, int16_t svNum, SlotState& state, Random& rnd,
+bool load_rtn(const GameFolder& folder, int16_t svNum, SlotState& state,
               Prompter& prompter) {
-  const bool player = loadPlayerRtn(folder, svNum, 0, state, rnd, prompter);
+  const bool player = loadPlayerRtn(folder, svNum, 0, state, prompter);
   const bool dollRead = loadDollRtn(folder, svNum, 0, state, prompter);
   const bool logics = loadLogicRtn(folder, svNum, 0, state, prompter);
   state.duelistState = kDuelistNotReady;
   return player && dollRead && logics;
 }
 
-bool loadDuelOpponent(const GameFolder& folder, int16_t svNum, SlotState& state, Random& rnd,
+bool loadDuelOpponent(const GameFolder& folder, int16_t svNum, SlotState& state,
                       Prompter& prompter) {
   state.duelistState = kDuelistReady;
   // A reader that fails makes the opponent not ready itself; the later readers still run.
-  const bool player = loadPlayerRtn(folder, svNum, 1, state, rnd, prompter);
+  const bool player = loadPlayerRtn(folder, svNum, 1, state, prompter);
   const bool dollRead = loadDollRtn(folder, svNum, 1, state, prompter);
   resetDollParam(*state.Dolls[1], *state.Owners[1]);
   const bool logics = loadLogicRtn(folder, svNum, 1, state, prompter);

@@ -10,7 +10,6 @@
 #include <cstdint>
 
 #include "core/prompter.h"
-#include "core/random.h"
 #include "data/files/game_folder.h"
 #include "data/save/slot_doll_file.h"
 #include "data/save/slot_state.h"
@@ -20,7 +19,7 @@ namespace velko {
 // Owners(i) becomes a new record with the file's name, level, experience, money, skills and
 // record. For index 0 also the game date, the two options and the inventory (all used).
 [[nodiscard]] bool loadPlayerRtn(const GameFolder& folder, int16_t svNum, int i, SlotState& state,
-                                 Random& rnd, Prompter& prompter);
+                                 Prompter& prompter);
 
 // Dolls(i) becomes a new Doll with the file's parts, name, hit points and programmed flag.
 // For index 1 a Doll with a broken motor or frame, or without programs, is refused as an
@@ -42,12 +41,12 @@ DollRef buildDoll(const GameFolder& folder, const DollFile& f, Prompter& prompte
 // The three readers with index 0; afterwards no duel opponent is loaded. A reader that fails
 // has told the player; the others still run and what they restored stays. True when all
 // three files were read.
-[[nodiscard]] bool load_rtn(const GameFolder& folder, int16_t svNum, SlotState& state, Random& rnd,
+[[nodiscard]] bool load_rtn(const GameFolder& folder, int16_t svNum, SlotState& state,
                             Prompter& prompter);
 
 // Another player's slot as the duel opponent (index 1): player record, Doll, the workshop's
 // recomputation of that Doll, programs. True when the opponent is ready to fight.
 [[nodiscard]] bool loadDuelOpponent(const GameFolder& folder, int16_t svNum, SlotState& state,
-                                    Random& rnd, Prompter& prompter);
+                                    Prompter& prompter);
 
 }  // namespace velko

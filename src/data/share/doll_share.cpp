@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "core/numbers.h"
-#include "core/random.h"
 #include "core/silent_prompter.h"
 #include "core/text_cp932.h"
 #include "data/files/keyed_lines.h"
@@ -211,8 +210,7 @@ DollImport readChecked(const GameFolder& folder, std::string_view bytes) {
     refuse(shown("このドールは技がプログラムされていません"));
 
   // The money a fresh record rolls is not the file's business: the roll is fixed.
-  ClockRandom fixedRoll(1);
-  auto pilot = std::make_shared<Owner>(fixedRoll);
+  auto pilot = std::make_shared<Owner>();
   pilot->name = pilotName;
   pilot->skillPlay = skill;
   resetDollParam(*built, *pilot);

@@ -66,7 +66,7 @@ Fight::~Fight() {
 void Fight::openSession(int16_t mode, const std::string& className, FightController& player0,
                         FightController& player1) {
   session_ =
-      std::make_unique<FightSession>(state_, services_, *this, mode, player0, player1, fightRnd_);
+      std::make_unique<FightSession>(state_, services_, *this, mode, player0, player1);
   session_->setClass(className);
 }
 

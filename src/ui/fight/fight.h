@@ -98,7 +98,6 @@ class Fight : public QDialog, public FightScreen {
   MusicPlayer& soundEffects_;
   SoundEffect sound_;
   ClockRandom effectRnd_;  // the effects' scatter, apart from the rules' dice
-  ClockRandom fightRnd_;   // the fight's own dice, apart from the draws and after-fight rolls
   std::unique_ptr<FightController> ownPlayer_;  // answers for both sides in a duel
   std::unique_ptr<FightSession> session_;
   bool loaded_ = false;

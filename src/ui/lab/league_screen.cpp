@@ -17,7 +17,7 @@
 #include <chrono>
 #include <cmath>
 
-#include "data/save/save_commit.h"
+#include "data/files/file_bytes.h"
 #include "data/share/doll_share.h"
 #include "lab/practice_opponents.h"
 #include "league/league_store.h"

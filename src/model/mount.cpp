@@ -1,6 +1,6 @@
-#include "workshop/mount.h"
+#include "model/mount.h"
 
-#include "career/tournament_draw.h"
+#include "model/doll_class.h"
 #include "core/numbers.h"
 #include "model/doll_stats.h"
 
