@@ -17,12 +17,9 @@
 #include <chrono>
 #include <cmath>
 
-#include "data/files/file_bytes.h"
-#include "data/share/doll_share.h"
-#include "lab/practice_opponents.h"
+#include "league/league_candidates.h"
 #include "league/league_store.h"
 #include "league/league_table.h"
-#include "league/registry_entrant.h"
 #include "model/shown_doll_name.h"
 #include "ui/lab/inspector.h"
 #include "ui/lab/result_table.h"
@@ -184,72 +181,55 @@ void LeagueScreen::fillEntrants() {
   entrants_->clear();
   for (size_t k = 0; k < league_.entrants.size(); ++k)
     addEntrantItem(nameOf(static_cast<int>(k)), league_.entrants[k], true);
-  const std::string mine = writeDollShare(state_.player(), state_.playerDoll());
-  const DollImport check = readDollShare(services_.folder, mine);
-  if (check.accepted()) {
-    addEntrantItem(qtTrId("自分のDoll ") + q(shownDollName(state_.playerDoll())), mine,
+  const PlayerCandidate mine =
+      playerCandidate(services_.folder, state_.player(), state_.playerDoll());
+  if (mine.accepted()) {
+    addEntrantItem(qtTrId("自分のDoll ") + q(shownDollName(state_.playerDoll())), mine.text,
                    league_.entrants.empty());
   } else {
     auto* item = new QListWidgetItem(qtTrId("自分のDoll（参加できません）"), entrants_);
     item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
-    item->setToolTip(q(check.error));
+    item->setToolTip(q(mine.refusal));
   }
   try {
-    for (const PracticeOpponent& o : registryOpponents(services_.folder))
+    for (const RegistryCandidate& o : registryCandidates(services_.folder))
       addEntrantItem(QString(qtTrId("敵 %1 %2（価値%3）"))
                          .arg(o.id)
                          .arg(q(shownDollName(*o.doll)))
                          .arg(o.doll->value),
-                     registryEntrantText(*o.doll, o.id), false);
+                     o.text, false);
   } catch (const std::exception& fault) {
     summary_->setText(QString(qtTrId("敵Dollの登録ファイルが読めません: ")) + fault.what());
   }
 }
 
 void LeagueScreen::addFolder(const QString& folder) {
-  QStringList refused;
-  const QStringList files = QDir(folder).entryList({"*.velkodoll"}, QDir::Files, QDir::Name);
-  for (const QString& name : files) {
-    std::string bytes;
-    const bool read = readBytes(toPath(QDir(folder).filePath(name)), bytes);
-    const DollImport in =
-        read ? readDollShare(services_.folder, bytes)
-             : DollImport{nullptr, nullptr, qtTrId("ファイルが読めません").toStdString()};
-    if (!in.accepted()) {
-      refused << name + ": " + q(in.error);
-      continue;
-    }
-    addEntrantItem(qtTrId("%1（%2）").arg(q(shownDollName(*in.doll)), name), bytes, true);
-  }
-  if (files.isEmpty()) refused << qtTrId("Dollファイル（.velkodoll）がありません");
-  if (!refused.isEmpty()) services_.prompter.msgBox(refused.join("\n").toStdString());
+  const FolderCandidates found = folderCandidates(services_.folder, toPath(folder));
+  for (const FileCandidate& file : found.accepted)
+    addEntrantItem(qtTrId("%1（%2）").arg(q(shownDollName(*file.doll)), q(file.fileName)),
+                   file.text, true);
+  if (found.refused.empty()) return;
+  std::string lines;
+  for (const std::string& line : found.refused)
+    lines += (lines.empty() ? "" : "\n") + line;
+  services_.prompter.msgBox(lines);
 }
 
-std::vector<int> LeagueScreen::checkedEntrants() {
-  std::vector<int> chosen;
+std::vector<std::string> LeagueScreen::checkedTexts() const {
+  std::vector<std::string> texts;
   for (int k = 0; k < entrants_->count(); ++k) {
     const QListWidgetItem* item = entrants_->item(k);
-    if (item->checkState() != Qt::Checked) continue;
-    const std::string text = item->data(kTextRole).toByteArray().toStdString();
-    // A new entrant joins the league only once its Doll is built, so both stay in step.
-    const size_t known =
-        static_cast<size_t>(std::find(league_.entrants.begin(), league_.entrants.end(), text) -
-                            league_.entrants.begin());
-    if (known == league_.entrants.size()) {
-      dolls_.push_back(entrantDoll(services_.folder, text, known));
-      league_.entrants.push_back(text);
-    }
-    chosen.push_back(static_cast<int>(known));
+    if (item->checkState() == Qt::Checked)
+      texts.push_back(item->data(kTextRole).toByteArray().toStdString());
   }
-  std::sort(chosen.begin(), chosen.end());
-  return chosen;
+  return texts;
 }
 
 bool LeagueScreen::start() {
   if (running()) return false;
   std::vector<int> chosen;
   try {
-    chosen = checkedEntrants();
+    chosen = joinEntrants(services_.folder, league_, dolls_, checkedTexts());
   } catch (const std::exception& refusal) {
     services_.prompter.msgBox(refusal.what());
     return false;

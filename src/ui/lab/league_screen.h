@@ -59,9 +59,7 @@ class LeagueScreen : public QDialog {
   void buildControls();
   void fillEntrants();
   void addEntrantItem(const QString& label, const std::string& text, bool checked);
-  // The checked entrants' numbers in the league, adding new ones; empty with a message when
-  // fewer than two can fight.
-  std::vector<int> checkedEntrants();
+  std::vector<std::string> checkedTexts() const;
   void finishRun(std::shared_ptr<LeagueRun> run);
   void showTables();
   void showHistory();
