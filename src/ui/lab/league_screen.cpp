@@ -9,7 +9,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -63,7 +62,7 @@ LeagueScreen::LeagueScreen(CareerState& state, CareerServices& services, QWidget
 }
 
 LeagueScreen::~LeagueScreen() {
-  worker_.stop();
+  run_->stop();
 }
 
 void LeagueScreen::buildControls() {
@@ -91,13 +90,9 @@ void LeagueScreen::buildControls() {
   fightsRow->addWidget(cmbFights_);
   left->addLayout(fightsRow);
   auto* runRow = new QHBoxLayout;
-  cmdStart_ = new QPushButton(qtTrId("開始(&S)"), this);
-  cmdStart_->setObjectName("cmdStart");
-  cmdCancel_ = new QPushButton(qtTrId("中止(&C)"), this);
-  cmdCancel_->setObjectName("cmdCancel");
-  cmdCancel_->setEnabled(false);
-  runRow->addWidget(cmdStart_);
-  runRow->addWidget(cmdCancel_);
+  run_ = new RunStrip(this);
+  runRow->addWidget(run_->cmdStart());
+  runRow->addWidget(run_->cmdCancel());
   left->addLayout(runRow);
   auto* fileRow = new QHBoxLayout;
   auto* open = new QPushButton(qtTrId("開く(&O)..."), this);
@@ -112,10 +107,7 @@ void LeagueScreen::buildControls() {
   outer->addLayout(left);
 
   auto* right = new QVBoxLayout;
-  progress_ = new QProgressBar(this);
-  progress_->setObjectName("progress");
-  progress_->setValue(0);
-  right->addWidget(progress_);
+  right->addWidget(run_->progress());
   summary_ = new QLabel(
       qtTrId("選んだDollどうしが総当たりで戦います。レーティングはすべての結果から求め、"
              "±は95%の範囲です。お金、日付、ダメージ、戦績、セーブファイルは変わりません。"),
@@ -149,8 +141,7 @@ void LeagueScreen::buildControls() {
         QFileDialog::getExistingDirectory(this, qtTrId("Dollファイルのフォルダ"), QDir::homePath());
     if (!dir.isEmpty()) addFolder(dir);
   });
-  connect(cmdStart_, &QPushButton::clicked, this, [this] { start(); });
-  connect(cmdCancel_, &QPushButton::clicked, this, &LeagueScreen::cancel);
+  connect(run_, &RunStrip::startPressed, this, [this] { start(); });
   connect(open, &QPushButton::clicked, this, [this] {
     const QString path = QFileDialog::getOpenFileName(this, qtTrId("リーグを開く"),
                                                       QDir::homePath(), qtTrId(kLeagueFilter));
@@ -246,19 +237,12 @@ bool LeagueScreen::start() {
       .seed = static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count())};
   const long total =
       static_cast<long>(chosen.size() * (chosen.size() - 1) / 2) * options.fightsPerPair;
-  progress_->setRange(0, static_cast<int>(total));
-  progress_->setValue(0);
-  cmdStart_->setEnabled(false);
-  cmdCancel_->setEnabled(true);
   summary_->setText(QString(qtTrId("%1体の総当たり、%2試合…")).arg(chosen.size()).arg(total));
-  worker_.start([this, dolls, chosen, options] {
+  run_->begin(static_cast<int>(total), [this, dolls, chosen, options] {
     auto run = std::make_shared<LeagueRun>();
     try {
-      *run = runRoundRobin(dolls, chosen, options, worker_.cancelFlag(), [this](long done, long) {
-        QMetaObject::invokeMethod(
-            this, [this, done] { progress_->setValue(static_cast<int>(done)); },
-            Qt::QueuedConnection);
-      });
+      *run = runRoundRobin(dolls, chosen, options, run_->cancelFlag(),
+                           [this](long done, long) { run_->report(static_cast<int>(done)); });
     } catch (const std::exception&) {
       run->cancelled = true;
     }
@@ -268,19 +252,13 @@ bool LeagueScreen::start() {
   return true;
 }
 
-void LeagueScreen::cancel() {
-  worker_.cancel();
-}
-
 void LeagueScreen::reject() {
-  worker_.stop();
+  run_->stop();
   QDialog::reject();
 }
 
 void LeagueScreen::finishRun(std::shared_ptr<LeagueRun> run) {
-  worker_.finish();
-  cmdStart_->setEnabled(true);
-  cmdCancel_->setEnabled(false);
+  run_->finish();
   if (run->cancelled) {
     summary_->setText(qtTrId("中止しました。この回の結果はリーグに記録しません。"));
   } else {
