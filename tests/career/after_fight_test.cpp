@@ -23,8 +23,7 @@ class AfterFightTest : public ::testing::Test {
     d.frame = frame;
   }
 
-  ClockRandom setup{3};
-  Owner player{setup};
+  Owner player;
   doll d;
   testing::ScriptedDialog dialog;
   DialogPrompter prompter{dialog};

@@ -1,15 +1,20 @@
-// The league's ratings and standings against answers worked out by hand, and its round robin:
-// the same seed gives the same table on one thread or two, and a worst loss fights again as a
-// loss.
+// The league's ratings and standings against answers worked out by hand, its round robin: the
+// same seed gives the same table on one thread or two, and a worst loss fights again as a loss;
+// and the Dolls it takes in from a folder and joins.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
+#include "data/catalogue/catalogue.h"
+#include "data/share/doll_share.h"
 #include "league/bradley_terry.h"
+#include "league/league_candidates.h"
 #include "league/league_table.h"
 #include "league/round_robin.h"
+#include "model/doll_stats.h"
 #include "support/recorded_fights.h"
+#include "support/temp_folder.h"
 
 namespace velko::testing {
 namespace {
@@ -117,6 +122,83 @@ TEST(LeagueRoundRobin, TheSameSeedGivesTheSameTableOnOneOrTwoThreads) {
       EXPECT_EQ(worst->fighters[worst->winner]->name, byEntrant[winner]->name);
     }
   }
+}
+
+// A finished, programmed Doll of the catalogue's parts, as its Doll file.
+std::string dollFile(const GameFolder& game, const std::string& name) {
+  Owner pilot;
+  pilot.name = "秋津遥人";
+  doll d;
+  d.name = name;
+  d.Motor = ld_Motor(game, 1);
+  d.frame = ld_Frame(game, 2);
+  d.Hard = ld_Hard(game, 1);
+  d.setSoftM(0, ld_SoftM(game, 2));
+  d.setSoftA(0, ld_SoftA(game, 5));
+  d.setSoftD(0, ld_SoftD(game, 1));
+  resetDollParam(d, pilot);
+  d.programed = true;
+  return writeDollShare(pilot, d);
+}
+
+std::vector<std::string> namesOf(const std::vector<DollRef>& dolls) {
+  std::vector<std::string> names;
+  for (const DollRef& d : dolls)
+    names.push_back(d->name);
+  return names;
+}
+
+// A folder offers the Doll files it holds (the ending in any case) in name order, and names
+// each one refused with its reason; a folder without one says so.
+TEST(LeagueCandidates, AFolderOffersItsDollFilesInNameOrderAndNamesTheRefused) {
+  const GameFolder game{VELKO_GAME_DIR};
+  const std::string kou = dollFile(game, "甲");
+  const std::string otsu = dollFile(game, "乙");
+  const TempFolder dir;
+  dir.writeBytes("b.velkodoll", otsu);
+  dir.writeBytes("a.VELKODOLL", kou);
+  dir.writeBytes("c.velkodoll", "my notes\n");
+  dir.writeBytes("notes.txt", kou);
+  dir.writeBytes(".hidden.velkodoll", kou);
+  std::filesystem::create_directory(dir.path() / "d.velkodoll");
+  const FolderCandidates found = folderCandidates(game, dir.path());
+  std::vector<std::string> accepted;
+  for (const FileCandidate& file : found.accepted)
+    accepted.push_back(file.fileName + " " + file.doll->name);
+  EXPECT_EQ(accepted, (std::vector<std::string>{"a.VELKODOLL 甲", "b.velkodoll 乙"}));
+  ASSERT_EQ(found.accepted.size(), 2u);
+  EXPECT_EQ(found.accepted[1].text, otsu);
+  EXPECT_EQ(found.refused, std::vector<std::string>{"c.velkodoll: Dollファイルではありません"});
+
+  const TempFolder none;
+  none.writeBytes("notes.txt", kou);
+  EXPECT_EQ(folderCandidates(game, none.path()).refused,
+            std::vector<std::string>{"Dollファイル（.velkodoll）がありません"});
+}
+
+// Chosen texts join once each with their Dolls in step, the numbers come back rising whatever
+// the order of choice, and a refused text joins nothing.
+TEST(LeagueCandidates, ChosenTextsJoinTheLeagueOnceWithTheirDolls) {
+  const GameFolder game{VELKO_GAME_DIR};
+  const std::string kou = dollFile(game, "甲");
+  const std::string otsu = dollFile(game, "乙");
+  const std::string hei = dollFile(game, "丙");
+  League league;
+  std::vector<DollRef> dolls;
+  EXPECT_EQ(joinEntrants(game, league, dolls, {otsu, kou}), (std::vector<int>{0, 1}));
+  EXPECT_EQ(joinEntrants(game, league, dolls, {hei, kou}), (std::vector<int>{1, 2}));
+  EXPECT_EQ(joinEntrants(game, league, dolls, {kou, kou}), std::vector<int>{1});
+  EXPECT_EQ(league.entrants, (std::vector<std::string>{otsu, kou, hei}));
+  EXPECT_EQ(namesOf(dolls), (std::vector<std::string>{"乙", "甲", "丙"}));
+
+  try {
+    joinEntrants(game, league, dolls, {kou, "my notes\n"});
+    ADD_FAILURE() << "a text that is no Doll joined";
+  } catch (const std::invalid_argument& refusal) {
+    EXPECT_EQ(std::string(refusal.what()).rfind("参加Doll 4: ", 0), 0u) << refusal.what();
+  }
+  EXPECT_EQ(league.entrants.size(), 3u);
+  EXPECT_EQ(dolls.size(), 3u);
 }
 
 }  // namespace

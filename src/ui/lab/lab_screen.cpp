@@ -75,7 +75,7 @@ LabScreen::LabScreen(CareerState& state, CareerServices& services, QWidget* pare
 }
 
 LabScreen::~LabScreen() {
-  worker_.stop();
+  run_->stop();
 }
 
 void LabScreen::buildControls() {
@@ -111,20 +111,12 @@ void LabScreen::buildControls() {
   txtSeed_->setMaximumWidth(std::max(170, hintWidth));
   seedLabel->setBuddy(txtSeed_);
   choose->addWidget(txtSeed_);
-  cmdStart_ = new QPushButton(qtTrId("開始(&S)"), this);
-  cmdStart_->setObjectName("cmdStart");
-  cmdCancel_ = new QPushButton(qtTrId("中止(&C)"), this);
-  cmdCancel_->setObjectName("cmdCancel");
-  cmdCancel_->setEnabled(false);
-  choose->addWidget(cmdStart_);
-  choose->addWidget(cmdCancel_);
+  run_ = new RunStrip(this);
+  choose->addWidget(run_->cmdStart());
+  choose->addWidget(run_->cmdCancel());
   choose->addStretch();
   outer->addLayout(choose);
-
-  progress_ = new QProgressBar(this);
-  progress_->setObjectName("progress");
-  progress_->setValue(0);
-  outer->addWidget(progress_);
+  outer->addWidget(run_->progress());
 
   summary_ = new QLabel(qtTrId("自分のDollを今のまま、選んだ相手と何度も戦わせます。お金、日付、"
                                "ダメージ、戦績、セーブファイルは変わりません。"),
@@ -159,8 +151,7 @@ void LabScreen::buildControls() {
   bottom->addWidget(close);
   outer->addLayout(bottom);
 
-  connect(cmdStart_, &QPushButton::clicked, this, [this] { start(); });
-  connect(cmdCancel_, &QPushButton::clicked, this, &LabScreen::cancel);
+  connect(run_, &RunStrip::startPressed, this, [this] { start(); });
   connect(cmdWorst_, &QPushButton::clicked, this, &LabScreen::openWorst);
   connect(close, &QPushButton::clicked, this, &LabScreen::reject);
 }
@@ -234,19 +225,13 @@ bool LabScreen::start() {
   }
   const PracticeOptions options{.fights = fights, .seed = *seed};
   const DollRef me = cloneForFight(player);
-  progress_->setRange(0, fights);
-  progress_->setValue(0);
-  cmdStart_->setEnabled(false);
-  cmdCancel_->setEnabled(true);
   cmdWorst_->setEnabled(false);
   summary_->setText(qtTrId("試合中…"));
-  worker_.start([this, me, opponents, options] {
+  run_->begin(fights, [this, me, opponents, options] {
     auto result = std::make_shared<PracticeResult>();
     try {
-      *result = runPractice(*me, opponents, options, worker_.cancelFlag(), [this](int done, int) {
-        QMetaObject::invokeMethod(
-            this, [this, done] { progress_->setValue(done); }, Qt::QueuedConnection);
-      });
+      *result = runPractice(*me, opponents, options, run_->cancelFlag(),
+                            [this](int done, int) { run_->report(done); });
     } catch (const std::exception&) {
       result->cancelled = true;
     }
@@ -256,23 +241,17 @@ bool LabScreen::start() {
   return true;
 }
 
-void LabScreen::cancel() {
-  worker_.cancel();
-}
-
 void LabScreen::reject() {
-  worker_.stop();
+  run_->stop();
   QDialog::reject();
 }
 
 void LabScreen::showResult(std::shared_ptr<PracticeResult> result) {
-  worker_.finish();
+  run_->finish();
   result_ = std::move(result);
   const PracticeResult& r = *result_;
-  cmdStart_->setEnabled(true);
-  cmdCancel_->setEnabled(false);
   cmdWorst_->setEnabled(r.worstLoss.has_value());
-  progress_->setValue(r.fights);
+  run_->progress()->setValue(r.fights);
   summary_->setText(
       qtTrId("%1%2試合: 勝ち%3 負け%4 引き分け%5　勝率 %6（95%の範囲 %7 ～ %8）　"
              "試合の長さ 平均%9手（標準偏差%10）　シード %11")

@@ -12,7 +12,7 @@
 
 #include "career/career_state.h"
 #include "lab/practice_lab.h"
-#include "ui/lab/screen_worker.h"
+#include "ui/lab/run_strip.h"
 
 class QComboBox;
 class QLabel;
@@ -33,18 +33,17 @@ class LabScreen : public QDialog {
   QComboBox* cmbAgainst() const { return cmbAgainst_; }
   QComboBox* cmbFights() const { return cmbFights_; }
   QLineEdit* txtSeed() const { return txtSeed_; }
-  QPushButton* cmdStart() const { return cmdStart_; }
-  QPushButton* cmdCancel() const { return cmdCancel_; }
+  QPushButton* cmdStart() const { return run_->cmdStart(); }
+  QPushButton* cmdCancel() const { return run_->cmdCancel(); }
   QPushButton* cmdWorst() const { return cmdWorst_; }
-  QProgressBar* progress() const { return progress_; }
-  bool running() const { return worker_.running(); }
+  QProgressBar* progress() const { return run_->progress(); }
+  bool running() const { return run_->running(); }
   const PracticeResult* result() const { return result_.get(); }
 
   // Picks the opponent entry whose choice is `against` ("Novice", a registry number, ...).
   void chooseAgainst(const QString& against);
   // Starts a run with the choices on screen; false (with a message) when it cannot.
   bool start();
-  void cancel();
   // Opens the worst lost fight in the inspector.
   void openWorst();
 
@@ -64,16 +63,13 @@ class LabScreen : public QDialog {
   CareerState& state_;
   CareerServices& services_;
   std::vector<PracticeOpponent> registry_;
-  ScreenWorker worker_;
   std::shared_ptr<PracticeResult> result_;
 
   QComboBox* cmbAgainst_ = nullptr;
   QComboBox* cmbFights_ = nullptr;
   QLineEdit* txtSeed_ = nullptr;
-  QPushButton* cmdStart_ = nullptr;
-  QPushButton* cmdCancel_ = nullptr;
+  RunStrip* run_ = nullptr;
   QPushButton* cmdWorst_ = nullptr;
-  QProgressBar* progress_ = nullptr;
   QLabel* summary_ = nullptr;
   QTableWidget* patterns_ = nullptr;
   QTableWidget* opponents_ = nullptr;

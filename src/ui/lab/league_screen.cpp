@@ -9,7 +9,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -17,12 +16,9 @@
 #include <chrono>
 #include <cmath>
 
-#include "data/files/file_bytes.h"
-#include "data/share/doll_share.h"
-#include "lab/practice_opponents.h"
+#include "league/league_candidates.h"
 #include "league/league_store.h"
 #include "league/league_table.h"
-#include "league/registry_entrant.h"
 #include "model/shown_doll_name.h"
 #include "ui/lab/inspector.h"
 #include "ui/lab/result_table.h"
@@ -66,7 +62,7 @@ LeagueScreen::LeagueScreen(CareerState& state, CareerServices& services, QWidget
 }
 
 LeagueScreen::~LeagueScreen() {
-  worker_.stop();
+  run_->stop();
 }
 
 void LeagueScreen::buildControls() {
@@ -94,13 +90,9 @@ void LeagueScreen::buildControls() {
   fightsRow->addWidget(cmbFights_);
   left->addLayout(fightsRow);
   auto* runRow = new QHBoxLayout;
-  cmdStart_ = new QPushButton(qtTrId("開始(&S)"), this);
-  cmdStart_->setObjectName("cmdStart");
-  cmdCancel_ = new QPushButton(qtTrId("中止(&C)"), this);
-  cmdCancel_->setObjectName("cmdCancel");
-  cmdCancel_->setEnabled(false);
-  runRow->addWidget(cmdStart_);
-  runRow->addWidget(cmdCancel_);
+  run_ = new RunStrip(this);
+  runRow->addWidget(run_->cmdStart());
+  runRow->addWidget(run_->cmdCancel());
   left->addLayout(runRow);
   auto* fileRow = new QHBoxLayout;
   auto* open = new QPushButton(qtTrId("開く(&O)..."), this);
@@ -115,10 +107,7 @@ void LeagueScreen::buildControls() {
   outer->addLayout(left);
 
   auto* right = new QVBoxLayout;
-  progress_ = new QProgressBar(this);
-  progress_->setObjectName("progress");
-  progress_->setValue(0);
-  right->addWidget(progress_);
+  right->addWidget(run_->progress());
   summary_ = new QLabel(
       qtTrId("選んだDollどうしが総当たりで戦います。レーティングはすべての結果から求め、"
              "±は95%の範囲です。お金、日付、ダメージ、戦績、セーブファイルは変わりません。"),
@@ -152,8 +141,7 @@ void LeagueScreen::buildControls() {
         QFileDialog::getExistingDirectory(this, qtTrId("Dollファイルのフォルダ"), QDir::homePath());
     if (!dir.isEmpty()) addFolder(dir);
   });
-  connect(cmdStart_, &QPushButton::clicked, this, [this] { start(); });
-  connect(cmdCancel_, &QPushButton::clicked, this, &LeagueScreen::cancel);
+  connect(run_, &RunStrip::startPressed, this, [this] { start(); });
   connect(open, &QPushButton::clicked, this, [this] {
     const QString path = QFileDialog::getOpenFileName(this, qtTrId("リーグを開く"),
                                                       QDir::homePath(), qtTrId(kLeagueFilter));
@@ -184,72 +172,55 @@ void LeagueScreen::fillEntrants() {
   entrants_->clear();
   for (size_t k = 0; k < league_.entrants.size(); ++k)
     addEntrantItem(nameOf(static_cast<int>(k)), league_.entrants[k], true);
-  const std::string mine = writeDollShare(state_.player(), state_.playerDoll());
-  const DollImport check = readDollShare(services_.folder, mine);
-  if (check.accepted()) {
-    addEntrantItem(qtTrId("自分のDoll ") + q(shownDollName(state_.playerDoll())), mine,
+  const PlayerCandidate mine =
+      playerCandidate(services_.folder, state_.player(), state_.playerDoll());
+  if (mine.accepted()) {
+    addEntrantItem(qtTrId("自分のDoll ") + q(shownDollName(state_.playerDoll())), mine.text,
                    league_.entrants.empty());
   } else {
     auto* item = new QListWidgetItem(qtTrId("自分のDoll（参加できません）"), entrants_);
     item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
-    item->setToolTip(q(check.error));
+    item->setToolTip(q(mine.refusal));
   }
   try {
-    for (const PracticeOpponent& o : registryOpponents(services_.folder))
+    for (const RegistryCandidate& o : registryCandidates(services_.folder))
       addEntrantItem(QString(qtTrId("敵 %1 %2（価値%3）"))
                          .arg(o.id)
                          .arg(q(shownDollName(*o.doll)))
                          .arg(o.doll->value),
-                     registryEntrantText(*o.doll, o.id), false);
+                     o.text, false);
   } catch (const std::exception& fault) {
     summary_->setText(QString(qtTrId("敵Dollの登録ファイルが読めません: ")) + fault.what());
   }
 }
 
 void LeagueScreen::addFolder(const QString& folder) {
-  QStringList refused;
-  const QStringList files = QDir(folder).entryList({"*.velkodoll"}, QDir::Files, QDir::Name);
-  for (const QString& name : files) {
-    std::string bytes;
-    const bool read = readBytes(toPath(QDir(folder).filePath(name)), bytes);
-    const DollImport in =
-        read ? readDollShare(services_.folder, bytes)
-             : DollImport{nullptr, nullptr, qtTrId("ファイルが読めません").toStdString()};
-    if (!in.accepted()) {
-      refused << name + ": " + q(in.error);
-      continue;
-    }
-    addEntrantItem(qtTrId("%1（%2）").arg(q(shownDollName(*in.doll)), name), bytes, true);
-  }
-  if (files.isEmpty()) refused << qtTrId("Dollファイル（.velkodoll）がありません");
-  if (!refused.isEmpty()) services_.prompter.msgBox(refused.join("\n").toStdString());
+  const FolderCandidates found = folderCandidates(services_.folder, toPath(folder));
+  for (const FileCandidate& file : found.accepted)
+    addEntrantItem(qtTrId("%1（%2）").arg(q(shownDollName(*file.doll)), q(file.fileName)),
+                   file.text, true);
+  if (found.refused.empty()) return;
+  std::string lines;
+  for (const std::string& line : found.refused)
+    lines += (lines.empty() ? "" : "\n") + line;
+  services_.prompter.msgBox(lines);
 }
 
-std::vector<int> LeagueScreen::checkedEntrants() {
-  std::vector<int> chosen;
+std::vector<std::string> LeagueScreen::checkedTexts() const {
+  std::vector<std::string> texts;
   for (int k = 0; k < entrants_->count(); ++k) {
     const QListWidgetItem* item = entrants_->item(k);
-    if (item->checkState() != Qt::Checked) continue;
-    const std::string text = item->data(kTextRole).toByteArray().toStdString();
-    // A new entrant joins the league only once its Doll is built, so both stay in step.
-    const size_t known =
-        static_cast<size_t>(std::find(league_.entrants.begin(), league_.entrants.end(), text) -
-                            league_.entrants.begin());
-    if (known == league_.entrants.size()) {
-      dolls_.push_back(entrantDoll(services_.folder, text, known));
-      league_.entrants.push_back(text);
-    }
-    chosen.push_back(static_cast<int>(known));
+    if (item->checkState() == Qt::Checked)
+      texts.push_back(item->data(kTextRole).toByteArray().toStdString());
   }
-  std::sort(chosen.begin(), chosen.end());
-  return chosen;
+  return texts;
 }
 
 bool LeagueScreen::start() {
   if (running()) return false;
   std::vector<int> chosen;
   try {
-    chosen = checkedEntrants();
+    chosen = joinEntrants(services_.folder, league_, dolls_, checkedTexts());
   } catch (const std::exception& refusal) {
     services_.prompter.msgBox(refusal.what());
     return false;
@@ -266,19 +237,12 @@ bool LeagueScreen::start() {
       .seed = static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count())};
   const long total =
       static_cast<long>(chosen.size() * (chosen.size() - 1) / 2) * options.fightsPerPair;
-  progress_->setRange(0, static_cast<int>(total));
-  progress_->setValue(0);
-  cmdStart_->setEnabled(false);
-  cmdCancel_->setEnabled(true);
   summary_->setText(QString(qtTrId("%1体の総当たり、%2試合…")).arg(chosen.size()).arg(total));
-  worker_.start([this, dolls, chosen, options] {
+  run_->begin(static_cast<int>(total), [this, dolls, chosen, options] {
     auto run = std::make_shared<LeagueRun>();
     try {
-      *run = runRoundRobin(dolls, chosen, options, worker_.cancelFlag(), [this](long done, long) {
-        QMetaObject::invokeMethod(
-            this, [this, done] { progress_->setValue(static_cast<int>(done)); },
-            Qt::QueuedConnection);
-      });
+      *run = runRoundRobin(dolls, chosen, options, run_->cancelFlag(),
+                           [this](long done, long) { run_->report(static_cast<int>(done)); });
     } catch (const std::exception&) {
       run->cancelled = true;
     }
@@ -288,19 +252,13 @@ bool LeagueScreen::start() {
   return true;
 }
 
-void LeagueScreen::cancel() {
-  worker_.cancel();
-}
-
 void LeagueScreen::reject() {
-  worker_.stop();
+  run_->stop();
   QDialog::reject();
 }
 
 void LeagueScreen::finishRun(std::shared_ptr<LeagueRun> run) {
-  worker_.finish();
-  cmdStart_->setEnabled(true);
-  cmdCancel_->setEnabled(false);
+  run_->finish();
   if (run->cancelled) {
     summary_->setText(qtTrId("中止しました。この回の結果はリーグに記録しません。"));
   } else {

@@ -11,7 +11,7 @@
 
 #include "career/career_state.h"
 #include "league/league.h"
-#include "ui/lab/screen_worker.h"
+#include "ui/lab/run_strip.h"
 
 class QComboBox;
 class QLabel;
@@ -31,17 +31,16 @@ class LeagueScreen : public QDialog {
 
   QListWidget* entrants() const { return entrants_; }
   QComboBox* cmbFights() const { return cmbFights_; }
-  QPushButton* cmdStart() const { return cmdStart_; }
-  QPushButton* cmdCancel() const { return cmdCancel_; }
-  QProgressBar* progress() const { return progress_; }
+  QPushButton* cmdStart() const { return run_->cmdStart(); }
+  QPushButton* cmdCancel() const { return run_->cmdCancel(); }
+  QProgressBar* progress() const { return run_->progress(); }
   QTableWidget* ratings() const { return ratings_; }
   QTableWidget* cross() const { return cross_; }
   const League& league() const { return league_; }
-  bool running() const { return worker_.running(); }
+  bool running() const { return run_->running(); }
 
   // Starts a run of the checked entrants; false (with a message) when it cannot.
   bool start();
-  void cancel();
   // Adds the Doll files of a folder to the entrants, checked; refused files are named.
   void addFolder(const QString& folder);
   bool openLeague(const QString& path);
@@ -59,9 +58,7 @@ class LeagueScreen : public QDialog {
   void buildControls();
   void fillEntrants();
   void addEntrantItem(const QString& label, const std::string& text, bool checked);
-  // The checked entrants' numbers in the league, adding new ones; empty with a message when
-  // fewer than two can fight.
-  std::vector<int> checkedEntrants();
+  std::vector<std::string> checkedTexts() const;
   void finishRun(std::shared_ptr<LeagueRun> run);
   void showTables();
   void showHistory();
@@ -72,13 +69,10 @@ class LeagueScreen : public QDialog {
   League league_;
   std::vector<DollRef> dolls_;  // the league's entrants, built as they are added
   std::vector<int> rowEntrants_;
-  ScreenWorker worker_;
 
   QListWidget* entrants_ = nullptr;
   QComboBox* cmbFights_ = nullptr;
-  QPushButton* cmdStart_ = nullptr;
-  QPushButton* cmdCancel_ = nullptr;
-  QProgressBar* progress_ = nullptr;
+  RunStrip* run_ = nullptr;
   QLabel* summary_ = nullptr;
   QTableWidget* ratings_ = nullptr;
   QTableWidget* cross_ = nullptr;
