@@ -3,7 +3,8 @@
 # language, English as the manual page, and --version names the version; both end with 0.
 # A wrong command line is refused with a message on the standard error and status 2 before
 # any window system starts: without a display as with one (the offscreen platform stands in
-# for a display), while the toolkit's own options pass.
+# for a display), while the toolkit's own options pass. A start without a display says so and
+# ends with 1.
 #   command_line_test.sh <velko program> <version>
 set -uo pipefail
 velko=$1
@@ -44,6 +45,13 @@ refused "'fr'" -- --lang fr
 refused "'fr'" QT_QPA_PLATFORM=offscreen -- --lang fr
 refused "--lang" -- --lang
 refused "'stray'" -- stray
+
+# A right command line without a display says so and ends with 1, instead of a core dump.
+said=$(env -i HOME=/nonexistent PATH=/usr/bin:/bin timeout 30 "$velko" 2>&1 >/dev/null)
+status=$?
+echo "no display: $said"
+[ "$status" -eq 1 ] || { echo "velko without a display ended with $status, not 1"; exit 1; }
+grep -qF "no display" <<< "$said" || { echo "velko without a display did not say so"; exit 1; }
 
 said=$(run -platform offscreen --version)
 status=$?

@@ -73,6 +73,14 @@ struct StartOptions {
                                 "LANG"};
 };
 
+// Without a window system to talk to, the toolkit would end the program with a core dump; a
+// platform named on the command line or in QT_QPA_PLATFORM (offscreen, say) is the player's
+// choice and is left to the toolkit.
+bool noDisplay(const StartOptions& options) {
+  if (options.parser.isSet("platform") || !environment("QT_QPA_PLATFORM").empty()) return false;
+  return environment("DISPLAY").empty() && environment("WAYLAND_DISPLAY").empty();
+}
+
 // What is wrong with the command line; empty when the game may start.
 std::string commandLineFault(const StartOptions& options, bool parsed) {
   if (!parsed) return options.parser.errorText().toStdString();
@@ -102,9 +110,16 @@ std::optional<int> answerWithoutDisplay(int argc, char** argv) {
   // Refused here, before the window system starts: without a display it would end the
   // program before any message.
   const std::string fault = commandLineFault(options, parsed);
-  if (fault.empty()) return std::nullopt;
-  std::cerr << "velko: " << fault << "\nTry 'velko --help'.\n";
-  return kCommandLineRefused;
+  if (!fault.empty()) {
+    std::cerr << "velko: " << fault << "\nTry 'velko --help'.\n";
+    return kCommandLineRefused;
+  }
+  if (noDisplay(options)) {
+    std::cerr << "velko: there is no display to open the game's window on (DISPLAY and "
+                 "WAYLAND_DISPLAY are not set).\n";
+    return kNoDisplay;
+  }
+  return std::nullopt;
 }
 
 std::optional<GameFolder> startFolder(QApplication& application, QString* language) {

@@ -11,13 +11,14 @@ class QString;
 
 namespace velko::ui {
 
-// The status a wrong command line ends with.
+// The status a wrong command line ends with, and a start without a display.
 inline constexpr int kCommandLineRefused = 2;
+inline constexpr int kNoDisplay = 1;
 
 // --help and --version, answered on the standard output before any window exists (they need
 // no display), and a wrong command line (an unknown option, a missing value, a stray argument,
-// a language the game does not have) refused on the standard error: the status to end with, or
-// nothing when the game is to start.
+// a language the game does not have) refused on the standard error, and so is a start without a
+// display: the status to end with, or nothing when the game is to start.
 std::optional<int> answerWithoutDisplay(int argc, char** argv);
 
 // Reads the options, already checked by answerWithoutDisplay. When no usable folder is
