@@ -69,7 +69,10 @@ inline LogicRef makePattern(const std::string& name, int16_t AP, std::initialize
 class RecordingView : public FightView {
  public:
   void dspMsg(const std::string& text) override { messages.push_back(text); }
-  void dspInitiative(int i, bool, const std::string& text) override { initiative[i] = text; }
+  // The label's text, and a mark * where the view is told the fighter acts first.
+  void dspInitiative(int i, bool first, const std::string& text) override {
+    initiative[i] = text + (first ? "*" : "");
+  }
   void dspAP(int i, const std::string& text) override { ap[i] = text; }
   void dspDolls(const BattleState&) override {}
   void dspFightImage(const BattleState&, int i, ActionId action) override {

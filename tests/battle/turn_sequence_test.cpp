@@ -20,7 +20,7 @@ TEST_F(BattleTest, APassStillLetsTheOtherAct) {
 
   faces({6, 1, 2, 2});  // fighter 0 first, with 2D6 4 + AP 1
   battle.cmdNext_Click();
-  EXPECT_EQ(view.initiative[0] + view.initiative[1], "先手後手");
+  EXPECT_EQ(view.initiative[0] + view.initiative[1], "先手*後手");
   EXPECT_EQ(view.ap[0] + "|" + view.ap[1], "行動ポイント 5|");
   player.patterns = {0};  // cancelled
   faces({1, 1});
@@ -35,7 +35,7 @@ TEST_F(BattleTest, APassStillLetsTheOtherAct) {
 
   faces({2, 5, 1, 1});  // fighter 1 wins the next initiative
   battle.cmdNext_Click();
-  EXPECT_EQ(view.initiative[0] + view.initiative[1], "後手先手");
+  EXPECT_EQ(view.initiative[0] + view.initiative[1], "後手先手*");
   EXPECT_EQ(s().turnStep, kFighter1Acts);
 }
 

@@ -95,6 +95,7 @@ TEST(ShownText, TemplatesFillOnceAndTranslateOnlyTheMarkedText) {
   EXPECT_EQ(velko::fill("%2 of %1", {"A", "B"}), "B of A");
   EXPECT_EQ(velko::fill("%1勝利", {"%2%1"}), "%2%1勝利");
   EXPECT_EQ(velko::fill("100%の範囲 %1", {"x"}), "100%の範囲 x");
+  EXPECT_EQ(velko::fill("%1 of %2, 100%", {"A"}), "A of %2, 100%");  // no second argument
   EXPECT_EQ(velko::shown("勝利"), "勝利");
   velko::setTextTranslation([](const char* source) {
     const std::string text = source;

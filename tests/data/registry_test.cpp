@@ -248,10 +248,17 @@ TEST_F(Registry, EveryDrawSeatsThePlayerOnceAndCanDrawDoll100) {
     }
     EXPECT_GT(hundred, 0) << c.className;
   }
-  // A number written twice is one Doll, worth what its last record says, as the loader reads it.
-  writeRegistry({1, 2, 3, 2}, [](int n) { return 1000 * n; });
+  // A number written twice is one Doll, worth what its last record says, as the loader reads it;
+  // a record numbered 0 is no Doll.
+  writeRegistry({1, 2, 0, 3, 2}, [](int n) { return 1000 * n; });
   EXPECT_EQ(eligibleEnemies(f.folder, 9999), (std::vector<int16_t>{1, 2, 3}));
   EXPECT_EQ(eligibleEnemies(f.folder, 1000), (std::vector<int16_t>{1}));
+  // A file edited to hold more than the lists have room for: the first 100 Dolls count.
+  writeRegistry(101, [](int) { return 1000; });
+  EnemyIdList teki{};
+  EXPECT_EQ(countTekiDoll(f.folder, 9999, teki), 100);
+  EXPECT_EQ(teki[100], 100);
+  EXPECT_EQ(eligibleEnemies(f.folder, 9999).back(), 100);
 }
 
 TEST_F(Registry, ResetAndFirstStartPutTheFactoryFilesInPlace) {
