@@ -7,7 +7,6 @@
 
 #include "../career/career_fixture.h"
 #include "data/files/file_bytes.h"
-#include "data/save/save_commit.h"
 #include "data/save/slot_number.h"
 #include "data/save/slot_save.h"
 
