@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "battle/auto_give_up.h"
 #include "core/game_date.h"
 #include "core/music_player.h"
 #include "core/prompter.h"
@@ -32,6 +33,10 @@ struct CareerState {
   bool musicChoice = true;
   bool adviceOn = true;        // the chances before a tournament; kept for this run of the game
   bool entryNoteTold = false;  // what a lost tournament bout costs, told once
+  // The player's automatic give-up, and whether it was offered at a first tournament entry;
+  // the screens keep both between runs.
+  AutoGiveUp autoGiveUp = AutoGiveUp::Off;
+  bool autoGiveUpOffered = false;
   GameDate gameDate;
   bool saved = true;
   int16_t duelistState = kDuelistNotReady;

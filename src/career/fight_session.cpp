@@ -1,5 +1,6 @@
 #include "career/fight_session.h"
 
+#include "battle/auto_give_up.h"
 #include "career/after_fight_rules.h"
 #include "career/fight_dice.h"
 #include "career/tournament_draw.h"
@@ -67,6 +68,7 @@ void FightSession::cmdNext_Click() {
   recorder_.countStep();
   battle_.cmdNext_Click();
   if (battle_.isOver() || closed_) finishRecording();
+  autoGiveUp();
   startDueBouts();
 }
 
@@ -83,8 +85,23 @@ void FightSession::cmdTap_Click() {
   if (services_.prompter.askYesNoSafe(shown("ギブアップして試合を中断しますか？"), kGameTitle) !=
       kAnswerYes)
     return;
+  giveUpNow();
+}
+
+void FightSession::giveUpNow() {
   battle_.giveUp();
   finishRecording();
+}
+
+// Only fighter 0 is the player's: a duel's other Doll never gives up by itself.
+void FightSession::autoGiveUp() {
+  if (closed_ || battle_.isOver()) return;
+  const doll& mine = battle_.state().fighter(0);
+  if (!autoGiveUpDue(mine, state_.autoGiveUp)) return;
+  services_.prompter.notify(
+      fill(shown("自動ギブアップ：モーターかフレームのHPが最大の%1%を下回りました"),
+           {std::to_string(static_cast<int>(state_.autoGiveUp))}));
+  giveUpNow();
 }
 
 void FightSession::startBout(const DollRef& fighter0, const DollRef& fighter1) {

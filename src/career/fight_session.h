@@ -15,9 +15,9 @@
 #include "battle/fight_controller.h"
 #include "career/bracket.h"
 #include "career/career_state.h"
+#include "career/fight_screen.h"
 #include "career/fight_settlement.h"
 #include "career/tournament_draw.h"
-#include "career/fight_screen.h"
 #include "replay/fight_recorder.h"
 
 namespace velko {
@@ -79,6 +79,11 @@ class FightSession : public AfterFight, private FightSettlement {
   // Runs the bracket on while a won bout has made the next one due.
   void startDueBouts();
   void close();
+  // The give-up itself, once the player has confirmed it or the automatic give-up is due.
+  void giveUpNow();
+  // After a step: the player's Doll below the line of the automatic give-up gives up, telling
+  // why first; the outcome is the ordinary give-up's.
+  void autoGiveUp();
   DollRef ldTekiDoll(int16_t id);
   // Fights copies of both Dolls, recorded; what the fight brings is written back by the
   // after-fight rules.

@@ -78,8 +78,7 @@ void Game::Form_Load(std::optional<int16_t> loadSlot) {
   } else {
     SlotState slots = state_.slotState();
     // A slot read only in part is not what the disk holds: leaving asks to save first.
-    if (!load_rtn(services_.folder, *loadSlot, slots, services_.prompter))
-      state_.saved = false;
+    if (!load_rtn(services_.folder, *loadSlot, slots, services_.prompter)) state_.saved = false;
     if (state_.playMusic) {
       stMusic();
     } else {
@@ -211,6 +210,7 @@ void Game::cmdTornament_Click() {
     return;
   }
   tellFirstEntry();
+  offerAutoGiveUp();
   monthStep(state_.gameDate);
   state_.saved = false;
   state_.player().useAllParts();
@@ -224,6 +224,14 @@ void Game::tellFirstEntry() {
   if (state_.entryNoteTold || p.recWin != 0 || p.recLoose != 0 || p.recChamp != 0) return;
   state_.entryNoteTold = true;
   services_.prompter.notify(shown(kFirstEntryNote));
+}
+
+void Game::offerAutoGiveUp() {
+  const Owner& p = state_.player();
+  if (state_.autoGiveUpOffered || state_.autoGiveUp != AutoGiveUp::Off) return;
+  if (p.recWin != 0 || p.recLoose != 0 || p.recChamp != 0) return;
+  state_.autoGiveUpOffered = true;
+  nav_.offerAutoGiveUp();
 }
 
 void Game::cmdWork_Click() {
@@ -253,8 +261,7 @@ void Game::mnLoad_Click() {
   if (slot) {
     SlotState slots = state_.slotState();
     // A slot read only in part is not what the disk holds: leaving asks to save first.
-    if (!load_rtn(services_.folder, *slot, slots, services_.prompter))
-      state_.saved = false;
+    if (!load_rtn(services_.folder, *slot, slots, services_.prompter)) state_.saved = false;
   }
   init();
 }
@@ -270,8 +277,7 @@ void Game::mnLdDuel_Click() {
   SlotState slots = state_.slotState();
   // The readers have told the player why an opponent was refused; the duel commands follow
   // the state.
-  const bool ready =
-      loadDuelOpponent(services_.folder, *slot, slots, services_.prompter);
+  const bool ready = loadDuelOpponent(services_.folder, *slot, slots, services_.prompter);
   state_.duelistState = ready ? kDuelistReady : kDuelistNotReady;
 }
 

@@ -70,6 +70,8 @@ class Game {
   bool programmedOrRefuse();
   // Once, before a career's first tournament: what a lost bout can cost.
   void tellFirstEntry();
+  // Once, at a new player's first entry, unless a line is already chosen.
+  void offerAutoGiveUp();
   // The workshop theme, when music is on.
   void stMusic();
   // After a fight or the shop: music again and a refresh.

@@ -23,6 +23,9 @@ class Navigator {
   // The tournament's entry question is next: the screens may show the player's chances in
   // the class beside it. Nothing of the tournament may change.
   virtual void adviseTournament(const std::string& className) { (void)className; }
+  // A new player's first tournament entry: the screens offer the automatic give-up and keep
+  // the answer. A headless pilot is offered nothing.
+  virtual void offerAutoGiveUp() {}
   // The save/load screen in mode 1 (save) or 2 (load): the confirmed slot number, if any.
   virtual std::optional<int16_t> openSaveLoad(int16_t mode) = 0;
   // The title screen, shown as the workshop closes.

@@ -3,12 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
+#include "career/auto_give_up_offer.h"
 #include "career/bracket.h"
 #include "career/tournament_draw.h"
 #include "career_fixture.h"
 #include "core/shown_text.h"
+#include "model/fight_clone.h"
 
 namespace velko::testing {
 namespace {
@@ -193,6 +196,112 @@ TEST_F(TournamentTest, GivingUpPaysIncomeAndRepairsButIsNoLoss) {
   career.cmdTornament_Click();
   EXPECT_EQ(rnd.remaining(), 0u);
   EXPECT_EQ(dialog.shown[before + 1].request.text, "ギブアップして試合を中断しますか？");
+}
+
+// The automatic give-up after a step that leaves the motor below the line: the ordinary
+// give-up with its texts and money, told why first. At exactly the line, or switched off, the
+// fight goes on; in a duel only the player's Doll counts. A new player is offered it once.
+TEST_F(TournamentTest, TheAutomaticGiveUpIsTheOrdinaryGiveUpOnceAPartIsBelowTheLine) {
+  for (int n = 1; n <= 8; ++n)
+    registerOpponent(n, 2);
+  career.init();
+  Motor& motor = *state.playerDoll().Motor;
+  motor.maxHP = 100;
+  const auto enter = [&](int16_t motorHP, int presses) {
+    motor.HP = motorHP;
+    for (int i = 0; i < 9 + 2; ++i)
+      rnd.push(0.0);  // the draw, then a tied initiative: no blow in the first step
+    nav.maxPresses = presses;
+    const size_t before = dialog.shown.size();
+    career.cmdTornament_Click();
+    std::vector<std::string> texts = dialog.texts();
+    texts.erase(texts.begin(), texts.begin() + static_cast<std::ptrdiff_t>(before));
+    return texts;
+  };
+  const std::string autoNotice = "自動ギブアップ：モーターかフレームのHPが最大の40%を下回りました";
+
+  // The ordinary give-up, asked and answered at the second press.
+  nav.giveUpAt = 1;
+  rnd.push(0.0);
+  rnd.push(0.0);  // income 250
+  const int16_t money = state.player().Rl;
+  std::vector<std::string> asked = enter(39, 500);
+  EXPECT_EQ(rnd.remaining(), 0u);
+  EXPECT_EQ(nav.autoGiveUpOffers, 1);
+  EXPECT_TRUE(state.autoGiveUpOffered);
+  const auto question = std::find(asked.begin(), asked.end(), "ギブアップして試合を中断しますか？");
+  ASSERT_NE(question, asked.end());
+  const std::vector<std::string> ordinary(question + 1, asked.end());
+  ASSERT_FALSE(ordinary.empty());
+  const int16_t ordinaryMoney = state.player().Rl - money;
+
+  // The same after the first step, without a question.
+  nav.giveUpAt = -1;
+  state.autoGiveUp = AutoGiveUp::Below40;
+  rnd.push(0.0);
+  rnd.push(0.0);
+  const int16_t money2 = state.player().Rl;
+  std::vector<std::string> automatic = enter(39, 500);
+  EXPECT_EQ(rnd.remaining(), 0u);
+  ASSERT_GE(automatic.size(), 2u);
+  EXPECT_EQ(automatic[0], "Noviceクラスのトーナメントに参加しますか？");
+  EXPECT_EQ(automatic[1], autoNotice);
+  EXPECT_EQ(std::vector<std::string>(automatic.begin() + 2, automatic.end()), ordinary);
+  EXPECT_EQ(state.player().Rl - money2, ordinaryMoney);
+  EXPECT_EQ(state.player().recLoose, 0);
+  EXPECT_EQ(motor.HP, 100);            // repaired as after any give-up
+  EXPECT_EQ(nav.autoGiveUpOffers, 1);  // offered once only
+
+  // Exactly at the line, or switched off: the fight goes on.
+  EXPECT_EQ(enter(40, 1), std::vector<std::string>{automatic[0]});
+  state.autoGiveUp = AutoGiveUp::Off;
+  EXPECT_EQ(enter(39, 1), std::vector<std::string>{automatic[0]});
+  EXPECT_EQ(rnd.remaining(), 0u);
+
+  // A duel: the other Doll below the line fights on; the player's gives up.
+  state.autoGiveUp = AutoGiveUp::Below40;
+  motor.HP = 100;
+  state.Dolls[1] = cloneForFight(state.playerDoll());
+  state.Dolls[1]->Motor->HP = 39;
+  const auto duel = [&] {
+    rnd.push(0.0);
+    rnd.push(0.0);
+    nav.maxPresses = 2;  // a second step would need the action points' dice
+    const size_t before = dialog.shown.size();
+    nav.openFight(kModeDuel, "Novice");
+    return dialog.shown.size() > before && dialog.texts().back() == autoNotice;
+  };
+  nav.maxPresses = 1;
+  rnd.push(0.0);
+  rnd.push(0.0);
+  const size_t before = dialog.shown.size();
+  nav.openFight(kModeDuel, "Novice");
+  EXPECT_EQ(dialog.shown.size(), before);
+  state.Dolls[1]->Motor->HP = 100;
+  motor.HP = 39;
+  EXPECT_TRUE(duel());
+  EXPECT_EQ(rnd.remaining(), 0u);
+}
+
+// The offer names what a lost bout costs; Yes switches on the 40% line, and No is the default.
+TEST_F(TournamentTest, TheOfferOfTheAutomaticGiveUpSwitchesItOnOnlyOnYes) {
+  EXPECT_EQ(askAutoGiveUp(prompter), AutoGiveUp::Below40);
+  EXPECT_TRUE(dialog.shown.back().request.safeDefault);
+  EXPECT_NE(dialog.shown.back().request.text.find("壊れてなくなります"), std::string::npos);
+  EXPECT_NE(dialog.shown.back().request.text.find("最大の40%"), std::string::npos);
+  dialog.answer(kAnswerCancel);
+  EXPECT_EQ(askAutoGiveUp(prompter), AutoGiveUp::Off);
+
+  // A player who already chose a line is not asked.
+  for (int n = 1; n <= 8; ++n)
+    registerOpponent(n, 2);
+  career.init();
+  state.autoGiveUp = AutoGiveUp::Below60;
+  for (int i = 0; i < 9; ++i)
+    rnd.push(0.0);
+  nav.maxPresses = 0;
+  career.cmdTornament_Click();
+  EXPECT_EQ(nav.autoGiveUpOffers, 0);
 }
 
 TEST_F(TournamentTest, TooFewOpponentsOfTheClassRefuseBeforeTheMonthIsSpent) {

@@ -112,6 +112,7 @@ class HeadlessNavigator : public Navigator {
     lastRound = session.roundNo();
     ++fights;
   }
+  void offerAutoGiveUp() override { ++autoGiveUpOffers; }
   std::optional<int16_t> openSaveLoad(int16_t) override { return slot; }
   void showTitle() override { ++titles; }
   void endProgram() override { ++ends; }
@@ -125,7 +126,7 @@ class HeadlessNavigator : public Navigator {
   std::optional<int16_t> slot;
   Bracket lastBracket;
   int16_t lastRound = 0;
-  int workshops = 0, shops = 0, fights = 0, titles = 0, ends = 0;
+  int workshops = 0, shops = 0, fights = 0, titles = 0, ends = 0, autoGiveUpOffers = 0;
 
  private:
   CareerState& state_;

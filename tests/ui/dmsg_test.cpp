@@ -14,6 +14,8 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <iostream>
+#include <sstream>
 
 #include "core/music_player.h"
 #include "core/prompter.h"
@@ -234,6 +236,16 @@ class DMsgTest : public QObject {
     QVERIFY(preferences.adviceOn());  // the chances are shown until switched off
     preferences.setAdviceOn(false);
     QVERIFY(!Preferences(folder.path().toStdString()).adviceOn());
+    // The automatic give-up: off and not offered until the player chose; each choice is read
+    // back at the next start.
+    QCOMPARE(preferences.autoGiveUp(), AutoGiveUp::Off);
+    QVERIFY(!preferences.autoGiveUpOffered());
+    for (AutoGiveUp line : {AutoGiveUp::Below25, AutoGiveUp::Below60, AutoGiveUp::Below40}) {
+      preferences.setAutoGiveUp(line);
+      QCOMPARE(Preferences(folder.path().toStdString()).autoGiveUp(), line);
+    }
+    preferences.setAutoGiveUpOffered();
+    QVERIFY(Preferences(folder.path().toStdString()).autoGiveUpOffered());
     QtMessageDialog screen;
     screen.setMusicNotices(&preferences, [&](const QString& line) { quiet << line; });
     DialogPrompter prompter(screen);
@@ -247,10 +259,18 @@ class DMsgTest : public QObject {
     {
       QFile out(file);
       QVERIFY(out.open(QIODevice::WriteOnly));
-      out.write("[General]\nversion=1\nmusic=maybe\n");
+      out.write("[General]\nversion=1\nmusic=maybe\nautoGiveUp=45\n");
     }
     editedByHand(file, 1);
-    QVERIFY(Preferences(folder.path().toStdString()).musicOn());
+    {
+      std::ostringstream told;
+      std::streambuf* const standardError = std::cerr.rdbuf(told.rdbuf());
+      const Preferences handEdited(folder.path().toStdString());
+      std::cerr.rdbuf(standardError);
+      QVERIFY(handEdited.musicOn());
+      QCOMPARE(handEdited.autoGiveUp(), AutoGiveUp::Off);
+      QVERIFY(QString::fromStdString(told.str()).contains("preferences.ini: autoGiveUp=45"));
+    }
     {
       QFile out(file);
       QVERIFY(out.open(QIODevice::WriteOnly));

@@ -2,9 +2,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QTimer>
 #include <filesystem>
 
+#include "career/auto_give_up_offer.h"
 #include "data/registry/registry_reset.h"
 #include "data/save/slot_number.h"
 #include "ui/app/start_up.h"
@@ -51,6 +53,8 @@ bool App::start() {
   }
   state_.musicChoice = preferences_.musicOn();
   state_.adviceOn = preferences_.adviceOn();
+  state_.autoGiveUp = preferences_.autoGiveUp();
+  state_.autoGiveUpOffered = preferences_.autoGiveUpOffered();
   dialog_.setMusicNotices(&preferences_, [this](const QString& text) {
     if (design_) design_->showQuietLine(text);
   });
@@ -92,6 +96,10 @@ void App::openWorkshop(std::optional<int16_t> loadSlot) {
                    [this] { preferences_.setMusicOn(state_.musicChoice); });
   QObject::connect(design_->menu("mnAdvice"), &QAction::triggered, design_,
                    [this](bool on) { preferences_.setAdviceOn(on); });
+  for (QAction* line : design_->findChild<QMenu*>("mnAutoGiveUp")->actions()) {
+    QObject::connect(line, &QAction::triggered, design_,
+                     [this] { preferences_.setAutoGiveUp(state_.autoGiveUp); });
+  }
   dialog_.setOwner(design_);
   game_.Form_Load(loadSlot);
   if (!design_) return;  // the opening may already have ended the career
@@ -123,6 +131,13 @@ void App::adviseTournament(const std::string& className) {
   dialog_.attachToNext([this, className](QWidget* dialog) -> QWidget* {
     return AdvicePanel::forClass(state_, services_, className, dialog);
   });
+}
+
+void App::offerAutoGiveUp() {
+  state_.autoGiveUp = askAutoGiveUp(prompter_);
+  preferences_.setAutoGiveUp(state_.autoGiveUp);
+  preferences_.setAutoGiveUpOffered();
+  if (design_) design_->refresh();
 }
 
 std::optional<int16_t> App::openSaveLoad(int16_t mode) {

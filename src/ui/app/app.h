@@ -42,6 +42,7 @@ class App : public Navigator {
   bool openProgram() override;
   void openFight(int16_t mode, const std::string& className) override;
   void adviseTournament(const std::string& className) override;
+  void offerAutoGiveUp() override;
   std::optional<int16_t> openSaveLoad(int16_t mode) override;
   void showTitle() override;
   void endProgram() override;

@@ -18,6 +18,17 @@ bool readFlag(const QSettings& settings, const char* key, bool fallback) {
   return fallback;
 }
 
+// "off", "25", "40" or "60"; any other value is refused, said on the standard error, and the
+// give-up stays off.
+AutoGiveUp readAutoGiveUp(const QSettings& settings, const std::filesystem::path& file) {
+  if (!settings.contains("autoGiveUp")) return AutoGiveUp::Off;
+  const QString text = settings.value("autoGiveUp").toString();
+  if (const auto line = autoGiveUpFromWord(text.toStdString())) return *line;
+  std::cerr << "velko: " << file.string() << ": autoGiveUp=" << text.toStdString()
+            << " is not a setting of this version; the automatic give-up stays off\n";
+  return AutoGiveUp::Off;
+}
+
 }  // namespace
 
 Preferences::Preferences(const std::filesystem::path& folder) {
@@ -44,6 +55,8 @@ Preferences::Preferences(const std::filesystem::path& folder) {
   adviceOn_ = readFlag(*settings_, "advice", adviceOn_);
   const QString language = settings_->value("language").toString();
   if (language == "ja" || language == "en") language_ = language;
+  autoGiveUp_ = readAutoGiveUp(*settings_, file);
+  autoGiveUpOffered_ = readFlag(*settings_, "autoGiveUpOffered", autoGiveUpOffered_);
 }
 
 void Preferences::setLanguage(const QString& code) {
@@ -59,6 +72,17 @@ void Preferences::setMusicOn(bool on) {
 void Preferences::setAdviceOn(bool on) {
   adviceOn_ = on;
   write("advice", on);
+}
+
+void Preferences::setAutoGiveUp(AutoGiveUp line) {
+  autoGiveUp_ = line;
+  const std::string_view word = autoGiveUpWord(line);
+  write("autoGiveUp", QString::fromLatin1(word.data(), static_cast<qsizetype>(word.size())));
+}
+
+void Preferences::setAutoGiveUpOffered() {
+  autoGiveUpOffered_ = true;
+  write("autoGiveUpOffered", true);
 }
 
 void Preferences::setMusicFailureTold() {

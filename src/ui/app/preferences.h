@@ -1,14 +1,17 @@
 #pragma once
 // What the player chose that outlives a run and belongs to no save slot: whether the music
 // plays, whether the chances before a tournament are shown, whether the player was told that it
-// cannot play here, and the language. One small INI file, preferences.ini, in the player's own
-// folder (the one that holds save/); its format is in docs/preferences-file.md. The file comes from
-// outside the game: a value that is not one this version writes counts as not given, and a file of
-// another version (or too large to be one) is read as empty and never overwritten.
+// cannot play here, the language, and the automatic give-up. One small INI file, preferences.ini,
+// in the player's own folder (the one that holds save/); its format is in docs/preferences-file.md.
+// The file comes from outside the game: a value that is not one this version writes counts as not
+// given, and a file of another version (or too large to be one) is read as empty and never
+// overwritten.
 
 #include <QSettings>
 #include <filesystem>
 #include <memory>
+
+#include "battle/auto_give_up.h"
 
 namespace velko::ui {
 
@@ -27,6 +30,11 @@ class Preferences {
   // "ja", "en", or empty when the player never chose.
   const QString& language() const { return language_; }
   void setLanguage(const QString& code);
+  // The line of the automatic give-up, and whether it was offered at a first tournament entry.
+  AutoGiveUp autoGiveUp() const { return autoGiveUp_; }
+  void setAutoGiveUp(AutoGiveUp line);
+  bool autoGiveUpOffered() const { return autoGiveUpOffered_; }
+  void setAutoGiveUpOffered();
 
   static constexpr int kVersion = 1;
   static constexpr const char* kFileName = "preferences.ini";
@@ -40,6 +48,8 @@ class Preferences {
   bool musicFailureTold_ = false;
   bool adviceOn_ = true;
   QString language_;
+  AutoGiveUp autoGiveUp_ = AutoGiveUp::Off;
+  bool autoGiveUpOffered_ = false;
 };
 
 }  // namespace velko::ui

@@ -26,6 +26,7 @@
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/screen_fit.h"
 #include "ui/widgets/ui_style.h"
+#include "ui/workshop/auto_give_up_menu.h"
 #include "ui/workshop/design_learning.h"
 #include "ui/workshop/doll_share_menu.h"
 
@@ -138,6 +139,7 @@ void Design::buildMenus() {
   advice->setObjectName("mnAdvice");
   advice->setCheckable(true);
   connect(advice, &QAction::toggled, this, [this](bool on) { state_.adviceOn = on; });
+  addAutoGiveUpMenu(*mnSystem, state_);
   add(mnSystem, "mnVersion", qtTrId("バージョン情報(&V)"), &Game::mnVersion_Click);
   addLanguageMenu(*mnSystem, services_.prompter, services_.folder);
   QMenu* mnHelp = menuBar()->addMenu(qtTrId("ヘルプ(&H)"));
@@ -319,6 +321,8 @@ void Design::refresh() {
   if (auto* line = findChild<QLabel*>("quietLine"); line && !state_.playMusic) line->clear();
   menu("mnGuide")->setChecked(state_.guideOn);
   menu("mnAdvice")->setChecked(state_.adviceOn);
+  if (auto* autoGiveUp = findChild<QMenu*>("mnAutoGiveUp"))
+    showAutoGiveUp(*autoGiveUp, state_.autoGiveUp);
 }
 
 void Design::dspParts(int kind) {
