@@ -32,6 +32,10 @@ std::string moveHint(const BattleState& s, int i, int index, const Logic& logic)
   const std::string hint =
       fill(shown("%1つめの移動（次は %2）: "),
            {std::to_string(nth), next.empty() ? shown("なし") : shown(next.c_str())});
+  // Held or down, a move gains neither distance nor momentum, whichever way is chosen.
+  if (s.anyHold())
+    return hint + shown("組み合っているので、どちらを選んでも間合いも勢いも変わりません。");
+  if (s.tentou[i] != kOff) return hint + shown("転倒していて移動できません（勢いもつきません）。");
   if (getHitAway(s, index, logic) == kBackAway)
     return hint +
            shown("次に打たないので「離脱」で間合いを取るのがおすすめです（ヒット＆アウェイ）。");

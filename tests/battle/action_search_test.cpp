@@ -6,6 +6,7 @@
 
 #include "battle/move_direction.h"
 #include "battle_fixture.h"
+#include "program/pattern_advice.h"
 
 namespace velko::testing {
 namespace {
@@ -43,6 +44,15 @@ TEST_F(SearchTest, SituationDecidesWhichSearchRuns) {
   EXPECT_EQ(chosen(), "組む");  // in contact and as mobile: the highest plain pattern
   s.span = 4;
   EXPECT_EQ(chosen(), "寄る");  // at a distance: a pattern that starts with a move
+  // The pattern dialog marks the same row, and says why with the points and the distance.
+  const PatternAdvice advice = advisePattern(s, 1);
+  EXPECT_EQ(advice.row, 3);
+  EXPECT_EQ(advice.why, "行動ポイント10、距離4　→　離れている: 移動を探す");
+  s.playAP = 1;  // nothing fits: no row, and the rule waits
+  EXPECT_EQ(advisePattern(s, 1).row, -1);
+  EXPECT_EQ(advisePattern(s, 1).why,
+            "行動ポイント1、距離4　→　離れている: 移動を探す（合う技がないので待つ）");
+  s.playAP = 10;
 
   // The same search plays fighter 0 against fighter 1.
   s.span = 0;
@@ -137,6 +147,14 @@ TEST_F(SearchTest, MoveDirection) {
                 .find("「接近」で間合いを保つのがおすすめです（この"
                       "Dollは勢いをつけても0パワーです）"),
             std::string::npos);
+  // Held or down, moving gains nothing: the hint names no momentum.
+  s.tentou[0] = kOn;
+  EXPECT_NE(moveHint(s, 0, 0, *hitAndAway).find("転倒していて移動できません"), std::string::npos);
+  s.tentou[0] = kOff;
+  s.kumiai[1] = kOn;
+  EXPECT_NE(moveHint(s, 0, 2, *hitAndAway).find("どちらを選んでも間合いも勢いも変わりません"),
+            std::string::npos);
+  s.kumiai[1] = kOff;
 
   std::string label = "前の状態";
   setDMove(s, 1, label);

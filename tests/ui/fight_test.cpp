@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "career/fight_dice.h"
 #include "core/numbers.h"
 #include "core/seeded_random.h"
 #include "support/patterns.h"
@@ -352,6 +353,59 @@ class FightTest : public QObject {
     }
     QCOMPARE(runs[0].names, runs[1].names);
     QCOMPARE(runs[0].money, runs[1].money);
+    QCOMPARE(runs[0].nextDie, runs[1].nextDie);
+  }
+
+  // The 「おすすめ」 mark reads the fight and rolls no dice: a duel on the same seeded dice goes
+  // the same way with the advice shown and without it.
+  void patternAdviceRollsNoDice() {
+    struct Run {
+      QStringList steps;
+      double nextDie = 0;
+      int marked = 0;
+      QString why;
+    };
+    Run runs[2];
+    for (bool adviceOn : {true, false}) {
+      FightGame game;
+      game.state.guideOn = false;
+      game.state.adviceOn = adviceOn;
+      game.state.Dolls[1] = ldTekiDoll(game.services.folder, 20);
+      SeededRandom dice(11);
+      const FightDiceOverride own(dice);
+      Fight fight(game.state, game.services, kModeDuel, "Novice", game.soundEffects);
+      Run& run = runs[adviceOn ? 0 : 1];
+      ModalAnswerer answerer([&](QWidget* modal) {
+        if (auto* dialog = qobject_cast<DialogAction*>(modal)) {
+          if (dialog->lblAdvice()->isVisibleTo(dialog) && ++run.marked == 1)
+            saveScreen(*dialog, "pattern-advice.png");
+          if (run.why.isEmpty()) run.why = dialog->dspAdvice()->text();
+          pickPattern(dialog);
+        } else if (auto* dialog = qobject_cast<dialogMove*>(modal)) {
+          dialog->Command1(0)->click();
+        }
+      });
+      openFight(fight, "Duel");
+      QTRY_VERIFY(fight.ready());
+      for (int press = 0; press < 60 && !fight.session().closed(); ++press) {
+        fight.cmdNext()->click();
+        const BattleState& s = fight.session().battle().state();
+        run.steps << QString("%1 %2 %3 %4 %5")
+                         .arg(s.fighter(0).Motor->HP)
+                         .arg(s.fighter(0).frame->HP)
+                         .arg(s.fighter(1).Motor->HP)
+                         .arg(s.fighter(1).frame->HP)
+                         .arg(s.span);
+      }
+      run.nextDie = dice.next();
+      if (!fight.session().closed()) fight.cmdTap()->click();
+      QTRY_VERIFY(!fight.isVisible());
+    }
+    QVERIFY(runs[0].marked > 0);
+    QVERIFY(runs[0].why.startsWith("おすすめ：行動ポイント"));
+    QCOMPARE(runs[1].marked, 0);
+    QVERIFY(runs[1].why.isEmpty());
+    QCOMPARE(runs[0].steps, runs[1].steps);
     QCOMPARE(runs[0].nextDie, runs[1].nextDie);
   }
 

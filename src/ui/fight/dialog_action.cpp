@@ -12,7 +12,7 @@ namespace velko::ui {
 
 namespace {
 
-constexpr int kWidth = 620;
+constexpr int kWidth = 700;
 constexpr int kRowTop = 92;
 constexpr int kRowHeight = 44;
 constexpr int kNameLeft = 24;
@@ -21,6 +21,9 @@ constexpr int kAPLeft = 182;
 constexpr int kAPWidth = 76;
 constexpr int kPatternLeft = 266;
 constexpr int kPatternWidth = 330;
+constexpr int kAdviceLeft = kPatternLeft + kPatternWidth + 8;
+constexpr int kAdviceWidth = 82;
+constexpr int kAdviceLineHeight = 26;
 
 const char* const kDialogStyle =
     "QDialog { background: #1b2230; }"
@@ -34,13 +37,18 @@ const char* const kDialogStyle =
     "  border-radius: 5px; font-size: 14px; }"
     "QPushButton#cmdCancel:hover { background: #36425a; }"
     "QFrame#paneGuide { background: #fff4c2; border: 1px solid #e0c060; border-radius: 5px; }"
-    "QLabel#dspGuide { color: #3a3000; font-size: 13px; }";
+    "QLabel#dspGuide { color: #3a3000; font-size: 13px; }"
+    "QLabel#lblAdvice { background: #ff9d2e; color: #1b2230; border-radius: 4px;"
+    "  font-size: 13px; font-weight: bold; }"
+    "QLabel#dspAdvice { color: #ffcf5a; font-size: 13px; }";
 
 // White rows can be chosen; grey rows cost more than this action's points.
 const char* const kWhiteRow =
     "QPushButton { background: #ffffff; color: #101623; border: 1px solid #8a96ab;"
     "  border-radius: 4px; text-align: left; padding: 0 12px; font-size: 15px; }"
     "QPushButton:hover { border: 2px solid #ff9d2e; }";
+// The row the Doll's program would choose keeps its colours and gains an orange frame.
+const char* const kAdviceRow = "QPushButton { border: 2px solid #ff9d2e; }";
 const char* const kGreyRow =
     "QPushButton { background: #c0c0c0; color: #505660; border: 1px solid #8a8f99;"
     "  border-radius: 4px; text-align: left; padding: 0 12px; font-size: 15px; }";
@@ -89,7 +97,17 @@ DialogAction::DialogAction(int16_t playAP, bool guide, Prompter& prompter, QWidg
     connect(dspPattern_[i], &QPushButton::clicked, this, [this, i] { dspPattern_Click(i); });
   }
 
-  const int bottom = kRowTop + PatternChoice::kRows * kRowHeight + 8;
+  const int rowsEnd = kRowTop + PatternChoice::kRows * kRowHeight;
+  lblAdvice_ = new QLabel(qtTrId("おすすめ"), this);
+  lblAdvice_->setObjectName("lblAdvice");
+  lblAdvice_->setAlignment(Qt::AlignCenter);
+  lblAdvice_->hide();
+  dspAdvice_ = new QLabel(this);
+  dspAdvice_->setObjectName("dspAdvice");
+  dspAdvice_->setGeometry(kNameLeft, rowsEnd, kWidth - 2 * kNameLeft, kAdviceLineHeight - 4);
+  dspAdvice_->hide();
+
+  const int bottom = rowsEnd + kAdviceLineHeight + 8;
   paneGuide_ = new QFrame(this);
   paneGuide_->setObjectName("paneGuide");
   paneGuide_->setGeometry(kNameLeft, bottom, 420, 44);
@@ -123,6 +141,19 @@ void DialogAction::setDialog(const std::string& dollName) {
   showName(dspDollName_, QString::fromStdString(dollName));
 }
 
+void DialogAction::setAdvice(int row, const std::string& why) {
+  adviceRow_ = row;
+  if (row >= 0 && row < PatternChoice::kRows) {
+    lblAdvice_->setGeometry(kAdviceLeft, kRowTop + row * kRowHeight + 4, kAdviceWidth,
+                            kRowHeight - 16);
+    lblAdvice_->show();
+  } else {
+    lblAdvice_->hide();
+  }
+  dspAdvice_->setText(qtTrId("おすすめ：") + QString::fromStdString(why));
+  dspAdvice_->show();
+}
+
 void DialogAction::showEvent(QShowEvent* event) {
   if (!loaded_) {
     loaded_ = true;
@@ -148,7 +179,9 @@ void DialogAction::dspLogics() {
     showName(Text1_[i], QString::fromStdString(logic.name));
     lblAP_[i]->setText(QString::number(logic.AP));
     dspPattern_[i]->setText(QString::fromStdString(patternText(logic)));
-    dspPattern_[i]->setStyleSheet(choice_.isGrey(i) ? kGreyRow : kWhiteRow);
+    QString style = choice_.isGrey(i) ? kGreyRow : kWhiteRow;
+    if (i == adviceRow_) style += kAdviceRow;
+    dspPattern_[i]->setStyleSheet(style);
   }
 }
 

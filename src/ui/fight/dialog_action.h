@@ -27,6 +27,9 @@ class DialogAction : public QDialog {
   void setLogics(LogicRef logic, int slot);
   // Places the dialog a third of the way into the battle window and names the acting Doll.
   void setDialog(const std::string& dollName);
+  // Marks the row the Doll's own program would choose with 「おすすめ」 (none for -1) and says
+  // why under the rows.
+  void setAdvice(int row, const std::string& why);
 
   int16_t value() const { return choice_.value(); }
   // The player clicked the guide away: it stays hidden until the workshop opens again.
@@ -39,6 +42,9 @@ class DialogAction : public QDialog {
   QPushButton* dspPattern(int row) const { return dspPattern_.at(row); }
   QLabel* lblAP(int row) const { return lblAP_.at(row); }
   QLabel* Text1(int row) const { return Text1_.at(row); }
+  // The 「おすすめ」 mark (hidden without advice) and the line that says why.
+  QLabel* lblAdvice() const { return lblAdvice_; }
+  QLabel* dspAdvice() const { return dspAdvice_; }
   QPushButton* cmdCancel() const { return cmdCancel_; }
   QFrame* paneGuide() const { return paneGuide_; }
 
@@ -58,11 +64,14 @@ class DialogAction : public QDialog {
   bool guideDismissed_ = false;
   bool loaded_ = false;
   std::string dollName_;
+  int adviceRow_ = -1;
 
   QLabel* dspDollName_;
   std::array<QLabel*, PatternChoice::kRows> Text1_{};
   std::array<QLabel*, PatternChoice::kRows> lblAP_{};
   std::array<QPushButton*, PatternChoice::kRows> dspPattern_{};
+  QLabel* lblAdvice_;
+  QLabel* dspAdvice_;
   QPushButton* cmdCancel_;
   QFrame* paneGuide_;
   QLabel* dspGuide_;

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "battle/move_direction.h"
+#include "program/pattern_advice.h"
 #include "program/pattern_choice.h"
 #include "ui/fight/dialog_action.h"
 #include "ui/fight/dialog_move.h"
@@ -19,6 +20,11 @@ const Logic* FightPlayer::choosePattern(const BattleState& s, int i) {
   for (int slot = 0; slot < PatternChoice::kRows; ++slot)
     dialog.setLogics(d.getLogic(slot), slot);
   dialog.setDialog(d.name);
+  // The Doll's own program's choice, read from the fight without a die.
+  if (state_.adviceOn) {
+    const PatternAdvice advice = advisePattern(s, i);
+    dialog.setAdvice(advice.row, advice.why);
+  }
   dialog.exec();
   if (dialog.guideDismissed()) state_.guideDialog = false;
   return chosenPattern(d, dialog.value());
