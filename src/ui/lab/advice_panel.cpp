@@ -3,7 +3,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
+#include "lab/computer_pilot_note.h"
 #include "model/fight_clone.h"
 #include "ui/lab/lab_screen.h"
 
@@ -24,8 +26,10 @@ AdvicePanel::AdvicePanel(CareerState& state, CareerServices& services, const std
   setObjectName("AdvicePanel");
   setAttribute(Qt::WA_StyledBackground);
   setStyleSheet(kAdviceStyle);
-  auto* row = new QHBoxLayout(this);
-  row->setContentsMargins(10, 6, 10, 6);
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(10, 6, 10, 6);
+  auto* row = new QHBoxLayout;
+  column->addLayout(row);
   text_ = new QLabel(qtTrId("見通しを計算中…"), this);
   text_->setObjectName("dspAdvice");
   // Room for the longest hardest-opponent line (a twelve-character name) on two lines.
@@ -41,6 +45,11 @@ AdvicePanel::AdvicePanel(CareerState& state, CareerServices& services, const std
   cmdLab_->setObjectName("cmdAdviceLab");
   row->addWidget(text_, 1);
   row->addWidget(cmdLab_);
+  auto* pilot = new QLabel(qtTrId(kComputerPilotNote), this);
+  pilot->setObjectName("dspAdvicePilot");
+  pilot->setWordWrap(true);
+  pilot->setStyleSheet("font-size: 11px;");
+  column->addWidget(pilot);
   connect(cmdLab_, &QPushButton::clicked, this, &AdvicePanel::openLab);
   start(opponents);
 }

@@ -16,6 +16,7 @@
 #include <optional>
 
 #include "core/shipped_names.h"
+#include "lab/computer_pilot_note.h"
 #include "model/fight_clone.h"
 #include "model/shown_doll_name.h"
 #include "ui/lab/inspector.h"
@@ -124,6 +125,10 @@ void LabScreen::buildControls() {
   summary_->setObjectName("summary");
   summary_->setWordWrap(true);
   outer->addWidget(summary_);
+  auto* pilot = new QLabel(qtTrId(kComputerPilotNote), this);
+  pilot->setObjectName("lblPilot");
+  pilot->setWordWrap(true);
+  outer->addWidget(pilot);
 
   auto* results = new QGridLayout;
   patterns_ = resultTable(this, {qtTrId("パターン"), qtTrId("選ばれた回数"),
