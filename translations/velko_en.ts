@@ -2839,5 +2839,56 @@ Champion %3 times
         <source></source>
         <translation>Type the seed as a number of up to 19 digits</translation>
     </message>
+    <message id="組み合っているので、どちらを選んでも間合いも勢いも変わりません。">
+        <source></source>
+        <translation>Held together: either way, neither the distance nor the momentum changes.</translation>
+    </message>
+    <message id="転倒していて移動できません（勢いもつきません）。">
+        <source></source>
+        <translation>Down: the Doll cannot move (and gains no momentum).</translation>
+    </message>
+    <message id="トーナメントの試合で負けると、HPが0になったモーターやフレームは壊れてなくなります。&#xa;モーターかフレームのHPが最大の%1%を下回ったら、自動でギブアップしますか？&#xa;ギブアップは負けに数えず、修理もされます。システムメニューの「自動ギブアップ」でいつでも変えられます。">
+        <source></source>
+        <translation>If you lose a tournament bout, a motor or frame whose HP reached 0 is destroyed.
+Give up automatically when the motor&apos;s or frame&apos;s HP falls below %1% of its maximum?
+A give-up is not counted as a loss, and the Doll is repaired. You can change this at any time under System → Auto give-up.</translation>
+    </message>
+    <message id="自動ギブアップ：モーターかフレームのHPが最大の%1%を下回りました">
+        <source></source>
+        <translation>Auto give-up: the motor&apos;s or frame&apos;s HP fell below %1% of its maximum</translation>
+    </message>
+    <message id="勝率は、あなたのDollの技もコンピュータがプログラムから選んで戦った結果です。">
+        <source></source>
+        <translation>These chances come from fights in which the computer picks your Doll&apos;s patterns from its program.</translation>
+    </message>
+    <message id="行動ポイント%1、距離%2　→　%3">
+        <source></source>
+        <translation>Action points %1, distance %2 → %3</translation>
+    </message>
+    <message id="行動ポイント%1、距離%2　→　%3（合う技がないので待つ）">
+        <source></source>
+        <translation>Action points %1, distance %2 → %3 (nothing fits: wait)</translation>
+    </message>
+    <message id="おすすめ">
+        <source></source>
+        <translation>Suggested</translation>
+    </message>
+    <message id="おすすめ：">
+        <source></source>
+        <translation>Suggested: </translation>
+    </message>
+    <message id="オフ(&amp;O)">
+        <source></source>
+        <translation>&amp;Off</translation>
+    </message>
+    <message id="モーターかフレームのHPが最大の%1%未満のとき">
+        <source></source>
+        <extracomment>%1 is a share in per cent: 25, 40 or 60</extracomment>
+        <translation>When the motor&apos;s or frame&apos;s HP is below %1% of its maximum</translation>
+    </message>
+    <message id="自動ギブアップ(&amp;U)">
+        <source></source>
+        <translation>A&amp;uto give-up</translation>
+    </message>
 </context>
 </TS>
