@@ -1,5 +1,7 @@
 #include "career/game.h"
 
+#include "career/doll_exchange.h"
+
 #include "battle/battle_state.h"
 #include "career/after_fight_rules.h"
 #include "career/calendar.h"
@@ -78,8 +80,7 @@ void Game::Form_Load(std::optional<int16_t> loadSlot) {
   } else {
     SlotState slots = state_.slotState();
     // A slot read only in part is not what the disk holds: leaving asks to save first.
-    if (!load_rtn(services_.folder, *loadSlot, slots, services_.prompter))
-      state_.saved = false;
+    if (!load_rtn(services_.folder, *loadSlot, slots, services_.prompter)) state_.saved = false;
     if (state_.playMusic) {
       stMusic();
     } else {
@@ -159,6 +160,18 @@ void Game::Command1_Click(const std::string& newName) {
       kAnswerOK)
     return;
   state_.playerDoll().name = newName;
+  state_.saved = false;  // a save keeps the new name
+}
+
+void Game::mnPilotName_Click(const std::string& newName) {
+  if (!nameFits(newName)) {
+    services_.prompter.msgBox(nameTooLongText());
+    return;
+  }
+  if (services_.prompter.askOK(fill(shown("プレイヤー名を%1に変更しますか？"), {newName})) !=
+      kAnswerOK)
+    return;
+  state_.player().name = newName;
   state_.saved = false;  // a save keeps the new name
 }
 
@@ -253,8 +266,7 @@ void Game::mnLoad_Click() {
   if (slot) {
     SlotState slots = state_.slotState();
     // A slot read only in part is not what the disk holds: leaving asks to save first.
-    if (!load_rtn(services_.folder, *slot, slots, services_.prompter))
-      state_.saved = false;
+    if (!load_rtn(services_.folder, *slot, slots, services_.prompter)) state_.saved = false;
   }
   init();
 }
@@ -270,9 +282,14 @@ void Game::mnLdDuel_Click() {
   SlotState slots = state_.slotState();
   // The readers have told the player why an opponent was refused; the duel commands follow
   // the state.
-  const bool ready =
-      loadDuelOpponent(services_.folder, *slot, slots, services_.prompter);
+  const bool ready = loadDuelOpponent(services_.folder, *slot, slots, services_.prompter);
   state_.duelistState = ready ? kDuelistReady : kDuelistNotReady;
+}
+
+void Game::ldDuelFile(const std::filesystem::path& file) {
+  // The file replaces the opponent loaded before: the player is asked first, as the menu does.
+  if (services_.prompter.msgBoxYesNo(shown("対戦相手をロードしますか？")) != kAnswerYes) return;
+  (void)importDuelOpponent(services_.folder, file, state_, services_.prompter);
 }
 
 void Game::mnEntry_Click() {
