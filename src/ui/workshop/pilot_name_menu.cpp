@@ -1,28 +1,47 @@
 #include "ui/workshop/pilot_name_menu.h"
 
 #include <QAction>
-#include <QInputDialog>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/widgets/name_field.h"
+#include "ui/widgets/screen_fit.h"
 
 namespace velko::ui {
+
+namespace {
+
+constexpr int kNameBoxWidth = 360;
+
+}  // namespace
 
 PilotNameMenu::PilotNameMenu(Game& game, QWidget* parent)
     : QObject(parent), game_(game), parent_(parent) {
   askName = [this](const QString& present) -> std::optional<QString> {
-    QInputDialog box(parent_);
+    QDialog box(parent_);
     box.setWindowTitle(qtTrId("プレイヤー名の変更"));
-    box.setLabelText(qtTrId("新しいプレイヤー名"));
-    box.setInputMode(QInputDialog::TextInput);
-    box.setTextValue(present);
-    // Wide enough for twelve full-width characters and the whole title.
-    box.setMinimumWidth(360);
+    auto* layout = new QVBoxLayout(&box);
+    layout->addWidget(new QLabel(qtTrId("新しいプレイヤー名"), &box));
+    auto* field = new QLineEdit(present, &box);
+    field->setObjectName("impPilotName");
     // The name box takes as many characters as the Doll's does.
-    if (auto* field = box.findChild<QLineEdit*>()) limitNameInput(field);
+    limitNameInput(field);
+    field->selectAll();
+    layout->addWidget(field);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &box);
+    connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
+    layout->addWidget(buttons);
+    // Wide enough for twelve full-width characters and the whole title; no resize handle.
+    box.setFixedSize(std::max(kNameBoxWidth, box.sizeHint().width()), box.sizeHint().height());
+    fitToScreen(&box);
     if (box.exec() != QDialog::Accepted) return std::nullopt;
-    return box.textValue();
+    return field->text();
   };
 }
 
