@@ -25,6 +25,7 @@
 #include "ui/widgets/ui_style.h"
 #include "ui/workshop/design.h"
 #include "ui/workshop/f_char_make.h"
+#include "ui/workshop/pilot_name_menu.h"
 #include "ui/workshop/svld.h"
 
 using namespace velko;
@@ -227,6 +228,18 @@ class WorkshopScreensTest : public QObject {
     design.findChild<QPushButton*>("cmdClear")->click();
     QVERIFY(!design.command("cmdStreet")->isEnabled());
     QCOMPARE(design.label("dspMove")->text(), QString("--"));
+
+    // 情報 → プレイヤー名の変更: the box shows the present name, and the Game asks and renames.
+    state->player().name = "秋津遥人";
+    QString shownName;
+    design.findChild<PilotNameMenu*>()->askName = [&shownName](const QString& present) {
+      shownName = present;
+      return std::optional<QString>("遥人");
+    };
+    design.menu("mnPilotName")->trigger();
+    QCOMPARE(shownName, QString("秋津遥人"));
+    QCOMPARE(dialog.shown.back().request.text, std::string("プレイヤー名を遥人に変更しますか？"));
+    QCOMPARE(state->player().name, std::string("遥人"));
     design.closeQuietly();
   }
 
