@@ -12,8 +12,9 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   velko::ui::applyGameStyle(application);
   QString languageOption;
+  QString namedFile;
   const std::optional<velko::GameFolder> folder =
-      velko::ui::startFolder(application, &languageOption);
+      velko::ui::startFolder(application, &languageOption, &namedFile);
   if (!folder) return 1;
   const velko::ui::Language language = velko::ui::chooseLanguage(
       languageOption, velko::ui::rememberedLanguage(*folder), QLocale::system());
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
   // The title screen closing must not end the program while the workshop takes over.
   application.setQuitOnLastWindowClosed(false);
   velko::ui::App app(*folder);
+  app.openWhenReady(namedFile);
   if (!app.start()) return 1;
   return application.exec();
 }

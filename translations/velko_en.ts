@@ -2890,5 +2890,57 @@ A give-up is not counted as a loss, and the Doll is repaired. You can change thi
         <source></source>
         <translation>A&amp;uto give-up</translation>
     </message>
+    <message id="プレイヤー名を%1に変更しますか？">
+        <source></source>
+        <translation>Rename the pilot to %1?</translation>
+    </message>
+    <message id="書き出したリプレイファイルではありません">
+        <source></source>
+        <translation>This is not an exported replay file</translation>
+    </message>
+    <message id="この版のリプレイファイルは読めません">
+        <source></source>
+        <translation>This version of the replay file cannot be read</translation>
+    </message>
+    <message id="%1 は書き出したリプレイファイルではないので上書きしません">
+        <source></source>
+        <translation>%1 is not an exported replay file, so it is not written over</translation>
+    </message>
+    <message id="リプレイファイル (*.velkoreplay);;すべてのファイル (*)">
+        <source></source>
+        <translation>Replay files (*.velkoreplay);;All files (*)</translation>
+    </message>
+    <message id="書き出し(&amp;E)...">
+        <source></source>
+        <translation>&amp;Export...</translation>
+    </message>
+    <message id="ファイルから開く(&amp;F)...">
+        <source></source>
+        <translation>Open from &amp;file...</translation>
+    </message>
+    <message id="試合の書き出し">
+        <source></source>
+        <translation>Export the fight</translation>
+    </message>
+    <message id="リプレイファイルを開く">
+        <source></source>
+        <translation>Open a replay file</translation>
+    </message>
+    <message id="プレイヤー名の変更">
+        <source></source>
+        <translation>Rename the pilot</translation>
+    </message>
+    <message id="新しいプレイヤー名">
+        <source></source>
+        <translation>New pilot name</translation>
+    </message>
+    <message id="プレイヤー名の変更(&amp;N)...">
+        <source></source>
+        <translation>Re&amp;name the pilot...</translation>
+    </message>
+    <message id="使用中のセーブ番号">
+        <source></source>
+        <translation>Slots in use</translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "career/game.h"
 
+#include "career/doll_exchange.h"
+
 #include "battle/battle_state.h"
 #include "career/after_fight_rules.h"
 #include "career/calendar.h"
@@ -161,6 +163,18 @@ void Game::Command1_Click(const std::string& newName) {
   state_.saved = false;  // a save keeps the new name
 }
 
+void Game::mnPilotName_Click(const std::string& newName) {
+  if (!nameFits(newName)) {
+    services_.prompter.msgBox(nameTooLongText());
+    return;
+  }
+  if (services_.prompter.askOK(fill(shown("プレイヤー名を%1に変更しますか？"), {newName})) !=
+      kAnswerOK)
+    return;
+  state_.player().name = newName;
+  state_.saved = false;  // a save keeps the new name
+}
+
 // Only what a save would keep makes leaving ask: an editor closed without registering, or a
 // shop visit without a trade, changes nothing.
 void Game::cmdProgram_Click() {
@@ -279,6 +293,12 @@ void Game::mnLdDuel_Click() {
   // the state.
   const bool ready = loadDuelOpponent(services_.folder, *slot, slots, services_.prompter);
   state_.duelistState = ready ? kDuelistReady : kDuelistNotReady;
+}
+
+void Game::ldDuelFile(const std::filesystem::path& file) {
+  // The file replaces the opponent loaded before: the player is asked first, as the menu does.
+  if (services_.prompter.msgBoxYesNo(shown("対戦相手をロードしますか？")) != kAnswerYes) return;
+  (void)importDuelOpponent(services_.folder, file, state_, services_.prompter);
 }
 
 void Game::mnEntry_Click() {

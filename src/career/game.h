@@ -4,6 +4,7 @@
 // clicks; the rules of each command live here.
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -44,6 +45,8 @@ class Game {
   std::string dspClass() const;
 
   void Command1_Click(const std::string& newName);
+  // Renames the pilot after the same check and question as the Doll's name.
+  void mnPilotName_Click(const std::string& newName);
   void cmdProgram_Click();
   void cmdShop_Click();
   void cmdStreet_Click();
@@ -56,6 +59,8 @@ class Game {
   void mnLoad_Click();
   void mnRec_Click();
   void mnLdDuel_Click();
+  // A Doll file named on the command line: the duel question, then the file as the opponent.
+  void ldDuelFile(const std::filesystem::path& file);
   void mnEntry_Click();
   void mnInit_Click();
   void mnBGM_Click();

@@ -187,8 +187,8 @@ void readChoices(Lines& lines, std::vector<RecordedChoice>& choices) {
   }
 }
 
-FightRecording readRecording(std::string_view bytes) {
-  Lines lines(bytes, KeyedFormat{QT_TRID_NOOP("リプレイファイル"), true, true});
+FightRecording readRecording(std::string_view bytes, KeyedFormat format) {
+  Lines lines(bytes, std::move(format));
   const std::string_view header = lines.atEnd() ? std::string_view() : lines.next();
   const std::string magic = std::string(kReplayMagic) + " ";
   if (header.substr(0, magic.size()) != magic)
@@ -252,9 +252,13 @@ std::string formatReplay(const FightRecording& recording) {
 }
 
 ReplayParse parseReplay(std::string_view bytes) {
+  return parseReplay(bytes, QT_TRID_NOOP("リプレイファイル"), 0);
+}
+
+ReplayParse parseReplay(std::string_view bytes, const std::string& fileName, size_t linesBefore) {
   ReplayParse parse;
   try {
-    parse.recording = readRecording(bytes);
+    parse.recording = readRecording(bytes, KeyedFormat{fileName, true, true, false, linesBefore});
   } catch (const std::exception& refusal) {
     parse.error = refusal.what();
   }

@@ -25,5 +25,8 @@ struct ReplayParse {
 // Reads a replay from its bytes. Never throws; a damaged, foreign or newer file gives an
 // error and no recording.
 ReplayParse parseReplay(std::string_view bytes);
+// The same for a replay held inside another file: messages name that file and count its
+// lines from the enclosing file's first.
+ReplayParse parseReplay(std::string_view bytes, const std::string& fileName, size_t linesBefore);
 
 }  // namespace velko

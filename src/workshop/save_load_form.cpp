@@ -24,6 +24,14 @@ void SaveLoadForm::digit(int d) {
   typed_ += static_cast<char>('0' + d);
 }
 
+std::string SaveLoadForm::slotLine(const UsedSlot& slot) {
+  const SlotPreview& p = slot.preview;
+  std::string line = "save" + std::to_string(slot.number) + "  " + p.gameDate + "\n" +
+                     p.playerName + "  " + p.dollName;
+  if (p.money) line += "  " + fill(shown("所持金%1Rl"), {std::to_string(*p.money)});
+  return line;
+}
+
 bool SaveLoadForm::confirm() {
   // A number beyond 16 bits is refused here rather than naming a wrong slot.
   const SlotNumberCheck check = checkSlotDigits(typed_);

@@ -4,10 +4,12 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/prompter.h"
 #include "core/shown_text.h"
 #include "data/files/game_folder.h"
+#include "data/save/slot_list.h"
 
 namespace velko {
 
@@ -27,6 +29,13 @@ class SaveLoadForm {
 
   void digit(int d);
   void clear() { typed_.clear(); }
+  // A slot chosen from the list: its number replaces the digits typed, and nothing else
+  // happens until the player confirms.
+  void choose(int16_t number) { typed_ = std::to_string(number); }
+  // The slots that hold a game, and the line the list shows for one: the number and the date, then
+  // the pilot, the Doll and the money on a second line.
+  std::vector<UsedSlot> listSlots() const { return usedSlots(folder_, prompter_); }
+  static std::string slotLine(const UsedSlot& slot);
   // Takes back the last digit typed (the Backspace key).
   void backspace() {
     if (!typed_.empty()) typed_.pop_back();

@@ -211,5 +211,27 @@ TEST_F(WorkshopTest, ANameOfMoreThanTwelveCharactersIsRefused) {
   EXPECT_EQ(state.playerDoll().name, "ＶＥＬＫＯ零号機改十二式");
 }
 
+// The pilot's name: the same length check and question as the Doll's, a cancel keeps the old
+// name, and a save keeps the new one (the name typed at creation can be had again).
+TEST_F(WorkshopTest, ThePilotIsRenamedAsTheDollIs) {
+  state.player().name = "秋津遥人";
+  const std::string dollName = state.playerDoll().name;
+  state.saved = true;
+  career.mnPilotName_Click(std::string("ＶＥＬＫＯ零号機改十二式参"));
+  EXPECT_EQ(dialog.shown.back().request.text, "名前は12文字までです");
+  EXPECT_EQ(state.player().name, "秋津遥人");
+  dialog.answer(kAnswerCancel);
+  career.mnPilotName_Click(std::string("別名"));
+  EXPECT_EQ(state.player().name, "秋津遥人");
+  EXPECT_TRUE(state.saved);
+  career.mnPilotName_Click(std::string("ＶＥＬＫＯ零号機改十二式"));
+  EXPECT_EQ(dialog.shown.back().request.text,
+            "プレイヤー名をＶＥＬＫＯ零号機改十二式に変更しますか？");
+  EXPECT_FALSE(dialog.shown.back().plainBox);
+  EXPECT_EQ(state.player().name, "ＶＥＬＫＯ零号機改十二式");
+  EXPECT_EQ(state.playerDoll().name, dollName);
+  EXPECT_FALSE(state.saved);
+}
+
 }  // namespace
 }  // namespace velko::testing

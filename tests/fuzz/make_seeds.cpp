@@ -21,6 +21,7 @@
 #include "league/league_file.h"
 #include "model/action_factories.h"
 #include "model/doll_stats.h"
+#include "replay/replay_export.h"
 #include "replay/replay_file.h"
 #include "support/recorded_fights.h"
 
@@ -113,6 +114,8 @@ void writeReplaySeed(const fs::path& seeds, const FightRecording& recording,
     std::fprintf(stderr, "make_seeds: the replay %s is refused: %s\n", name.c_str(),
                  read.error.c_str());
   writeSeed(seeds, "replay", name, bytes);
+  // The same fight as another player receives it.
+  writeSeed(seeds, "replay_export", name + ".velkoreplay", writeReplayExport(recording));
 }
 
 // Fights recorded the way the game records them: two factory opponents in a street fight and a

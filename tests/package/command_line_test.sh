@@ -3,7 +3,8 @@
 # language, English as the manual page, and --version names the version; both end with 0.
 # A wrong command line is refused with a message on the standard error and status 2 before
 # any window system starts: without a display as with one (the offscreen platform stands in
-# for a display), while the toolkit's own options pass. A start without a display says so and
+# for a display), while the toolkit's own options pass, and so does one file of the game's own
+# kinds. A start without a display says so and
 # ends with 1.
 #   command_line_test.sh <velko program> <version>
 set -uo pipefail
@@ -45,6 +46,10 @@ refused "'fr'" -- --lang fr
 refused "'fr'" QT_QPA_PLATFORM=offscreen -- --lang fr
 refused "--lang" -- --lang
 refused "'stray'" -- stray
+# One file of the game's own kinds may be named (a double-click in a file manager); anything
+# else, or a second file, is refused as before.
+refused "'notes.txt'" -- notes.txt
+refused "'second.velkoreplay'" -- first.velkodoll second.velkoreplay
 
 # A right command line without a display says so and ends with 1, instead of a core dump.
 said=$(env -i HOME=/nonexistent PATH=/usr/bin:/bin timeout 30 "$velko" 2>&1 >/dev/null)
@@ -52,6 +57,13 @@ status=$?
 echo "no display: $said"
 [ "$status" -eq 1 ] || { echo "velko without a display ended with $status, not 1"; exit 1; }
 grep -qF "no display" <<< "$said" || { echo "velko without a display did not say so"; exit 1; }
+
+# A Doll file named on a terminal without a display passes the command line and meets the
+# missing display, like any right start.
+said=$(env -i HOME=/nonexistent PATH=/usr/bin:/bin timeout 30 "$velko" friend.velkodoll 2>&1 >/dev/null)
+status=$?
+[ "$status" -eq 1 ] || { echo "velko friend.velkodoll ended with $status, not 1: $said"; exit 1; }
+grep -qF -- "[FILE]" <<< "$(run --help)" || { echo "--help does not name the file"; exit 1; }
 
 said=$(run -platform offscreen --version)
 status=$?

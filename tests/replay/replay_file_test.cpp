@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "data/files/file_bytes.h"
+#include "data/share/doll_share.h"
+#include "replay/fight_inspection.h"
+#include "replay/replay_export.h"
 #include "replay/replay_folder.h"
 #include "support/recorded_fights.h"
 #include "support/temp_folder.h"
@@ -177,6 +182,71 @@ TEST(ReplayFolder, KeepsTheNewestHundredAndRefusesDamage) {
   EXPECT_TRUE(saveReplay(GameFolder(blocked.path()), recording).empty());
   ASSERT_TRUE(readBytes(blocked.path() / "save" / "replays", bytes));
   EXPECT_EQ(bytes, "a file, not a folder");
+}
+
+// A fight handed to another player: the exported file reads back to the same fight, step for
+// step; damage anywhere is refused naming the file and the line, counted from the file's own
+// first line; and only a file that is an exported replay is ever written over.
+TEST(ReplayExport, RoundTripsAndRefusesDamageNamingTheFile) {
+  SeededRandom dolls(3);
+  const DollRef a = randomDoll(dolls, "ヴェルコ");
+  const DollRef b = randomDoll(dolls, "ブラム");
+  const FightRecording recording = recordFight(*a, *b, kModeDuel, 17).recording;
+  const std::string text = writeReplayExport(recording);
+  EXPECT_EQ(text.substr(0, 22), "VELKO-REPLAY-EXPORT 1\n");
+  const ReplayParse read = readReplayExport(text, "fight.velkoreplay");
+  ASSERT_TRUE(read.recording) << read.error;
+  EXPECT_EQ(formatReplay(*read.recording), formatReplay(recording));
+  const FightInspection played = inspectFight(*read.recording);
+  EXPECT_EQ(played.error, "");
+  EXPECT_EQ(played.steps.size(), inspectFight(recording).steps.size());
+
+  const auto refusal = [](const std::string& bytes) {
+    const ReplayParse parse = readReplayExport(bytes, "fight.velkoreplay");
+    EXPECT_FALSE(parse.recording);
+    return parse.error;
+  };
+  const auto resigned = [](const std::string& bytes) {
+    const std::string body = bytes.substr(0, bytes.rfind("check "));
+    return body + "check " + dollShareChecksum(body) + "\n";
+  };
+  const size_t lines = static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+  std::string flipped = text;
+  flipped[text.size() / 2] ^= 0x01;
+  EXPECT_EQ(refusal(flipped), "fight.velkoreplayが壊れています（" + std::to_string(lines) +
+                                  "行目: チェックサムが合いません）");
+  // Damage signed again is found by the replay's own reader, at the file's line.
+  std::string mode = text;
+  mode.replace(mode.find("mode 2"), 6, "mode 7");
+  EXPECT_EQ(refusal(resigned(mode)).rfind("fight.velkoreplayが壊れています（3行目: ", 0), 0u);
+  std::string trailing = text;
+  trailing.insert(trailing.rfind("check "), "\n");
+  EXPECT_NE(refusal(resigned(trailing)).find("行目: "), std::string::npos);
+  std::string carriage = text;
+  carriage.insert(carriage.find("\nmode"), "\r");
+  EXPECT_EQ(refusal(resigned(carriage)).rfind("fight.velkoreplayが壊れています（2行目: ", 0), 0u);
+  EXPECT_EQ(refusal(formatReplay(recording)),
+            "fight.velkoreplayが壊れています（1行目: 書き出したリプレイファイルではありません）");
+  EXPECT_NE(refusal("VELKO-REPLAY-EXPORT 2\n").find("版"), std::string::npos);
+  for (size_t cut = 0; cut + 1 < text.size(); ++cut) {
+    if (text[cut] != '\n' && cut % 97 != 0) continue;
+    ASSERT_FALSE(readReplayExport(text.substr(0, cut), "f").recording) << "cut at " << cut;
+  }
+
+  TempFolder dir;
+  const std::filesystem::path file = dir.path() / "fight.velkoreplay";
+  EXPECT_EQ(saveReplayExport(file, recording), "");
+  ASSERT_TRUE(openReplayExport(file).recording);
+  EXPECT_EQ(saveReplayExport(file, recording), "");  // an export of its own is replaced
+  dir.writeBytes("notes.velkoreplay", "the player's own notes\n");
+  EXPECT_NE(saveReplayExport(dir.path() / "notes.velkoreplay", recording).find("notes.velkoreplay"),
+            std::string::npos);
+  std::string bytes;
+  ASSERT_TRUE(readBytes(dir.path() / "notes.velkoreplay", bytes));
+  EXPECT_EQ(bytes, "the player's own notes\n");
+  EXPECT_EQ(openReplayExport(dir.path() / "notes.velkoreplay").error.rfind("notes.velkoreplay", 0),
+            0u);
+  EXPECT_EQ(openReplayExport(dir.path() / "missing.velkoreplay").error.rfind("missing", 0), 0u);
 }
 
 }  // namespace

@@ -163,14 +163,40 @@ class InspectorTest : public QObject {
     QVERIFY(dialog.shown.back().request.text.find("29991231-235959") != std::string::npos);
 
     list.list()->setCurrentRow(1);
-    bool inspected = false;
-    testing::ModalAnswerer close([&inspected](QWidget* modal) {
-      inspected = qobject_cast<Inspector*>(modal) != nullptr;
+    {
+      bool inspected = false;
+      testing::ModalAnswerer close([&inspected](QWidget* modal) {
+        inspected = qobject_cast<Inspector*>(modal) != nullptr;
+        modal->close();
+      });
+      QVERIFY(list.openChosen());
+      QVERIFY(inspected);
+      QVERIFY(std::filesystem::exists(good));
+    }
+
+    // The chosen fight written for another player, and opened from that file in the
+    // inspector: the same fight, step for step. A damaged copy is refused naming the file.
+    QTemporaryDir other;
+    const QString file = other.filePath("final.velkoreplay");
+    list.choosePath = [&file](bool, const QString& suggested) {
+      return suggested.endsWith(".velkoreplay") || suggested.isEmpty() ? file : QString();
+    };
+    QVERIFY(list.exportChosen());
+    QCOMPARE(dialog.shown.back().request.text, std::string("final.velkoreplayを書き出しました"));
+    int steps = -1;
+    testing::ModalAnswerer look([&steps](QWidget* modal) {
+      if (auto* inspector = qobject_cast<Inspector*>(modal)) steps = inspector->lastStep();
       modal->close();
     });
-    QVERIFY(list.openChosen());
-    QVERIFY(inspected);
-    QVERIFY(std::filesystem::exists(good));
+    QVERIFY(list.openExported());
+    QCOMPARE(steps, Inspector(sampleFight(), folder).lastStep());
+    {
+      std::ofstream damage(file.toStdString(), std::ios::in | std::ios::out);
+      damage.seekp(40);
+      damage << '#';
+    }
+    QVERIFY(!list.openExported());
+    QVERIFY(dialog.shown.back().request.text.rfind("final.velkoreplayが壊れています", 0) == 0);
   }
 };
 

@@ -19,8 +19,10 @@
 #include <QtTest>
 
 #include "career/game.h"
+#include "replay/replay_export.h"
 #include "support/career_fakes.h"
 #include "support/qt_test_main.h"
+#include "support/recorded_fights.h"
 #include "support/screenshots.h"
 #include "support/scripted_dialog.h"
 #include "ui/app/app.h"
@@ -29,6 +31,7 @@
 #include "ui/app/language_menu.h"
 #include "ui/fight/fight.h"
 #include "ui/fight_fixture.h"
+#include "ui/lab/inspector.h"
 #include "ui/widgets/qt_japanese.h"
 #include "ui/widgets/ui_style.h"
 #include "ui/workshop/design.h"
@@ -185,6 +188,54 @@ class ScreenDetailsTest : public QObject {
     QVERIFY(app.start());
     QVERIFY(QApplication::windowIcon().isNull());
     QTRY_VERIFY(!QApplication::windowIcon().isNull());
+    delete app.title();
+  }
+
+  // `velko FRIEND.velkodoll`, as a double-click in a file manager starts it: nothing is asked
+  // over the title; once the workshop is up, the duel question, then the file as the opponent.
+  // An exported replay named so opens in the inspector over the title.
+  void aFileNamedOnTheCommandLineOpensAtItsScreen() {
+    QStringList asked;
+    QStringList windows;
+    testing::ModalAnswerer answerer([&](QWidget* modal) {
+      windows << modal->metaObject()->className();
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      if (box) asked << box->text();
+      if (box && box->text() == "対戦相手をロードしますか？") {
+        box->button(QMessageBox::Yes)->click();
+        return;
+      }
+      if (qobject_cast<Inspector*>(modal))
+        QVERIFY(testing::settleAndSave(*modal, "inspector-exported-replay.png"));
+      modal->close();  // the shop of a new game, the notices
+    });
+    {
+      QTemporaryDir player;
+      App app(GameFolder(VELKO_GAME_DIR, player.path().toStdString()));
+      app.openWhenReady(VELKO_TEST_FILES_DIR "/akitsu.velkodoll");
+      QVERIFY(app.start());
+      QTest::qWait(20);
+      QVERIFY(asked.isEmpty());
+      app.openWorkshop(std::nullopt);
+      QTRY_COMPARE(app.state().duelistState, kDuelistReady);
+      QVERIFY(asked.contains("対戦相手をロードしますか？"));
+      QCOMPARE(app.state().Dolls[1]->name, std::string("ヴェルコ"));
+      QCOMPARE(app.state().Owners[1]->name, std::string("秋津遥人"));
+      app.workshop()->closeQuietly();
+    }
+    QTemporaryDir player;
+    SeededRandom dolls(3);
+    const DollRef a = testing::randomDoll(dolls, "ヴェルコ");
+    const DollRef b = testing::randomDoll(dolls, "ブラム");
+    const QString replay = player.filePath("final.velkoreplay");
+    QCOMPARE(saveReplayExport(replay.toStdString(),
+                              testing::recordFight(*a, *b, kModeDuel, 17).recording),
+             std::string());
+    App app(GameFolder(VELKO_GAME_DIR, player.path().toStdString()));
+    app.openWhenReady(replay);
+    windows.clear();
+    QVERIFY(app.start());
+    QTRY_VERIFY(windows.contains("velko::ui::Inspector"));
     delete app.title();
   }
 

@@ -15,6 +15,7 @@
 
 #include "career/game.h"
 #include "data/catalogue/catalogue.h"
+#include "data/save/slot_save.h"
 #include "support/career_fakes.h"
 #include "support/qt_test_main.h"
 #include "support/screenshots.h"
@@ -24,6 +25,7 @@
 #include "ui/widgets/ui_style.h"
 #include "ui/workshop/design.h"
 #include "ui/workshop/f_char_make.h"
+#include "ui/workshop/pilot_name_menu.h"
 #include "ui/workshop/svld.h"
 
 using namespace velko;
@@ -155,6 +157,29 @@ class WorkshopScreensTest : public QObject {
     screen.command2(1)->click();
     QVERIFY(screen.value());
     QCOMPARE(screen.svNum(), int16_t(9));
+
+    // Beside the keypad, the slots that hold a game; a click types the number and asks
+    // nothing.
+    QTemporaryDir player;
+    const GameFolder folder(VELKO_GAME_DIR, player.path().toStdString());
+    state->player().name = "秋津遥人";
+    state->playerDoll().name = "ヴェルコ";
+    state->player().Rl = 1200;
+    QVERIFY(save_rtn(folder, 2, state->slotState(), prompter));
+    QVERIFY(save_rtn(folder, 15, state->slotState(), prompter));
+    SVLD load(2, folder, prompter);
+    QCOMPARE(load.slotList()->count(), 2);
+    QCOMPARE(load.slotList()->item(1)->text(),
+             QString("save15  2013/01/01\n秋津遥人  ヴェルコ  所持金1200Rl"));
+    const size_t asked = dialog.shown.size();
+    const QRect second = load.slotList()->visualItemRect(load.slotList()->item(1));
+    QTest::mouseClick(load.slotList()->viewport(), Qt::LeftButton, {}, second.center());
+    QCOMPARE(load.labNum()->text(), QString("save15"));
+    QCOMPARE(dialog.shown.size(), asked);
+    QVERIFY(!load.value());
+    QVERIFY(testing::settleAndSave(load, "load-screen-slots.png"));
+    QCOMPARE(load.minimumSize(), load.maximumSize());
+    QVERIFY(load.width() <= 1024 && load.height() <= 700);
   }
 
   void workshop() {
@@ -203,6 +228,18 @@ class WorkshopScreensTest : public QObject {
     design.findChild<QPushButton*>("cmdClear")->click();
     QVERIFY(!design.command("cmdStreet")->isEnabled());
     QCOMPARE(design.label("dspMove")->text(), QString("--"));
+
+    // 情報 → プレイヤー名の変更: the box shows the present name, and the Game asks and renames.
+    state->player().name = "秋津遥人";
+    QString shownName;
+    design.findChild<PilotNameMenu*>()->askName = [&shownName](const QString& present) {
+      shownName = present;
+      return std::optional<QString>("遥人");
+    };
+    design.menu("mnPilotName")->trigger();
+    QCOMPARE(shownName, QString("秋津遥人"));
+    QCOMPARE(dialog.shown.back().request.text, std::string("プレイヤー名を遥人に変更しますか？"));
+    QCOMPARE(state->player().name, std::string("遥人"));
     design.closeQuietly();
   }
 

@@ -78,5 +78,43 @@ TEST_F(SaveLoadFormTest, LoadingNeedsTheSlotAndLongNumbersAreRefused) {
   EXPECT_FALSE(huge.value());
 }
 
+// The list beside the keypad: the slots the game wrote, in number order, with what the preview
+// reads; a file the game would not read as a slot is not listed, and choosing a slot only
+// types its number.
+TEST_F(SaveLoadFormTest, ListsTheUsedSlotsAndChoosingOneTypesItsNumber) {
+  ASSERT_TRUE(save_rtn(game(), 12, state.slotState(), prompter));
+  state.player().Rl = 4321;
+  ASSERT_TRUE(save_rtn(game(), 3, state.slotState(), prompter));
+  std::string bytes;
+  ASSERT_TRUE(readBytes(playerFilePath(game(), 3), bytes));
+  folder.writeBytes("save/Playersv012.ini", bytes);
+  folder.writeBytes("save/Playersv40000.ini", bytes);
+  folder.writeBytes("save/Playersv7.ini", bytes);  // a player file without its Doll file
+
+  SaveLoadForm load(kLoadMode, game(), prompter);
+  const std::vector<UsedSlot> slots = load.listSlots();
+  ASSERT_EQ(slots.size(), 2u);
+  EXPECT_EQ(slots[0].number, 3);
+  EXPECT_EQ(slots[1].number, 12);
+  EXPECT_EQ(SaveLoadForm::slotLine(slots[0]),
+            "save3  2013/01/01\n秋津遥人  ヴェルコ  所持金4321Rl");
+  EXPECT_EQ(SaveLoadForm::slotLine(slots[1]),
+            "save12  2013/01/01\n秋津遥人  ヴェルコ  所持金1000Rl");
+
+  // Money that does not read leaves the rest of the preview as it was.
+  folder.writeBytes("save/Playersv3.ini",
+                    bytes.substr(0, bytes.find("\r\n", bytes.find("\r\n") + 2) + 2) + "x\r\n");
+  const std::vector<UsedSlot> again = load.listSlots();
+  ASSERT_EQ(again.size(), 2u);
+  EXPECT_EQ(SaveLoadForm::slotLine(again[0]), "save3  2013/01/01\n秋津遥人  ヴェルコ");
+
+  const size_t asked = dialog.shown.size();
+  load.digit(9);
+  load.choose(12);
+  EXPECT_EQ(load.Lab_num(), "save12");
+  EXPECT_FALSE(load.value());
+  EXPECT_EQ(dialog.shown.size(), asked);
+}
+
 }  // namespace
 }  // namespace velko::testing

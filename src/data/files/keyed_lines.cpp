@@ -106,8 +106,9 @@ void KeyedLines::fail(const std::string& what) const {
 }
 
 void KeyedLines::failAt(size_t line, const std::string& what) const {
-  throw KeyedLinesError(fill(shown("%1が壊れています（%2行目: %3）"),
-                             {shown(format_.file.c_str()), std::to_string(line), what}));
+  throw KeyedLinesError(
+      fill(shown("%1が壊れています（%2行目: %3）"),
+           {shown(format_.file.c_str()), std::to_string(line + format_.linesBefore), what}));
 }
 
 std::string_view KeyedLines::next() {

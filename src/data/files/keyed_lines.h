@@ -29,6 +29,8 @@ struct KeyedFormat {
   bool crBeforeLf = false;         // a CR just before each LF is taken as part of the end
   bool controlCharacters = false;  // tabs and other control bytes inside a line
   bool lastLineFeed = false;       // the last line too must end with a LF
+  // Lines of an enclosing file before these bytes: messages count from the file's first line.
+  size_t linesBefore = 0;
 };
 
 class KeyedLines {

@@ -9,6 +9,7 @@
 #include "career/auto_give_up_offer.h"
 #include "data/registry/registry_reset.h"
 #include "data/save/slot_number.h"
+#include "ui/app/named_file.h"
 #include "ui/app/start_up.h"
 #include "ui/fight/fight.h"
 #include "ui/lab/advice_panel.h"
@@ -70,7 +71,20 @@ bool App::start() {
             .toStdString());
   }
   showTitle();
+  openNamedFileOver(title_, false);
   return true;
+}
+
+void App::openNamedFileOver(QWidget* window, bool workshopUp) {
+  const std::optional<NamedFileKind> kind = namedFileKind(namedFile_);
+  if (!kind || !window || needsWorkshop(*kind) != workshopUp) return;
+  const QString file = namedFile_;
+  namedFile_.clear();
+  // Once the window is on screen: the questions and windows stand over it.
+  QTimer::singleShot(0, window, [this, window, file] {
+    openNamedFile(file, *window, game_, services_);
+    if (design_) design_->refresh();
+  });
 }
 
 QWidget* App::owner() const {
@@ -105,6 +119,7 @@ void App::openWorkshop(std::optional<int16_t> loadSlot) {
   if (!design_) return;  // the opening may already have ended the career
   design_->refresh();
   design_->show();
+  openNamedFileOver(design_, true);
 }
 
 bool App::openShop() {

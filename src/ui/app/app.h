@@ -29,6 +29,9 @@ class App : public Navigator {
   // Takes the game folder, prepares the save folder and shows the title screen. False (after
   // telling the player) when another copy of the game runs on the same folder.
   bool start();
+  // A file named on the command line: a replay opens over the title, a Doll file or a league
+  // once the workshop is up (after the player starts or loads a game). Empty for none.
+  void openWhenReady(const QString& file) { namedFile_ = file; }
 
   Game& game() { return game_; }
   CareerState& state() { return state_; }
@@ -49,6 +52,8 @@ class App : public Navigator {
 
  private:
   QWidget* owner() const;
+  // Opens the named file once, over the window now on screen, when its kind is ready there.
+  void openNamedFileOver(QWidget* window, bool workshopUp);
 
   ClockRandom rnd_;
   QtMessageDialog dialog_;
@@ -63,6 +68,7 @@ class App : public Navigator {
   Game game_;
   QPointer<StartUp> title_;
   QPointer<Design> design_;
+  QString namedFile_;
 };
 
 }  // namespace velko::ui

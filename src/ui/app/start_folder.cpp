@@ -11,6 +11,7 @@
 #include "core/game_version.h"
 #include "data/files/game_folder_choice.h"
 #include "ui/app/language.h"
+#include "ui/app/named_file.h"
 
 #ifndef VELKO_INSTALLED_DATA_DIR
 #define VELKO_INSTALLED_DATA_DIR "/usr/share/games/velko"
@@ -50,6 +51,11 @@ struct StartOptions {
     version = parser.addVersionOption();
     parser.addOption(gameFolder);
     parser.addOption(lang);
+    parser.addPositionalArgument(
+        "FILE",
+        "Open a Doll file (.velkodoll) as the duel opponent, a league (.velkoleague) or a "
+        "replay (.velkoreplay).",
+        "[FILE]");
     addToolkitOptions(kToolkitValueOptions, "value");
     addToolkitOptions(kToolkitFlags, "");
   }
@@ -84,7 +90,9 @@ bool noDisplay(const StartOptions& options) {
 // What is wrong with the command line; empty when the game may start.
 std::string commandLineFault(const StartOptions& options, bool parsed) {
   if (!parsed) return options.parser.errorText().toStdString();
-  const QStringList stray = options.parser.positionalArguments();
+  // One file of the game's own may be named; anything else is a mistake.
+  QStringList stray = options.parser.positionalArguments();
+  if (!stray.isEmpty() && namedFileKind(stray.first())) stray.removeFirst();
   if (!stray.isEmpty()) return "Unexpected argument '" + stray.first().toStdString() + "'.";
   const QString code = options.parser.value(options.lang);
   if (options.parser.isSet(options.lang) && !languageFromCode(code))
@@ -122,11 +130,15 @@ std::optional<int> answerWithoutDisplay(int argc, char** argv) {
   return std::nullopt;
 }
 
-std::optional<GameFolder> startFolder(QApplication& application, QString* language) {
+std::optional<GameFolder> startFolder(QApplication& application, QString* language,
+                                      QString* namedFile) {
   StartOptions options;
   // answerWithoutDisplay has refused a wrong command line already.
   options.parser.parse(application.arguments());
   if (language) *language = options.parser.value(options.lang);
+  const QStringList files = options.parser.positionalArguments();
+  // Named from the directory the game was started in, whatever it changes to later.
+  if (namedFile && !files.isEmpty()) *namedFile = QDir::current().absoluteFilePath(files.first());
 
   GameFolderPlaces places;
   places.option = options.parser.value(options.gameFolder).toStdString();

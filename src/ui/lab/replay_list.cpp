@@ -2,6 +2,8 @@
 
 #include <QDateTime>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -9,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "model/shown_doll_name.h"
+#include "replay/replay_export.h"
 #include "replay/replay_folder.h"
 #include "ui/lab/inspector.h"
 #include "ui/widgets/screen_fit.h"
@@ -16,6 +19,10 @@
 namespace velko::ui {
 
 namespace {
+
+// The extension the file dialogs offer for exported replays.
+constexpr const char* kReplayFilter =
+    QT_TRID_NOOP("リプレイファイル (*.velkoreplay);;すべてのファイル (*)");
 
 QString modeText(int16_t mode) {
   if (mode == kModeStreet) return qtTrId("シミュレーション");
@@ -71,6 +78,15 @@ ReplayList::ReplayList(const GameFolder& folder, Prompter& prompter, QWidget* pa
   QPushButton* open = buttons->addButton(qtTrId("振り返る(&O)"), QDialogButtonBox::AcceptRole);
   open->setObjectName("cmdOpen");
   open->setEnabled(!files_.empty());
+  QPushButton* exportOne =
+      buttons->addButton(qtTrId("書き出し(&E)..."), QDialogButtonBox::ActionRole);
+  exportOne->setObjectName("cmdExport");
+  exportOne->setEnabled(!files_.empty());
+  connect(exportOne, &QPushButton::clicked, this, [this] { exportChosen(); });
+  QPushButton* openFile =
+      buttons->addButton(qtTrId("ファイルから開く(&F)..."), QDialogButtonBox::ActionRole);
+  openFile->setObjectName("cmdOpenFile");
+  connect(openFile, &QPushButton::clicked, this, [this] { openExported(); });
   buttons->addButton(qtTrId("閉じる(&C)"), QDialogButtonBox::RejectRole);
   layout->addWidget(buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, [this] { openChosen(); });
@@ -78,6 +94,13 @@ ReplayList::ReplayList(const GameFolder& folder, Prompter& prompter, QWidget* pa
   connect(list_, &QListWidget::itemActivated, this, [this] { openChosen(); });
   resize(720, 480);
   fitToScreen(this);
+  choosePath = [this](bool save, const QString& suggested) {
+    if (save)
+      return QFileDialog::getSaveFileName(this, qtTrId("試合の書き出し"), suggested,
+                                          qtTrId(kReplayFilter));
+    return QFileDialog::getOpenFileName(this, qtTrId("リプレイファイルを開く"), QDir::homePath(),
+                                        qtTrId(kReplayFilter));
+  };
 }
 
 bool ReplayList::openChosen() {
@@ -89,6 +112,49 @@ bool ReplayList::openChosen() {
     return false;
   }
   Inspector inspector(*parse.recording, folder_, this);
+  inspector.exec();
+  return true;
+}
+
+bool ReplayList::exportChosen() {
+  const int row = list_->currentRow();
+  if (row < 0 || row >= static_cast<int>(files_.size())) return false;
+  const ReplayParse parse = loadReplay(files_[row]);
+  if (!parse.recording) {
+    prompter_.msgBox(parse.error);
+    return false;
+  }
+  // The recording's own name, with the ending another player's game opens.
+  const QString suggested = QDir::home().filePath(
+      QString::fromStdString(files_[row].stem().string()) + kReplayExportEnding);
+  const QString name = choosePath(true, suggested);
+  if (name.isEmpty()) return false;
+  const std::filesystem::path path(name.toStdU16String());
+  const std::string refusal = saveReplayExport(path, *parse.recording);
+  if (!refusal.empty()) {
+    prompter_.msgBox(refusal);
+    return false;
+  }
+  prompter_.msgBox(qtTrId("%1を書き出しました")
+                       .arg(QString::fromStdU16String(path.filename().u16string()))
+                       .toStdString());
+  return true;
+}
+
+bool ReplayList::openExported() {
+  const QString name = choosePath(false, QString());
+  if (name.isEmpty()) return false;
+  return inspectReplayFile(std::filesystem::path(name.toStdU16String()), folder_, prompter_, *this);
+}
+
+bool inspectReplayFile(const std::filesystem::path& path, const GameFolder& folder,
+                       Prompter& prompter, QWidget& owner) {
+  const ReplayParse parse = openReplayExport(path);
+  if (!parse.recording) {
+    prompter.msgBox(parse.error);
+    return false;
+  }
+  Inspector inspector(*parse.recording, folder, &owner);
   inspector.exec();
   return true;
 }

@@ -1,9 +1,12 @@
 #pragma once
 // The recorded fights of the game folder, newest first; the one chosen opens in the fight
-// inspector. A damaged file is refused with its reason and stays as it is.
+// inspector or is written as an exported replay for another player, and an exported replay
+// opens from its file. A damaged file is refused with its reason and stays as it is.
 
 #include <QDialog>
+#include <QString>
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "core/prompter.h"
@@ -22,6 +25,14 @@ class ReplayList : public QDialog {
   QListWidget* list() const { return list_; }
   // Opens the chosen fight in the inspector (modally); false when it could not be read.
   bool openChosen();
+  // Writes the chosen fight to a file the player names; false when nothing was written.
+  bool exportChosen();
+  // Opens an exported replay the player names in the inspector; false when it was refused.
+  bool openExported();
+
+  // Asks for a file name: true to save, false to open; an empty name cancels. The file
+  // dialogs by default; tests put in their own.
+  std::function<QString(bool save, const QString& suggested)> choosePath;
 
  private:
   GameFolder folder_;
@@ -29,5 +40,9 @@ class ReplayList : public QDialog {
   std::vector<std::filesystem::path> files_;
   QListWidget* list_ = nullptr;
 };
+
+// An exported replay in the inspector (modally); its reader's refusal is told instead.
+bool inspectReplayFile(const std::filesystem::path& path, const GameFolder& folder,
+                       Prompter& prompter, QWidget& owner);
 
 }  // namespace velko::ui

@@ -29,6 +29,7 @@
 #include "ui/workshop/auto_give_up_menu.h"
 #include "ui/workshop/design_learning.h"
 #include "ui/workshop/doll_share_menu.h"
+#include "ui/workshop/pilot_name_menu.h"
 
 namespace velko::ui {
 
@@ -124,6 +125,9 @@ void Design::buildMenus() {
   add(mnFile, "mnEnd", qtTrId("終了(&X)"), &Game::mnEnd_Click)->setShortcut(QKeySequence::Quit);
   QMenu* mnInfo = menuBar()->addMenu(qtTrId("情報(&I)"));
   add(mnInfo, "mnChar", qtTrId("プレイヤー(&P)"), &Game::mnChar_Click);
+  auto* pilotName = new PilotNameMenu(game_, this);
+  pilotName->addTo(mnInfo);
+  connect(pilotName, &PilotNameMenu::renamed, this, [this] { refresh(); });
   add(mnInfo, "mnRec", qtTrId("記録(&R)"), &Game::mnRec_Click);
   QMenu* mnEdit = menuBar()->addMenu(qtTrId("対戦(&D)"));
   add(mnEdit, "mnLdDuel", qtTrId("対戦相手のロード(&L)"), &Game::mnLdDuel_Click);

@@ -1,8 +1,10 @@
 #include "ui/workshop/svld.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -14,10 +16,15 @@ SVLD::SVLD(int16_t mode, const GameFolder& folder, Prompter& prompter, QWidget* 
     : QDialog(parent), form_(mode, folder, prompter) {
   setWindowTitle(QString::fromStdString(form_.caption()));
   setModal(true);
-  setFixedWidth(300);
+  // The keypad keeps its width; the list of used slots stands beside it.
+  setFixedWidth(620);
 
-  auto* layout = new QVBoxLayout(this);
-  labNum_ = new QLabel(this);
+  auto* columns = new QHBoxLayout(this);
+  auto* keypad = new QWidget(this);
+  keypad->setFixedWidth(280);
+  auto* layout = new QVBoxLayout(keypad);
+  layout->setContentsMargins(0, 0, 0, 0);
+  labNum_ = new QLabel(keypad);
   labNum_->setObjectName("Lab_num");
   labNum_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   labNum_->setMinimumHeight(40);
@@ -25,13 +32,13 @@ SVLD::SVLD(int16_t mode, const GameFolder& folder, Prompter& prompter, QWidget* 
       "QLabel { background: #10161c; color: #7cf09a; font-size: 18pt; font-family: monospace;"
       " border: 2px inset #555; padding: 2px 8px; }");
   layout->addWidget(labNum_);
-  hlp_ = new QLabel(QString::fromStdString(form_.Hlp()), this);
+  hlp_ = new QLabel(QString::fromStdString(form_.Hlp()), keypad);
   hlp_->setObjectName("Hlp");
   layout->addWidget(hlp_);
 
   auto* pad = new QGridLayout;
   for (int d = 0; d < 10; ++d) {
-    command1_[d] = new QPushButton(QString(" %1").arg(d), this);
+    command1_[d] = new QPushButton(QString(" %1").arg(d), keypad);
     command1_[d]->setObjectName(QString("Command1_%1").arg(d));
     command1_[d]->setMinimumHeight(38);
     // The keys type as the buttons do; Return must confirm, never press a focused digit.
@@ -45,7 +52,7 @@ SVLD::SVLD(int16_t mode, const GameFolder& folder, Prompter& prompter, QWidget* 
   pad->addWidget(command1_[0], 3, 0);
   const char* captions[2] = {QT_TRID_NOOP("取消"), QT_TRID_NOOP("決定")};
   for (int i = 0; i < 2; ++i) {
-    command2_[i] = new QPushButton(qtTrId(captions[i]), this);
+    command2_[i] = new QPushButton(qtTrId(captions[i]), keypad);
     command2_[i]->setObjectName(QString("Command2_%1").arg(i));
     command2_[i]->setMinimumHeight(38);
     command2_[i]->setFocusPolicy(Qt::NoFocus);
@@ -55,17 +62,47 @@ SVLD::SVLD(int16_t mode, const GameFolder& folder, Prompter& prompter, QWidget* 
   pad->addWidget(command2_[0], 3, 1);
   pad->addWidget(command2_[1], 3, 2);
   layout->addLayout(pad);
-  command3_ = new QPushButton(qtTrId("戻る"), this);
+  command3_ = new QPushButton(qtTrId("戻る"), keypad);
   command3_->setObjectName("Command3");
   command3_->setFocusPolicy(Qt::NoFocus);
   command3_->setAutoDefault(false);
   layout->addWidget(command3_);
   connect(command3_, &QPushButton::clicked, this, &QDialog::reject);
+  columns->addWidget(keypad);
+  columns->addWidget(buildSlotList(), 1);
   showNumber();
   // As tall as its keys and no taller: a window that cannot be resized gets no resize handle
   // from the window manager, which would show as a strip under the 戻る key.
   setFixedHeight(sizeHint().height());
   fitToScreen(this);
+}
+
+QWidget* SVLD::buildSlotList() {
+  auto* box = new QWidget(this);
+  auto* layout = new QVBoxLayout(box);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(new QLabel(qtTrId("使用中のセーブ番号"), box));
+  slotList_ = new QListWidget(box);
+  slotList_->setObjectName("lstSlots");
+  // The digit keys type into the number as ever; the list answers the mouse.
+  slotList_->setFocusPolicy(Qt::NoFocus);
+  slotList_->setWordWrap(true);
+  // Each slot takes two lines: the shading tells one slot from the next.
+  slotList_->setAlternatingRowColors(true);
+  // The keypad decides the window's height: the list scrolls within it.
+  slotList_->setMinimumHeight(0);
+  slotList_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+  for (const UsedSlot& slot : form_.listSlots()) {
+    auto* item = new QListWidgetItem(QString::fromStdString(SaveLoadForm::slotLine(slot)));
+    item->setData(Qt::UserRole, slot.number);
+    slotList_->addItem(item);
+  }
+  connect(slotList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    form_.choose(static_cast<int16_t>(item->data(Qt::UserRole).toInt()));
+    showNumber();
+  });
+  layout->addWidget(slotList_, 1);
+  return box;
 }
 
 void SVLD::Command1_Click(int digit) {

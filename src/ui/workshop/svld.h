@@ -1,5 +1,6 @@
 #pragma once
-// The save and load screen: a slot number typed with on-screen digits, then confirmed.
+// The save and load screen: a slot number typed with on-screen digits, then confirmed. Beside
+// the keypad, the slots that hold a game with their previews; choosing one types its number.
 
 #include <QDialog>
 #include <memory>
@@ -7,6 +8,7 @@
 #include "workshop/save_load_form.h"
 
 class QLabel;
+class QListWidget;
 class QPushButton;
 
 namespace velko::ui {
@@ -26,6 +28,7 @@ class SVLD : public QDialog {
   QPushButton* command3() const { return command3_; }
   QLabel* labNum() const { return labNum_; }
   QLabel* hlp() const { return hlp_; }
+  QListWidget* slotList() const { return slotList_; }
 
  protected:
   // Digits (main keys and keypad) type, Backspace takes one back, Return confirms and Esc
@@ -36,6 +39,7 @@ class SVLD : public QDialog {
   void Command1_Click(int digit);
   void showNumber();
   void Command2_Click(int index);
+  QWidget* buildSlotList();
 
   SaveLoadForm form_;
   QPushButton* command1_[10];
@@ -43,6 +47,7 @@ class SVLD : public QDialog {
   QPushButton* command3_;
   QLabel* labNum_;
   QLabel* hlp_;
+  QListWidget* slotList_;
 };
 
 }  // namespace velko::ui
