@@ -10,6 +10,7 @@
 #include "ui/lab/advice_panel.h"
 #include "ui/widgets/name_field.h"
 #include "ui/widgets/screen_fit.h"
+#include "ui/widgets/window_scale.h"
 
 namespace velko::ui {
 
@@ -122,8 +123,8 @@ void frmTornament::showChances() {
       auto* label = new QLabel(qtTrId("約%1%").arg(roughPercentValue(c.rate())), this);
       label->setObjectName("lblChance");
       label->setToolTip(qtTrId("この相手に勝つ見込み（練習ラボの戦いで）"));
-      label->setGeometry(kRound1X + 6, entrantY(j) - kChanceHeight - kLineWidth,
-                         kRound2X - kRound1X, kChanceHeight);
+      label->setGeometry(scaledRect(this, {kRound1X + 6, entrantY(j) - kChanceHeight - kLineWidth,
+                                           kRound2X - kRound1X, kChanceHeight}));
       label->show();
       lblChance_[j] = label;
     }
@@ -171,6 +172,8 @@ QLine frmTornament::lineV(int index) {
 void frmTornament::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
   QPainter p(this);
+  // The lines are drawn at the designed places, at the window's scale.
+  p.scale(windowScale(this), windowScale(this));
   p.setRenderHint(QPainter::Antialiasing, false);
   const auto pen = [](const QColor& colour) {
     return QPen(colour, kLineWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);

@@ -1,0 +1,135 @@
+#include "ui/widgets/window_scale.h"
+
+#include <QFont>
+#include <QLayout>
+#include <QRegularExpression>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace velko::ui {
+
+namespace {
+
+constexpr const char* kScaleProperty = "velkoWindowScale";
+
+int times(int length, double factor) {
+  if (length <= 0) return length;
+  // A line or gap the design gave stays at least one pixel.
+  return std::max(1, static_cast<int>(std::lround(length * factor)));
+}
+
+// A place: any whole number, rounded.
+int at(int place, double factor) {
+  return static_cast<int>(std::lround(place * factor));
+}
+
+QRect times(const QRect& designed, double factor) {
+  return {at(designed.x(), factor), at(designed.y(), factor), times(designed.width(), factor),
+          times(designed.height(), factor)};
+}
+
+QSize times(QSize size, double factor) {
+  const auto side = [factor](int length) {
+    return length >= QWIDGETSIZE_MAX ? length : times(length, factor);
+  };
+  return {side(size.width()), side(size.height())};
+}
+
+// Every length in pixels or points of a style sheet, at the factor.
+QString scaledSheet(const QString& sheet, double factor) {
+  static const QRegularExpression length(R"((\d+(?:\.\d+)?)(px|pt)\b)");
+  QString out;
+  qsizetype last = 0;
+  for (auto found = length.globalMatch(sheet); found.hasNext();) {
+    const QRegularExpressionMatch m = found.next();
+    out += sheet.mid(last, m.capturedStart() - last);
+    const double value = m.captured(1).toDouble();
+    if (m.captured(2) == "pt")
+      out += QString::number(value * factor, 'f', 1) + "pt";
+    else
+      out += QString::number(times(static_cast<int>(std::lround(value)), factor)) + "px";
+    last = m.capturedEnd();
+  }
+  return out + sheet.mid(last);
+}
+
+QFont scaledFont(QFont font, double factor) {
+  if (font.pointSizeF() > 0)
+    font.setPointSizeF(font.pointSizeF() * factor);
+  else if (font.pixelSize() > 0)
+    font.setPixelSize(times(font.pixelSize(), factor));
+  return font;
+}
+
+void scaleLayout(QLayout* layout, double factor) {
+  const QMargins m = layout->contentsMargins();
+  layout->setContentsMargins(times(m.left(), factor), times(m.top(), factor),
+                             times(m.right(), factor), times(m.bottom(), factor));
+  if (layout->spacing() > 0) layout->setSpacing(times(layout->spacing(), factor));
+}
+
+// A control placed by hand (its parent has no layout) keeps its designed place, scaled.
+bool placedByHand(const QWidget* widget) {
+  const QWidget* parent = widget->parentWidget();
+  return parent && !parent->layout();
+}
+
+void scaleLimits(QWidget* widget, double factor) {
+  const QSize least = widget->minimumSize();
+  const QSize most = widget->maximumSize();
+  widget->setMinimumSize(times(least, factor));
+  widget->setMaximumSize(times(most, factor));
+}
+
+}  // namespace
+
+void scaleWindow(QWidget* window, double factor) {
+  if (factor >= 1 || windowScale(window) != 1) return;
+  window->setProperty(kScaleProperty, factor);
+  // Everything is read before anything changes: a child's font inherits its parent's.
+  const QList<QWidget*> inside = window->findChildren<QWidget*>();
+  struct Was {
+    QWidget* widget;
+    QFont font;
+    QRect place;
+  };
+  std::vector<Was> was;
+  for (QWidget* widget : inside) {
+    if (widget->isWindow()) continue;
+    was.push_back({widget, widget->font(), widget->geometry()});
+  }
+  const QSize designed = window->size();
+  window->setFont(scaledFont(window->font(), factor));
+  if (!window->styleSheet().isEmpty())
+    window->setStyleSheet(scaledSheet(window->styleSheet(), factor));
+  for (QLayout* layout : window->findChildren<QLayout*>())
+    scaleLayout(layout, factor);
+  for (const Was& w : was) {
+    if (w.widget->testAttribute(Qt::WA_SetFont)) w.widget->setFont(scaledFont(w.font, factor));
+    if (!w.widget->styleSheet().isEmpty())
+      w.widget->setStyleSheet(scaledSheet(w.widget->styleSheet(), factor));
+    scaleLimits(w.widget, factor);
+    if (placedByHand(w.widget)) w.widget->setGeometry(times(w.place, factor));
+  }
+  scaleLimits(window, factor);
+  window->resize(times(designed, factor));
+}
+
+double windowScale(const QWidget* widget) {
+  const QVariant factor = widget->window()->property(kScaleProperty);
+  return factor.isValid() ? factor.toDouble() : 1.0;
+}
+
+QRect scaledRect(const QWidget* widget, const QRect& designed) {
+  const double factor = windowScale(widget);
+  return factor == 1 ? designed : times(designed, factor);
+}
+
+int scaledLength(const QWidget* widget, int designed) {
+  const double factor = windowScale(widget);
+  return factor == 1 ? designed : times(designed, factor);
+}
+
+}  // namespace velko::ui
