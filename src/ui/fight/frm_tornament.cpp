@@ -39,7 +39,7 @@ const char* const kBracketStyle =
     "  stop:0 #27324a, stop:1 #1d2638); border: 1px solid #3b4966; border-radius: 5px;"
     "  padding: 0 12px; font-size: 16px; font-weight: bold; }"
     "QPushButton { background: #2c3548; color: #e6ecf5; border: 1px solid #4a5873;"
-    "  border-radius: 5px; font-size: 15px; }"
+    "  border-radius: 5px; font-size: 15px; padding: 2px 10px; }"
     "QPushButton:hover { background: #36425a; }"
     "QLabel#lblChance { background: transparent; border: none; padding: 0; font-size: 12px;"
     "  font-weight: normal; color: #a9bde3; }";
