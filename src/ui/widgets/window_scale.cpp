@@ -14,10 +14,22 @@ namespace {
 
 constexpr const char* kScaleProperty = "velkoWindowScale";
 
+// The lengths a window is drawn with: sizes round up and gaps down, so that text drawn at the
+// smaller size (whose lines round to whole pixels) still finds its room. A line or gap the
+// design gave stays at least one pixel.
 int times(int length, double factor) {
   if (length <= 0) return length;
-  // A line or gap the design gave stays at least one pixel.
+  return std::max(1, static_cast<int>(std::ceil(length * factor - 1e-6)));
+}
+
+int rounded(int length, double factor) {
+  if (length <= 0) return length;
   return std::max(1, static_cast<int>(std::lround(length * factor)));
+}
+
+int gap(int length, double factor) {
+  if (length <= 0) return length;
+  return std::max(1, static_cast<int>(std::floor(length * factor + 1e-6)));
 }
 
 // A place: any whole number, rounded.
@@ -30,9 +42,10 @@ QRect times(const QRect& designed, double factor) {
           times(designed.height(), factor)};
 }
 
-QSize times(QSize size, double factor) {
-  const auto side = [factor](int length) {
-    return length >= QWIDGETSIZE_MAX ? length : times(length, factor);
+// A size by the rule given (times, or gap for the window itself, which must fit its room).
+QSize times(QSize size, double factor, int (*rule)(int, double) = times) {
+  const auto side = [factor, rule](int length) {
+    return length >= QWIDGETSIZE_MAX ? length : rule(length, factor);
   };
   return {side(size.width()), side(size.height())};
 }
@@ -49,7 +62,7 @@ QString scaledSheet(const QString& sheet, double factor) {
     if (m.captured(2) == "pt")
       out += QString::number(value * factor, 'f', 1) + "pt";
     else
-      out += QString::number(times(static_cast<int>(std::lround(value)), factor)) + "px";
+      out += QString::number(rounded(static_cast<int>(std::lround(value)), factor)) + "px";
     last = m.capturedEnd();
   }
   return out + sheet.mid(last);
@@ -59,15 +72,15 @@ QFont scaledFont(QFont font, double factor) {
   if (font.pointSizeF() > 0)
     font.setPointSizeF(font.pointSizeF() * factor);
   else if (font.pixelSize() > 0)
-    font.setPixelSize(times(font.pixelSize(), factor));
+    font.setPixelSize(rounded(font.pixelSize(), factor));
   return font;
 }
 
 void scaleLayout(QLayout* layout, double factor) {
   const QMargins m = layout->contentsMargins();
-  layout->setContentsMargins(times(m.left(), factor), times(m.top(), factor),
-                             times(m.right(), factor), times(m.bottom(), factor));
-  if (layout->spacing() > 0) layout->setSpacing(times(layout->spacing(), factor));
+  layout->setContentsMargins(gap(m.left(), factor), gap(m.top(), factor), gap(m.right(), factor),
+                             gap(m.bottom(), factor));
+  if (layout->spacing() > 0) layout->setSpacing(gap(layout->spacing(), factor));
 }
 
 // A control placed by hand (its parent has no layout) keeps its designed place, scaled.
@@ -76,11 +89,11 @@ bool placedByHand(const QWidget* widget) {
   return parent && !parent->layout();
 }
 
-void scaleLimits(QWidget* widget, double factor) {
+void scaleLimits(QWidget* widget, double factor, int (*rule)(int, double) = times) {
   const QSize least = widget->minimumSize();
   const QSize most = widget->maximumSize();
-  widget->setMinimumSize(times(least, factor));
-  widget->setMaximumSize(times(most, factor));
+  widget->setMinimumSize(times(least, factor, rule));
+  widget->setMaximumSize(times(most, factor, rule));
 }
 
 }  // namespace
@@ -113,8 +126,8 @@ void scaleWindow(QWidget* window, double factor) {
     scaleLimits(w.widget, factor);
     if (placedByHand(w.widget)) w.widget->setGeometry(times(w.place, factor));
   }
-  scaleLimits(window, factor);
-  window->resize(times(designed, factor));
+  scaleLimits(window, factor, gap);
+  window->resize(times(designed, factor, gap));
 }
 
 double windowScale(const QWidget* widget) {
@@ -129,7 +142,7 @@ QRect scaledRect(const QWidget* widget, const QRect& designed) {
 
 int scaledLength(const QWidget* widget, int designed) {
   const double factor = windowScale(widget);
-  return factor == 1 ? designed : times(designed, factor);
+  return factor == 1 ? designed : rounded(designed, factor);
 }
 
 }  // namespace velko::ui
