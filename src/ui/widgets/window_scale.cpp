@@ -1,5 +1,6 @@
 #include "ui/widgets/window_scale.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QLayout>
 #include <QRegularExpression>
@@ -115,8 +116,11 @@ void scaleWindow(QWidget* window, double factor) {
   }
   const QSize designed = window->size();
   window->setFont(scaledFont(window->font(), factor));
-  if (!window->styleSheet().isEmpty())
-    window->setStyleSheet(scaledSheet(window->styleSheet(), factor));
+  // The look every window shares (the buttons' room around their captions, the scroll bars)
+  // shrinks with it; the window's own rules, after it, still come first.
+  const QString shared = qApp ? qApp->styleSheet() : QString();
+  if (!shared.isEmpty() || !window->styleSheet().isEmpty())
+    window->setStyleSheet(scaledSheet(shared + window->styleSheet(), factor));
   for (QLayout* layout : window->findChildren<QLayout*>())
     scaleLayout(layout, factor);
   for (const Was& w : was) {
