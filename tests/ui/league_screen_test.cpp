@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include "ui/lab/chart_widgets.h"
+#include "ui/lab/colour_scale.h"
 
 #include "league/league_table.h"
 #include "support/folder_bytes.h"
@@ -95,6 +96,28 @@ class LeagueScreenTest : public QObject {
             std::string::npos);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("my notes\n"));
+  }
+
+  // A chart as low as the league's names every one of ten entrants inside itself, none over
+  // another; the cross table's ends differ in blue, which red-green blindness keeps, and in
+  // their marks.
+  void everyEntrantAndEveryCellCanBeToldApart() {
+    std::vector<LineChart::Series> series;
+    for (int k = 0; k < 10; ++k)
+      series.push_back({QString("エントラント%1").arg(k), {{1, 0}, {2, 10.0 * k}}});
+    LineChart chart("history", "run", "rating", 1, 2, -100, 100, series);
+    chart.resize(560, 260);
+    const std::vector<QRect> places = chart.legendPlaces();
+    QCOMPARE(places.size(), size_t{10});
+    for (size_t k = 0; k < places.size(); ++k) {
+      QVERIFY(chart.rect().contains(places[k]));
+      for (size_t j = 0; j < k; ++j)
+        QVERIFY(!places[k].intersects(places[j]));
+    }
+    const QColor better = deviationColour(3);
+    const QColor worse = deviationColour(-3);
+    QVERIFY(std::abs(better.blue() - worse.blue()) > 120);
+    QVERIFY(!deviationMark(3).isEmpty() && deviationMark(3) != deviationMark(-3));
   }
 };
 

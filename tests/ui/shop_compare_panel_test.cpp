@@ -60,7 +60,7 @@ class ShopComparePanelTest : public QObject {
     QLabel* power = panel->thenLabel("パワー");
     QVERIFY(power != nullptr);
     QCOMPARE(power->text(), QString::fromStdString(Str(c->then.pow)));
-    if (c->then.pow > c->now.pow) QVERIFY(power->styleSheet().contains("#1e7b34"));
+    if (c->then.pow > c->now.pow) QVERIFY(power->styleSheet().contains("#6fc3ff"));
     QCOMPARE(panel->notice()->text(), QString::fromStdString(c->classNotice));
     QVERIFY(panel->caption()->text().contains(shop.List1()->item(row, 0)->text()));
     QVERIFY(testing::settleAndSave(shop, "shop_compare.png"));

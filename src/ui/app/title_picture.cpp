@@ -15,6 +15,9 @@ namespace velko::ui {
 
 namespace {
 
+// Changed whenever the lettering is drawn differently, so that a kept picture is painted again.
+constexpr const char* kLettering = "subtitle plate";
+
 // The backdrop over `all`: the top of the arena picture (a plain dark field without it),
 // darkening downwards, and the band the name stands on.
 void paintBackdrop(QPainter& p, const QImage& stage, const QRect& all) {
@@ -47,8 +50,17 @@ void paintLettering(QPainter& p, const QFont& base, int width, const QString& su
   QFont sub = base;
   sub.setPointSize(15);
   p.setFont(sub);
+  // The line stands on a plate of its own: the arena's signs behind it would run into a long
+  // line (the English one) and make it hard to read.
+  const QRect line(0, 180, width, 40);
+  const QRect text = p.fontMetrics().boundingRect(line, Qt::AlignHCenter, subtitle);
+  const QRect plate = text.adjusted(-18, -3, 18, 3);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(236, 72, 60, 200), 1));
+  p.setBrush(QColor(8, 10, 16, 245));
+  p.drawRoundedRect(QRectF(plate).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
   p.setPen(QColor(230, 230, 236));
-  p.drawText(QRect(0, 180, width, 40), Qt::AlignHCenter, subtitle);
+  p.drawText(line, Qt::AlignHCenter, subtitle);
 }
 
 // Everything the picture's pixels depend on, as one fingerprint: a kept picture painted from
@@ -58,7 +70,7 @@ QByteArray lookKey(const TitleLook& look) {
   const QFileInfo stage(look.stageFile);
   QByteArray text;
   for (const QString& part :
-       {QString::fromStdString(gameVersion()), QString(qVersion()),
+       {QString(kLettering), QString::fromStdString(gameVersion()), QString(qVersion()),
         QString::number(QSysInfo::ByteOrder), look.stageFile, QString::number(stage.size()),
         QString::number(stage.lastModified().toMSecsSinceEpoch()),
         QString::number(look.pixelRatio, 'g', 6), look.font.toString(), look.subtitle}) {

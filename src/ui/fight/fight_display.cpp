@@ -17,6 +17,7 @@
 #include "ui/widgets/dmsg.h"
 #include "ui/widgets/focus_return.h"
 #include "ui/widgets/name_field.h"
+#include "ui/widgets/window_scale.h"
 
 namespace velko::ui {
 
@@ -106,9 +107,9 @@ void Fight::dspLabels(const BattleState& state, const FightLabels& labels) {
 
 void Fight::setBar(int index, int fighter, int hp) {
   const BarSpan span = barSpan(fighter, hp);
-  const int left = twipsToPixels(span.left);
-  const int right = twipsToPixels(span.left + span.width);
   QFrame* bar = barHP_.at(index);
+  const int left = scaledLength(bar, twipsToPixels(span.left));
+  const int right = scaledLength(bar, twipsToPixels(span.left + span.width));
   bar->setGeometry(left, bar->y(), right - left, bar->height());
   bar->setVisible(right > left);
 }

@@ -19,7 +19,7 @@ void Fight::addReplayButton() {
   cmdReplay_->setAutoDefault(false);
   cmdReplay_->setFocusPolicy(Qt::NoFocus);
   cmdReplay_->setStyleSheet(
-      "QPushButton { color: #dfe6f2; font-size: 16px; background: #222b3c;"
+      "QPushButton { color: #dfe6f2; font-size: 16px; background: #222b3c; padding: 0px;"
       "  border: 1px solid #3b4966; border-radius: 6px; }"
       "QPushButton:disabled { color: #5a6070; border-color: #2b3344; }");
   cmdReplay_->setEnabled(false);

@@ -73,7 +73,13 @@ void FightStage::drawSprite(const QImage& sheet, const QImage& mask, const QRect
 
 void FightStage::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.drawImage(0, 0, stage_);
+  if (size() == stage_.size()) {
+    p.drawImage(0, 0, stage_);
+    return;
+  }
+  // A window drawn smaller draws its stage smaller too.
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.drawImage(rect(), stage_);
 }
 
 }  // namespace velko::ui

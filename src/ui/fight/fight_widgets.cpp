@@ -55,7 +55,7 @@ const char* const kStyle =
     "QLabel#dspAbl0, QLabel#dspAbl1 { color: #8f9bb3; font-size: 12px; }"
     "QLabel#dspAblValue0, QLabel#dspAblValue1 { color: #ffffff; font-size: 12px;"
     "  font-weight: bold; }"
-    "QPushButton { border-radius: 6px; }"
+    "QPushButton { border-radius: 6px; padding: 0px; }"
     "QPushButton#cmdNext { color: #ffffff; font-size: 30px; font-weight: bold;"
     "  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffad42, stop:1 #e0641a);"
     "  border: 2px solid #ffc77a; }"

@@ -10,6 +10,7 @@
 #include "ui/lab/advice_panel.h"
 #include "ui/widgets/name_field.h"
 #include "ui/widgets/screen_fit.h"
+#include "ui/widgets/window_scale.h"
 
 namespace velko::ui {
 
@@ -38,7 +39,7 @@ const char* const kBracketStyle =
     "  stop:0 #27324a, stop:1 #1d2638); border: 1px solid #3b4966; border-radius: 5px;"
     "  padding: 0 12px; font-size: 16px; font-weight: bold; }"
     "QPushButton { background: #2c3548; color: #e6ecf5; border: 1px solid #4a5873;"
-    "  border-radius: 5px; font-size: 15px; }"
+    "  border-radius: 5px; font-size: 15px; padding: 2px 10px; }"
     "QPushButton:hover { background: #36425a; }"
     "QLabel#lblChance { background: transparent; border: none; padding: 0; font-size: 12px;"
     "  font-weight: normal; color: #a9bde3; }";
@@ -122,8 +123,8 @@ void frmTornament::showChances() {
       auto* label = new QLabel(qtTrId("約%1%").arg(roughPercentValue(c.rate())), this);
       label->setObjectName("lblChance");
       label->setToolTip(qtTrId("この相手に勝つ見込み（練習ラボの戦いで）"));
-      label->setGeometry(kRound1X + 6, entrantY(j) - kChanceHeight - kLineWidth,
-                         kRound2X - kRound1X, kChanceHeight);
+      label->setGeometry(scaledRect(this, {kRound1X + 6, entrantY(j) - kChanceHeight - kLineWidth,
+                                           kRound2X - kRound1X, kChanceHeight}));
       label->show();
       lblChance_[j] = label;
     }
@@ -171,6 +172,8 @@ QLine frmTornament::lineV(int index) {
 void frmTornament::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
   QPainter p(this);
+  // The lines are drawn at the designed places, at the window's scale.
+  p.scale(windowScale(this), windowScale(this));
   p.setRenderHint(QPainter::Antialiasing, false);
   const auto pen = [](const QColor& colour) {
     return QPen(colour, kLineWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);

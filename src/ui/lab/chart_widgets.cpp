@@ -1,4 +1,5 @@
 #include "ui/lab/chart_widgets.h"
+#include "ui/lab/colour_scale.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -12,19 +13,54 @@ namespace velko::ui {
 namespace {
 
 constexpr int kPad = 10;
-const QColor kCard(255, 255, 255);
-const QColor kGrid(224, 224, 224);
-const QColor kAxisText(80, 80, 80);
+constexpr int kSwatch = 16;
+constexpr int kLegendGap = 4;
+const QColor kCard(26, 33, 48);
+const QColor kGrid(52, 64, 88);
+const QColor kAxisText(200, 208, 222);
 
-// Distinct colours for the lines, in the order the entrants stand.
-QColor seriesColour(size_t index) {
-  static const QColor kColours[] = {
-      QColor(32, 159, 223), QColor(153, 202, 83), QColor(246, 166, 37), QColor(109, 95, 213),
-      QColor(191, 89, 62),  QColor(96, 96, 96),   QColor(0, 150, 136),  QColor(233, 30, 99)};
-  return kColours[index % (sizeof(kColours) / sizeof(kColours[0]))];
+// A point of a series in its own shape, so that a line is known without its colour.
+void drawPoint(QPainter& p, QPointF at, PointShape shape, double r) {
+  switch (shape) {
+    case PointShape::Circle:
+      p.drawEllipse(at, r, r);
+      return;
+    case PointShape::Square:
+      p.drawRect(QRectF(at.x() - r, at.y() - r, 2 * r, 2 * r));
+      return;
+    case PointShape::Triangle:
+      p.drawPolygon(QPolygonF{
+          {at.x(), at.y() - r - 1}, {at.x() + r + 1, at.y() + r}, {at.x() - r - 1, at.y() + r}});
+      return;
+    case PointShape::Diamond:
+      p.drawPolygon(QPolygonF{{at.x(), at.y() - r - 1},
+                              {at.x() + r + 1, at.y()},
+                              {at.x(), at.y() + r + 1},
+                              {at.x() - r - 1, at.y()}});
+      return;
+    case PointShape::Cross: {
+      const QPen was = p.pen();
+      p.setPen(QPen(p.brush().color(), 2));
+      p.drawLine(QPointF(at.x() - r, at.y() - r), QPointF(at.x() + r, at.y() + r));
+      p.drawLine(QPointF(at.x() - r, at.y() + r), QPointF(at.x() + r, at.y() - r));
+      p.setPen(was);
+      return;
+    }
+  }
 }
 
-// The white card both charts stand on, with the title along its top; returns the room left.
+int titleHeight(const QWidget& w) {
+  QFont bold = w.font();
+  bold.setBold(true);
+  return QFontMetrics(bold).height();
+}
+
+// The room inside the card under its title.
+QRect cardRoom(const QWidget& w) {
+  return w.rect().adjusted(kPad, kPad + titleHeight(w) + kPad, -kPad, -kPad);
+}
+
+// The card both charts stand on, with the title along its top; returns the room left.
 QRect paintCard(QPainter& p, const QWidget& w, const QString& title) {
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF card = QRectF(w.rect()).adjusted(1, 1, -1, -1);
@@ -35,10 +71,9 @@ QRect paintCard(QPainter& p, const QWidget& w, const QString& title) {
   bold.setBold(true);
   p.setFont(bold);
   p.setPen(kAxisText);
-  const int titleHeight = QFontMetrics(bold).height();
-  p.drawText(QRect(0, kPad, w.width(), titleHeight), Qt::AlignCenter, title);
+  p.drawText(QRect(0, kPad, w.width(), titleHeight(w)), Qt::AlignCenter, title);
   p.setFont(w.font());
-  return w.rect().adjusted(kPad, kPad + titleHeight + kPad, -kPad, -kPad);
+  return cardRoom(w);
 }
 
 // A step of 1, 2 or 5 times a power of ten giving at most `most` intervals over the span.
@@ -112,22 +147,45 @@ LineChart::LineChart(const QString& title, const QString& xTitle, const QString&
   setMinimumSize(240, 160);
 }
 
+std::vector<QRect> LineChart::legendPlaces() const {
+  std::vector<QRect> places;
+  if (series_.empty()) return places;
+  const QFontMetrics fm(font());
+  const QRect room = cardRoom(*this);
+  int nameWidth = 0;
+  for (const Series& s : series_)
+    nameWidth = std::max(nameWidth, fm.horizontalAdvance(s.name));
+  // As many names in a column as the card holds; the others stand in further columns.
+  const int line = fm.height() + kLegendGap;
+  const int count = static_cast<int>(series_.size());
+  const int perColumn = std::clamp((room.height() + kLegendGap) / line, 1, count);
+  const int columns = (count + perColumn - 1) / perColumn;
+  const int entryWidth = kSwatch + 6 + nameWidth + kPad;
+  const int left = room.right() + 1 - columns * entryWidth;
+  for (int i = 0; i < count; ++i) {
+    places.emplace_back(left + (i / perColumn) * entryWidth, room.top() + (i % perColumn) * line,
+                        entryWidth - kPad, fm.height());
+  }
+  return places;
+}
+
 void LineChart::paintEvent(QPaintEvent*) {
   QPainter p(this);
   const QRect room = paintCard(p, *this, title_);
   const QFontMetrics fm(font());
 
-  // The legend on the right: a swatch and the name of each line.
-  int legendWidth = 0;
-  for (const Series& s : series_)
-    legendWidth = std::max(legendWidth, fm.horizontalAdvance(s.name));
-  legendWidth += legendWidth > 0 ? 24 + kPad : 0;
-  for (size_t i = 0; i < series_.size(); ++i) {
-    const int y = room.top() + static_cast<int>(i) * (fm.height() + 4);
-    const int x = room.right() - legendWidth + kPad;
-    p.fillRect(QRect(x, y + fm.height() / 2 - 5, 16, 10), seriesColour(i));
+  // The legend on the right: the swatch with the point's shape, and the name of each line.
+  const std::vector<QRect> legend = legendPlaces();
+  const int legendWidth = legend.empty() ? 0 : room.right() + 1 - legend.front().left() + kPad;
+  for (size_t i = 0; i < legend.size(); ++i) {
+    const QRect& at = legend[i];
+    const QRect swatch(at.left(), at.top() + at.height() / 2 - 5, kSwatch, 10);
+    p.fillRect(swatch.adjusted(0, 4, 0, -4), seriesColour(i));
+    p.setPen(Qt::NoPen);
+    p.setBrush(seriesColour(i));
+    drawPoint(p, QRectF(swatch).center(), seriesShape(i), 4);
     p.setPen(kAxisText);
-    p.drawText(QRect(x + 22, y, legendWidth, fm.height()), Qt::AlignLeft | Qt::AlignVCenter,
+    p.drawText(at.adjusted(kSwatch + 6, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                series_[i].name);
   }
 
@@ -181,9 +239,10 @@ void LineChart::paintEvent(QPaintEvent*) {
     p.setPen(QPen(colour, 2));
     p.setBrush(Qt::NoBrush);
     p.drawPath(line);
+    p.setPen(Qt::NoPen);
     p.setBrush(colour);
     for (const QPointF& point : series_[i].points)
-      p.drawEllipse(QPointF(xAt(point.x()), yAt(point.y())), 3, 3);
+      drawPoint(p, QPointF(xAt(point.x()), yAt(point.y())), seriesShape(i), 4);
   }
 }
 

@@ -4,6 +4,7 @@
 // brings) out of every start of the game, for two small pictures.
 
 #include <QPointF>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -32,7 +33,8 @@ class RateBarChart : public QWidget {
 };
 
 // One line with its points per series, over x from xLow to xHigh (whole numbers, the runs) and
-// y from yLow to yHigh; the series' names stand in a legend on the right.
+// y from yLow to yHigh; the series' names stand in a legend on the right, in as many columns as
+// it takes to show them all.
 class LineChart : public QWidget {
   Q_OBJECT
 
@@ -46,6 +48,8 @@ class LineChart : public QWidget {
             double yLow, double yHigh, std::vector<Series> series, QWidget* parent = nullptr);
 
   const std::vector<Series>& series() const { return series_; }
+  // Where each series' name stands in the legend, at the chart's present size.
+  std::vector<QRect> legendPlaces() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

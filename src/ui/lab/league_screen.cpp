@@ -1,5 +1,6 @@
 #include "ui/lab/league_screen.h"
 #include "ui/lab/chart_widgets.h"
+#include "ui/lab/colour_scale.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -39,13 +40,6 @@ std::filesystem::path toPath(const QString& name) {
 
 QString signedPoints(double x) {
   return (x >= 0 ? "+" : "") + QString::number(x, 'f', 0);
-}
-
-// Green where the row did better than its rating expects, red where worse.
-QColor deviationColour(double deviation) {
-  const double strength = std::min(1.0, std::abs(deviation) / 3.0);
-  const int fade = static_cast<int>(255 - 120 * strength);
-  return deviation >= 0 ? QColor(fade, 255, fade) : QColor(255, fade, fade);
 }
 
 }  // namespace
@@ -303,12 +297,15 @@ void LeagueScreen::showTables() {
   for (int x = 0; x < n; ++x) {
     for (int y = 0; y < n; ++y) {
       const CrossCell& c = t.cells[x][y];
-      auto* item = new QTableWidgetItem(
-          x == y || c.tally.fights == 0 ? QString("—")
-                                        : QString::number(c.tally.scoreA() * 100, 'f', 0) + "%");
+      const bool played = x != y && c.tally.fights > 0;
+      auto* item = new QTableWidgetItem(played ? QString::number(c.tally.scoreA() * 100, 'f', 0) +
+                                                     "%" + deviationMark(c.deviation)
+                                               : QString("—"));
       item->setTextAlignment(Qt::AlignCenter);
-      if (x != y && c.tally.fights > 0) {
-        item->setBackground(deviationColour(c.deviation));
+      if (played) {
+        const QColor colour = deviationColour(c.deviation);
+        item->setBackground(colour);
+        item->setForeground(colour.lightness() > 110 ? QColor(13, 17, 25) : QColor(255, 255, 255));
         item->setToolTip(
             QString(qtTrId("%1 対 %2: %3勝 %4敗 %5分\nレーティングからの期待 %6%（差 %7σ）"))
                 .arg(names[x], names[y])

@@ -23,19 +23,19 @@ namespace {
 constexpr int kChipSize = 42;
 
 const char* kStyle =
-    "velko--ui--Program { background: #e9edf1; }"
-    "QLabel[heading=\"true\"] { color: #2c3e55; font-weight: bold; }"
-    "QGroupBox { background: #f7f9fb; border: 1px solid #b9c3cd; border-radius: 4px;"
+    "velko--ui--Program { background: #1b2232; }"
+    "QLabel[heading=\"true\"] { color: #ffb08f; font-weight: bold; }"
+    "QGroupBox { background: #1a2130; border: 1px solid #3b4966; border-radius: 4px;"
     "  margin-top: 11px; padding-top: 6px; min-width: 68px; }"
     "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top center;"
-    "  padding: 0 3px; background: #e9edf1; color: #24405e; font-weight: bold; }"
+    "  padding: 0 3px; background: #1b2232; color: #ffb08f; font-weight: bold; }"
     "QFrame#patternStrip { background: #27303b; border: 1px solid #141a21; border-radius: 3px; }"
-    "QLabel[numberBox=\"true\"] { background: white; border: 1px solid #9aa3ad;"
+    "QLabel[numberBox=\"true\"] { background: #121826; border: 1px solid #3b4966;"
     "  border-radius: 3px; padding: 2px 8px; }"
-    "QLabel[total=\"true\"] { font-weight: bold; background: #eef3f8; }"
-    "QLabel[large=\"true\"] { font-size: 13pt; font-weight: bold; color: #1d3550; }"
-    "QLabel#dspDoll { background: #f4f6f8; border: 1px solid #c3c9cf; border-radius: 3px;"
-    "  padding: 3px 8px; color: #24405e; }"
+    "QLabel[total=\"true\"] { font-weight: bold; background: #222b3c; }"
+    "QLabel[large=\"true\"] { font-size: 13pt; font-weight: bold; color: #ffffff; }"
+    "QLabel#dspDoll { background: #121826; border: 1px solid #3b4966; border-radius: 3px;"
+    "  padding: 3px 8px; color: #8fd8ff; }"
     "QFrame#paneGuide { background: #fff8dc; border: 1px solid #c8b27a; border-radius: 4px; }"
     "QLabel#dspGuide { color: #3a3020; }";
 
@@ -112,9 +112,9 @@ void Program::showGuide() {
 
 // The window is as large as its contents: it gives up the guide's room once the guide closes.
 void Program::fitToContents() {
-  if (refitScrolledContents(this)) return;
   layout()->activate();
   setFixedSize(sizeHint());
+  refitToScreen(this);
 }
 
 void Program::palette_DragStart(int chip) {

@@ -3,12 +3,11 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLayout>
-#include <QMainWindow>
 #include <QScreen>
-#include <QScrollArea>
-#include <QStyle>
-#include <QVBoxLayout>
+#include <QWidget>
 #include <algorithm>
+
+#include "ui/widgets/window_scale.h"
 
 namespace velko::ui {
 
@@ -47,120 +46,35 @@ class ScreenFit : public QObject {
     return false;
   }
 
-  bool scrolled() const { return scroll_ != nullptr; }
-
   void fit() {
-    if (scroll_) {
-      takeRoom();
-      return;
-    }
     const QSize room = screenRoom(window_);
-    if (fitsIn(window_->size(), room)) {
+    const QSize designed = window_->size();
+    if (fitsIn(designed, room)) {
       keepOnScreen();
       return;
     }
-    designed_ = window_->size();
-    const QSize least = window_->minimumSize().expandedTo(window_->minimumSizeHint());
+    const QSize least = leastSize();
     if (fitsIn(least, room)) {
-      window_->resize(designed_.boundedTo(room));
+      // The layout gives up its spare room; a window of fixed size may now be smaller than
+      // designed, never larger.
+      window_->setMinimumSize(least);
+      window_->resize(designed.boundedTo(room));
       keepOnScreen();
       return;
     }
-    scrollContents();
-    takeRoom();
-  }
-
-  // The contents took a new designed size (their layout's).
-  void followContents() {
-    QWidget* contents = scroll_->widget();
-    if (QLayout* layout = contents->layout()) {
-      layout->activate();
-      designed_ = layout->sizeHint();
-      holdContents(contents);
-    }
-    takeRoom();
+    const double across = static_cast<double>(room.width()) / designed.width();
+    const double down = static_cast<double>(room.height()) / designed.height();
+    scaleWindow(window_, std::min(across, down));
+    keepOnScreen();
   }
 
  private:
-  // Moves what the window shows into a scroll area that fills the window; the contents keep
-  // their designed size and places.
-  void scrollContents() {
-    // A window of fixed size may now be smaller than designed, never larger.
-    fixedSize_ = window_->maximumSize() == designed_;
-    // Moving the controls loses the keyboard; it goes back where it was.
-    QWidget* focused = window_->focusWidget();
-    scroll_ = new QScrollArea(window_);
-    scroll_->setObjectName("screenFitScroll");
-    scroll_->setFrameShape(QFrame::NoFrame);
-    // The keyboard belongs to the controls, as it did before they scrolled; Tab still scrolls
-    // the one it reaches into view.
-    scroll_->setFocusPolicy(Qt::NoFocus);
-    scroll_->setWidgetResizable(true);
-    QWidget* contents = nullptr;
-    if (auto* main = qobject_cast<QMainWindow*>(window_)) {
-      // The menu bar stays where it is; what is under it scrolls.
-      contents = main->takeCentralWidget();
-      contents->setMinimumSize(contents->size());
-      scroll_->setWidget(contents);
-      main->setCentralWidget(scroll_);
-    } else {
-      contents = takeContents();
-      scroll_->setWidget(contents);
-      auto* frame = new QVBoxLayout(window_);
-      frame->setContentsMargins(0, 0, 0, 0);
-      frame->addWidget(scroll_);
-    }
-    // The window's own background shows through, as it did behind its controls.
-    contents->setAutoFillBackground(false);
-    scroll_->viewport()->setAutoFillBackground(false);
-    scroll_->show();
-    window_->setMinimumSize(0, 0);
-    if (focused) focused->setFocus();
-  }
-
-  // The contents keep the designed size: exactly, when the window had a fixed size.
-  void holdContents(QWidget* contents) {
-    if (fixedSize_) {
-      contents->setFixedSize(designed_);
-    } else {
-      contents->setMinimumSize(designed_);
-    }
-  }
-
-  QWidget* takeContents() {
-    auto* contents = new QWidget;
-    contents->setObjectName("screenFitContents");
-    const QList<QWidget*> children = window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    QList<bool> shown;
-    QList<QRect> places;
-    for (QWidget* child : children) {
-      shown.append(!child->isHidden());
-      places.append(child->geometry());
-    }
-    if (QLayout* layout = window_->layout()) contents->setLayout(layout);
-    for (qsizetype i = 0; i < children.size(); ++i) {
-      QWidget* child = children[i];
-      if (child->isWindow() || child == scroll_) continue;
-      if (child->parentWidget() != contents) child->setParent(contents);
-      child->setGeometry(places[i]);
-      child->setVisible(shown[i]);
-    }
-    holdContents(contents);
-    return contents;
-  }
-
-  // The window as large as its contents and the scroll bars they need, within the room.
-  void takeRoom() {
-    const QSize room = screenRoom(window_);
-    const int bar = window_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    QSize wanted = designed_;
-    if (designed_.height() > room.height()) wanted.rwidth() += bar;
-    if (wanted.width() > room.width()) wanted.rheight() += bar;
-    if (wanted.height() > room.height() && designed_.height() <= room.height())
-      wanted.rwidth() += bar;
-    if (fixedSize_) window_->setMaximumSize(wanted);
-    window_->resize(wanted.boundedTo(room));
-    keepOnScreen();
+  // The least size the window's layout can take; a window whose controls are placed by hand
+  // cannot be smaller than designed.
+  QSize leastSize() const {
+    if (!window_->layout()) return window_->size();
+    window_->layout()->activate();
+    return window_->minimumSizeHint();
   }
 
   // The whole window, frame included, inside the available area.
@@ -176,9 +90,6 @@ class ScreenFit : public QObject {
   }
 
   QWidget* window_;
-  QScrollArea* scroll_ = nullptr;
-  QSize designed_;
-  bool fixedSize_ = false;
 };
 
 ScreenFit* fitOf(QWidget* window) {
@@ -192,11 +103,8 @@ void fitToScreen(QWidget* window) {
   new ScreenFit(window);
 }
 
-bool refitScrolledContents(QWidget* window) {
-  ScreenFit* fit = fitOf(window);
-  if (!fit || !fit->scrolled()) return false;
-  fit->followContents();
-  return true;
+void refitToScreen(QWidget* window) {
+  if (ScreenFit* fit = fitOf(window)) fit->fit();
 }
 
 QSize screenRoom(const QWidget* window) {

@@ -1,8 +1,7 @@
 #pragma once
-// Windows on small screens. A window keeps its designed size where the screen's available area
-// holds it. Where it does not, the window takes the available area: a window that can shrink
-// shrinks; one that cannot keeps its layout inside a scroll area, so every control can still
-// be reached.
+// Windows on small screens, never scrolled. A window keeps its designed size where the screen's
+// available area holds it. Where it does not, a window whose layout can give up room takes the
+// available area; any other is drawn whole at a smaller scale (window_scale.h).
 
 class QSize;
 class QWidget;
@@ -14,9 +13,8 @@ namespace velko::ui {
 void fitToScreen(QWidget* window);
 
 // For a window whose designed size changes while it is open (the program editor without its
-// guide): when its contents scroll, the scroll area takes their new size and true is returned;
-// false when the window sizes itself as designed.
-bool refitScrolledContents(QWidget* window);
+// guide): fits its new size again.
+void refitToScreen(QWidget* window);
 
 // The room a window may take on its screen: the available area less the window's frame.
 QSize screenRoom(const QWidget* window);

@@ -7,12 +7,15 @@ class QApplication;
 
 namespace velko::ui {
 
-// The application font and palette; called once at start (and by screen tests).
+// The application font, the dark palette and the style of the controls no screen styles
+// itself; called once at start, before any window (and by screen tests).
 void applyGameStyle(QApplication& app);
 
 QString titleButtonStyle();
 // A heading over a panel of the workshop and the other screens.
 QString panelStyle();
+// A number or name shown in a box (the workshop's values).
+QString valueBoxStyle();
 // The beginner's guide pane.
 QString guideStyle();
 // The game's message dialogs and boxes: dark like the title, the fight and the bracket.

@@ -39,9 +39,7 @@ QLabel* valueLabel(QWidget* parent, const QString& name) {
   auto* label = new QLabel(parent);
   label->setObjectName(name);
   label->setMinimumWidth(70);
-  label->setStyleSheet(
-      "QLabel { background: white; border: 1px solid #b8bcc6; border-radius: 3px;"
-      " padding: 1px 6px; font-weight: bold; }");
+  label->setStyleSheet(valueBoxStyle());
   return label;
 }
 
@@ -263,12 +261,12 @@ QWidget* Design::buildCommandBar() {
   auto* date = new QLabel(bar);
   date->setObjectName("dspDate");
   date->setStyleSheet(
-      "QLabel { font-size: 14pt; font-weight: bold; color: #7a1c1c; padding: 0 12px; }");
+      "QLabel { font-size: 14pt; font-weight: bold; color: #ffd66b; padding: 0 12px; }");
   layout->addWidget(date);
   // The money stands beside the date, so the shop is not the only place to see it.
   auto* money = new QLabel(bar);
   money->setObjectName("dspMoney");
-  money->setStyleSheet("QLabel { font-size: 13pt; font-weight: bold; color: #24405e; }");
+  money->setStyleSheet("QLabel { font-size: 13pt; font-weight: bold; color: #8fd8ff; }");
   layout->addWidget(money);
   layout->addStretch();
   const struct {

@@ -34,14 +34,11 @@ constexpr int kHeight = 700;
 const char* kStyle =
     "QFrame#paneGuide { background: #fff8dc; border: 1px solid #c8b27a; border-radius: 4px; }"
     "QLabel#dspGuide { color: #3a3020; }"
-    "QLabel#lblPlayerRl { background: white; border: 1px solid #9aa3ad; border-radius: 3px;"
-    "  padding: 2px 8px; font-weight: bold; }"
-    "QLabel#dspMsg { background: #f4f6f8; border: 1px solid #c3c9cf; border-radius: 3px;"
-    "  padding: 3px 8px; color: #24405e; }"
-    "QTableWidget#List1 { gridline-color: #d9dee3; }"
-    "QListWidget::item { padding: 3px 6px; }"
-    "QHeaderView::section { background: #e6ebf0; padding: 4px; border: 0;"
-    "  border-right: 1px solid #c9d0d7; border-bottom: 1px solid #c9d0d7; }";
+    "QLabel#lblPlayerRl { background: #121826; color: #ffffff; border: 1px solid #3b4966;"
+    "  border-radius: 3px; padding: 2px 8px; font-weight: bold; }"
+    "QLabel#dspMsg { background: #121826; border: 1px solid #3b4966; border-radius: 3px;"
+    "  padding: 3px 8px; color: #8fd8ff; }"
+    "QListWidget::item { padding: 3px 6px; }";
 
 }  // namespace
 

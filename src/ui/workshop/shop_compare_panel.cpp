@@ -10,14 +10,15 @@ namespace velko::ui {
 
 namespace {
 
+// Blue for better, orange for worse: told apart without red and green, beside the arrow.
 const char* colourOf(Change change) {
   switch (change) {
     case Change::Better:
-      return "#1e7b34";
+      return "#6fc3ff";
     case Change::Worse:
-      return "#b3261e";
+      return "#ffa040";
     case Change::Neutral:
-      return "#24405e";
+      return "#dfe6f2";
     case Change::Same:
       break;
   }
@@ -25,10 +26,10 @@ const char* colourOf(Change change) {
 }
 
 const char* kPanelStyle =
-    "velko--ui--ShopComparePanel { background: #f7f9fb; border: 1px solid #b9c3cd;"
+    "velko--ui--ShopComparePanel { background: #1a2130; border: 1px solid #3b4966;"
     "  border-radius: 4px; }"
-    "QLabel#compareCaption { font-weight: bold; color: #24405e; }"
-    "QLabel#compareNotice { color: #8a4b00; font-weight: bold; }";
+    "QLabel#compareCaption { font-weight: bold; color: #ffb08f; }"
+    "QLabel#compareNotice { color: #ffd66b; font-weight: bold; }";
 
 }  // namespace
 
