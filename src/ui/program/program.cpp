@@ -90,6 +90,12 @@ void Program::putChip(int slot) {
   const int id = model_.chipAt(slot);
   dspAction_[slot]->setTile(tiles_.action(id));
   dspAction_[slot]->setDraggable(id != 0);
+  // What a screen reader says of the slot: its pattern, its place and its action.
+  dspAction_[slot]->setAccessibleName(
+      QString(qtTrId("行動パターン%1の%2番目：%3"))
+          .arg(slot / Logic::kSlots + 1)
+          .arg(slot % Logic::kSlots + 1)
+          .arg(id ? qtTrId(actionName(id).c_str()) : qtTrId("空き")));
 }
 
 void Program::showLabels() {
