@@ -46,8 +46,10 @@ class Desk:
         self.temp = tempfile.mkdtemp(prefix="velko-keys-")
         self.folder = os.path.join(self.temp, "game")
         os.makedirs(self.folder)
-        for part in ("ini", "img", "midi"):
+        for part in ("ini", "img", "midi", "translations"):
             source = os.path.join(game_dir, part)
+            if part == "translations" and lang == "ja":
+                continue
             if not os.path.isdir(source):
                 raise Failure("the built game folder has no %s/ (%s)" % (part, game_dir))
             shutil.copytree(source, os.path.join(self.folder, part))
@@ -112,7 +114,7 @@ class Desk:
         desktop = pyatspi.Registry.getDesktop(0)
         for i in range(desktop.childCount):
             application = desktop.getChildAtIndex(i)
-            if application is not None and application.name in ("velko", "VELKO"):
+            if application is not None and application.get_process_id() == self.game.pid:
                 # The reader's copies of names and states are kept only while events update
                 # them; this reader listens to none, so it asks the game every time.
                 application.set_cache_mask(Atspi.Cache.NONE)

@@ -269,7 +269,8 @@ class Route:
                 time.sleep(0.1)
                 continue
             steady = 0
-            kind = "%s %s" % (role(window), window.name)
+            # The bracket and the entry question share their title: told apart by their size.
+            kind = "%s %s (%d)" % (role(window), window.name, window.childCount)
             if kind not in seen:
                 seen.add(kind)
                 desk.screenshot("tournament-%d" % len(seen))
