@@ -191,6 +191,12 @@ bool Program::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
   }
+  if (event->type() == QEvent::KeyPress && qobject_cast<QPushButton*>(watched)) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    static_cast<QPushButton*>(watched)->click();
+    return true;
+  }
   const QVariant paletteChip = watched->property("paletteChip");
   if (paletteChip.isValid()) {
     // The target slot is marked only while the keyboard can place into it.

@@ -192,6 +192,7 @@ QWidget* Program::buildGrid() {
     auto* clear = new QPushButton(qtTrId("クリア"), grid);
     clear->setObjectName(indexed("cmdClear", p));
     clear->setAutoDefault(false);
+    clear->installEventFilter(this);  // Return presses it when it has the keyboard
     connect(clear, &QPushButton::clicked, this, [this, p] { cmdClear_Click(p); });
     cmdClear_[p] = clear;
     cells->addWidget(clear, p + 1, 4);
@@ -249,6 +250,10 @@ QWidget* Program::buildSideColumn() {
   cmdCancel_->setObjectName("cmdCancel");
   cmdCancel_->setAutoDefault(false);
   cmdCancel_->setMinimumHeight(34);
+  // No default button (Return in a name box presses nothing), but the button that has the
+  // keyboard takes Return as Space.
+  cmdRegist_->installEventFilter(this);
+  cmdCancel_->installEventFilter(this);
   connect(cmdCancel_, &QPushButton::clicked, this, &Program::cmdCancel_Click);
   column->addWidget(buildUndoButtons(side));
   column->addWidget(cmdRegist_);

@@ -181,8 +181,17 @@ class Desk:
             self.focused()), seconds)
 
     def tab_to(self, test, what, limit=120, back=False):
-        """Presses Tab (or Shift+Tab) until the focused control passes test."""
+        """Presses Tab (or Shift+Tab) until the focused control passes test. A message that
+        comes up meanwhile (the one that says no music can play) is answered with Return."""
+        home = self.active_window()
+        home = (role(home), name(home)) if home is not None else None
         for _ in range(limit):
+            window = self.active_window()
+            if window is not None and (role(window), name(window)) != home and role(
+                    window) in ("alert", "dialog"):
+                log("message: %s" % " | ".join(texts(window)))
+                self.key("Return")
+                continue
             now = self.focused()
             if now is not None and test(now):
                 return now

@@ -240,7 +240,7 @@ class Route:
         register = desk.tab_to(lambda f: role(f) == "push button" and
                                name(f) == self.texts["register"], "登録")
         del register, chip
-        desk.key("space")
+        desk.key("Return")
         answer_messages(desk, is_workshop, "the workshop after registering")
         log("programmed %d patterns" % len(PATTERNS))
 
