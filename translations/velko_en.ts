@@ -1280,6 +1280,14 @@ The file cannot be written</translation>
         <source></source>
         <translation>empty</translation>
     </message>
+    <message id="実況を上へ">
+        <source></source>
+        <translation>Narration up</translation>
+    </message>
+    <message id="実況を下へ">
+        <source></source>
+        <translation>Narration down</translation>
+    </message>
     <message id="%1番目の技の入力が正しくありません">
         <source></source>
         <translation>Move %1 is not entered correctly</translation>
