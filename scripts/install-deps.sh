@@ -12,6 +12,7 @@ packages=(
   fonts-noto-cjk
   xvfb xauth
   openbox xdotool imagemagick  # playing the real game by script under Xvfb, with screenshots
+  dbus at-spi2-core python3-pyatspi  # the accessibility walk: the game as a screen reader reads it
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-format
   dpkg-dev desktop-file-utils appstream lintian xdotool imagemagick

@@ -1272,6 +1272,22 @@ The file cannot be written</translation>
         <source></source>
         <translation>Trash</translation>
     </message>
+    <message id="行動パターン%1の%2番目：%3">
+        <source></source>
+        <translation>Pattern %1, action %2: %3</translation>
+    </message>
+    <message id="空き">
+        <source></source>
+        <translation>empty</translation>
+    </message>
+    <message id="実況を上へ">
+        <source></source>
+        <translation>Narration up</translation>
+    </message>
+    <message id="実況を下へ">
+        <source></source>
+        <translation>Narration down</translation>
+    </message>
     <message id="%1番目の技の入力が正しくありません">
         <source></source>
         <translation>Move %1 is not entered correctly</translation>

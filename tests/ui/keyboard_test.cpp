@@ -1,23 +1,29 @@
-// The game by keyboard (offscreen platform): the keyboard comes back to the battle screen's
-// next command after the pattern dialog and after a message placed over the workshop; the
-// save screen takes digits, Backspace, Return and Esc; every menu has a mnemonic and the
-// usual commands their shortcuts; F1 opens the help; the move dialog has no close button;
-// the narration marks each step and scrolls by whole lines with the wheel.
+// The game by keyboard (offscreen platform): Return answers the pattern and move dialogs, and
+// the keyboard comes back to the battle screen's next command after them and after a message
+// placed over the workshop; the title's buttons take the arrows, Return, Esc and Ctrl+Q; the
+// shop's stock and owned parts are reached by Tab and bought and sold by Return; the save
+// screen takes digits, Backspace, Return and Esc; every menu has a mnemonic and the usual
+// commands their shortcuts; F1 opens the help; the move dialog has no close button; the
+// narration marks each step, scrolls by whole lines with the wheel and is read out.
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTextBrowser>
 #include <QtTest>
 
 #include "career/game.h"
+#include "shop/owned_parts.h"
 #include "support/career_fakes.h"
 #include "support/qt_test_main.h"
 #include "support/scripted_dialog.h"
 #include "support/test_career.h"
 #include "ui/app/help_window.h"
+#include "ui/app/start_up.h"
 #include "ui/fight/dialog_action.h"
 #include "ui/fight/dialog_move.h"
 #include "ui/fight/fight.h"
@@ -27,6 +33,7 @@
 #include "ui/widgets/qt_message_dialog.h"
 #include "ui/widgets/ui_style.h"
 #include "ui/workshop/design.h"
+#include "ui/workshop/shop.h"
 #include "ui/workshop/svld.h"
 
 using namespace velko;
@@ -36,17 +43,26 @@ using velko::testing::ModalAnswerer;
 
 namespace {
 
-void pickFirstWhite(DialogAction* dialog) {
-  for (int row = 0; row < 6; ++row) {
-    if (dialog->dspPattern(row)->styleSheet().contains("#c0c0c0")) continue;
-    dialog->dspPattern(row)->click();
-    return;
-  }
-  dialog->cmdCancel()->click();
-}
-
 void press(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
   QTest::keyClick(target, key, modifiers);
+}
+
+// Return where the dialog has the keyboard; a dialog it leaves open is counted and closed.
+void pressReturn(QDialog* dialog, int& leftOpen) {
+  QWidget* focused = dialog->focusWidget();
+  press(focused ? focused : dialog, Qt::Key_Return);
+  if (!dialog->isVisible()) return;
+  ++leftOpen;
+  dialog->done(QDialog::Accepted);
+}
+
+// Tab until `wanted` has the keyboard; false when it never comes.
+bool tabTo(QWidget* window, QWidget* wanted) {
+  for (int k = 0; k < 12; ++k) {
+    if (window->focusWidget() == wanted) return true;
+    press(window->focusWidget() ? window->focusWidget() : window, Qt::Key_Tab);
+  }
+  return window->focusWidget() == wanted;
 }
 
 }  // namespace
@@ -65,12 +81,17 @@ class KeyboardTest : public QObject {
     workshop.show();
     Fight fight(game.state, game.services, kModeStreet, "Novice", game.soundEffects);
     int patterns = 0;
+    int moves = 0;
+    int leftOpen = 0;
     ModalAnswerer answerer([&](QWidget* modal) {
+      // Return picks the first pattern that can be chosen, and moves closer.
       if (auto* dialog = qobject_cast<DialogAction*>(modal)) {
         ++patterns;
-        pickFirstWhite(dialog);
+        pressReturn(dialog, leftOpen);
       } else if (auto* dialog = qobject_cast<dialogMove*>(modal)) {
-        dialog->Command1(0)->click();
+        ++moves;
+        pressReturn(dialog, leftOpen);
+        QCOMPARE(dialog->value(), int16_t(0));
       } else if (auto* message = qobject_cast<DMsg*>(modal)) {
         message->cmdOK()->click();
       }
@@ -78,9 +99,10 @@ class KeyboardTest : public QObject {
     fight.show();
     QTRY_VERIFY(fight.ready());
     QTRY_COMPARE(fight.focusWidget(), fight.cmdNext());
-    for (int k = 0; k < 40 && patterns == 0 && !fight.session().closed(); ++k)
+    for (int k = 0; k < 40 && (patterns == 0 || moves == 0) && !fight.session().closed(); ++k)
       fight.cmdNext()->click();
     QVERIFY(patterns > 0 || fight.session().closed());
+    QCOMPARE(leftOpen, 0);
     if (fight.session().closed()) return;
     QTRY_COMPARE(QApplication::activeWindow(), &fight);
     QCOMPARE(fight.focusWidget(), fight.cmdNext());
@@ -97,6 +119,56 @@ class KeyboardTest : public QObject {
     QCOMPARE(fight.focusWidget(), fight.cmdNext());
     fight.cmdTap()->click();
     QTRY_VERIFY(!fight.isVisible());
+  }
+
+  void theTitleTakesKeys() {
+    testing::TestCareer career(3, GameFolder(VELKO_GAME_DIR));
+    StartUp title(career.game, career.services.folder);
+    title.show();
+    QVERIFY(QTest::qWaitForWindowActive(&title));
+    QCOMPARE(title.focusWidget(), title.command1(0));
+    press(title.focusWidget(), Qt::Key_Down);
+    QCOMPARE(title.focusWidget(), title.command1(1));
+    press(title.focusWidget(), Qt::Key_Down);
+    QCOMPARE(title.focusWidget(), title.cmdQuit());
+    press(title.focusWidget(), Qt::Key_Up);
+    press(title.focusWidget(), Qt::Key_Up);
+    QCOMPARE(title.focusWidget(), title.command1(0));
+    press(title.focusWidget(), Qt::Key_Return);
+    QCOMPARE(career.nav.workshops, 1);
+    QVERIFY(career.state.newGame);
+    // Esc and Ctrl+Q quit as Quit does.
+    press(title.focusWidget(), Qt::Key_Escape);
+    QCOMPARE(career.nav.ends, 1);
+    press(title.focusWidget(), Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(career.nav.ends, 2);
+  }
+
+  void theShopTakesKeys() {
+    testing::TestCareer career(7, GameFolder(VELKO_GAME_DIR));
+    career.state.player().Rl = 2000;
+    Shop shop(career.state, career.services);
+    shop.show();
+    QVERIFY(QTest::qWaitForWindowActive(&shop));
+    // Tab reaches the stock with its first row chosen; Down chooses the next, Return asks to
+    // buy it as a click does, and the shop stays open.
+    QVERIFY(tabTo(&shop, shop.List1()));
+    QCOMPARE(shop.List1()->currentRow(), 0);
+    press(shop.List1(), Qt::Key_Down);
+    const QString second = shop.List1()->item(1, 0)->text();
+    press(shop.List1(), Qt::Key_Return);
+    QCOMPARE(career.dialog.shown.back().request.text, std::string("購入しますか？"));
+    QCOMPARE(QString::fromStdString(career.dialog.shown.back().request.caption), second);
+    QCOMPARE(shop.ListOwnParts(kListNew)->count(), 1);
+    QVERIFY(shop.isVisible());
+    // Tab goes on to the new parts; Return asks to give the part back.
+    QVERIFY(tabTo(&shop, shop.ListOwnParts(kListNew)));
+    press(shop.ListOwnParts(kListNew), Qt::Key_Return);
+    QVERIFY(
+        QString::fromStdString(career.dialog.shown.back().request.text).endsWith("返品しますか？"));
+    QCOMPARE(shop.ListOwnParts(kListNew)->count(), 0);
+    QCOMPARE(int(career.state.player().Rl), 2000);
+    QVERIFY(shop.isVisible());
   }
 
   void theSaveScreenTakesKeys() {
@@ -196,6 +268,9 @@ class KeyboardTest : public QObject {
       log += "キック・・・命中！ " + std::to_string(line) + "\r\n";
     view->beginStep();
     fight.dspMsg(log);
+    // A screen reader reads the whole newest step, from its heading.
+    QVERIFY(view->accessibleName().startsWith(QString("―― 第%1手 ――").arg(view->step())));
+    QVERIFY(view->accessibleName().endsWith("キック・・・命中！ 24"));
     const int first = view->firstLine();
     QWheelEvent down(QPointF(10, 10), view->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);

@@ -1,5 +1,6 @@
-// The program editor's undo and redo buttons and shortcuts, the row copy, and placing chips
-// with the keyboard, on the built game folder (offscreen platform); a screenshot.
+// The program editor's undo and redo buttons and shortcuts, the row copy, placing chips with
+// the keyboard and Return on a focused button, on the built game folder (offscreen platform); a
+// screenshot.
 
 #include <QApplication>
 #include <QLabel>
@@ -104,6 +105,14 @@ class ProgramKeysTest : public QObject {
     // Cancel, answered Yes, still discards everything.
     editor.cmdCancel_Click();
     QCOMPARE(d.getLogic(0)->getActions(0)->ID, int16_t(0));
+
+    // Return presses the button that has the keyboard: 登録 registers.
+    Program again(career.state, career.services);
+    again.show();
+    again.findChild<QPushButton*>("cmdRegist")->setFocus();
+    QTest::keyClick(again.findChild<QPushButton*>("cmdRegist"), Qt::Key_Return);
+    QCOMPARE(again.result(), int(QDialog::Accepted));
+    QVERIFY(d.programed);
   }
 };
 

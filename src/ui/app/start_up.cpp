@@ -2,6 +2,7 @@
 #include "ui/app/language.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
@@ -10,6 +11,7 @@
 #include "career/game.h"
 #include "ui/app/help_window.h"
 #include "ui/app/title_cache.h"
+#include "ui/widgets/accessible_role.h"
 #include "ui/widgets/screen_fit.h"
 #include "ui/widgets/ui_style.h"
 
@@ -22,6 +24,9 @@ StartUp::StartUp(Game& game, const GameFolder& folder, QWidget* parent)
           {letteredPicture(QString::fromStdString(folder.path("\\img\\stage.jpg").string())),
            devicePixelRatioF(), font(), qtTrId("ドール・バトル・シミュレーション"),
            QString::fromStdString((folder.root() / kTitleCacheName).string())})) {
+  // A window to a screen reader, as the other screens are, named by its title; given before
+  // anything asks the reader's view of it.
+  setAccessibleRole(this, QAccessible::Window);
   setWindowTitle("VELKO");
   setFixedSize(kTitleSize);
   game_.StartUp_Form_Load();
@@ -46,7 +51,31 @@ StartUp::StartUp(Game& game, const GameFolder& folder, QWidget* parent)
   connect(cmdQuit_, &QPushButton::clicked, this, [this] { game_.cmdQuit_Click(); });
   auto* help = new QShortcut(QKeySequence::HelpContents, this);
   connect(help, &QShortcut::activated, this, [this] { HelpWindow::showFor(this); });
+  // Esc and Ctrl+Q quit as the Quit button does.
+  for (const QKeySequence& keys :
+       {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_Q)}) {
+    auto* quit = new QShortcut(keys, this);
+    connect(quit, &QShortcut::activated, cmdQuit_, &QPushButton::click);
+  }
+  command1_[0]->setFocus();
   fitToScreen(this);
+}
+
+void StartUp::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget())) button->click();
+    return;
+  }
+  if (key == Qt::Key_Down || key == Qt::Key_Right) {
+    focusNextChild();
+    return;
+  }
+  if (key == Qt::Key_Up || key == Qt::Key_Left) {
+    focusPreviousChild();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void StartUp::closeEvent(QCloseEvent* event) {

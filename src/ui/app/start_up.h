@@ -1,5 +1,6 @@
 #pragma once
-// The title screen: "Initial Start", "Load Start" and "Quit" over the arena.
+// The title screen: "Initial Start", "Load Start" and "Quit" over the arena. By keyboard: Tab
+// and the arrows move between the buttons, Return or Space presses one, Esc and Ctrl+Q quit.
 
 #include <QImage>
 #include <QString>
@@ -33,6 +34,7 @@ class StartUp : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   // Closing the title window is "Quit".
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void takePicture();

@@ -36,6 +36,7 @@ const char* const kDialogStyle =
     "QPushButton#cmdCancel { background: #2c3548; color: #e6ecf5; border: 1px solid #4a5873;"
     "  border-radius: 5px; font-size: 14px; }"
     "QPushButton#cmdCancel:hover { background: #36425a; }"
+    "QPushButton#cmdCancel:focus { border: 2px solid #ffcf5a; }"
     "QFrame#paneGuide { background: #fff4c2; border: 1px solid #e0c060; border-radius: 5px; }"
     "QLabel#dspGuide { color: #3a3000; font-size: 13px; }"
     "QLabel#lblAdvice { background: #ff9d2e; color: #1b2230; border-radius: 4px;"
@@ -46,12 +47,14 @@ const char* const kDialogStyle =
 const char* const kWhiteRow =
     "QPushButton { background: #ffffff; color: #101623; border: 1px solid #8a96ab;"
     "  border-radius: 4px; text-align: left; padding: 0 12px; font-size: 15px; }"
-    "QPushButton:hover { border: 2px solid #ff9d2e; }";
+    "QPushButton:hover { border: 2px solid #ff9d2e; }"
+    "QPushButton:focus { border: 3px solid #e0641a; }";
 // The row the Doll's program would choose keeps its colours and gains an orange frame.
 const char* const kAdviceRow = "QPushButton { border: 2px solid #ff9d2e; }";
 const char* const kGreyRow =
     "QPushButton { background: #c0c0c0; color: #505660; border: 1px solid #8a8f99;"
-    "  border-radius: 4px; text-align: left; padding: 0 12px; font-size: 15px; }";
+    "  border-radius: 4px; text-align: left; padding: 0 12px; font-size: 15px; }"
+    "QPushButton:focus { border: 3px solid #e0641a; }";
 
 QLabel* heading(const QString& text, int x, int width, QWidget* parent) {
   auto* label = new QLabel(text, parent);
@@ -92,7 +95,8 @@ DialogAction::DialogAction(int16_t playAP, bool guide, Prompter& prompter, QWidg
     dspPattern_[i] = new QPushButton(this);
     dspPattern_[i]->setObjectName(QString("dspPattern%1").arg(i));
     dspPattern_[i]->setGeometry(kPatternLeft, y, kPatternWidth, kRowHeight - 8);
-    dspPattern_[i]->setAutoDefault(false);
+    // Return presses the pattern the keyboard is on.
+    dspPattern_[i]->setAutoDefault(true);
     dspPattern_[i]->setCursor(Qt::PointingHandCursor);
     connect(dspPattern_[i], &QPushButton::clicked, this, [this, i] { dspPattern_Click(i); });
   }
@@ -164,6 +168,7 @@ void DialogAction::showEvent(QShowEvent* event) {
 
 void DialogAction::Form_Load() {
   dspLogics();
+  focusFirstWhite();
   if (!guide_) {
     paneGuide_->hide();
     return;
@@ -179,10 +184,24 @@ void DialogAction::dspLogics() {
     showName(Text1_[i], QString::fromStdString(logic.name));
     lblAP_[i]->setText(QString::number(logic.AP));
     dspPattern_[i]->setText(QString::fromStdString(patternText(logic)));
+    // An empty row is read as empty, not as nothing.
+    dspPattern_[i]->setAccessibleName(dspPattern_[i]->text().isEmpty() ? qtTrId("空き")
+                                                                       : QString());
     QString style = choice_.isGrey(i) ? kGreyRow : kWhiteRow;
     if (i == adviceRow_) style += kAdviceRow;
     dspPattern_[i]->setStyleSheet(style);
   }
+}
+
+// The keyboard starts on the first pattern that can be chosen, so Return picks it.
+void DialogAction::focusFirstWhite() {
+  for (int i = 0; i < PatternChoice::kRows; ++i) {
+    if (choice_.isGrey(i)) continue;
+    dspPattern_[i]->setDefault(true);
+    dspPattern_[i]->setFocus();
+    return;
+  }
+  cmdCancel_->setFocus();
 }
 
 void DialogAction::dspPattern_Click(int row) {

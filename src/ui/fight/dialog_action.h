@@ -57,6 +57,7 @@ class DialogAction : public QDialog {
  private:
   void Form_Load();
   void dspLogics();
+  void focusFirstWhite();
 
   PatternChoice choice_;
   Prompter& prompter_;

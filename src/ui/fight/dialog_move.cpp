@@ -23,6 +23,7 @@ const char* const kMoveDialogStyle =
     "QPushButton#Command1_1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
     "  stop:0 #4a7bd8, stop:1 #2c4f9e); border: 1px solid #6c98ea; }"
     "QPushButton:hover { border: 2px solid #ffffff; }"
+    "QPushButton#Command1_0:focus, QPushButton#Command1_1:focus { border: 3px solid #ffe14d; }"
     "QLabel#lblHint { color: #c9d3e6; font-size: 12px; }";
 
 constexpr int kMoveDialogWidth = 340;

@@ -101,8 +101,18 @@ void Fight::dspLabels(const BattleState& state, const FightLabels& labels) {
     dspJoutai_[k]->setText(QString::fromStdString(labels.joutai[k]));
     setBar(k, k, d.Motor->HP);
     setBar(k + 2, k, d.frame->HP);
+    // A screen reader hears what each bar shows, and whose it is.
+    for (int row : {k, k + 2}) {
+      barHP_.at(row)->setAccessibleName(dspHP_[row]->text());
+      barHP_.at(row)->setAccessibleDescription(dspName_[k]->accessibleName());
+      dspHP_[row]->setAccessibleDescription(dspName_[k]->accessibleName());
+    }
   }
   dspSpan_->setText(QString::fromStdString(labels.span));
+  dspDollImg_->setAccessibleName(QString("%1 / %2  %3")
+                                     .arg(dspName_[0]->accessibleName(),
+                                          dspName_[1]->accessibleName(),
+                                          QString::fromStdString(labels.span)));
 }
 
 void Fight::setBar(int index, int fighter, int hp) {

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "ui/fight/fight_layout.h"
+#include "ui/widgets/accessible_role.h"
 
 namespace velko::ui {
 
@@ -21,6 +22,7 @@ QImage loadRgb32(const QString& file) {
 FightStage::FightStage(QWidget* parent)
     : QWidget(parent), stage_(kStageWidth, kStageHeight, QImage::Format_RGB32) {
   setObjectName("dspDollImg");
+  setAccessibleRole(this, QAccessible::Graphic);
   setFixedSize(kStageWidth, kStageHeight);
   setAttribute(Qt::WA_OpaquePaintEvent);
   stage_.fill(QColor(24, 28, 36));

@@ -154,6 +154,9 @@ void Fight::buildNarration() {
   // Button 1 brings back the lines above, button 0 the lines below.
   Command1_[1] = button("Command1_1", "▲", this, {x, kNarrationTop, buttonWidth, half});
   Command1_[0] = button("Command1_0", "▼", this, {x, kNarrationTop + half + 8, buttonWidth, half});
+  // Said by a screen reader in words, not as the arrows' character names.
+  Command1_[1]->setAccessibleName(qtTrId("実況を上へ"));
+  Command1_[0]->setAccessibleName(qtTrId("実況を下へ"));
   for (int k = 0; k < 2; ++k)
     connect(Command1_[k], &QPushButton::clicked, this, [this, k] { Command1_Click(k); });
   // Each button is enabled while there is something to bring into view on its side.

@@ -6,6 +6,8 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "ui/widgets/accessible_role.h"
+
 namespace velko::ui {
 
 namespace {
@@ -46,6 +48,7 @@ QColor colourOf(int kind) {
 
 NarrationView::NarrationView(QWidget* parent) : QWidget(parent) {
   setObjectName("narration");
+  setAccessibleRole(this, QAccessible::StaticText);
   steps_.push_back({});
 }
 
@@ -70,6 +73,7 @@ void NarrationView::beginStep(int number) {
   if (steps_.size() > kKeptSteps) steps_.erase(steps_.begin());
   rebuild();
   showNewest();
+  tellReader();
 }
 
 void NarrationView::setStepText(const QString& text) {
@@ -80,6 +84,15 @@ void NarrationView::setStepText(const QString& text) {
   }
   rebuild();
   showNewest();
+  tellReader();
+}
+
+// A screen reader reads the newest step, its heading first.
+void NarrationView::tellReader() {
+  QStringList newest;
+  for (int k = currentStart_; k < lineCount(); ++k)
+    newest << lines_[k].text;
+  setAccessibleName(newest.join('\n'));
 }
 
 void NarrationView::rebuild() {

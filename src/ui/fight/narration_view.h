@@ -57,6 +57,7 @@ class NarrationView : public QWidget {
   };
 
   void rebuild();
+  void tellReader();
   void showNewest();
   void setFirst(int first);
   int lastFirst() const;

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <utility>
 
+#include "ui/widgets/accessible_role.h"
+
 namespace velko::ui {
 
 namespace {
@@ -93,6 +95,13 @@ RateBarChart::RateBarChart(const QString& title, const QStringList& names,
                            const std::vector<double>& rates, QWidget* parent)
     : QWidget(parent), title_(title), names_(names), rates_(rates) {
   setMinimumSize(240, 160);
+  // A screen reader hears the title, then every bar's name and per cent.
+  setAccessibleRole(this, QAccessible::Chart);
+  setAccessibleName(title_);
+  QStringList bars;
+  for (int k = 0; k < names_.size() && k < static_cast<int>(rates_.size()); ++k)
+    bars << QString("%1 %2%").arg(names_[k]).arg(rates_[k], 0, 'f', 0);
+  setAccessibleDescription(bars.join(", "));
 }
 
 void RateBarChart::paintEvent(QPaintEvent*) {
@@ -145,6 +154,15 @@ LineChart::LineChart(const QString& title, const QString& xTitle, const QString&
       yHigh_(yHigh > yLow ? yHigh : yLow + 1),
       series_(std::move(series)) {
   setMinimumSize(240, 160);
+  // A screen reader hears the title, then every line's name and its last value.
+  setAccessibleRole(this, QAccessible::Chart);
+  setAccessibleName(title_);
+  QStringList lines;
+  for (const Series& line : series_) {
+    if (line.points.empty()) continue;
+    lines << QString("%1 %2").arg(line.name).arg(line.points.back().y(), 0, 'f', 0);
+  }
+  setAccessibleDescription(QString("%1 / %2: %3").arg(xTitle_, yTitle_, lines.join(", ")));
 }
 
 std::vector<QRect> LineChart::legendPlaces() const {

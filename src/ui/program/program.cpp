@@ -90,6 +90,12 @@ void Program::putChip(int slot) {
   const int id = model_.chipAt(slot);
   dspAction_[slot]->setTile(tiles_.action(id));
   dspAction_[slot]->setDraggable(id != 0);
+  // What a screen reader says of the slot: its pattern, its place and its action.
+  dspAction_[slot]->setAccessibleName(
+      QString(qtTrId("行動パターン%1の%2番目：%3"))
+          .arg(slot / Logic::kSlots + 1)
+          .arg(slot % Logic::kSlots + 1)
+          .arg(id ? qtTrId(actionName(id).c_str()) : qtTrId("空き")));
 }
 
 void Program::showLabels() {
@@ -184,6 +190,12 @@ bool Program::eventFilter(QObject* watched, QEvent* event) {
       event->ignore();
       return true;
     }
+  }
+  if (event->type() == QEvent::KeyPress && qobject_cast<QPushButton*>(watched)) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    static_cast<QPushButton*>(watched)->click();
+    return true;
   }
   const QVariant paletteChip = watched->property("paletteChip");
   if (paletteChip.isValid()) {

@@ -90,6 +90,7 @@ QWidget* Program::buildPalette() {
 
     auto* chip = new ProgramChip(k, frame);
     chip->setObjectName(indexed("dspAchip", k));
+    chip->setAccessibleName(qtTrId(actionName(k + 1).c_str()));
     chip->setDraggable(true);
     chip->setFocusPolicy(Qt::StrongFocus);
     chip->setProperty("paletteChip", k);
@@ -123,6 +124,7 @@ QWidget* Program::buildPalette() {
   trashInside->setContentsMargins(6, 4, 6, 4);
   dspTrash_ = new ProgramChip(-1, trashBox);
   dspTrash_->setObjectName("dspTrash");
+  dspTrash_->setAccessibleName(qtTrId("ゴミ箱"));
   dspTrash_->setDropTarget(true);
   connect(dspTrash_, &ProgramChip::hovered, this, [this](int) {
     model_.dspTrash_MouseMove();
@@ -148,6 +150,7 @@ QWidget* Program::buildGrid() {
   for (int p = 0; p < ProgramModel::kPatterns; ++p) {
     auto* name = new QLineEdit(grid);
     name->setObjectName(indexed("Text1", p));
+    name->setAccessibleName(QString("%1 %2").arg(qtTrId("技名")).arg(p + 1));
     name->setFixedWidth(150);
     connect(name, &QLineEdit::textEdited, this, [this, p](const QString& text) {
       model_.setText1(p, text.toStdString());
@@ -189,6 +192,7 @@ QWidget* Program::buildGrid() {
     auto* clear = new QPushButton(qtTrId("クリア"), grid);
     clear->setObjectName(indexed("cmdClear", p));
     clear->setAutoDefault(false);
+    clear->installEventFilter(this);  // Return presses it when it has the keyboard
     connect(clear, &QPushButton::clicked, this, [this, p] { cmdClear_Click(p); });
     cmdClear_[p] = clear;
     cells->addWidget(clear, p + 1, 4);
@@ -246,6 +250,10 @@ QWidget* Program::buildSideColumn() {
   cmdCancel_->setObjectName("cmdCancel");
   cmdCancel_->setAutoDefault(false);
   cmdCancel_->setMinimumHeight(34);
+  // No default button (Return in a name box presses nothing), but the button that has the
+  // keyboard takes Return as Space.
+  cmdRegist_->installEventFilter(this);
+  cmdCancel_->installEventFilter(this);
   connect(cmdCancel_, &QPushButton::clicked, this, &Program::cmdCancel_Click);
   column->addWidget(buildUndoButtons(side));
   column->addWidget(cmdRegist_);

@@ -65,6 +65,8 @@ void showName(QLabel* label, const QString& name) {
       label->contentsRect().width() - 2 * label->margin() - std::max(0, label->indent());
   label->setText(label->fontMetrics().elidedText(name, Qt::ElideRight, room));
   label->setToolTip(name);
+  // A screen reader says the whole name, not the shortened one.
+  label->setAccessibleName(name);
 }
 
 }  // namespace velko::ui

@@ -77,6 +77,9 @@ int plainBox(const std::string& text, QMessageBox::Icon icon, int buttons, QWidg
   // The game's own icon rather than the platform's old ones.
   if (!QApplication::windowIcon().isNull())
     box.setIconPixmap(QApplication::windowIcon().pixmap(kPlainBoxIcon));
+  // The icon is the game's: a screen reader says so rather than nothing.
+  if (auto* iconLabel = box.findChild<QLabel*>("qt_msgboxex_icon_label"))
+    iconLabel->setAccessibleName(kGameTitle);
   for (QAbstractButton* button : box.buttons())
     button->setIcon(QIcon());
   // A short message (the version box) would make the box too narrow for its own title: a

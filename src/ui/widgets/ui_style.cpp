@@ -81,11 +81,18 @@ QString titleButtonStyle() {
          " background: rgba(140, 24, 24, 210); border: 2px solid rgba(255, 200, 120, 160);"
          " border-radius: 6px; }"
          "QPushButton:hover { background: rgba(190, 40, 36, 230); }"
-         "QPushButton:pressed { background: rgba(100, 16, 16, 230); }";
+         "QPushButton:pressed { background: rgba(100, 16, 16, 230); }"
+         // The keyboard's button: a bright frame, seen over the dark arena.
+         "QPushButton:focus { border: 3px solid #ffd75e; background: rgba(170, 34, 30, 230); }";
+}
+
+QString focusFrameStyle() {
+  return "QAbstractItemView:focus { border: 2px solid #2f7de1; }";
 }
 
 QString panelStyle() {
-  return "QGroupBox { font-weight: bold; border: 1px solid #3b4966; border-radius: 5px;"
+  return focusFrameStyle() +
+         "QGroupBox { font-weight: bold; border: 1px solid #3b4966; border-radius: 5px;"
          " margin-top: 10px; background: #1a2130; }"
          "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 4px;"
          " color: #ffb08f; }";

@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -191,6 +192,7 @@ QWidget* Design::buildStatsPanel() {
     grid->addWidget(new QLabel(heading, box), row, 0, Qt::AlignTop);
     list = new QListWidget(box);
     list->setObjectName(name);
+    list->setAccessibleName(heading);
     list->setMaximumHeight(64);
     list->setFocusPolicy(Qt::NoFocus);
     list->setSelectionMode(QAbstractItemView::NoSelection);
@@ -227,8 +229,10 @@ QWidget* Design::buildAssemblyPanel() {
   layout->addWidget(cmbParts_);
   listPart_ = new QListWidget(box);
   listPart_->setObjectName("ListPart");
+  listPart_->setAccessibleName(box->title());
   connect(listPart_, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { ListPart_Click(listPart_->row(item)); });
+  listPart_->installEventFilter(this);
   layout->addWidget(listPart_, 1);
 
   auto* detail = new QGridLayout;
@@ -346,6 +350,14 @@ void Design::showDetail(int kind, int slot) {
   }
 }
 
+bool Design::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != listPart_ || event->type() != QEvent::KeyPress) return false;
+  const int key = static_cast<QKeyEvent*>(event)->key();
+  if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+  if (listPart_->currentRow() >= 0) ListPart_Click(listPart_->currentRow());
+  return true;
+}
+
 void Design::ListPart_Click(int row) {
   const int kind = cmbParts_->currentIndex();
   if (row < listPart_->count() - 1) showDetail(kind, row);
@@ -358,12 +370,17 @@ void Design::dspDoll() {
   label("dspPart1")->setText(q(shownPartName(v.motor)));
   label("dspPart2")->setText(q(shownPartName(v.frame)));
   label("dspPart3")->setText(q(shownPartName(v.computer)));
+  // An empty mount shows a blank row; a screen reader says it is empty.
+  const auto addMount = [](QListWidget* list, const std::string& name) {
+    auto* item = new QListWidgetItem(q(shownPartName(name)), list);
+    if (name.empty()) item->setData(Qt::AccessibleTextRole, qtTrId("空き"));
+  };
   listBoost_->clear();
   for (const auto& name : v.boosters)
-    listBoost_->addItem(q(shownPartName(name)));
+    addMount(listBoost_, name);
   listP_->clear();
   for (const auto& name : v.protectors)
-    listP_->addItem(q(shownPartName(name)));
+    addMount(listP_, name);
   listSoft_->clear();
   for (const auto& [name, code] : v.softs) {
     auto* item = new QListWidgetItem(q(shownPartName(name)));
@@ -380,6 +397,8 @@ void Design::dspDoll() {
   const QPixmap picture(
       letteredPicture(QString::fromStdString(services_.folder.path(v.picture).string())));
   picture1_->setPixmap(v.picture.empty() ? QPixmap() : picture);
+  picture1_->setAccessibleName(QString("Doll %1").arg(q(state_.playerDoll().name)));
+  picture1_->setAccessibleDescription(label("dspPart2")->text());
 
   // refreshEditable
   const bool fights = fightCommandsEnabled(v);

@@ -46,6 +46,8 @@ class Design : public QMainWindow, public WorkshopView {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Return on the owned-parts list mounts or takes off its current row, as a click does.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildMenus();

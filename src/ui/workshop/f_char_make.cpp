@@ -70,6 +70,8 @@ FCharMake::FCharMake(CareerState& state, CareerServices& services, QWidget* pare
   buttons->addWidget(cmdReset_);
   buttons->addWidget(command3_);
   layout->addLayout(buttons);
+  // Return enters the player, wherever the keyboard is.
+  cmdEntry_->setDefault(true);
   connect(cmdEntry_, &QPushButton::clicked, this, &FCharMake::cmdEntry_Click);
   connect(cmdReset_, &QPushButton::clicked, this, &FCharMake::cmdReset_Click);
   connect(command3_, &QPushButton::clicked, this, &FCharMake::Command3_Click);

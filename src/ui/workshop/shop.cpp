@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -22,6 +23,7 @@
 #include "ui/widgets/guide_pane.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/screen_fit.h"
+#include "ui/widgets/ui_style.h"
 #include "ui/workshop/shop_compare_panel.h"
 
 namespace velko::ui {
@@ -49,7 +51,7 @@ Shop::Shop(CareerState& state, CareerServices& services, QWidget* parent)
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setFixedSize(kWidth, kHeight);
   setMouseTracking(true);
-  setStyleSheet(kStyle);
+  setStyleSheet(kStyle + focusFrameStyle());
   buildControls();
   model_.Form_Load();
   {
@@ -112,7 +114,10 @@ QWidget* Shop::buildStockPane() {
   List1_->setSelectionBehavior(QAbstractItemView::SelectRows);
   List1_->setSelectionMode(QAbstractItemView::SingleSelection);
   List1_->setAlternatingRowColors(true);
-  List1_->setFocusPolicy(Qt::NoFocus);
+  // The keyboard reaches the stock by Tab; the arrows choose a row and Return asks to buy it,
+  // as a click does. Tab leaves the table rather than walking its cells.
+  List1_->setTabKeyNavigation(false);
+  List1_->installEventFilter(this);
   List1_->verticalHeader()->setVisible(false);
   List1_->verticalHeader()->setDefaultSectionSize(23);
   List1_->horizontalHeader()->setHighlightSections(false);
@@ -148,7 +153,8 @@ QWidget* Shop::buildOwnedPane() {
     auto* inside = new QVBoxLayout(box);
     ListOwnParts_[list] = new QListWidget(box);
     ListOwnParts_[list]->setObjectName(list == kListUsed ? "ListOwnParts0" : "ListOwnParts1");
-    ListOwnParts_[list]->setFocusPolicy(Qt::NoFocus);
+    ListOwnParts_[list]->setAccessibleName(box->title());
+    ListOwnParts_[list]->installEventFilter(this);
     inside->addWidget(ListOwnParts_[list]);
     connect(
         ListOwnParts_[list], &QListWidget::clicked, this,
@@ -175,7 +181,25 @@ void Shop::keepClearOfComparison(QWidget* question) {
                  stock.top() + stock.height() / 3);
 }
 
+// Return on a focused table or list asks the same question as a click on its current row.
+bool Shop::returnPressed(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  const int key = static_cast<QKeyEvent*>(event)->key();
+  if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+  if (watched == List1_) {
+    List1_Click(List1_->currentRow());
+    return true;
+  }
+  for (int list : {kListUsed, kListNew}) {
+    if (watched != ListOwnParts_[list]) continue;
+    ListOwnParts_Click(list, ListOwnParts_[list]->currentRow());
+    return true;
+  }
+  return false;
+}
+
 bool Shop::eventFilter(QObject* watched, QEvent* event) {
+  if (returnPressed(watched, event)) return true;
   if (asking_ && event->type() == QEvent::Show && qobject_cast<DMsg*>(watched)) {
     keepClearOfComparison(static_cast<QWidget*>(watched));
     return false;
@@ -240,6 +264,7 @@ void Shop::showStock() {
   const StockTable& stock = model_.stock;
   const int columns = stock.headingCount();
   List1_->clear();
+  List1_->setAccessibleName(ComboShop_->currentText());
   List1_->setColumnCount(columns);
   List1_->setRowCount(static_cast<int>(stock.List1.size()));
   QStringList headings;

@@ -47,6 +47,7 @@ class Shop : public QDialog {
   QWidget* buildOwnedPane();
   QWidget* buildGuidePane();
 
+  bool returnPressed(QObject* watched, QEvent* event);
   void ComboShop_Click(int index);
   void List1_Click(int row);
   void ListOwnParts_Click(int list, int row);
