@@ -16,10 +16,12 @@ constexpr const char* kOfferText = QT_TRID_NOOP(
 
 }  // namespace
 
+std::string autoGiveUpOffer() {
+  return fill(shown(kOfferText), {std::to_string(static_cast<int>(kOfferedAutoGiveUp))});
+}
+
 AutoGiveUp askAutoGiveUp(Prompter& prompter) {
-  const std::string text =
-      fill(shown(kOfferText), {std::to_string(static_cast<int>(kOfferedAutoGiveUp))});
-  if (prompter.askYesNoSafe(text, kGameTitle) != kAnswerYes) return AutoGiveUp::Off;
+  if (prompter.askYesNoSafe(autoGiveUpOffer(), kGameTitle) != kAnswerYes) return AutoGiveUp::Off;
   return kOfferedAutoGiveUp;
 }
 

@@ -3,6 +3,8 @@
 // with what a lost bout costs. The screens ask it (a headless pilot is never offered it) and
 // remember the answer.
 
+#include <string>
+
 #include "battle/auto_give_up.h"
 #include "core/prompter.h"
 
@@ -10,6 +12,9 @@ namespace velko {
 
 // The line a Yes switches on.
 inline constexpr AutoGiveUp kOfferedAutoGiveUp = AutoGiveUp::Below40;
+
+// The question, in the language played.
+std::string autoGiveUpOffer();
 
 // Asks; Yes gives kOfferedAutoGiveUp, No (the default button) or the window frame Off.
 AutoGiveUp askAutoGiveUp(Prompter& prompter);

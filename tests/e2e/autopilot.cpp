@@ -17,6 +17,7 @@
 #include <QTest>
 #include <cstdio>
 
+#include "career/auto_give_up_offer.h"
 #include "e2e/e2e_support.h"
 #include "ui/fight/dialog_action.h"
 #include "ui/fight/dialog_move.h"
@@ -235,6 +236,11 @@ void Autopilot::onDMsg(DMsg* dialog, Window& w) {
     log("dialog " + seen);
   }
   if (maybeShot("DMsg", seen)) return;
+  // The play-through fights its bouts to the end, so it declines the automatic give-up.
+  if (text == flat(QString::fromStdString(velko::autoGiveUpOffer()))) {
+    click(dialog->cmdCancel());
+    return;
+  }
   click(dialog->cmdOK());
 }
 

@@ -292,8 +292,16 @@ void LeagueScreen::showTables() {
   cross_->clear();
   cross_->setRowCount(n);
   cross_->setColumnCount(n);
-  cross_->setHorizontalHeaderLabels(names);
-  cross_->setVerticalHeaderLabels(names);
+  // The columns are headed by the rows' numbers, so ten entrants fit side by side.
+  QStringList numbers;
+  QStringList numbered;
+  for (int k = 0; k < n; ++k) {
+    numbers << QString::number(k + 1);
+    numbered << QString::number(k + 1) + " " + names[k];
+  }
+  cross_->setHorizontalHeaderLabels(numbers);
+  cross_->setVerticalHeaderLabels(numbered);
+  for (int k = 0; k < n; ++k) cross_->horizontalHeaderItem(k)->setToolTip(names[k]);
   for (int x = 0; x < n; ++x) {
     for (int y = 0; y < n; ++y) {
       const CrossCell& c = t.cells[x][y];

@@ -14,7 +14,7 @@ namespace {
 // their captions, whatever the language.
 const char* const kGameSheet =
     "QPushButton { background: #2c3548; color: #e6ecf5; border: 1px solid #4a5873;"
-    " border-radius: 4px; padding: 4px 14px; }"
+    " border-radius: 4px; padding: 4px 12px; }"
     "QPushButton:hover { background: #36425a; }"
     "QPushButton:pressed, QPushButton:checked { background: #1d2433; }"
     "QPushButton:disabled { color: #6a7488; border-color: #343d50; }"
