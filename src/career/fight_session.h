@@ -15,9 +15,9 @@
 #include "battle/fight_controller.h"
 #include "career/bracket.h"
 #include "career/career_state.h"
+#include "career/fight_screen.h"
 #include "career/fight_settlement.h"
 #include "career/tournament_draw.h"
-#include "career/fight_screen.h"
 #include "replay/fight_recorder.h"
 
 namespace velko {
@@ -72,6 +72,8 @@ class FightSession : public AfterFight, private FightSettlement {
   void Shuri() override;
   void initParam() override;
 
+  // The fight in the month under way of the career's history.
+  void countInHistory(const FightOutcome& outcome);
   void initStreet();
   void initDuel();
   void initTornament();
@@ -107,6 +109,7 @@ class FightSession : public AfterFight, private FightSettlement {
   int16_t roundNo_ = 1;
   bool closed_ = false;
   bool nextBoutDue_ = false;
+  bool historyNamesNextReplay_ = false;
 };
 
 }  // namespace velko
