@@ -210,6 +210,7 @@ void FightSession::countInHistory(const FightOutcome& outcome) {
   fight.end = outcome.end == FightEnd::Won    ? HistoryEnd::Won
               : outcome.end == FightEnd::Lost ? HistoryEnd::Lost
                                               : HistoryEnd::GivenUp;
+  fight.opponentID = opponent.ID;
   fight.opponentValue = opponent.value;
   fight.opponent = opponent.name;
   countFight(state_.history, fight);

@@ -107,8 +107,9 @@ HistoryTotals totalsOf(const CareerHistory& history) {
 std::vector<HistoryFight> bestFights(const CareerHistory& history, size_t count) {
   std::vector<HistoryFight> won;
   for (auto m = history.months.rbegin(); m != history.months.rend(); ++m) {
+    // A street fight is a test run against any registered Doll: not among a career's best.
     for (auto f = m->fightList.rbegin(); f != m->fightList.rend(); ++f)
-      if (f->end == HistoryEnd::Won) won.push_back(*f);
+      if (f->end == HistoryEnd::Won && f->mode != kModeStreet) won.push_back(*f);
   }
   // Newest first already: a stable sort keeps the later fight ahead on a tie.
   std::stable_sort(won.begin(), won.end(), [](const HistoryFight& a, const HistoryFight& b) {

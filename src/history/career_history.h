@@ -36,11 +36,12 @@ DollBuild buildOf(const doll& d);
 
 enum class HistoryEnd : int16_t { Won = 0, Lost = 1, GivenUp = 2 };
 
-// One fight of the career: its mode, how it ended for the player, the opponent's value and
-// name, and the replay file that keeps it ("" when none could be written).
+// One fight of the career: its mode, how it ended for the player, the opponent's number (its
+// registry ID), value and name, and the replay file that keeps it ("" when none was written).
 struct HistoryFight {
   int16_t mode = 0;
   HistoryEnd end = HistoryEnd::Won;
+  int16_t opponentID = 0;
   int16_t opponentValue = 0;
   std::string replay;
   std::string opponent;
@@ -102,7 +103,8 @@ struct HistoryTotals {
 };
 HistoryTotals totalsOf(const CareerHistory& history);
 
-// The won fights against the strongest opponents, the later first on a tie; at most `count`.
+// The won tournament bouts and duels against the strongest opponents, the later first on a
+// tie; at most `count`.
 std::vector<HistoryFight> bestFights(const CareerHistory& history, size_t count);
 
 // Every replay file the career's fights were kept in.

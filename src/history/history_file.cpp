@@ -44,8 +44,7 @@ std::string buildLine(const DollBuild& b) {
 
 std::string fightLine(const HistoryFight& f) {
   const std::string replay = f.replay.empty() ? kNoReplay : f.replay;
-  return "fight" +
-         numberFields({f.mode, static_cast<long>(f.end), static_cast<long>(f.opponentValue)}) +
+  return "fight" + numberFields({f.mode, static_cast<long>(f.end), f.opponentID, f.opponentValue}) +
          " " + replay + " " + oneLine(f.opponent) + "\n";
 }
 
@@ -121,6 +120,7 @@ class HistoryParser {
     HistoryFight h;
     h.mode = f.integer<int16_t>(0, 2);
     h.end = static_cast<HistoryEnd>(f.integer<int16_t>(0, 2));
+    h.opponentID = f.i16();
     h.opponentValue = f.i16();
     const std::string_view replay = f.word();
     if (replay != kNoReplay && !replayNameOk(replay))

@@ -174,7 +174,7 @@ class HistoryDamage : public ::testing::Test {
     f.equipPlayer();
     history = startHistory(f.gameDate.addMonths(-1));
     countFight(history,
-               {1, HistoryEnd::Won, 1000, "20261207-205203-123456-tournament.replay", "敵"});
+               {1, HistoryEnd::Won, 7, 1000, "20261207-205203-123456-tournament.replay", "敵"});
     closeMonth(history, *f.Owners[0], *f.Dolls[0], f.gameDate);
     ASSERT_TRUE(
         save_rtn(f.folder, 3, f.state, f.prompter, {historyPendingFile(f.folder, 3, history)}));

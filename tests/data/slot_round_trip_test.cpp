@@ -342,9 +342,9 @@ CareerHistory threeMonths() {
     m.tournaments = 2;
     m.titles = 1;
     m.partsLost = month - 13;
-    m.fightList = {{1, HistoryEnd::Won, 1500, "20261207-205203-123456-tournament.replay", "敵 8"},
-                   {1, HistoryEnd::GivenUp, 1200, "", "レッド"},
-                   {0, HistoryEnd::Lost, -3, "20261207-205203-123456-street-2.replay", ""}};
+    m.fightList = {{1, HistoryEnd::Won, 7, 1500, "20261207-205203-123456-tournament.replay", "敵 8"},
+                   {1, HistoryEnd::GivenUp, 8, 1200, "", "レッド"},
+                   {0, HistoryEnd::Lost, 9, -3, "20261207-205203-123456-street-2.replay", ""}};
     m.fights = 3;
     m.wins = 1;
     m.givenUp = 1;

@@ -179,9 +179,9 @@ void writeSlotSeeds(const fs::path& game, const fs::path& seeds) {
 void writeHistorySeeds(const fs::path& seeds) {
   CareerHistory history = startHistory(GameDate::fromYMD(2013, 3, 1));
   countTournament(history);
-  countFight(history, {1, HistoryEnd::Won, 1200, "20261207-205203-123456-tournament.replay", "敵"});
-  countFight(history, {1, HistoryEnd::Lost, 1500, "", "強敵"});
-  countFight(history, {0, HistoryEnd::GivenUp, 900, "20261207-205203-123456-street.replay", ""});
+  countFight(history, {1, HistoryEnd::Won, 7, 1200, "20261207-205203-123456-tournament.replay", "敵"});
+  countFight(history, {1, HistoryEnd::Lost, 7, 1500, "", "強敵"});
+  countFight(history, {0, HistoryEnd::GivenUp, 7, 900, "20261207-205203-123456-street.replay", ""});
   countPartsLost(history, 1);
   doll d;
   d.name = "ヴェルコ";

@@ -43,6 +43,7 @@ class App : public Navigator {
   void openFight(int16_t mode, const std::string& className) override;
   void adviseTournament(const std::string& className) override;
   std::optional<int16_t> openSaveLoad(int16_t mode) override;
+  void showCareerSummary() override;
   void showTitle() override;
   void endProgram() override;
 

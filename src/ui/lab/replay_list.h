@@ -1,15 +1,22 @@
 #pragma once
 // The recorded fights of the game folder, newest first; the one chosen opens in the fight
-// inspector. A damaged file is refused with its reason and stays as it is.
+// inspector. A damaged file is refused with its reason and stays as it is. Given the current
+// career's fights, the list shows those by default, with a filter for all; a line under it
+// counts the shown fights won, lost and given up.
 
 #include <QDialog>
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "core/prompter.h"
 #include "data/files/game_folder.h"
 
+class QComboBox;
+class QLabel;
 class QListWidget;
+class QPushButton;
 
 namespace velko::ui {
 
@@ -17,17 +24,34 @@ class ReplayList : public QDialog {
   Q_OBJECT
 
  public:
-  ReplayList(const GameFolder& folder, Prompter& prompter, QWidget* parent = nullptr);
+  // `career`: the replay file names of the current career's fights (its history), if any.
+  ReplayList(const GameFolder& folder, Prompter& prompter, QWidget* parent = nullptr,
+             std::optional<std::vector<std::string>> career = std::nullopt);
 
   QListWidget* list() const { return list_; }
+  QComboBox* filter() const { return filter_; }
+  QLabel* counts() const { return counts_; }
   // Opens the chosen fight in the inspector (modally); false when it could not be read.
   bool openChosen();
 
  private:
+  struct Entry {
+    std::filesystem::path file;
+    QString text;
+    int16_t winner = -2;  // as the replay says; -2 when it cannot be read
+    bool career = false;
+  };
+  // Fills the list with the career's fights or all of them.
+  void showFights(bool careerOnly);
+
   GameFolder folder_;
   Prompter& prompter_;
-  std::vector<std::filesystem::path> files_;
+  std::vector<Entry> entries_;
+  std::vector<size_t> shown_;  // the entries the list's rows stand for
   QListWidget* list_ = nullptr;
+  QComboBox* filter_ = nullptr;
+  QLabel* counts_ = nullptr;
+  QPushButton* open_ = nullptr;
 };
 
 }  // namespace velko::ui

@@ -28,6 +28,8 @@
 #include "ui/widgets/ui_style.h"
 #include "ui/workshop/design_learning.h"
 #include "ui/workshop/doll_share_menu.h"
+#include "ui/workshop/hall_of_fame_view.h"
+#include "ui/workshop/history_window.h"
 
 namespace velko::ui {
 
@@ -124,6 +126,19 @@ void Design::buildMenus() {
   QMenu* mnInfo = menuBar()->addMenu(qtTrId("情報(&I)"));
   add(mnInfo, "mnChar", qtTrId("プレイヤー(&P)"), &Game::mnChar_Click);
   add(mnInfo, "mnRec", qtTrId("記録(&R)"), &Game::mnRec_Click);
+  // The history and the hall of fame read the career and change nothing: no rule to run.
+  QAction* history = mnInfo->addAction(qtTrId("戦績(&H)"));
+  history->setObjectName("mnHistory");
+  connect(history, &QAction::triggered, this, [this] {
+    HistoryWindow window(state_.history, this);
+    window.exec();
+  });
+  QAction* hall = mnInfo->addAction(qtTrId("殿堂(&F)"));
+  hall->setObjectName("mnHall");
+  connect(hall, &QAction::triggered, this, [this] {
+    HallOfFameWindow window(services_.folder, this);
+    window.exec();
+  });
   QMenu* mnEdit = menuBar()->addMenu(qtTrId("対戦(&D)"));
   add(mnEdit, "mnLdDuel", qtTrId("対戦相手のロード(&L)"), &Game::mnLdDuel_Click);
   // Registering and resetting opponents exist but are not offered on the menu.
