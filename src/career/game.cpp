@@ -100,6 +100,9 @@ void Game::init() {
   d.setSoftD(0, player.getSoftD(0));
   d.setSoftM(0, player.getSoftM(0));
   resetDollParam(d, player);
+  // The month under way is pictured as it stands, so a history begun at a load (an older save)
+  // starts from the loaded career, not from zeros.
+  takeMonth(state_.history, player, d);
   if (state_.guideOn && state_.guideDesign) {
     showWorkshopGuide(kGuideThirdLine);
   } else {

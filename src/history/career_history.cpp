@@ -7,7 +7,9 @@
 namespace velko {
 
 int careerMonth(const GameDate& date) {
-  return (date.year() - 2013) * 12 + (date.month() - 1);
+  // A slot may hold any date; one outside the career counts as its first or its last month.
+  const int month = (date.year() - 2013) * 12 + (date.month() - 1);
+  return std::clamp(month, 0, kHistoryLastMonth);
 }
 
 DollBuild buildOf(const doll& d) {

@@ -14,9 +14,10 @@
 
 namespace velko {
 
-// Months from the career's start (2013/01 is 0); the ending is month 24.
-int careerMonth(const GameDate& date);
+// Months from the career's start (2013/01 is 0); the ending is month 24. A date before the
+// start counts as month 0, one after the ending as month 24.
 inline constexpr int kHistoryLastMonth = 24;
+int careerMonth(const GameDate& date);
 
 // The Doll's parts by catalogue ID, 0 for an empty slot, and its name.
 struct DollBuild {

@@ -144,7 +144,13 @@ TEST_F(WorkshopTest, SaveThenLoadThroughTheMenus) {
   rnd.push(0.5);
   career.mnLoad_Click();
   EXPECT_EQ(dialog.shown.size(), 0u);
-  EXPECT_EQ(state.history, startHistory(careerStart().addMonths(5)));
+  ASSERT_EQ(state.history.months.size(), 1u);
+  const HistoryMonth& begun = state.history.months[0];
+  EXPECT_EQ(begun.month, 5);
+  // Pictured from the loaded career, not from zeros.
+  EXPECT_EQ(std::vector<int>({begun.money, begun.skill, begun.dollValue, begun.fights}),
+            std::vector<int>({1000, 10, 920, 0}));
+  EXPECT_EQ(begun.build.name, "ヴェルコ");
 
   // A slot read only in part is not what the disk holds: leaving then asks to save first.
   std::filesystem::remove(folder.path() / "save" / "PlayDollsv3.ini");

@@ -342,9 +342,10 @@ CareerHistory threeMonths() {
     m.tournaments = 2;
     m.titles = 1;
     m.partsLost = month - 13;
-    m.fightList = {{1, HistoryEnd::Won, 7, 1500, "20261207-205203-123456-tournament.replay", "敵 8"},
-                   {1, HistoryEnd::GivenUp, 8, 1200, "", "レッド"},
-                   {0, HistoryEnd::Lost, 9, -3, "20261207-205203-123456-street-2.replay", ""}};
+    m.fightList = {
+        {1, HistoryEnd::Won, 7, 1500, "20261207-205203-123456-tournament.replay", "敵 8"},
+        {1, HistoryEnd::GivenUp, 8, 1200, "", "レッド"},
+        {0, HistoryEnd::Lost, 9, -3, "20261207-205203-123456-street-2.replay", ""}};
     m.fights = 3;
     m.wins = 1;
     m.givenUp = 1;
@@ -377,6 +378,14 @@ TEST(SaveSlot, TheHistoryIsSavedWithTheSlotWhoseFilesKeepTheirBytes) {
   const HistoryRead read = readHistory(writeHistory(broken), "h");
   ASSERT_TRUE(read.accepted()) << read.error;
   EXPECT_EQ(read.history.months[0].build.name, "二 行");
+
+  // A slot dated after the career's end (the files allow any date) keeps its history too.
+  f.gameDate = GameDate::fromYMD(2016, 3, 1);
+  const CareerHistory late = startHistory(f.gameDate);
+  EXPECT_EQ(late.months[0].month, kHistoryLastMonth);
+  ASSERT_TRUE(save_rtn(f.folder, 3, f.state, f.prompter, {historyPendingFile(f.folder, 3, late)}));
+  EXPECT_EQ(loadSlotHistory(f.folder, 3, f.gameDate, f.prompter), late);
+  EXPECT_TRUE(f.dialog.shown.empty());
 }
 
 }  // namespace

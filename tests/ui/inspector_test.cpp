@@ -198,6 +198,7 @@ class InspectorTest : public QObject {
                                         .arg(sampleFight().winner == 1 ? 1 : 0));
     list.filter()->setCurrentIndex(0);
     QCOMPARE(list.list()->count(), 1);
+    testing::ModalAnswerer close([](QWidget* modal) { modal->close(); });
     QVERIFY(list.openChosen());  // the row stands for the career's own fight
   }
 

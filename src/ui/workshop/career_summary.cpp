@@ -84,6 +84,9 @@ CareerSummary::CareerSummary(const CareerState& state, const GameFolder& folder,
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* title = buttons->addButton(qtTrId("タイトルへ(&T)"), QDialogButtonBox::AcceptRole);
   title->setObjectName("cmdTitle");
+  // Return leads on to the title; the list opens a fight only when the player chose one.
+  title->setDefault(true);
+  title->setFocus();
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   layout->addWidget(buttons);
   resize(1180, 720);

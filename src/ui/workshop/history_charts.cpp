@@ -44,7 +44,7 @@ LineChart* chartOf(const CareerHistory& history, const QString& title, const QSt
   const double top = high + std::max(1.0, (high - low) / 10);
   auto* chart = new LineChart(title, qtTrId("月"), yTitle, first, std::max(last, first + 1), low,
                               top, series, parent);
-  chart->setMinimumSize(360, 220);
+  chart->setMinimumSize(300, 200);
   chart->setWholeNumbers(counts);
   return chart;
 }
