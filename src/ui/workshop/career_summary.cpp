@@ -77,6 +77,14 @@ CareerSummary::CareerSummary(const CareerState& state, const GameFolder& folder,
   auto* totals = new QLabel(historyTotalsText(state.history), this);
   totals->setObjectName("historyTotals");
   layout->addWidget(totals);
+  // A game saved before histories were kept has its history from the month it was loaded.
+  if (!state.history.months.empty() && state.history.months.front().month > 0) {
+    const int first = state.history.months.front().month;
+    auto* since =
+        new QLabel(qtTrId("戦績は%1から記録されています").arg(historyMonthText(first)), this);
+    since->setObjectName("historySince");
+    layout->addWidget(since);
+  }
   auto* columns = new QHBoxLayout;
   columns->addWidget(new HistoryCharts(state.history, this), 3);
   columns->addWidget(buildSide(state), 2);
