@@ -26,7 +26,7 @@ bool replayNameOk(std::string_view name) {
 }
 
 // Names stand on one line: a control character (a line break a name may hold) becomes a blank.
-std::string oneLine(std::string name) {
+std::string historyNameLine(std::string name) {
   for (char& c : name)
     if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = ' ';
   return name;
@@ -39,13 +39,13 @@ std::string buildLine(const DollBuild& b) {
   for (int16_t id : b.protectors)
     ids.push_back(id);
   ids.push_back(b.hard);
-  return "build" + numberFields(ids) + " " + oneLine(b.name) + "\n";
+  return "build" + numberFields(ids) + " " + historyNameLine(b.name) + "\n";
 }
 
 std::string fightLine(const HistoryFight& f) {
   const std::string replay = f.replay.empty() ? kNoReplay : f.replay;
   return "fight" + numberFields({f.mode, static_cast<long>(f.end), f.opponentID, f.opponentValue}) +
-         " " + replay + " " + oneLine(f.opponent) + "\n";
+         " " + replay + " " + historyNameLine(f.opponent) + "\n";
 }
 
 // Reads the lines in order; each routine takes what it needs and checks it.

@@ -13,7 +13,7 @@ namespace velko::ui {
 
 namespace {
 
-QTableWidgetItem* cell(const QString& text, bool number) {
+QTableWidgetItem* hallCell(const QString& text, bool number) {
   auto* item = new QTableWidgetItem(text);
   if (number) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
   return item;
@@ -42,13 +42,13 @@ HallOfFameView::HallOfFameView(const GameFolder& folder, QWidget* parent) : QWid
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   for (int row = 0; row < static_cast<int>(read.hall.size()); ++row) {
     const HallEntry& e = read.hall[static_cast<size_t>(row)];
-    table_->setItem(row, 0, cell(QString::fromStdString(e.pilot), false));
-    table_->setItem(row, 1, cell(QString::fromStdString(e.doll), false));
-    table_->setItem(row, 2, cell(QString::number(e.titles), true));
-    table_->setItem(row, 3, cell(QString::number(e.wins), true));
-    table_->setItem(row, 4, cell(QString::number(e.losses), true));
-    table_->setItem(row, 5, cell(QString::number(e.givenUp), true));
-    table_->setItem(row, 6, cell(QString::fromStdString(e.date), false));
+    table_->setItem(row, 0, hallCell(QString::fromStdString(e.pilot), false));
+    table_->setItem(row, 1, hallCell(QString::fromStdString(e.doll), false));
+    table_->setItem(row, 2, hallCell(QString::number(e.titles), true));
+    table_->setItem(row, 3, hallCell(QString::number(e.wins), true));
+    table_->setItem(row, 4, hallCell(QString::number(e.losses), true));
+    table_->setItem(row, 5, hallCell(QString::number(e.givenUp), true));
+    table_->setItem(row, 6, hallCell(QString::fromStdString(e.date), false));
   }
   table_->resizeColumnsToContents();
   table_->horizontalHeader()->setStretchLastSection(true);

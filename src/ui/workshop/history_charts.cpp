@@ -13,7 +13,7 @@ namespace {
 
 using MonthValue = std::function<int(const HistoryMonth&)>;
 
-struct Line {
+struct ChartLine {
   QString name;
   MonthValue value;
   QString unit;  // after the number in the tip: "Rl", ""
@@ -22,11 +22,11 @@ struct Line {
 // One chart of the given lines over the history's months; y from 0 (or the lowest value when
 // below) to a little above the highest.
 LineChart* chartOf(const CareerHistory& history, const QString& title, const QString& yTitle,
-                   const std::vector<Line>& lines, QWidget* parent, bool counts = true) {
+                   const std::vector<ChartLine>& lines, QWidget* parent, bool counts = true) {
   std::vector<LineChart::Series> series;
   double low = 0;
   double high = 1;
-  for (const Line& line : lines) {
+  for (const ChartLine& line : lines) {
     LineChart::Series s{line.name, {}, {}};
     for (const HistoryMonth& m : history.months) {
       const int v = line.value(m);
