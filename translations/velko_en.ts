@@ -2958,5 +2958,198 @@ A give-up is not counted as a loss, and the Doll is repaired. You can change thi
         <source></source>
         <translation>Slots in use</translation>
     </message>
+    <message id="殿堂ファイルではありません">
+        <source></source>
+        <translation>This is not a hall of fame file</translation>
+    </message>
+    <message id="この版の殿堂ファイルは読めません">
+        <source></source>
+        <translation>This version of the hall of fame file cannot be read</translation>
+    </message>
+    <message id="記録が多すぎます">
+        <source></source>
+        <translation>Too many careers</translation>
+    </message>
+    <message id="日付が正しくありません">
+        <source></source>
+        <translation>The date is not valid</translation>
+    </message>
+    <message id="記録が順位の順に並んでいません">
+        <source></source>
+        <translation>The careers are not in the order of their ranks</translation>
+    </message>
+    <message id="%1が大きすぎます（%2KiBまで）">
+        <source></source>
+        <translation>%1 is too large (at most %2 KiB)</translation>
+    </message>
+    <message id="%1を読めません">
+        <source></source>
+        <translation>%1 cannot be read</translation>
+    </message>
+    <message id="%1に書き込めません">
+        <source></source>
+        <translation>%1 cannot be written</translation>
+    </message>
+    <message id="月の記録がありません">
+        <source></source>
+        <translation>No month is recorded</translation>
+    </message>
+    <message id="戦績ファイルではありません">
+        <source></source>
+        <translation>This is not a history file</translation>
+    </message>
+    <message id="この版の戦績ファイルは読めません">
+        <source></source>
+        <translation>This version of the history file cannot be read</translation>
+    </message>
+    <message id="月が古い順に並んでいません">
+        <source></source>
+        <translation>The months are not in order</translation>
+    </message>
+    <message id="勝ち、負け、ギブアップの和が試合数を超えています">
+        <source></source>
+        <translation>Wins, losses and give-ups add up to more than the fights</translation>
+    </message>
+    <message id="試合の行が試合数より少なくなっています">
+        <source></source>
+        <translation>There are fewer fight lines than fights</translation>
+    </message>
+    <message id="リプレイファイルの名前が正しくありません">
+        <source></source>
+        <translation>The replay file name is not valid</translation>
+    </message>
+    <message id="戦績はこの月から記録し直します">
+        <source></source>
+        <translation>The history starts again from this month.</translation>
+    </message>
+    <message id="%1の最後の月がセーブデータの日付と合いません">
+        <source></source>
+        <translation>The last month of %1 does not match the date of the save</translation>
+    </message>
+    <message id="この経歴の試合">
+        <source></source>
+        <translation>This career&apos;s fights</translation>
+    </message>
+    <message id="すべての試合">
+        <source></source>
+        <translation>All fights</translation>
+    </message>
+    <message id="%1試合　勝利%2　敗北%3　中断%4">
+        <source></source>
+        <translation>%1 fights   Won %2   Lost %3   Given up %4</translation>
+    </message>
+    <message id="%1  %2（価値%3）に勝利">
+        <source></source>
+        <translation>%1  beat %2 (value %3)</translation>
+    </message>
+    <message id="（リプレイなし）">
+        <source></source>
+        <translation> (no replay)</translation>
+    </message>
+    <message id="%1（価値%2）&#xa;モーター: %3&#xa;フレーム: %4&#xa;コンピュータ: %5&#xa;ブースター: %6&#xa;プロテクタ: %7">
+        <source></source>
+        <translation>%1 (value %2)
+Motor: %3
+Frame: %4
+Computer: %5
+Boosters: %6
+Protectors: %7</translation>
+    </message>
+    <message id="2年間の戦績">
+        <source></source>
+        <translation>Two years in review</translation>
+    </message>
+    <message id="タイトルへ(&amp;T)">
+        <source></source>
+        <translation>To the &amp;title</translation>
+    </message>
+    <message id="優勝%1回">
+        <source></source>
+        <translation>%1 titles</translation>
+    </message>
+    <message id="ベストバウト（ダブルクリックで振り返る）">
+        <source></source>
+        <translation>Best fights (double-click to look back)</translation>
+    </message>
+    <message id="勝った試合はありません">
+        <source></source>
+        <translation>No fight won</translation>
+    </message>
+    <message id="最後のDoll">
+        <source></source>
+        <translation>The final Doll</translation>
+    </message>
+    <message id="殿堂">
+        <source></source>
+        <translation>Hall of fame</translation>
+    </message>
+    <message id="この試合のリプレイは残っていません">
+        <source></source>
+        <translation>This fight&apos;s replay is no longer kept</translation>
+    </message>
+    <message id="戦績(&amp;H)">
+        <source></source>
+        <translation>&amp;History</translation>
+    </message>
+    <message id="殿堂(&amp;F)">
+        <source></source>
+        <translation>Hall of &amp;fame</translation>
+    </message>
+    <message id="パイロット">
+        <source></source>
+        <translation>Pilot</translation>
+    </message>
+    <message id="優勝">
+        <source></source>
+        <translation>Titles</translation>
+    </message>
+    <message id="日付">
+        <source></source>
+        <translation>Date</translation>
+    </message>
+    <message id="まだ2年間を終えたキャリアはありません">
+        <source></source>
+        <translation>No career has finished its two years yet</translation>
+    </message>
+    <message id="月">
+        <source></source>
+        <translation>Month</translation>
+    </message>
+    <message id="所持金とDollの価値">
+        <source></source>
+        <translation>Money and Doll value</translation>
+    </message>
+    <message id="Dollの価値">
+        <source></source>
+        <translation>Doll value</translation>
+    </message>
+    <message id="月ごとの勝敗（トーナメント）">
+        <source></source>
+        <translation>Tournament results per month</translation>
+    </message>
+    <message id="出場">
+        <source></source>
+        <translation>Entered</translation>
+    </message>
+    <message id="試合%1　勝ち%2　負け%3　ギブアップ%4　トーナメント出場%5　優勝%6　失ったパーツ%7">
+        <source></source>
+        <translation>Fights %1   Wins %2   Losses %3   Give-ups %4   Tournaments %5   Titles %6   Parts lost %7</translation>
+    </message>
+    <message id="戦績">
+        <source></source>
+        <translation>History</translation>
+    </message>
+    <message id="戦績は%1から記録されています">
+        <source></source>
+        <translation>The history is recorded from %1</translation>
+    </message>
+    <message id="ギブアップした試合">
+        <source></source>
+        <translation>Given up</translation>
+    </message>
+    <message id="トーナメントの数">
+        <source></source>
+        <translation>Tournaments</translation>
+    </message>
 </context>
 </TS>

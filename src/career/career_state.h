@@ -14,6 +14,7 @@
 #include "core/random.h"
 #include "data/files/game_folder.h"
 #include "data/save/slot_state.h"
+#include "history/career_history.h"
 #include "model/doll.h"
 #include "model/owner.h"
 
@@ -40,6 +41,8 @@ struct CareerState {
   GameDate gameDate;
   bool saved = true;
   int16_t duelistState = kDuelistNotReady;
+  // Month by month, what this career was; saved with the slot.
+  CareerHistory history;
 
   // The references the save-slot routines work on.
   SlotState slotState();

@@ -122,6 +122,9 @@ void FightSession::finishRecording() {
   recorder_.finish(battle_.state().winner);
   last_ = recorder_.recording();
   lastReplayFile_ = saveReplay(services_.folder, *last_);
+  if (historyNamesNextReplay_ && !lastReplayFile_.empty())
+    nameLastReplay(state_.history, lastReplayFile_.filename().string());
+  historyNamesNextReplay_ = false;
 }
 
 DollRef FightSession::ldTekiDoll(int16_t id) {
@@ -214,6 +217,22 @@ void FightSession::close() {
 
 void FightSession::settle(const FightOutcome& outcome) {
   settleFight(outcome, *this);
+  countInHistory(outcome);
+}
+
+void FightSession::countInHistory(const FightOutcome& outcome) {
+  const doll& opponent = battle_.state().fighter(1);
+  HistoryFight fight;
+  fight.mode = mode_;
+  fight.end = outcome.end == FightEnd::Won    ? HistoryEnd::Won
+              : outcome.end == FightEnd::Lost ? HistoryEnd::Lost
+                                              : HistoryEnd::GivenUp;
+  fight.opponentID = opponent.ID;
+  fight.opponentValue = opponent.value;
+  fight.opponent = opponent.name;
+  countFight(state_.history, fight);
+  // The replay is written once the engine's step is over; its name follows then.
+  historyNamesNextReplay_ = true;
 }
 
 void FightSession::setWin(int16_t winnerID) {
@@ -240,6 +259,7 @@ void FightSession::winFight() {
   if (roundNo_ == 3) {
     addCapped(player.Rl, 500);
     addCapped(player.recChamp, 1);
+    countTitle(state_.history);
     // The moment of winning: the fanfare instead of the fight music, and the Doll beside the
     // notice.
     services_.music.close();
@@ -279,8 +299,13 @@ void FightSession::Shunyu() {
 }
 
 void FightSession::Shuri() {
-  ShuriAfterFight(state_.player(), state_.playerDoll(), battle_.state().fighter(0),
-                  services_.prompter);
+  doll& d = state_.playerDoll();
+  const bool hadMotor = d.Motor->ID != 0;
+  const bool hadFrame = d.frame->ID != 0;
+  ShuriAfterFight(state_.player(), d, battle_.state().fighter(0), services_.prompter);
+  // A part destroyed in the fight leaves its slot empty.
+  const int lost = (hadMotor && d.Motor->ID == 0 ? 1 : 0) + (hadFrame && d.frame->ID == 0 ? 1 : 0);
+  if (lost > 0) countPartsLost(state_.history, lost);
 }
 
 void FightSession::initParam() {

@@ -72,6 +72,8 @@ class FightSession : public AfterFight, private FightSettlement {
   void Shuri() override;
   void initParam() override;
 
+  // The fight in the month under way of the career's history.
+  void countInHistory(const FightOutcome& outcome);
   void initStreet();
   void initDuel();
   void initTornament();
@@ -112,6 +114,7 @@ class FightSession : public AfterFight, private FightSettlement {
   int16_t roundNo_ = 1;
   bool closed_ = false;
   bool nextBoutDue_ = false;
+  bool historyNamesNextReplay_ = false;
 };
 
 }  // namespace velko

@@ -16,6 +16,8 @@
 #include "data/save/slot_fight_record.h"
 #include "data/save/slot_load.h"
 #include "data/save/slot_save.h"
+#include "history/hall_of_fame.h"
+#include "history/history_slot.h"
 #include "model/doll_stats.h"
 #include "model/name_limit.h"
 
@@ -76,11 +78,10 @@ void Game::Form_Load(std::optional<int16_t> loadSlot) {
     // A new player and what the first visit bought are on no disk yet.
     if (nav_.openShop()) state_.saved = false;
     state_.gameDate = careerStart();
+    state_.history = startHistory(state_.gameDate);
     stMusic();
   } else {
-    SlotState slots = state_.slotState();
-    // A slot read only in part is not what the disk holds: leaving asks to save first.
-    if (!load_rtn(services_.folder, *loadSlot, slots, services_.prompter)) state_.saved = false;
+    loadSlotAndHistory(*loadSlot);
     if (state_.playMusic) {
       stMusic();
     } else {
@@ -101,6 +102,9 @@ void Game::init() {
   d.setSoftD(0, player.getSoftD(0));
   d.setSoftM(0, player.getSoftM(0));
   resetDollParam(d, player);
+  // The month under way is pictured as it stands, so a history begun at a load (an older save)
+  // starts from the loaded career, not from zeros.
+  takeMonth(state_.history, player, d);
   if (state_.guideOn && state_.guideDesign) {
     showWorkshopGuide(kGuideThirdLine);
   } else {
@@ -225,11 +229,13 @@ void Game::cmdTornament_Click() {
   }
   tellFirstEntry();
   offerAutoGiveUp();
+  countTournament(state_.history);
   monthStep(state_.gameDate);
   state_.saved = false;
   state_.player().useAllParts();
   nav_.openFight(kModeTournament, cls);
   backFromScreen();
+  endMonth();
   if (careerIsOver(state_.gameDate)) Ending();
 }
 
@@ -254,30 +260,58 @@ void Game::cmdWork_Click() {
   state_.saved = false;
   Shunyu(state_.player(), services_.rnd, services_.prompter);
   ShuriWorkDay(state_.player(), state_.playerDoll(), services_.prompter);
+  endMonth();
   if (view_) view_->showDate();
   if (careerIsOver(state_.gameDate)) Ending();
 }
 
 void Game::Ending() {
+  takeMonth(state_.history, state_.player(), state_.playerDoll());
   services_.prompter.msgBox(endingText(state_.player()));
+  enterHallOfFame();
+  nav_.showCareerSummary();
   nav_.showTitle();
+}
+
+void Game::enterHallOfFame() {
+  const Owner& p = state_.player();
+  HallEntry entry;
+  entry.titles = p.recChamp;
+  entry.wins = p.recWin;
+  entry.losses = p.recLoose;
+  entry.givenUp = totalsOf(state_.history).givenUp;
+  entry.date = todayText();
+  entry.pilot = p.name;
+  entry.doll = state_.playerDoll().name;
+  // A hall the game cannot read stays as it is; the player is told why this career is not in.
+  const std::string refusal = recordInHall(services_.folder, entry);
+  if (!refusal.empty()) services_.prompter.msgBox(refusal);
 }
 
 void Game::mnSave_Click() {
   const std::optional<int16_t> slot = nav_.openSaveLoad(1);
   if (!slot) return;
-  if (save_rtn(services_.folder, *slot, state_.slotState(), services_.prompter))
+  takeMonth(state_.history, state_.player(), state_.playerDoll());
+  const PendingFile history = historyPendingFile(services_.folder, *slot, state_.history);
+  if (save_rtn(services_.folder, *slot, state_.slotState(), services_.prompter, {history}))
     state_.saved = true;
 }
 
 void Game::mnLoad_Click() {
   const std::optional<int16_t> slot = nav_.openSaveLoad(2);
-  if (slot) {
-    SlotState slots = state_.slotState();
-    // A slot read only in part is not what the disk holds: leaving asks to save first.
-    if (!load_rtn(services_.folder, *slot, slots, services_.prompter)) state_.saved = false;
-  }
+  if (slot) loadSlotAndHistory(*slot);
   init();
+}
+
+void Game::loadSlotAndHistory(int16_t slot) {
+  SlotState slots = state_.slotState();
+  // A slot read only in part is not what the disk holds: leaving asks to save first.
+  if (!load_rtn(services_.folder, slot, slots, services_.prompter)) state_.saved = false;
+  state_.history = loadSlotHistory(services_.folder, slot, state_.gameDate, services_.prompter);
+}
+
+void Game::endMonth() {
+  closeMonth(state_.history, state_.player(), state_.playerDoll(), state_.gameDate);
 }
 
 void Game::mnRec_Click() {

@@ -73,6 +73,12 @@ class Game {
 
  private:
   bool programmedOrRefuse();
+  // The slot's three files and its history.
+  void loadSlotAndHistory(int16_t slot);
+  // The history's month ends with the month the calendar has just spent.
+  void endMonth();
+  // The finished career among the folder's best.
+  void enterHallOfFame();
   // Once, before a career's first tournament: what a lost bout can cost.
   void tellFirstEntry();
   // Once, at a new player's first entry, unless a line is already chosen.

@@ -28,6 +28,8 @@ class Navigator {
   virtual void offerAutoGiveUp() {}
   // The save/load screen in mode 1 (save) or 2 (load): the confirmed slot number, if any.
   virtual std::optional<int16_t> openSaveLoad(int16_t mode) = 0;
+  // After the ending's box, the career looked back on (its history is in the career state).
+  virtual void showCareerSummary() {}
   // The title screen, shown as the workshop closes.
   virtual void showTitle() = 0;
   virtual void endProgram() = 0;

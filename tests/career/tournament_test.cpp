@@ -82,6 +82,19 @@ TEST_F(TournamentTest, FromEnteringToTheChampionship) {
   EXPECT_FALSE(p.getMotor(0)->isNew);
   EXPECT_EQ(state.gameDate.format(), "2013/02/01");
   EXPECT_FALSE(state.saved);
+  // The history: the tournament and its three won bouts in the month it was entered, closed
+  // with the month's money; the month the calendar moved to is under way.
+  ASSERT_EQ(state.history.months.size(), 2u);
+  const HistoryMonth& first = state.history.months[0];
+  EXPECT_EQ(std::vector<int>({first.month, first.tournaments, first.titles, first.fights,
+                              first.wins, first.losses, first.givenUp, first.money, first.skill}),
+            std::vector<int>({0, 1, 1, 3, 3, 0, 0, p.Rl, p.skillPlay}));
+  EXPECT_EQ(state.history.months[1].month, 1);
+  const std::vector<HistoryFight> best = bestFights(state.history, 5);
+  ASSERT_EQ(best.size(), 3u);
+  EXPECT_EQ(best[0].opponent, "敵8");  // the final, the latest of three equal opponents
+  EXPECT_EQ(best[0].replay, nav.lastReplay);
+  EXPECT_TRUE(best[2].replay.ends_with("-tournament.replay")) << best[2].replay;
 
   // The final's narration, and the bracket before each round.
   EXPECT_EQ(nav.screen.narration.back(),
@@ -125,6 +138,7 @@ TEST_F(TournamentTest, ALostBoutInTheLastMonthDestroysPartsThenEndsTheCareer) {
     registerOpponent(n, 2);
   career.init();
   state.gameDate = GameDate::fromYMD(2014, 12, 1);
+  state.history = startHistory(state.gameDate);
   DateWatcher workshop(career, dialog);
   career.setView(&workshop);
   state.playerDoll().Motor->HP = 0;  // broken before the first bout
@@ -162,6 +176,11 @@ TEST_F(TournamentTest, ALostBoutInTheLastMonthDestroysPartsThenEndsTheCareer) {
   EXPECT_EQ(state.playerDoll().frame->name, "");
   EXPECT_EQ(nav.screen.closes, 1);
   EXPECT_EQ(nav.titles, 1);
+  // The bout lost and both parts it cost are in the last month of the history.
+  const HistoryMonth& last = state.history.months.at(state.history.months.size() - 2);
+  EXPECT_EQ(std::vector<int>({last.month, last.fights, last.wins, last.losses, last.partsLost}),
+            std::vector<int>({23, 1, 0, 1, 2}));
+  EXPECT_EQ(state.history.months.back().month, 24);
   // The refreshed workshop showed the new month before the final record.
   ASSERT_FALSE(workshop.seen.empty());
   EXPECT_EQ(workshop.seen.back(), std::make_pair(std::string("2015/01/01"), expected.size() - 1));
@@ -189,6 +208,11 @@ TEST_F(TournamentTest, GivingUpPaysIncomeAndRepairsButIsNoLoss) {
   EXPECT_EQ(state.player().recLoose, 0);
   EXPECT_EQ(state.player().Rl, 1000 + 250 - 200);
   EXPECT_EQ(state.playerDoll().frame->HP, 110);
+  // Listed as given up, never as a loss.
+  const HistoryMonth& month = state.history.months[0];
+  EXPECT_EQ(std::vector<int>({month.fights, month.wins, month.losses, month.givenUp}),
+            std::vector<int>({1, 0, 0, 1}));
+  EXPECT_EQ(month.fightList.at(0).end, HistoryEnd::GivenUp);
 
   const size_t before = dialog.shown.size();
   for (int i = 0; i < 11; ++i)

@@ -10,6 +10,8 @@
 #include "career_fixture.h"
 #include "core/game_version.h"
 #include "core/numbers.h"
+#include "history/hall_of_fame.h"
+#include "history/history_slot.h"
 
 namespace velko::testing {
 namespace {
@@ -31,6 +33,22 @@ TEST_F(WorkshopTest, TwentyFourWorkDaysEndTheCareerWithTheFinalRecord) {
   EXPECT_TRUE(dialog.shown.back().plainBox);
   EXPECT_EQ(state.player().Rl, 1000 + 24 * 250);
   EXPECT_FALSE(state.saved);
+  // The history holds each month's money as the month ended, from the first to the ending
+  // (which spends nothing); the summary follows the ending's box and comes before the title.
+  ASSERT_EQ(state.history.months.size(), 25u);
+  for (int month = 0; month <= 24; ++month) {
+    EXPECT_EQ(state.history.months[month].month, month);
+    EXPECT_EQ(state.history.months[month].money, 1000 + std::min(month + 1, 24) * 250) << month;
+  }
+  EXPECT_EQ(state.history.months.back().build.name, "ヴェルコ");
+  EXPECT_EQ(nav.summaries, 1);
+  EXPECT_EQ(nav.titlesBeforeSummary, 0);
+  // The career enters the folder's hall of fame.
+  const HallRead hall = loadHall(services.folder);
+  ASSERT_TRUE(hall.accepted()) << hall.error;
+  ASSERT_EQ(hall.hall.size(), 1u);
+  EXPECT_EQ(hall.hall[0].pilot, state.player().name);
+  EXPECT_EQ(hall.hall[0].doll, "ヴェルコ");
 
   dialog.answer(kAnswerCancel);
   career.cmdWork_Click();  // a declined work day changes nothing
@@ -100,6 +118,10 @@ TEST_F(WorkshopTest, SaveThenLoadThroughTheMenus) {
   state.saved = false;
   career.mnSave_Click();
   EXPECT_TRUE(state.saved);
+  const CareerHistory kept = state.history;
+  ASSERT_EQ(kept.months.size(), 1u);
+  EXPECT_EQ(kept.months[0].money, 1000);  // the month's picture, taken at the save
+  state.history = {};
   state.player().Rl = 5;
   state.gameDate = careerStart().addMonths(5);
   rnd.push(0.5);
@@ -112,6 +134,23 @@ TEST_F(WorkshopTest, SaveThenLoadThroughTheMenus) {
   EXPECT_EQ(state.playerDoll().value, 920);
   EXPECT_FALSE(state.player().getMotor(0)->isNew);
   EXPECT_TRUE(state.saved);
+  EXPECT_EQ(state.history, kept);  // saved with the slot, it comes back with it
+  // A slot saved before histories were kept plays on, its history starting at its month.
+  state.gameDate = careerStart().addMonths(5);
+  career.mnSave_Click();
+  std::filesystem::remove(historyFilePath(services.folder, 3));
+  state.history = {};
+  rnd.push(0.5);
+  rnd.push(0.5);
+  career.mnLoad_Click();
+  EXPECT_EQ(dialog.shown.size(), 0u);
+  ASSERT_EQ(state.history.months.size(), 1u);
+  const HistoryMonth& begun = state.history.months[0];
+  EXPECT_EQ(begun.month, 5);
+  // Pictured from the loaded career, not from zeros.
+  EXPECT_EQ(std::vector<int>({begun.money, begun.skill, begun.dollValue, begun.fights}),
+            std::vector<int>({1000, 10, 920, 0}));
+  EXPECT_EQ(begun.build.name, "ヴェルコ");
 
   // A slot read only in part is not what the disk holds: leaving then asks to save first.
   std::filesystem::remove(folder.path() / "save" / "PlayDollsv3.ini");

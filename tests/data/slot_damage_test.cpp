@@ -4,6 +4,9 @@
 
 #include "data/save/slot_load.h"
 #include "data/save/slot_save.h"
+#include "data/share/doll_share.h"
+#include "history/history_file.h"
+#include "history/history_slot.h"
 #include "slot_fixture.h"
 
 namespace velko {
@@ -156,6 +159,89 @@ TEST_F(SlotDamage, ASaveThatFailsMidwayLeavesThePreviousSlotWhole) {
   loadOverSentinels();
   EXPECT_EQ(f.Owners[0]->name, "二回目");
   EXPECT_EQ(f.Dolls[0]->Motor->HP, 30);
+}
+
+}  // namespace
+}  // namespace velko
+
+namespace velko {
+namespace {
+
+// A slot saved with a history of two months, the second the slot's own (2014/05, month 16).
+class HistoryDamage : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    f.equipPlayer();
+    history = startHistory(f.gameDate.addMonths(-1));
+    countFight(history,
+               {1, HistoryEnd::Won, 7, 1000, "20261207-205203-123456-tournament.replay", "敵"});
+    closeMonth(history, *f.Owners[0], *f.Dolls[0], f.gameDate);
+    ASSERT_TRUE(
+        save_rtn(f.folder, 3, f.state, f.prompter, {historyPendingFile(f.folder, 3, history)}));
+    whole = f.bytesOf(kHistory);
+  }
+
+  // Loads the slot and its history: the slot always loads; a refused history restarts at the
+  // slot's month after one message naming the file.
+  void expectRefused(const std::string& what) {
+    f.dialog.shown.clear();
+    ASSERT_TRUE(load_rtn(f.folder, 3, f.state, f.prompter)) << what;
+    EXPECT_EQ(loadSlotHistory(f.folder, 3, f.gameDate, f.prompter), startHistory(f.gameDate))
+        << what;
+    ASSERT_EQ(f.dialog.shown.size(), 1u) << what;
+    EXPECT_NE(f.dialog.texts()[0].find("Historysv3.history"), std::string::npos) << what;
+  }
+
+  static constexpr const char* kHistory = "save/Historysv3.history";
+  testing::SlotFixture f;
+  CareerHistory history;
+  std::string whole;
+};
+
+TEST_F(HistoryDamage, AnyCutOrChangedByteIsRefusedNamingTheFileAndTheSlotStillLoads) {
+  for (size_t cut = 0; cut < whole.size(); ++cut) {
+    f.temp.writeBytes(kHistory, whole.substr(0, cut));
+    expectRefused("cut " + std::to_string(cut));
+  }
+  for (size_t at = 0; at < whole.size(); ++at) {
+    std::string changed = whole;
+    changed[at] = changed[at] == '1' ? '2' : '1';
+    f.temp.writeBytes(kHistory, changed);
+    expectRefused("byte " + std::to_string(at));
+  }
+}
+
+TEST_F(HistoryDamage, ALineThatBreaksTheLayoutIsNamedEvenUnderAGoodChecksum) {
+  const auto refusal = [&](const std::string& body) {
+    f.temp.writeBytes(kHistory, checkedText(body));
+    expectRefused(body);
+    return f.dialog.texts().at(0);
+  };
+  const auto bodyOf = [](const std::string& text) { return text.substr(0, text.rfind("check ")); };
+  const std::string body = bodyOf(whole);
+  const auto edited = [&](const std::string& from, const std::string& to) {
+    std::string text = body;
+    text.replace(text.find(from), from.size(), to);
+    return text;
+  };
+  // Line 3 is the first month's build: a motor spelt "05".
+  EXPECT_NE(refusal(edited("build ", "build 0")).find("3行目"), std::string::npos);
+  // A replay name that would reach out of save/replays/ (line 4, the month's fight).
+  EXPECT_NE(refusal(edited("20261207", "../../x")).find("4行目"), std::string::npos);
+  // Months out of order: the second month (line 5) is not after the first.
+  CareerHistory bad = history;
+  bad.months[1].month = 15;
+  EXPECT_NE(refusal(bodyOf(writeHistory(bad))).find("5行目"), std::string::npos);
+  // More wins than fights (line 2).
+  bad = history;
+  bad.months[0].wins = 2;
+  EXPECT_NE(refusal(bodyOf(writeHistory(bad))).find("2行目"), std::string::npos);
+  // A history whose last month is not the slot's.
+  f.temp.writeBytes(kHistory, whole);
+  f.gameDate = f.gameDate.addMonths(1);
+  f.dialog.shown.clear();
+  EXPECT_EQ(loadSlotHistory(f.folder, 3, f.gameDate, f.prompter), startHistory(f.gameDate));
+  EXPECT_EQ(f.dialog.texts().size(), 1u);
 }
 
 }  // namespace

@@ -11,6 +11,8 @@
 #include "data/save/slot_protector_names.h"
 #include "data/save/slot_save.h"
 #include "data/share/doll_share.h"
+#include "history/history_file.h"
+#include "history/history_slot.h"
 #include "slot_fixture.h"
 
 namespace velko {
@@ -318,6 +320,72 @@ TEST(SaveSlot, FightRecordShowsEachNumberAfterABlank) {
   ASSERT_EQ(f.dialog.shown.size(), 1u);
   EXPECT_EQ(f.dialog.shown[0].request.caption, "VELKO");
   EXPECT_FALSE(f.dialog.shown[0].request.cancelVisible);
+}
+
+}  // namespace
+}  // namespace velko
+
+namespace velko {
+namespace {
+
+// Three months of a career, every number distinct, so that a field read into another's place
+// shows.
+CareerHistory threeMonths() {
+  CareerHistory h;
+  for (int month : {14, 15, 16}) {
+    HistoryMonth m;
+    m.month = month;
+    m.money = static_cast<int16_t>(month == 15 ? -120 : 1000 + month);
+    m.skill = static_cast<int16_t>(20 + month);
+    m.dollValue = static_cast<int16_t>(900 + month);
+    m.build = {5, 4, {1, 5, 0, 0, 0}, {3, 7, 1, 0}, 2, "ヴァルキリー 改"};
+    m.tournaments = 2;
+    m.titles = 1;
+    m.partsLost = month - 13;
+    m.fightList = {
+        {1, HistoryEnd::Won, 7, 1500, "20261207-205203-123456-tournament.replay", "敵 8"},
+        {1, HistoryEnd::GivenUp, 8, 1200, "", "レッド"},
+        {0, HistoryEnd::Lost, 9, -3, "20261207-205203-123456-street-2.replay", ""}};
+    m.fights = 3;
+    m.wins = 1;
+    m.givenUp = 1;
+    h.months.push_back(m);
+  }
+  return h;
+}
+
+TEST(SaveSlot, TheHistoryIsSavedWithTheSlotWhoseFilesKeepTheirBytes) {
+  SlotFixture f;
+  f.equipPlayer();
+  ASSERT_TRUE(save_rtn(f.folder, 3, f.state, f.prompter));
+  const std::vector<std::string> files = {"save/Playersv3.ini", "save/PlayDollsv3.ini",
+                                          "save/Logicsv3.ini"};
+  std::vector<std::string> without;
+  for (const auto& file : files)
+    without.push_back(f.bytesOf(file));
+
+  const CareerHistory h = threeMonths();
+  ASSERT_TRUE(save_rtn(f.folder, 3, f.state, f.prompter, {historyPendingFile(f.folder, 3, h)}));
+  for (size_t i = 0; i < files.size(); ++i)
+    EXPECT_EQ(f.bytesOf(files[i]), without[i]) << files[i];
+  EXPECT_EQ(loadSlotHistory(f.folder, 3, f.gameDate, f.prompter), h);
+  EXPECT_TRUE(f.dialog.shown.empty());
+  EXPECT_EQ(f.bytesOf("save/Historysv3.history"), writeHistory(h));
+
+  // A name holding a line break is kept on its line.
+  CareerHistory broken = h;
+  broken.months[0].build.name = "二\n行";
+  const HistoryRead read = readHistory(writeHistory(broken), "h");
+  ASSERT_TRUE(read.accepted()) << read.error;
+  EXPECT_EQ(read.history.months[0].build.name, "二 行");
+
+  // A slot dated after the career's end (the files allow any date) keeps its history too.
+  f.gameDate = GameDate::fromYMD(2016, 3, 1);
+  const CareerHistory late = startHistory(f.gameDate);
+  EXPECT_EQ(late.months[0].month, kHistoryLastMonth);
+  ASSERT_TRUE(save_rtn(f.folder, 3, f.state, f.prompter, {historyPendingFile(f.folder, 3, late)}));
+  EXPECT_EQ(loadSlotHistory(f.folder, 3, f.gameDate, f.prompter), late);
+  EXPECT_TRUE(f.dialog.shown.empty());
 }
 
 }  // namespace

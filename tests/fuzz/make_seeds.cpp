@@ -18,6 +18,8 @@
 #include "data/save/slot_save.h"
 #include "data/share/doll_share.h"
 #include "fuzz_input.h"
+#include "history/hall_of_fame.h"
+#include "history/history_file.h"
 #include "league/league_file.h"
 #include "model/action_factories.h"
 #include "model/doll_stats.h"
@@ -176,6 +178,23 @@ void writeSlotSeeds(const fs::path& game, const fs::path& seeds) {
   fs::remove_all(work);
 }
 
+// A history of two months with a fight of each ending, and a hall of two careers.
+void writeHistorySeeds(const fs::path& seeds) {
+  CareerHistory history = startHistory(GameDate::fromYMD(2013, 3, 1));
+  countTournament(history);
+  countFight(history, {1, HistoryEnd::Won, 7, 1200, "20261207-205203-123456-tournament.replay", "敵"});
+  countFight(history, {1, HistoryEnd::Lost, 7, 1500, "", "強敵"});
+  countFight(history, {0, HistoryEnd::GivenUp, 7, 900, "20261207-205203-123456-street.replay", ""});
+  countPartsLost(history, 1);
+  doll d;
+  d.name = "ヴェルコ";
+  closeMonth(history, Owner(), d, GameDate::fromYMD(2013, 4, 1));
+  writeSeed(seeds, "history", "two-months", writeHistory(history));
+  const std::vector<HallEntry> hall = {{2, 9, 1, 0, "2026-12-07", "秋津遥人", "ヴェルコ"},
+                                       {0, 3, 8, 2, "2026-12-08", "B", "C"}};
+  writeSeed(seeds, "history", "hall", writeHall(hall));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -195,5 +214,6 @@ int main(int argc, char** argv) {
   writeSeed(seeds, "registry_read", "factory", registry);
   writeSeed(seeds, "registry_write", "factory", registry);
   writeSlotSeeds(game, seeds);
+  writeHistorySeeds(seeds);
   return 0;
 }

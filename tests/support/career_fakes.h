@@ -109,11 +109,17 @@ class HeadlessNavigator : public Navigator {
       session.cmdNext_Click();
     }
     lastBracket = session.bracket();
+    lastReplay = session.lastReplayFile().filename().string();
     lastRound = session.roundNo();
     ++fights;
   }
   void offerAutoGiveUp() override { ++autoGiveUpOffers; }
   std::optional<int16_t> openSaveLoad(int16_t) override { return slot; }
+  // The summary comes after the ending's box and before the title.
+  void showCareerSummary() override {
+    ++summaries;
+    titlesBeforeSummary = titles;
+  }
   void showTitle() override { ++titles; }
   void endProgram() override { ++ends; }
 
@@ -126,7 +132,10 @@ class HeadlessNavigator : public Navigator {
   std::optional<int16_t> slot;
   Bracket lastBracket;
   int16_t lastRound = 0;
-  int workshops = 0, shops = 0, fights = 0, titles = 0, ends = 0, autoGiveUpOffers = 0;
+  std::string lastReplay;  // the file name of the last fight's replay
+  int workshops = 0, shops = 0, fights = 0, titles = 0, ends = 0, summaries = 0;
+  int autoGiveUpOffers = 0;
+  int titlesBeforeSummary = -1;
 
  private:
   CareerState& state_;

@@ -24,8 +24,11 @@
 #include "ui/lab/replay_list.h"
 #include "ui/program/program.h"
 #include "ui/widgets/dmsg.h"
+#include "ui/workshop/career_summary.h"
 #include "ui/workshop/design.h"
 #include "ui/workshop/f_char_make.h"
+#include "ui/workshop/hall_of_fame_view.h"
+#include "ui/workshop/history_window.h"
 #include "ui/workshop/shop.h"
 #include "ui/workshop/svld.h"
 
@@ -40,6 +43,14 @@ class EveryWindow {
     recording =
         recordFight(*randomDoll(dolls, "ヴェルコ"), *randomDoll(dolls, "ブラム"), kModeStreet, 77)
             .recording;
+    // Two months of a career with a won and a given-up bout, for the history's windows.
+    CareerHistory& history = game.state.history;
+    history = startHistory(GameDate::fromYMD(2013, 1, 1));
+    countTournament(history);
+    countFight(history, {1, HistoryEnd::Won, 0, 900, "", "ブラム"});
+    countFight(history, {1, HistoryEnd::GivenUp, 0, 1200, "", "ブラム"});
+    closeMonth(history, game.state.player(), game.state.playerDoll(),
+               GameDate::fromYMD(2013, 2, 1));
   }
 
   // Each window by the name of its screenshot.
@@ -63,6 +74,9 @@ class EveryWindow {
         {"league", [&] { return std::make_unique<LeagueScreen>(s, v); }},
         {"inspector", [&] { return std::make_unique<Inspector>(recording, v.folder); }},
         {"records", [&] { return std::make_unique<ReplayList>(v.folder, game.prompter); }},
+        {"history", [&] { return std::make_unique<HistoryWindow>(s.history); }},
+        {"summary", [&] { return std::make_unique<CareerSummary>(s, v.folder, game.prompter); }},
+        {"hall-of-fame", [&] { return std::make_unique<HallOfFameWindow>(v.folder); }},
         {"help", [&] { return std::make_unique<HelpWindow>(nullptr); }},
         {"message", [&] {
            auto dialog = std::make_unique<DMsg>();

@@ -8,6 +8,8 @@
 #include <QWheelEvent>
 #include <QtTest>
 
+#include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -23,6 +25,7 @@
 #include "ui/fight_fixture.h"
 #include "ui/lab/inspector.h"
 #include "ui/lab/replay_list.h"
+#include "ui/workshop/career_summary.h"
 
 using namespace velko;
 using namespace velko::ui;
@@ -197,6 +200,61 @@ class InspectorTest : public QObject {
     }
     QVERIFY(!list.openExported());
     QVERIFY(dialog.shown.back().request.text.rfind("final.velkoreplayが壊れています", 0) == 0);
+  }
+
+  // Given the career's fights, the list shows those first and all on the filter; the line
+  // under it counts the shown fights won, lost and given up.
+  void theListShowsTheCareersFightsUnlessAllAreAsked() {
+    QTemporaryDir dir;
+    const GameFolder folder(dir.path().toStdString());
+    FightRecording givenUp = sampleFight();
+    givenUp.winner = kNoWinner;
+    const std::filesystem::path ours = saveReplay(folder, givenUp);
+    saveReplay(folder, sampleFight());  // another career's
+    testing::ScriptedDialog dialog;
+    DialogPrompter prompter(dialog);
+    ReplayList list(folder, prompter, nullptr, std::vector<std::string>{ours.filename().string()});
+    QCOMPARE(list.list()->count(), 1);
+    QVERIFY(list.list()->item(0)->text().contains("中断"));
+    QCOMPARE(list.counts()->text(), QString("1試合　勝利0　敗北0　中断1"));
+    list.filter()->setCurrentIndex(1);
+    QCOMPARE(list.list()->count(), 2);
+    QCOMPARE(list.counts()->text(), QString("2試合　勝利%1　敗北%2　中断1")
+                                        .arg(sampleFight().winner == 0 ? 1 : 0)
+                                        .arg(sampleFight().winner == 1 ? 1 : 0));
+    list.filter()->setCurrentIndex(0);
+    QCOMPARE(list.list()->count(), 1);
+    testing::ModalAnswerer close([](QWidget* modal) { modal->close(); });
+    QVERIFY(list.openChosen());  // the row stands for the career's own fight
+  }
+
+  // The career's summary lists its best fights; one opens in the inspector, one whose replay
+  // is gone is refused with a message.
+  void theSummarysBestFightsOpenInTheInspector() {
+    QTemporaryDir dir;
+    const GameFolder folder(dir.path().toStdString());
+    const std::filesystem::path kept = saveReplay(folder, sampleFight());
+    ClockRandom rnd(3);
+    CareerState state(rnd);
+    state.history = startHistory(GameDate::fromYMD(2014, 12, 1));
+    countFight(state.history, {1, HistoryEnd::Won, 0, 1500, kept.filename().string(), "強敵"});
+    countFight(state.history,
+               {1, HistoryEnd::Won, 0, 900, "20000101-000000-000000-street.replay", "弱敵"});
+    testing::ScriptedDialog dialog;
+    DialogPrompter prompter(dialog);
+    CareerSummary summary(state, folder, prompter);
+    QCOMPARE(summary.bestFights()->count(), 2);
+    QVERIFY(summary.bestFights()->item(0)->text().contains("強敵"));  // the stronger first
+    bool inspected = false;
+    testing::ModalAnswerer close([&inspected](QWidget* modal) {
+      inspected = qobject_cast<Inspector*>(modal) != nullptr;
+      modal->close();
+    });
+    QVERIFY(summary.openChosen());
+    QVERIFY(inspected);
+    summary.bestFights()->setCurrentRow(1);
+    QVERIFY(!summary.openChosen());
+    QCOMPARE(dialog.texts().back(), std::string("この試合のリプレイは残っていません"));
   }
 };
 

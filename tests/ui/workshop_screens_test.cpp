@@ -22,9 +22,12 @@
 #include "support/scripted_dialog.h"
 #include "ui/app/start_up.h"
 #include "ui/app/title_picture.h"
+#include "ui/lab/chart_widgets.h"
 #include "ui/widgets/ui_style.h"
 #include "ui/workshop/design.h"
 #include "ui/workshop/f_char_make.h"
+#include "ui/workshop/history_charts.h"
+#include "ui/workshop/history_window.h"
 #include "ui/workshop/pilot_name_menu.h"
 #include "ui/workshop/svld.h"
 
@@ -241,6 +244,46 @@ class WorkshopScreensTest : public QObject {
     QCOMPARE(dialog.shown.back().request.text, std::string("プレイヤー名を遥人に変更しますか？"));
     QCOMPARE(state->player().name, std::string("遥人"));
     design.closeQuietly();
+  }
+
+  // 情報 → 「戦績」: four charts of the history, each point's numbers on hover, and the totals
+  // with the give-ups.
+  void theHistoryWindowChartsTheCareerWithItsNumbersOnHover() {
+    CareerHistory history = startHistory(GameDate::fromYMD(2013, 2, 1));
+    countTournament(history);
+    countFight(history, {1, HistoryEnd::Won, 0, 900, "", "Red"});
+    countFight(history, {1, HistoryEnd::GivenUp, 0, 1200, "", "Blue"});
+    state->player().Rl = 1250;
+    state->player().skillPlay = 14;
+    closeMonth(history, state->player(), state->playerDoll(), GameDate::fromYMD(2013, 3, 1));
+    state->player().Rl = 480;
+    takeMonth(history, state->player(), state->playerDoll());
+    state->history = history;
+    game->init();
+    Design workshop(*game, *services);
+    QAction* entry = workshop.menu("mnHistory");
+    QVERIFY(entry);
+    QCOMPARE(entry->text(), QString("戦績(&H)"));
+
+    HistoryWindow window(state->history);
+    QVERIFY(testing::settleAndSave(window, "history.png"));
+    QCOMPARE(window.charts()->charts().size(), size_t(4));
+    QCOMPARE(window.findChild<QLabel*>("historyTotals")->text(),
+             QString("試合2　勝ち1　負け0　ギブアップ1　トーナメント出場1　優勝0　失ったパーツ0"));
+    QCOMPARE(window.findChild<QLabel*>("historySince")->text(),
+             QString("戦績は2013/02から記録されています"));
+    // Every tip the money chart gives, found by hovering over it pixel by pixel.
+    const LineChart& money = *window.charts()->charts()[0];
+    QStringList tips;
+    for (int x = 0; x < money.width(); x += 2) {
+      for (int y = 0; y < money.height(); y += 2) {
+        const QString tip = money.tipAt(QPoint(x, y));
+        if (!tip.isEmpty() && !tips.contains(tip)) tips << tip;
+      }
+    }
+    QVERIFY2(tips.contains("2013/02\n所持金 1250Rl"), qPrintable(tips.join(" | ")));
+    QVERIFY2(tips.contains("2013/03\n所持金 480Rl"), qPrintable(tips.join(" | ")));
+    QVERIFY(money.tipAt(QPoint(2, 2)).isEmpty());  // the corner is no point
   }
 
   void theRefreshAfterAScreenTheGuideAndTheEnding() {

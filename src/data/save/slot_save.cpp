@@ -105,7 +105,8 @@ PendingFile saveLogicRtn(const GameFolder& folder, int16_t svNum, const SlotStat
   return {logicFilePath(folder, svNum), cp932Lines(logicFileLines(records))};
 }
 
-bool save_rtn(const GameFolder& folder, int16_t svNum, const SlotState& state, Prompter& prompter) {
+bool save_rtn(const GameFolder& folder, int16_t svNum, const SlotState& state, Prompter& prompter,
+              const std::vector<PendingFile>& companions) {
   std::vector<PendingFile> files;
   try {
     files.push_back(savePlayerRtn(folder, svNum, state));
@@ -115,6 +116,7 @@ bool save_rtn(const GameFolder& folder, int16_t svNum, const SlotState& state, P
     prompter.msgBox(shown("セーブできませんでした\n名前にセーブできない文字が含まれています"));
     return false;
   }
+  files.insert(files.end(), companions.begin(), companions.end());
   // A commit record the game cannot carry out is set aside (and the player told) first.
   if (!ensureSaveFolder(folder) || !settleSaveFolder(folder, prompter) || !commitFiles(files)) {
     prompter.msgBox(shown("セーブできませんでした\nファイルに書き込めません"));

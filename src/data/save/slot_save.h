@@ -17,10 +17,11 @@ PendingFile savePlayerRtn(const GameFolder& folder, int16_t svNum, const SlotSta
 PendingFile saveDollRtn(const GameFolder& folder, int16_t svNum, const SlotState& state);
 PendingFile saveLogicRtn(const GameFolder& folder, int16_t svNum, const SlotState& state);
 
-// Writes the three files of slot svNum together, so a failure leaves the slot as it was. On
-// failure the player is told in a plain message box and the result is false (the game must
-// then not count as saved).
+// Writes the three files of slot svNum together, with `companions` (files of save/ that belong
+// to the slot, such as its history), so a failure leaves the slot as it was. On failure the
+// player is told in a plain message box and the result is false (the game must then not count
+// as saved).
 [[nodiscard]] bool save_rtn(const GameFolder& folder, int16_t svNum, const SlotState& state,
-                            Prompter& prompter);
+                            Prompter& prompter, const std::vector<PendingFile>& companions = {});
 
 }  // namespace velko

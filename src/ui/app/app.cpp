@@ -16,6 +16,7 @@
 #include "ui/program/program.h"
 #include "ui/widgets/focus_return.h"
 #include "ui/widgets/game_icon.h"
+#include "ui/workshop/career_summary.h"
 #include "ui/workshop/design.h"
 #include "ui/workshop/f_char_make.h"
 #include "ui/workshop/shop.h"
@@ -161,6 +162,12 @@ std::optional<int16_t> App::openSaveLoad(int16_t mode) {
   screen.exec();
   if (!screen.value()) return std::nullopt;
   return screen.svNum();
+}
+
+void App::showCareerSummary() {
+  const FocusReturn back(owner());
+  CareerSummary summary(state_, services_.folder, prompter_, owner());
+  summary.exec();
 }
 
 void App::showTitle() {

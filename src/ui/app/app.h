@@ -47,6 +47,7 @@ class App : public Navigator {
   void adviseTournament(const std::string& className) override;
   void offerAutoGiveUp() override;
   std::optional<int16_t> openSaveLoad(int16_t mode) override;
+  void showCareerSummary() override;
   void showTitle() override;
   void endProgram() override;
 

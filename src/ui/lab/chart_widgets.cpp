@@ -2,8 +2,10 @@
 #include "ui/lab/colour_scale.h"
 
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -207,7 +209,8 @@ void LineChart::paintEvent(QPaintEvent*) {
                series_[i].name);
   }
 
-  const double yStep = tickStep(yHigh_ - yLow_, 8);
+  const double yStep =
+      wholeY_ ? std::max(1.0, tickStep(yHigh_ - yLow_, 8)) : tickStep(yHigh_ - yLow_, 8);
   int labelWidth = 0;
   for (double y = yLow_; y <= yHigh_ + 1e-9; y += yStep)
     labelWidth = std::max(labelWidth, fm.horizontalAdvance(QString::number(y, 'f', 0)));
@@ -215,6 +218,7 @@ void LineChart::paintEvent(QPaintEvent*) {
   const int bottom = 2 * fm.height() + kPad;
   const QRect plot = room.adjusted(left, fm.height() / 2, -legendWidth, -bottom);
   if (plot.width() <= 0 || plot.height() <= 0) return;
+  plot_ = plot;
   auto xAt = [&](double x) { return plot.left() + plot.width() * (x - xLow_) / (xHigh_ - xLow_); };
   auto yAt = [&](double y) {
     return plot.bottom() - plot.height() * (y - yLow_) / (yHigh_ - yLow_);
@@ -262,6 +266,45 @@ void LineChart::paintEvent(QPaintEvent*) {
     for (const QPointF& point : series_[i].points)
       drawPoint(p, QPointF(xAt(point.x()), yAt(point.y())), seriesShape(i), 4);
   }
+}
+
+QPointF LineChart::onScreen(const QPointF& point) const {
+  return {plot_.left() + plot_.width() * (point.x() - xLow_) / (xHigh_ - xLow_),
+          plot_.bottom() - plot_.height() * (point.y() - yLow_) / (yHigh_ - yLow_)};
+}
+
+QString LineChart::tipAt(const QPoint& pos) const {
+  if (plot_.isEmpty()) return {};
+  constexpr double kReach = 8;
+  double nearest = kReach * kReach;
+  QString tip;
+  for (const Series& s : series_) {
+    for (size_t k = 0; k < s.points.size(); ++k) {
+      const QPointF d = onScreen(s.points[k]) - QPointF(pos);
+      const double distance = d.x() * d.x() + d.y() * d.y();
+      if (distance > nearest) continue;
+      nearest = distance;
+      tip = k < static_cast<size_t>(s.tips.size())
+                ? s.tips[static_cast<qsizetype>(k)]
+                : QString("%1\n%2 %3: %4")
+                      .arg(s.name, xTitle_, QString::number(s.points[k].x()),
+                           QString::number(s.points[k].y()));
+    }
+  }
+  return tip;
+}
+
+bool LineChart::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const QString tip = tipAt(help->pos());
+  if (tip.isEmpty()) {
+    QToolTip::hideText();
+    event->ignore();
+  } else {
+    QToolTip::showText(help->globalPos(), tip, this);
+  }
+  return true;
 }
 
 }  // namespace velko::ui

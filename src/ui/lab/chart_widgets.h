@@ -34,7 +34,7 @@ class RateBarChart : public QWidget {
 
 // One line with its points per series, over x from xLow to xHigh (whole numbers, the runs) and
 // y from yLow to yHigh; the series' names stand in a legend on the right, in as many columns as
-// it takes to show them all.
+// it takes to show them all. Hovering over a point shows its numbers.
 class LineChart : public QWidget {
   Q_OBJECT
 
@@ -42,6 +42,8 @@ class LineChart : public QWidget {
   struct Series {
     QString name;
     std::vector<QPointF> points;
+    // What hovering over each point shows; when empty, the name, x and y.
+    QStringList tips = {};
   };
 
   LineChart(const QString& title, const QString& xTitle, const QString& yTitle, int xLow, int xHigh,
@@ -50,15 +52,24 @@ class LineChart : public QWidget {
   const std::vector<Series>& series() const { return series_; }
   // Where each series' name stands in the legend, at the chart's present size.
   std::vector<QRect> legendPlaces() const;
+  // The text for the point nearest `pos` within a few pixels, as last painted; empty if none.
+  QString tipAt(const QPoint& pos) const;
+  // The y axis in steps of whole numbers, for counts.
+  void setWholeNumbers(bool whole) { wholeY_ = whole; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
+  QPointF onScreen(const QPointF& point) const;
+
   QString title_, xTitle_, yTitle_;
   int xLow_, xHigh_;
   double yLow_, yHigh_;
   std::vector<Series> series_;
+  QRectF plot_;  // where the last paint put the plot
+  bool wholeY_ = false;
 };
 
 }  // namespace velko::ui

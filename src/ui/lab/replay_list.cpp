@@ -1,5 +1,6 @@
 #include "ui/lab/replay_list.h"
 
+#include <QComboBox>
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QTimeZone>
 #include <QVBoxLayout>
+#include <set>
 
 #include "model/shown_doll_name.h"
 #include "replay/replay_export.h"
@@ -45,13 +47,16 @@ QString localTime(const QString& stamp) {
   return utc.toLocalTime().toString("yyyy/MM/dd HH:mm:ss");
 }
 
-// When the fight was recorded, and what the file holds.
-QString describe(const std::filesystem::path& file) {
+// When the fight was recorded, and what the file holds; the winner as the file says (-2 when
+// it cannot be read).
+QString describe(const std::filesystem::path& file, int16_t& winner) {
   const std::string stem = file.filename().string();
   const QString when = localTime(QString::fromStdString(stem.substr(0, 15)));
   const ReplayParse parse = loadReplay(file);
+  winner = -2;
   if (!parse.recording) return when + qtTrId("  （読めないファイル）");
   const FightRecording& r = *parse.recording;
+  winner = r.winner;
   return QString(qtTrId("%1  %2  %3 対 %4  %5（%6手）"))
       .arg(when, modeText(r.mode), QString::fromStdString(shownDollName(*r.fighters[0])),
            QString::fromStdString(shownDollName(*r.fighters[1])), outcomeText(r.winner))
@@ -60,33 +65,49 @@ QString describe(const std::filesystem::path& file) {
 
 }  // namespace
 
-ReplayList::ReplayList(const GameFolder& folder, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), folder_(folder), prompter_(prompter), files_(listReplays(folder)) {
+ReplayList::ReplayList(const GameFolder& folder, Prompter& prompter, QWidget* parent,
+                       std::optional<std::vector<std::string>> career)
+    : QDialog(parent), folder_(folder), prompter_(prompter) {
+  const std::set<std::string> ours =
+      career ? std::set<std::string>(career->begin(), career->end()) : std::set<std::string>();
+  for (const auto& file : listReplays(folder)) {
+    Entry e;
+    e.file = file;
+    e.text = describe(file, e.winner);
+    e.career = ours.count(file.filename().string()) > 0;
+    entries_.push_back(e);
+  }
   setObjectName("ReplayList");
   setWindowTitle(qtTrId("記録した試合"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(
       new QLabel(qtTrId("振り返る試合を選んで下さい（新しい順、最新100試合）"), this));
+  if (career) {
+    filter_ = new QComboBox(this);
+    filter_->setObjectName("cmbFilter");
+    filter_->addItems({qtTrId("この経歴の試合"), qtTrId("すべての試合")});
+    connect(filter_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { showFights(index == 0); });
+    layout->addWidget(filter_);
+  }
   list_ = new QListWidget(this);
   list_->setObjectName("listReplays");
-  for (const auto& file : files_)
-    list_->addItem(describe(file));
-  if (!files_.empty()) list_->setCurrentRow(0);
   layout->addWidget(list_);
+  counts_ = new QLabel(this);
+  counts_->setObjectName("lblCounts");
+  layout->addWidget(counts_);
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* open = buttons->addButton(qtTrId("振り返る(&O)"), QDialogButtonBox::AcceptRole);
-  open->setObjectName("cmdOpen");
-  open->setEnabled(!files_.empty());
-  QPushButton* exportOne =
-      buttons->addButton(qtTrId("書き出し(&E)..."), QDialogButtonBox::ActionRole);
-  exportOne->setObjectName("cmdExport");
-  exportOne->setEnabled(!files_.empty());
-  connect(exportOne, &QPushButton::clicked, this, [this] { exportChosen(); });
+  open_ = buttons->addButton(qtTrId("振り返る(&O)"), QDialogButtonBox::AcceptRole);
+  open_->setObjectName("cmdOpen");
+  export_ = buttons->addButton(qtTrId("書き出し(&E)..."), QDialogButtonBox::ActionRole);
+  export_->setObjectName("cmdExport");
+  connect(export_, &QPushButton::clicked, this, [this] { exportChosen(); });
   QPushButton* openFile =
       buttons->addButton(qtTrId("ファイルから開く(&F)..."), QDialogButtonBox::ActionRole);
   openFile->setObjectName("cmdOpenFile");
   connect(openFile, &QPushButton::clicked, this, [this] { openExported(); });
+  showFights(career.has_value());
   buttons->addButton(qtTrId("閉じる(&C)"), QDialogButtonBox::RejectRole);
   layout->addWidget(buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, [this] { openChosen(); });
@@ -103,10 +124,30 @@ ReplayList::ReplayList(const GameFolder& folder, Prompter& prompter, QWidget* pa
   };
 }
 
+void ReplayList::showFights(bool careerOnly) {
+  list_->clear();
+  shown_.clear();
+  int won = 0, lost = 0, givenUp = 0;
+  for (size_t k = 0; k < entries_.size(); ++k) {
+    const Entry& e = entries_[k];
+    if (careerOnly && !e.career) continue;
+    shown_.push_back(k);
+    list_->addItem(e.text);
+    won += e.winner == 0 ? 1 : 0;
+    lost += e.winner == 1 ? 1 : 0;
+    givenUp += e.winner == kNoWinner ? 1 : 0;
+  }
+  if (!shown_.empty()) list_->setCurrentRow(0);
+  open_->setEnabled(!shown_.empty());
+  export_->setEnabled(!shown_.empty());
+  counts_->setText(
+      qtTrId("%1試合　勝利%2　敗北%3　中断%4").arg(shown_.size()).arg(won).arg(lost).arg(givenUp));
+}
+
 bool ReplayList::openChosen() {
   const int row = list_->currentRow();
-  if (row < 0 || row >= static_cast<int>(files_.size())) return false;
-  const ReplayParse parse = loadReplay(files_[row]);
+  if (row < 0 || row >= static_cast<int>(shown_.size())) return false;
+  const ReplayParse parse = loadReplay(entries_[shown_[static_cast<size_t>(row)]].file);
   if (!parse.recording) {
     prompter_.msgBox(parse.error);
     return false;
@@ -118,15 +159,16 @@ bool ReplayList::openChosen() {
 
 bool ReplayList::exportChosen() {
   const int row = list_->currentRow();
-  if (row < 0 || row >= static_cast<int>(files_.size())) return false;
-  const ReplayParse parse = loadReplay(files_[row]);
+  if (row < 0 || row >= static_cast<int>(shown_.size())) return false;
+  const std::filesystem::path& file = entries_[shown_[static_cast<size_t>(row)]].file;
+  const ReplayParse parse = loadReplay(file);
   if (!parse.recording) {
     prompter_.msgBox(parse.error);
     return false;
   }
   // The recording's own name, with the ending another player's game opens.
-  const QString suggested = QDir::home().filePath(
-      QString::fromStdString(files_[row].stem().string()) + kReplayExportEnding);
+  const QString suggested =
+      QDir::home().filePath(QString::fromStdString(file.stem().string()) + kReplayExportEnding);
   const QString name = choosePath(true, suggested);
   if (name.isEmpty()) return false;
   const std::filesystem::path path(name.toStdU16String());

@@ -30,6 +30,8 @@
 #include "ui/workshop/auto_give_up_menu.h"
 #include "ui/workshop/design_learning.h"
 #include "ui/workshop/doll_share_menu.h"
+#include "ui/workshop/hall_of_fame_view.h"
+#include "ui/workshop/history_window.h"
 #include "ui/workshop/pilot_name_menu.h"
 
 namespace velko::ui {
@@ -128,6 +130,19 @@ void Design::buildMenus() {
   pilotName->addTo(mnInfo);
   connect(pilotName, &PilotNameMenu::renamed, this, [this] { refresh(); });
   add(mnInfo, "mnRec", qtTrId("記録(&R)"), &Game::mnRec_Click);
+  // The history and the hall of fame read the career and change nothing: no rule to run.
+  QAction* history = mnInfo->addAction(qtTrId("戦績(&H)"));
+  history->setObjectName("mnHistory");
+  connect(history, &QAction::triggered, this, [this] {
+    HistoryWindow window(state_.history, this);
+    window.exec();
+  });
+  QAction* hall = mnInfo->addAction(qtTrId("殿堂(&F)"));
+  hall->setObjectName("mnHall");
+  connect(hall, &QAction::triggered, this, [this] {
+    HallOfFameWindow window(services_.folder, this);
+    window.exec();
+  });
   QMenu* mnEdit = menuBar()->addMenu(qtTrId("対戦(&D)"));
   add(mnEdit, "mnLdDuel", qtTrId("対戦相手のロード(&L)"), &Game::mnLdDuel_Click);
   // Registering and resetting opponents exist but are not offered on the menu.

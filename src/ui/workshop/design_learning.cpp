@@ -36,8 +36,8 @@ void addLearningMenus(QMenu& menu, QWidget& workshop, CareerState& state,
   });
   QAction* replays = menu.addAction(qtTrId("記録した試合(&R)"));
   replays->setObjectName("mnReplays");
-  QObject::connect(replays, &QAction::triggered, &workshop, [&workshop, &services] {
-    ReplayList list(services.folder, services.prompter, &workshop);
+  QObject::connect(replays, &QAction::triggered, &workshop, [&workshop, &state, &services] {
+    ReplayList list(services.folder, services.prompter, &workshop, careerReplays(state.history));
     list.exec();
   });
   QAction* lab = menu.addAction(qtTrId("練習ラボ(&B)"));
