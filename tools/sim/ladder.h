@@ -10,7 +10,7 @@
 
 #include "core/random.h"
 #include "sim/bout.h"
-#include "sim/build_planner.h"
+#include "coach/build_planner.h"
 #include "sim/registry_roster.h"
 
 namespace velko::sim {

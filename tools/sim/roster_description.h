@@ -17,7 +17,7 @@
 #include "core/prompter.h"
 #include "data/files/game_folder.h"
 #include "model/doll.h"
-#include "sim/sensible_patterns.h"
+#include "coach/sensible_patterns.h"
 
 namespace velko::sim {
 

@@ -8,7 +8,7 @@
 #include "core/numbers.h"
 #include "shop/shop_kinds.h"
 #include "shop/shop_model.h"
-#include "sim/build_planner.h"
+#include "coach/build_planner.h"
 #include "sim/career_driver.h"
 #include "sim/ladder.h"
 #include "sim/registry_roster.h"
