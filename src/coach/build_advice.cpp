@@ -158,7 +158,8 @@ BuildAdvice adviseBuilds(const BuildPlanner& planner, const BuildQuestion& q,
     p.doll = planner.assemble(plan, q.skillPlay, quiet);
     p.value = p.doll->value;
     if (p.moneyAfter < 0 || !inClass(p.value, q.classIndex)) continue;
-    p.measure = measureWins(*p.doll, q.opponents, kScreenFightsEach, control.seed, control.cancel);
+    p.measure = measureWins(*p.doll, q.opponents, kScreenFightsEach, control.seed, control.cancel,
+                            control.giveUp);
     if (p.measure.cancelled || control.cancelled()) {
       advice.cancelled = true;
       return advice;
@@ -172,8 +173,8 @@ BuildAdvice adviseBuilds(const BuildPlanner& planner, const BuildQuestion& q,
   // The finalists fight again on their own dice, so the figure shown is not the luck that
   // picked them.
   for (BuildProposal& p : fought) {
-    p.measure =
-        measureWins(*p.doll, q.opponents, kFinalFightsEach, control.seed + 1, control.cancel);
+    p.measure = measureWins(*p.doll, q.opponents, kFinalFightsEach, control.seed + 1,
+                            control.cancel, control.giveUp);
     if (p.measure.cancelled || control.cancelled()) {
       advice.cancelled = true;
       return advice;

@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+#include "battle/auto_give_up.h"
 #include "lab/practice_opponents.h"
 #include "lab/practice_stats.h"
 #include "model/doll.h"
@@ -22,13 +23,17 @@ using CoachProgress = std::function<void(int done, int total)>;
 
 struct CoachControl {
   uint64_t seed = kCoachSeed;
+  // The player's automatic give-up: a fight in which it would have given up counts as lost.
+  AutoGiveUp giveUp = AutoGiveUp::Off;
   const std::atomic<bool>* cancel = nullptr;
   CoachProgress progress;
 
   bool cancelled() const { return cancel && cancel->load(); }
 };
 
-// `fightsEach` lab fights against every opponent, dealt in turn; a draw is no win.
+// `fightsEach` lab fights against every opponent, dealt in turn; a draw is no win, and so is a
+// fight in which a motor or frame fell below the `giveUp` line, since the game would have given
+// it up there.
 struct WinMeasure {
   int fights = 0;
   int wins = 0;
@@ -36,6 +41,7 @@ struct WinMeasure {
   Proportion chance() const { return wilson95(wins, fights); }
 };
 WinMeasure measureWins(const doll& d, const std::vector<PracticeOpponent>& opponents,
-                       int fightsEach, uint64_t seed, const std::atomic<bool>* cancel);
+                       int fightsEach, uint64_t seed, const std::atomic<bool>* cancel,
+                       AutoGiveUp giveUp = AutoGiveUp::Off);
 
 }  // namespace velko

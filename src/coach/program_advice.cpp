@@ -72,6 +72,12 @@ std::vector<PatternPlan> changed(std::vector<PatternPlan> patterns, Random& rnd)
 
 }  // namespace
 
+std::vector<PatternPlan> registeredPatterns(const doll& d) {
+  std::vector<PatternPlan> plans = registered(d);
+  priced(plans, costsOf(d));
+  return plans;
+}
+
 bool patternsFit(const doll& d, const std::vector<PatternPlan>& patterns) {
   const ActionCosts costs = costsOf(d);
   if (patterns.size() > static_cast<size_t>(kDraftPatterns)) return false;
@@ -102,13 +108,21 @@ DollRef programmedCopy(const doll& d, const std::vector<PatternPlan>& patterns) 
   return copy;
 }
 
+std::vector<PatternActions> editorPatterns(const std::vector<PatternPlan>& patterns) {
+  std::vector<PatternActions> out;
+  for (const PatternPlan& p : patterns)
+    out.push_back({p.name, p.actions});
+  return out;
+}
+
 ProgramProposal adviseProgram(const doll& d, const std::vector<PracticeOpponent>& opponents,
                               const CoachControl& control) {
   ProgramProposal proposal;
   if (opponents.empty()) return proposal;
   const ActionCosts costs = costsOf(d);
   auto measure = [&](const std::vector<PatternPlan>& patterns, int each, uint64_t seed) {
-    return measureWins(*programmedCopy(d, patterns), opponents, each, seed, control.cancel);
+    return measureWins(*programmedCopy(d, patterns), opponents, each, seed, control.cancel,
+                       control.giveUp);
   };
 
   std::vector<std::vector<PatternPlan>> starts = {registered(d)};
@@ -148,7 +162,8 @@ ProgramProposal adviseProgram(const doll& d, const std::vector<PracticeOpponent>
   priced(best, costs);
   proposal.patterns = best;
   // Both figures on fresh dice, so the search's luck does not flatter its own answer.
-  proposal.today = measureWins(d, opponents, kShownFightsEach, control.seed + 1, control.cancel);
+  proposal.today =
+      measureWins(d, opponents, kShownFightsEach, control.seed + 1, control.cancel, control.giveUp);
   if (control.progress) control.progress(steps - 1, steps);
   if (!best.empty()) proposal.proposed = measure(best, kShownFightsEach, control.seed + 1);
   proposal.cancelled = proposal.today.cancelled || proposal.proposed.cancelled;

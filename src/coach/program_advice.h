@@ -11,6 +11,7 @@
 
 #include "coach/coach_run.h"
 #include "coach/sensible_patterns.h"
+#include "program/program_model.h"
 
 namespace velko {
 
@@ -33,8 +34,14 @@ struct ProgramProposal {
 // roll of two dice, all within its memory.
 bool patternsFit(const doll& d, const std::vector<PatternPlan>& patterns);
 
+// Patterns 0-5 of the Doll as registered, priced; empty ones are left out.
+std::vector<PatternPlan> registeredPatterns(const doll& d);
+
 // A copy of the Doll programmed with these patterns, as the editor would register them.
 DollRef programmedCopy(const doll& d, const std::vector<PatternPlan>& patterns);
+
+// The proposal as the program editor takes it.
+std::vector<PatternActions> editorPatterns(const std::vector<PatternPlan>& patterns);
 
 ProgramProposal adviseProgram(const doll& d, const std::vector<PracticeOpponent>& opponents,
                               const CoachControl& control = {});
