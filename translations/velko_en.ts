@@ -2899,6 +2899,10 @@ Champion %3 times
         <source></source>
         <translation>Apply in the editor</translation>
     </message>
+    <message id="Dollにソフトがありません">
+        <source></source>
+        <translation>The Doll has no software</translation>
+    </message>
     <message id="このクラスの敵Dollがいません">
         <source></source>
         <translation>There are no enemy Dolls in this class</translation>

@@ -132,8 +132,13 @@ std::string ProgramCoach::patternsText(const std::vector<PatternPlan>& patterns)
 bool ProgramCoach::start() {
   if (running()) return false;
   const doll& d = state_.playerDoll();
-  if (d.Motor->name.empty() || d.frame->name.empty() || d.Hard->name.empty()) {
+  if (d.Motor->name.empty() || d.frame->name.empty()) {
     summary_->setText(qtTrId("Dollにモーターとフレームを付けて下さい"));
+    return false;
+  }
+  // Without software the patterns have no costs and no Doll could run them.
+  if (d.getSoftA(0)->name.empty()) {
+    summary_->setText(qtTrId("Dollにソフトがありません"));
     return false;
   }
   const std::vector<PracticeOpponent> opponents = ofClass(registry_, cmbClass_->currentIndex());
