@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "battle/headless_seams.h"
-#include "sim/build_planner.h"
+#include "coach/build_planner.h"
 #include "sim/ladder.h"
 #include "sim/novice_builds.h"
 #include "sim/registry_roster.h"

@@ -79,7 +79,7 @@ int runCareers(const SimOptions& o) {
 
 int run(const SimOptions& o) {
   if (o.command == SimCommand::Career)
-    return o.policy == CareerPolicy::Sensible ? runSensibleCareers(o) : runCareers(o);
+    return o.policy == CareerPolicy::Random ? runCareers(o) : runPolicyCareers(o);
   if (o.command == SimCommand::Ladder) return runLadder(o);
   if (o.command == SimCommand::Practice) return runPracticeCommand(o, std::cout, std::cerr);
   if (o.command == SimCommand::League) return runLeagueCommand(o, std::cout, std::cerr);

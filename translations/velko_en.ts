@@ -3151,5 +3151,97 @@ Protectors: %7</translation>
         <source></source>
         <translation>Tournaments</translation>
     </message>
+    <message id="、">
+        <source></source>
+        <translation>, </translation>
+    </message>
+    <message id="%1（%2Rl）">
+        <source></source>
+        <translation>%1 (%2 Rl)</translation>
+    </message>
+    <message id="勝率は、あなたのDollをコンピュータと同じ考え方で操縦した練習試合の結果です">
+        <source></source>
+        <translation>The chances come from practice fights in which your Doll is piloted the way the computer pilots its Dolls</translation>
+    </message>
+    <message id="勝率 --">
+        <source></source>
+        <translation>Win chance --</translation>
+    </message>
+    <message id="勝率 %1%（95%の範囲 %2% ～ %3%）">
+        <source></source>
+        <translation>Win chance %1% (95% range %2% to %3%)</translation>
+    </message>
+    <message id="案%1　%2">
+        <source></source>
+        <translation>Option %1  %2</translation>
+    </message>
+    <message id="価値 %1Rl（%2）　支払い %3Rl　受け取り %4Rl　残金 %5Rl">
+        <source></source>
+        <translation>Value %1 Rl (%2)  Pay %3 Rl  Receive %4 Rl  Money left %5 Rl</translation>
+    </message>
+    <message id="買う: %1">
+        <source></source>
+        <translation>Buy: %1</translation>
+    </message>
+    <message id="売る: %1">
+        <source></source>
+        <translation>Sell: %1</translation>
+    </message>
+    <message id="この構成にしますか？">
+        <source></source>
+        <translation>Make this Doll?</translation>
+    </message>
+    <message id="%1: %2（AP %3）">
+        <source></source>
+        <translation>%1: %2 (AP %3)</translation>
+    </message>
+    <message id="おすすめプログラム">
+        <source></source>
+        <translation>Suggested program</translation>
+    </message>
+    <message id="登録済みのプログラム">
+        <source></source>
+        <translation>Registered program</translation>
+    </message>
+    <message id="エディタに適用">
+        <source></source>
+        <translation>Apply in the editor</translation>
+    </message>
+    <message id="Dollにソフトがありません">
+        <source></source>
+        <translation>The Doll has no software</translation>
+    </message>
+    <message id="このクラスの敵Dollがいません">
+        <source></source>
+        <translation>There are no enemy Dolls in this class</translation>
+    </message>
+    <message id="中止しました">
+        <source></source>
+        <translation>Cancelled</translation>
+    </message>
+    <message id="登録済みのプログラム　%1">
+        <source></source>
+        <translation>Registered program  %1</translation>
+    </message>
+    <message id="おすすめ　%1">
+        <source></source>
+        <translation>Suggested  %1</translation>
+    </message>
+    <message id="おすすめ構成">
+        <source></source>
+        <translation>Suggested Dolls</translation>
+    </message>
+    <message id="この構成を買う">
+        <source></source>
+        <translation>Buy this Doll</translation>
+    </message>
+    <message id="このクラスで組める完全なDollがありません">
+        <source></source>
+        <translation>No complete Doll for this class fits your money and parts</translation>
+    </message>
+    <message id="%1体の候補と戦わせて、上位%2体を選びました">
+        <source></source>
+        <translation>Fought %1 candidate Dolls and chose the best %2</translation>
+    </message>
 </context>
 </TS>

@@ -163,6 +163,24 @@ void ProgramModel::emptySlot(int slot) {
   dspTrash_DragDrop();
 }
 
+void ProgramModel::applyPatterns(const std::vector<PatternActions>& patterns) {
+  change([&] {
+    for (int p = 0; p < kPatterns; ++p) {
+      clearPattern(p);
+      if (static_cast<size_t>(p) >= patterns.size()) continue;
+      names_[p] = patterns[p].name;
+      int k = 0;
+      for (int16_t id : patterns[p].actions) {
+        const ActionRef action = software_.action(id);
+        if (!action || k >= Logic::kSlots) continue;
+        working_[p]->setAction(action, k++);
+      }
+      showTotals(p);
+    }
+    refreshTotal();
+  });
+}
+
 bool ProgramModel::mayClose() {
   if (!changed()) return true;
   return prompter_.askYesNoSafe(shown("変更を登録せずに閉じますか？"), "Program") == kAnswerYes;

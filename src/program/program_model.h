@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/prompter.h"
 #include "model/doll.h"
@@ -14,6 +15,12 @@
 #include "program/program_software.h"
 
 namespace velko {
+
+// A pattern written elsewhere (the coach's proposal): its name and action IDs in order.
+struct PatternActions {
+  std::string name;
+  std::vector<int16_t> actions;
+};
 
 class ProgramModel {
  public:
@@ -45,6 +52,10 @@ class ProgramModel {
   // The keyboard's drops: palette chip `chip` into grid slot `slot`, and emptying a slot.
   void placeChip(int chip, int slot);
   void emptySlot(int slot);
+  // Puts pattern k of `patterns` into row k (names and actions; rows beyond them are cleared)
+  // as one change, undone in one step. Actions the software lacks are left out. Registering
+  // stays the player's act.
+  void applyPatterns(const std::vector<PatternActions>& patterns);
 
   // Every change above (and each run of typing in one name box) can be undone back to the
   // state the editor opened with, and redone until a new change is made.

@@ -1,5 +1,6 @@
 #include "shop/shop_model.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "core/music_player.h"
@@ -9,16 +10,9 @@
 #include "shop/shop_kinds.h"
 #include "shop/shop_texts.h"
 #include "shop/shop_trade.h"
+#include "shop/starter_software.h"
 
 namespace velko {
-
-namespace {
-
-constexpr int16_t kStarterSoftM = 2;
-constexpr int16_t kStarterSoftA = 5;
-constexpr int16_t kStarterSoftD = 1;
-
-}  // namespace
 
 ShopModel::ShopModel(CareerState& state, CareerServices& services)
     : state_(state), services_(services) {}
@@ -154,9 +148,7 @@ void ShopModel::sel_rtn(int row, int list) {
   if (!part) return;
   Owner& player = state_.player();
   const bool isNew = list == kListNew;
-  // Money is 16-bit: a refund that would pass 32767 stops there instead of overflowing.
-  const double refund = isNew ? part->Rl : part->Rl / 2.0;
-  player.Rl = saturate16(player.Rl + refund);
+  player.Rl = moneyAfterSale(player.Rl, part->Rl, isNew);
   changed_ = true;
   dollLosesKind(state_.playerDoll(), kind);
   removeOwned(player, kind, id, isNew);
@@ -164,6 +156,32 @@ void ShopModel::sel_rtn(int row, int list) {
   // clicked (protectors X and X1 share an ID); the lists are read again so they show what is
   // really left.
   dspInit();
+}
+
+bool ShopModel::applyTrades(const TradeList& trades) {
+  for (const PartTrade& sale : trades.sales) {
+    const int list = sale.isNew ? kListNew : kListUsed;
+    const std::vector<OwnedRow>& rows = ListOwnParts[list];
+    const auto found = std::find_if(rows.begin(), rows.end(), [&](const OwnedRow& r) {
+      return r.code == rowCode(sale.kindNumber, sale.id);
+    });
+    if (found == rows.end()) return false;
+    const int16_t before = state_.player().Rl;
+    sel_rtn(static_cast<int>(found - rows.begin()), list);
+    if (state_.player().Rl == before && sale.Rl > 0) return false;
+  }
+  const int selected = ComboShop;
+  for (const PartTrade& purchase : trades.purchases) {
+    if (!isShopKind(purchase.kindNumber)) return false;
+    dsp_Parts(purchase.kindNumber - 1);
+    const int row = purchase.id - 1;
+    if (getRl(row) > state_.player().Rl) return false;
+    const size_t before = ListOwnParts[kListNew].size();
+    buy_rtn(row);
+    if (ListOwnParts[kListNew].size() == before) return false;
+  }
+  dsp_Parts(selected);
+  return true;
 }
 
 void ShopModel::lblAbl_MouseMove(int index) {

@@ -13,6 +13,7 @@
 #include "shop/shop_compare.h"
 #include "shop/shop_stock.h"
 #include "shop/shop_tables.h"
+#include "shop/shop_trade.h"
 
 namespace velko {
 
@@ -42,6 +43,11 @@ class ShopModel {
   // A click on row `row` of owned-parts list `list` (0 used, 1 new): confirmation, then sale.
   void ListOwnParts_Click(int list, int row);
   void sel_rtn(int row, int list);
+
+  // A list of trades the player has agreed to as a whole: each sale and each purchase is then
+  // the shop's ordinary one (sel_rtn, buy_rtn), without asking again. Stops at the first trade
+  // the shop refuses (a part no longer owned, money short, a kind full) and returns false.
+  bool applyTrades(const TradeList& trades);
 
   void lblAbl_MouseMove(int index);
   void Form_MouseMove() { dspMsg.clear(); }

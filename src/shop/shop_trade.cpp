@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "core/numbers.h"
 #include "shop/shop_kinds.h"
 
 namespace velko {
@@ -147,6 +148,19 @@ void removeOwned(Owner& owner, int kindNumber, int16_t id, bool isNew) {
     default:
       break;
   }
+}
+
+int16_t moneyAfterSale(int16_t money, int16_t price, bool isNew) {
+  const double refund = isNew ? price : price / 2.0;
+  return saturate16(money + refund);
+}
+
+int16_t moneyAfterTrades(int16_t money, const TradeList& trades) {
+  for (const PartTrade& sale : trades.sales)
+    money = moneyAfterSale(money, sale.Rl, sale.isNew);
+  for (const PartTrade& purchase : trades.purchases)
+    money = static_cast<int16_t>(money - purchase.Rl);
+  return money;
 }
 
 }  // namespace velko

@@ -162,5 +162,27 @@ TEST_F(ProgramTest, ARowCopiesOntoAnotherAndTheKeyboardPlacesAndEmpties) {
   EXPECT_EQ(model.dspMem(6), " 5");
 }
 
+// The coach's patterns arrive as one edit: names, actions and totals shown, the other rows
+// cleared, and one undo brings back the editor as it was; registering writes them.
+TEST_F(ProgramTest, AppliedPatternsAreOneEditThatRegisters) {
+  open();
+  model.placeChip(chipOf(kKick), slot(3, 0));
+  const ProgramDraft before = model.draft();
+  model.applyPatterns({{"突進", {kMove, kPunch}}, {"蹴り", {kKick}}});
+  EXPECT_EQ(model.Text1(0), "突進");
+  EXPECT_EQ(model.chipAt(slot(0, 1)), kPunch);
+  EXPECT_EQ(model.chipAt(slot(1, 0)), kKick);
+  EXPECT_EQ(model.chipAt(slot(3, 0)), 0);
+  EXPECT_EQ(model.dspAP(0), " 4");
+  EXPECT_EQ(model.dspMem(6), " 5");
+  ASSERT_TRUE(model.undo());
+  EXPECT_TRUE(sameDraft(model.draft(), before));
+  ASSERT_TRUE(model.redo());
+  ASSERT_TRUE(model.cmdRegist_Click());
+  EXPECT_EQ(player.getLogic(0)->name, "突進");
+  EXPECT_EQ(player.getLogic(1)->getActions(0)->ID, kKick);
+  EXPECT_EQ(player.getLogic(1)->AP, 3);
+}
+
 }  // namespace
 }  // namespace velko::testing

@@ -3,6 +3,8 @@
 
 #include "shop_fixture.h"
 
+#include "coach/build_advice.h"
+
 namespace velko::testing {
 namespace {
 
@@ -44,6 +46,36 @@ TEST_F(ShopSellTest, NewPartsReturnAtFullPriceUsedOnesSellForHalf) {
   EXPECT_EQ(player().Rl, 52);
   EXPECT_EQ(shop->lblPlayerRl(), " 52");
   EXPECT_TRUE(shop->ListOwnParts[kListUsed].empty());
+}
+
+// The coach's trades, made one after the other by the shop, leave exactly the money the
+// proposal said: each half price is rounded with the money it joins, as a sale rounds it
+// (1001 + 50.5 + 50.5 - 750 is 352, not 351).
+TEST_F(ShopSellTest, ATradeListLeavesExactlyTheMoneyItsProposalSaid) {
+  ShopModel& s = open();
+  buy(0, 0);
+  buy(0, 0);
+  player().useAllParts();
+  player().Rl = 1001;
+  open();
+  ShopTables tables;
+  readShopTables(services.folder, tables);
+  BuildPlan plan;
+  plan.motor = 2;
+  plan.frame = 1;
+  plan.hard = 1;
+  const TradeList trades = tradesFor(plan, ownedShopParts(player(), tables), tables);
+  ASSERT_EQ(trades.sales.size(), 2u);
+  ASSERT_EQ(trades.purchases.size(), 3u);
+  const int16_t said = moneyAfterTrades(player().Rl, trades);
+  EXPECT_EQ(said, 352);
+  dialog.shown.clear();
+  EXPECT_TRUE(shop->applyTrades(trades));
+  EXPECT_TRUE(dialog.shown.empty());  // the one question was the screen's, before
+  EXPECT_EQ(player().Rl, said);
+  EXPECT_TRUE(shop->ListOwnParts[kListUsed].empty());
+  EXPECT_THAT(names(kListNew), ElementsAre("タフ", "修羅", "ベーシック"));
+  (void)s;
 }
 
 TEST_F(ShopSellTest, NewAndUsedOfOneIdAreTakenOutSeparately) {

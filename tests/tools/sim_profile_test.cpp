@@ -8,7 +8,7 @@
 
 #include "battle/headless_seams.h"
 #include "sim/career_report.h"
-#include "sim/fighter_profile.h"
+#include "coach/fighter_profile.h"
 #include "sim/ladder.h"
 #include "sim/roster_description.h"
 #include "support/temp_folder.h"

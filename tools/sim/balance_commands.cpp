@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "sim/career_report.h"
+#include "sim/coached_career.h"
 #include "sim/ladder.h"
 #include "sim/scratch_folder.h"
 #include "sim/sensible_career.h"
@@ -25,13 +26,20 @@ void makeFolder(const std::string& folder) {
 
 }  // namespace
 
-int runSensibleCareers(const SimOptions& o) {
+int runPolicyCareers(const SimOptions& o) {
   const auto started = std::chrono::steady_clock::now();
   // Careers write save slots, so they play in a scratch copy of the folder.
   const ScratchGameFolder scratch(GameFolder(o.game));
-  const CareerSummary summary = summarize(playSensibleCareers(scratch.folder(), o.runs, o.seed));
+  CareerSummary summary;
+  if (o.policy == CareerPolicy::Coached) {
+    summary = summarize(playCoachedCareers(scratch.folder(), o.runs, o.seed));
+  } else if (o.policy == CareerPolicy::Newcomer) {
+    summary = summarize(playNewcomerCareers(scratch.folder(), o.runs, o.seed));
+  } else {
+    summary = summarize(playSensibleCareers(scratch.folder(), o.runs, o.seed));
+  }
   std::cout << "seed " << o.seed << "\n";
-  printCareerSummary(std::cout, summary);
+  printCareerSummary(std::cout, summary, policyName(o.policy));
   if (!o.csv.empty()) {
     makeFolder(o.csv);
     writeCareerCsv(o.csv, summary);

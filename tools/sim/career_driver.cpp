@@ -1,6 +1,5 @@
 #include "sim/career_driver.h"
 
-#include "battle/computer_controller.h"
 #include "career/blank_fight_screen.h"
 #include "career/fight_dice.h"
 #include "career/new_player.h"
@@ -29,10 +28,9 @@ void CareerDriver::start() {
 }
 
 void CareerDriver::openFight(int16_t mode, const std::string& className) {
-  ComputerController player;
   BlankFightScreen screen;
   const FightDiceOverride dice(services_.rnd);  // one seeded source runs the whole career
-  FightSession session(state_, services_, screen, mode, player, player);
+  FightSession session(state_, services_, screen, mode, playerController(), computer_);
   session.setClass(className);
   session.Form_Load();
   for (int press = 0; press < kPressLimit && !session.closed(); ++press) {

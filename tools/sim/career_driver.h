@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "battle/computer_controller.h"
 #include "battle/headless_seams.h"
 #include "career/career_state.h"
 #include "career/fight_session.h"
@@ -52,6 +53,8 @@ class CareerDriver : public Navigator {
   virtual void fightEnded(FightSession&, int16_t) {}
   // A fight that runs past the press limit.
   virtual void fightStuck() {}
+  // Who chooses the player's patterns and moves; the computer's rule unless a policy says.
+  virtual FightController& playerController() { return computer_; }
 
   int pick(int n);
 
@@ -63,6 +66,9 @@ class CareerDriver : public Navigator {
   Game game_;
   std::optional<int16_t> slot_;
   bool over_ = false;
+
+ private:
+  ComputerController computer_;
 };
 
 }  // namespace velko::sim

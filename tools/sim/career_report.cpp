@@ -76,9 +76,9 @@ CareerSummary summarize(const std::vector<SensibleCareer>& careers) {
   return s;
 }
 
-void printCareerSummary(std::ostream& out, const CareerSummary& s) {
+void printCareerSummary(std::ostream& out, const CareerSummary& s, const std::string& policy) {
   char line[160];
-  out << "sensible careers " << s.runs << "\n\n";
+  out << policy << " careers " << s.runs << "\n\n";
   out << "class    won one%  median month  entered  champion  fights won  parts lost/entry"
          "  entries losing a part%\n";
   for (int c = 0; c < kClassCount; ++c) {

@@ -42,7 +42,9 @@ struct CareerSummary {
 
 CareerSummary summarize(const std::vector<SensibleCareer>& careers);
 
-void printCareerSummary(std::ostream& out, const CareerSummary& s);
+// `policy` names the pilot in the heading ("sensible careers 1000").
+void printCareerSummary(std::ostream& out, const CareerSummary& s,
+                        const std::string& policy = "sensible");
 
 // careers-classes.csv, careers-money.csv and careers-months.csv in `folder`.
 void writeCareerCsv(const std::string& folder, const CareerSummary& s);

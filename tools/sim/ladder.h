@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "coach/build_planner.h"
 #include "core/random.h"
 #include "sim/bout.h"
-#include "sim/build_planner.h"
 #include "sim/registry_roster.h"
 
 namespace velko::sim {

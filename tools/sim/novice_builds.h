@@ -9,16 +9,12 @@
 
 #include "data/files/game_folder.h"
 #include "model/doll.h"
+#include "shop/starter_software.h"
 
 namespace velko::sim {
 
 // The middle of the new player's purse (1000-1600 Rl).
 inline constexpr int kNoviceBudget = 1300;
-
-// The starter set: mobility 2, attack 5, defence 1.
-inline constexpr int16_t kStarterSoftM = 2;
-inline constexpr int16_t kStarterSoftA = 5;
-inline constexpr int16_t kStarterSoftD = 1;
 
 struct PatternRecipe {
   std::string name;

@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
+#include "coach/sensible_patterns.h"
 #include "core/prompter.h"
 #include "data/files/game_folder.h"
 #include "model/doll.h"
-#include "sim/sensible_patterns.h"
 
 namespace velko::sim {
 

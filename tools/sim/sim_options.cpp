@@ -80,8 +80,8 @@ SimOptions parseOptions(const std::vector<std::string>& args) {
       o.against = value;
     } else if (arg == "--replay") {
       o.replay = value;
-    } else if (arg == "--policy" && (value == "random" || value == "sensible")) {
-      o.policy = value == "random" ? CareerPolicy::Random : CareerPolicy::Sensible;
+    } else if (arg == "--policy" && policyOf(value)) {
+      o.policy = *policyOf(value);
     } else if (arg == "--csv") {
       o.csv = value;
     } else if (arg == "--registry" && (value == "factory" || value == "save")) {
@@ -101,6 +101,28 @@ SimOptions parseOptions(const std::vector<std::string>& args) {
   if (o.command == SimCommand::Practice && o.against.empty())
     throw std::invalid_argument("practice needs --slot N and --against ID|CLASS");
   return o;
+}
+
+std::optional<CareerPolicy> policyOf(const std::string& word) {
+  for (CareerPolicy p : {CareerPolicy::Random, CareerPolicy::Sensible, CareerPolicy::Coached,
+                         CareerPolicy::Newcomer}) {
+    if (word == policyName(p)) return p;
+  }
+  return std::nullopt;
+}
+
+const char* policyName(CareerPolicy policy) {
+  switch (policy) {
+    case CareerPolicy::Sensible:
+      return "sensible";
+    case CareerPolicy::Coached:
+      return "coached";
+    case CareerPolicy::Newcomer:
+      return "newcomer";
+    case CareerPolicy::Random:
+      break;
+  }
+  return "random";
 }
 
 const char* usageText() {
@@ -128,7 +150,8 @@ const char* usageText() {
          "  --registry factory|save  ini/Dollsv.ini (default) or save/EDollsv.ini\n"
          "  --skill S              the pilot's skill for novice-build and ladder (default 10)\n"
          "  --runs N               careers to play (default 100)\n"
-         "  --policy random|sensible  how the career command plays (default random)\n"
+         "  --policy random|sensible|coached|newcomer\n"
+         "                         how the career command plays (default random)\n"
          "  --csv DIR              also write CSV files and SVG charts into DIR\n";
 }
 

@@ -2,6 +2,7 @@
 // The simulator's command line.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,9 +12,14 @@ namespace velko::sim {
 
 enum class SimCommand { Roster, Slot, NoviceBuild, Career, Ladder, Practice, League };
 
-// How the career command plays: random legal choices checking the invariants, or a sensible
-// pilot whose careers are summed up for balance.
-enum class CareerPolicy { Random, Sensible };
+// How the career command plays: random legal choices checking the invariants, or a pilot whose
+// careers are summed up for balance: sensible, coached by the game's advice, or a newcomer.
+enum class CareerPolicy { Random, Sensible, Coached, Newcomer };
+
+// The policy a --policy word names; nothing for an unknown word.
+std::optional<CareerPolicy> policyOf(const std::string& word);
+// The word of a policy, as --policy spells it.
+const char* policyName(CareerPolicy policy);
 
 struct SimOptions {
   std::string game;  // the game folder

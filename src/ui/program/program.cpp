@@ -12,7 +12,9 @@
 #include <QPushButton>
 
 #include "core/shipped_names.h"
+#include "model/doll_class.h"
 #include "ui/program/program_chip.h"
+#include "ui/program/program_coach.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/screen_fit.h"
 
@@ -44,7 +46,9 @@ const char* kStyle =
 Program::Program(CareerState& state, CareerServices& services, QWidget* parent)
     : QDialog(parent),
       model_(state.playerDoll(), services.prompter, state.guideOn),
-      tiles_(QString::fromStdString(services.folder.path("\\img\\icon0.bmp").string()), kChipSize) {
+      tiles_(QString::fromStdString(services.folder.path("\\img\\icon0.bmp").string()), kChipSize),
+      state_(state),
+      services_(services) {
   setWindowTitle("Program");
   setModal(true);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -220,6 +224,18 @@ bool Program::eventFilter(QObject* watched, QEvent* event) {
   showHint();
   // Handled here, so the frame or the form does not overwrite the label's hint.
   return true;
+}
+
+void Program::cmdCoach_Click() {
+  const doll& d = state_.playerDoll();
+  ProgramCoach coach(state_, services_, classIndex(d.value), this);
+  if (coach.exec() != QDialog::Accepted || !coach.chosen()) return;
+  applyProposal(coach.chosen()->patterns);
+}
+
+void Program::applyProposal(const std::vector<PatternPlan>& patterns) {
+  model_.applyPatterns(editorPatterns(patterns));
+  dspLogics();
 }
 
 }  // namespace velko::ui

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "career/career_state.h"
+#include "coach/sensible_patterns.h"
 #include "program/program_model.h"
 #include "ui/program/program_tiles.h"
 
@@ -42,10 +43,15 @@ class Program : public QDialog {
   void cmdRedo_Click();
   // The row's context menu: copy pattern `from` onto pattern `to`.
   void copyPattern_Click(int from, int to);
+  // 「おすすめプログラム」: the coach's patterns beside the registered ones; applying them is
+  // one undoable edit of the working patterns.
+  void cmdCoach_Click();
+  void applyProposal(const std::vector<PatternPlan>& patterns);
 
   const ProgramModel& model() const { return model_; }
   QPushButton* cmdUndo() const { return cmdUndo_; }
   QPushButton* cmdRedo() const { return cmdRedo_; }
+  QPushButton* cmdCoach() const { return cmdCoach_; }
   // The grid slot the keyboard places into.
   int keyboardTarget() const { return target_; }
 
@@ -82,6 +88,8 @@ class Program : public QDialog {
 
   ProgramModel model_;
   ProgramTiles tiles_;
+  CareerState& state_;
+  CareerServices& services_;
   std::array<QGroupBox*, kPaletteChips> frames_{};
   std::array<ProgramChip*, kPaletteChips> dspAchip_{};
   std::array<QLabel*, kPaletteChips> dspAbl_{};
@@ -99,6 +107,7 @@ class Program : public QDialog {
   QPushButton* cmdCancel_ = nullptr;
   QPushButton* cmdUndo_ = nullptr;
   QPushButton* cmdRedo_ = nullptr;
+  QPushButton* cmdCoach_ = nullptr;
   int target_ = 0;
   QFrame* paneGuide_ = nullptr;
   QLabel* dspGuide_ = nullptr;

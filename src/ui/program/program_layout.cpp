@@ -255,6 +255,12 @@ QWidget* Program::buildSideColumn() {
   cmdRegist_->installEventFilter(this);
   cmdCancel_->installEventFilter(this);
   connect(cmdCancel_, &QPushButton::clicked, this, &Program::cmdCancel_Click);
+  cmdCoach_ = new QPushButton(qtTrId("おすすめプログラム"), side);
+  cmdCoach_->setObjectName("cmdCoach");
+  cmdCoach_->setAutoDefault(false);
+  cmdCoach_->setMinimumHeight(30);
+  connect(cmdCoach_, &QPushButton::clicked, this, &Program::cmdCoach_Click);
+  column->addWidget(cmdCoach_);
   column->addWidget(buildUndoButtons(side));
   column->addWidget(cmdRegist_);
   column->addWidget(cmdCancel_);

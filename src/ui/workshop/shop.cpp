@@ -16,7 +16,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "coach/coach_texts.h"
 #include "core/shipped_names.h"
+#include "model/doll_class.h"
 #include "shop/owned_parts.h"
 #include "shop/shop_kinds.h"
 #include "ui/widgets/dmsg.h"
@@ -24,6 +26,7 @@
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/screen_fit.h"
 #include "ui/widgets/ui_style.h"
+#include "ui/workshop/shop_coach_panel.h"
 #include "ui/workshop/shop_compare_panel.h"
 
 namespace velko::ui {
@@ -45,7 +48,7 @@ const char* kStyle =
 }  // namespace
 
 Shop::Shop(CareerState& state, CareerServices& services, QWidget* parent)
-    : QDialog(parent), model_(state, services) {
+    : QDialog(parent), state_(state), services_(services), model_(state, services) {
   setWindowTitle("Shop");
   setModal(true);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -73,6 +76,11 @@ void Shop::buildControls() {
     ComboShop_->addItem(qtTrId(kind));
   connect(ComboShop_, &QComboBox::currentIndexChanged, this, &Shop::ComboShop_Click);
   top->addWidget(ComboShop_);
+  cmdCoach_ = new QPushButton(qtTrId("おすすめ構成"), this);
+  cmdCoach_->setObjectName("cmdCoach");
+  cmdCoach_->setAutoDefault(false);
+  connect(cmdCoach_, &QPushButton::clicked, this, &Shop::cmdCoach_Click);
+  top->addWidget(cmdCoach_);
   top->addStretch(1);
   auto* moneyHeading = new QLabel(qtTrId("所持金"), this);
   moneyHeading->setObjectName("lblPlayerRlHeading");
@@ -252,6 +260,27 @@ void Shop::ListOwnParts_Click(int list, int row) {
   showComparison(List1_->currentRow());
   showOwnedParts();
   showMoneyAndHints();
+}
+
+void Shop::cmdCoach_Click() {
+  const doll& d = state_.playerDoll();
+  const bool whole = !d.Motor->name.empty() && !d.frame->name.empty() && !d.Hard->name.empty();
+  ShopCoachPanel panel(state_, services_, whole ? classIndex(d.value) : 0, this);
+  if (panel.exec() != QDialog::Accepted || !panel.chosen()) return;
+  buyProposal(*panel.chosen());
+}
+
+bool Shop::buyProposal(const BuildProposal& proposal) {
+  if (services_.prompter.askOKSafe(buyQuestion(proposal)) != kAnswerOK) return false;
+  const bool done = model_.applyTrades(proposal.trades);
+  {
+    const QSignalBlocker quiet(ComboShop_);
+    ComboShop_->setCurrentIndex(model_.ComboShop);
+  }
+  showStock();
+  showOwnedParts();
+  showMoneyAndHints();
+  return done;
 }
 
 void Shop::showComparison(int row) {

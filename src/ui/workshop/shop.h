@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include "career/career_state.h"
+#include "coach/build_advice.h"
 #include "shop/shop_model.h"
 
 class QComboBox;
@@ -35,6 +36,13 @@ class Shop : public QDialog {
   QFrame* paneGuide() const { return paneGuide_; }
   QLabel* dspGuide() const { return dspGuide_; }
   QPushButton* Command1() const { return Command1_; }
+  QPushButton* cmdCoach() const { return cmdCoach_; }
+
+  // 「おすすめ構成」: the coach's panel for the class the player will enter next.
+  void cmdCoach_Click();
+  // One question naming every part and the totals; on OK each trade is the shop's ordinary
+  // one. True when every trade was made.
+  bool buyProposal(const BuildProposal& proposal);
   ShopComparePanel* comparePanel() const { return compare_; }
 
  protected:
@@ -59,6 +67,8 @@ class Shop : public QDialog {
   void showOwnedParts();
   void showMoneyAndHints();
 
+  CareerState& state_;
+  CareerServices& services_;
   ShopModel model_;
   QComboBox* ComboShop_ = nullptr;
   QTableWidget* List1_ = nullptr;
@@ -68,6 +78,7 @@ class Shop : public QDialog {
   QFrame* paneGuide_ = nullptr;
   QLabel* dspGuide_ = nullptr;
   QPushButton* Command1_ = nullptr;
+  QPushButton* cmdCoach_ = nullptr;
   ShopComparePanel* compare_ = nullptr;
   bool asking_ = false;  // the purchase question is up
 };

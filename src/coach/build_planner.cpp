@@ -1,4 +1,4 @@
-#include "sim/build_planner.h"
+#include "coach/build_planner.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,10 +8,9 @@
 #include "model/owner.h"
 #include "shop/shop_kinds.h"
 #include "shop/shop_stock.h"
-#include "sim/novice_builds.h"
-#include "sim/sim_random.h"
+#include "shop/starter_software.h"
 
-namespace velko::sim {
+namespace velko {
 
 namespace {
 
@@ -19,7 +18,7 @@ constexpr size_t kMostBoosters = 4;  // the Doll's value counts four
 constexpr size_t kMostProtectors = 4;
 
 template <typename T, size_t N>
-std::vector<int16_t> idsOf(const CatalogueTable<T, N>& table, int last) {
+std::vector<int16_t> catalogueIds(const CatalogueTable<T, N>& table, int last) {
   std::vector<int16_t> ids;
   for (int id = 1; id <= last; ++id) {
     const T* part = entry(table, id);
@@ -29,6 +28,23 @@ std::vector<int16_t> idsOf(const CatalogueTable<T, N>& table, int last) {
 }
 
 }  // namespace
+
+std::vector<int16_t> BuildPlanner::idsOfKind(int kindNumber, const PartChoices& choices) const {
+  const auto chosen = choices.find(kindNumber);
+  if (chosen != choices.end()) return chosen->second;
+  switch (kindNumber) {
+    case kKindMotor:
+      return catalogueIds(tables_.motors, kStockLastId);
+    case kKindFrame:
+      return catalogueIds(tables_.frames, kFrameStockLastId);
+    case kKindBooster:
+      return catalogueIds(tables_.boosters, kStockLastId);
+    case kKindProtector:
+      return catalogueIds(tables_.protectors, kStockLastId);
+    default:
+      return catalogueIds(tables_.hards, kStockLastId);
+  }
+}
 
 BuildPlanner::BuildPlanner(const GameFolder& folder) {
   readShopTables(folder, tables_);
@@ -119,11 +135,12 @@ void BuildPlanner::evaluate(BuildPlan& plan, int16_t skill, const FighterProfile
 // Improves the plan one purchase or exchange at a time, taking the change that adds the most
 // strength per Rl, until no change that fits the money and the value adds any.
 BuildPlan BuildPlanner::climb(BuildPlan plan, int budget, int maxValue, int16_t skill,
-                              const FighterProfile& rival, const PartCount& owned) const {
-  const auto motors = idsOf(tables_.motors, kStockLastId);
-  const auto hards = idsOf(tables_.hards, kStockLastId);
-  const auto boosters = idsOf(tables_.boosters, kStockLastId);
-  const auto protectors = idsOf(tables_.protectors, kStockLastId);
+                              const FighterProfile& rival, const PartCount& owned,
+                              const PartChoices& choices) const {
+  const auto motors = idsOfKind(kKindMotor, choices);
+  const auto hards = idsOfKind(kKindHard, choices);
+  const auto boosters = idsOfKind(kKindBooster, choices);
+  const auto protectors = idsOfKind(kKindProtector, choices);
   evaluate(plan, skill, rival, owned);
   for (int round = 0; round < 40; ++round) {
     BuildPlan best = plan;
@@ -178,10 +195,11 @@ BuildPlan BuildPlanner::climb(BuildPlan plan, int budget, int maxValue, int16_t 
 }
 
 BuildPlan BuildPlanner::best(int budget, int maxValue, int16_t skill, const FighterProfile& rival,
-                             int16_t onlyFrame, const PartCount& owned) const {
-  const auto motors = idsOf(tables_.motors, kStockLastId);
-  const auto hards = idsOf(tables_.hards, kStockLastId);
-  const auto boosters = idsOf(tables_.boosters, kStockLastId);
+                             int16_t onlyFrame, const PartCount& owned,
+                             const PartChoices& choices) const {
+  const auto motors = idsOfKind(kKindMotor, choices);
+  const auto hards = idsOfKind(kKindHard, choices);
+  const auto boosters = idsOfKind(kKindBooster, choices);
   auto cheapest = [](const auto& table, const std::vector<int16_t>& ids) {
     int16_t best = 0;
     for (int16_t id : ids)
@@ -191,7 +209,7 @@ BuildPlan BuildPlanner::best(int budget, int maxValue, int16_t skill, const Figh
   BuildPlan winner;
   // One climb from the cheapest Doll on each frame; a frame that cannot move on its own starts
   // with the booster that moves it most cheaply.
-  for (int16_t frame : idsOf(tables_.frames, kFrameStockLastId)) {
+  for (int16_t frame : idsOfKind(kKindFrame, choices)) {
     if (onlyFrame != 0 && frame != onlyFrame) continue;
     BuildPlan start;
     start.motor = cheapest(tables_.motors, motors);
@@ -209,7 +227,7 @@ BuildPlan BuildPlanner::best(int budget, int maxValue, int16_t skill, const Figh
       if (moving.score > 0) start = moving;
     }
     if (start.score <= 0 || start.price > budget || start.value > maxValue) continue;
-    const BuildPlan climbed = climb(start, budget, maxValue, skill, rival, owned);
+    const BuildPlan climbed = climb(start, budget, maxValue, skill, rival, owned, choices);
     if (!winner.complete() || climbed.score > winner.score) winner = climbed;
   }
   return winner;
@@ -243,4 +261,4 @@ DollRef BuildPlanner::assemble(const BuildPlan& plan, int16_t skill, Prompter& p
   return d;
 }
 
-}  // namespace velko::sim
+}  // namespace velko

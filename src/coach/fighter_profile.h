@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "coach/sensible_patterns.h"
 #include "model/doll.h"
-#include "sim/sensible_patterns.h"
 
-namespace velko::sim {
+namespace velko {
 
 struct FighterStats {
   double offence = 0;
@@ -57,4 +57,4 @@ double advantage(const FighterProfile& me, const FighterProfile& rival);
 // The mean of several profiles, to stand for a class of opponents.
 FighterProfile averageOf(const std::vector<FighterProfile>& profiles);
 
-}  // namespace velko::sim
+}  // namespace velko

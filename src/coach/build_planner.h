@@ -10,16 +10,19 @@
 #include <utility>
 #include <vector>
 
+#include "coach/fighter_profile.h"
 #include "core/prompter.h"
 #include "data/files/game_folder.h"
 #include "model/doll.h"
 #include "shop/shop_tables.h"
-#include "sim/fighter_profile.h"
 
-namespace velko::sim {
+namespace velko {
 
 // Parts by shop kind number (1-5) and ID, counted.
 using PartCount = std::map<std::pair<int, int16_t>, int>;
+
+// The IDs worth trying, by shop kind number (1-5); a kind left out tries every part on sale.
+using PartChoices = std::map<int, std::vector<int16_t>>;
 
 struct BuildPlan {
   int16_t motor = 0;
@@ -43,7 +46,8 @@ class BuildPlanner {
   // than 0 keeps to that frame. Parts in `owned` (used ones) cost half their price: keeping one
   // forgoes what selling it would bring.
   BuildPlan best(int budget, int maxValue, int16_t skillPlay, const FighterProfile& rival,
-                 int16_t onlyFrame = 0, const PartCount& owned = {}) const;
+                 int16_t onlyFrame = 0, const PartCount& owned = {},
+                 const PartChoices& choices = {}) const;
 
   // Price, value and score of a set of parts.
   void evaluate(BuildPlan& plan, int16_t skillPlay, const FighterProfile& rival,
@@ -59,7 +63,9 @@ class BuildPlanner {
  private:
   const std::vector<PatternShape>& patternsFor(int ap, int memory, bool jumpPays) const;
   BuildPlan climb(BuildPlan plan, int budget, int maxValue, int16_t skill,
-                  const FighterProfile& rival, const PartCount& owned) const;
+                  const FighterProfile& rival, const PartCount& owned,
+                  const PartChoices& choices) const;
+  std::vector<int16_t> idsOfKind(int kindNumber, const PartChoices& choices) const;
 
   ShopTables tables_;
   ActionCosts starterCosts_;
@@ -67,4 +73,4 @@ class BuildPlanner {
   mutable std::map<std::tuple<int, int, bool>, std::vector<PatternShape>> patterns_;
 };
 
-}  // namespace velko::sim
+}  // namespace velko

@@ -13,7 +13,7 @@
 #include "core/prompter.h"
 #include "model/doll.h"
 
-namespace velko::sim {
+namespace velko {
 
 // What each basic action (1-11) costs with the installed software.
 struct ActionCosts {
@@ -49,4 +49,4 @@ void programDoll(doll& d, const std::vector<PatternPlan>& plans, Prompter& promp
 // names them (X, X1, X2).
 std::string pieceName(const std::string& name, const std::vector<int16_t>& ids, size_t k);
 
-}  // namespace velko::sim
+}  // namespace velko

@@ -1,9 +1,9 @@
-#include "sim/fighter_profile.h"
+#include "coach/fighter_profile.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace velko::sim {
+namespace velko {
 
 namespace {
 
@@ -155,4 +155,4 @@ FighterProfile averageOf(const std::vector<FighterProfile>& profiles) {
   return mean;
 }
 
-}  // namespace velko::sim
+}  // namespace velko

@@ -1,4 +1,4 @@
-#include "sim/sensible_patterns.h"
+#include "coach/sensible_patterns.h"
 
 #include <algorithm>
 
@@ -6,7 +6,7 @@
 #include "model/action_factories.h"
 #include "program/program_software.h"
 
-namespace velko::sim {
+namespace velko {
 
 namespace {
 
@@ -32,7 +32,7 @@ bool isStrike(int16_t id) {
 
 // The prefix, then punches while they fit; the room left over turns punches into kicks. A
 // pattern always ends with at least one blow.
-std::vector<int16_t> fill(const ActionCosts& c, const Want& want, int ap) {
+std::vector<int16_t> fillPattern(const ActionCosts& c, const Want& want, int ap) {
   std::vector<int16_t> actions = want.prefix;
   const int target = ap + want.extra;
   int cost = costOf(c, actions, false);
@@ -114,7 +114,7 @@ std::vector<PatternPlan> sensiblePatterns(const ActionCosts& costs, int ap, int 
   if (style == PatternStyle::Grappler) wants[2] = {"組み投げ", {kKumi, kDrop}, 8};
   std::vector<PatternPlan> plans;
   for (const Want& want : wants)
-    plans.push_back({want.name, fill(costs, want, ap)});
+    plans.push_back({want.name, fillPattern(costs, want, ap)});
   fitMemory(costs, plans, memory);
   makeDistinct(plans);
   // Telling two patterns apart may have turned a punch into a dearer kick.
@@ -149,4 +149,4 @@ std::string pieceName(const std::string& name, const std::vector<int16_t>& ids, 
   return before == 0 ? name : name + std::to_string(before);
 }
 
-}  // namespace velko::sim
+}  // namespace velko
