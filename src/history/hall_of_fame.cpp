@@ -9,6 +9,7 @@
 #include "data/files/file_bytes.h"
 #include "data/files/keyed_lines.h"
 #include "data/save/save_commit.h"
+#include "data/share/check_line.h"
 #include "data/share/doll_share.h"
 
 namespace velko {
@@ -74,15 +75,7 @@ class HallParser {
     return e;
   }
 
-  void check() {
-    const std::string_view body = lines_.before();
-    KeyedFields f(lines_.keyed("check"), lines_);
-    if (f.word() != dollShareChecksum(body)) lines_.fail(shown("チェックサムが合いません"));
-    f.finish();
-    if (lines_.atEnd()) return;
-    lines_.next();
-    lines_.fail(shown("ファイルの終わりの後に行があります"));
-  }
+  void check() { readCheckLine(lines_); }
 
   KeyedLines& lines_;
 };

@@ -3,6 +3,7 @@
 #include "core/shown_text.h"
 
 #include "data/files/keyed_lines.h"
+#include "data/share/check_line.h"
 #include "data/share/doll_share.h"
 
 namespace velko {
@@ -95,15 +96,7 @@ class LeagueParser {
     return p;
   }
 
-  void check() {
-    const std::string_view body = lines_.before();
-    KeyedFields f(lines_.keyed("check"), lines_);
-    if (f.word() != dollShareChecksum(body)) lines_.fail(shown("チェックサムが合いません"));
-    f.finish();
-    if (lines_.atEnd()) return;
-    lines_.next();
-    lines_.fail(shown("ファイルの終わりの後に行があります"));
-  }
+  void check() { readCheckLine(lines_); }
 
   KeyedLines& lines_;
 };
