@@ -12,6 +12,7 @@
 #include "sim/policy_career.h"
 #include "sim/registry_roster.h"
 #include "sim/sim_random.h"
+#include "workshop/assembly.h"
 
 namespace velko::sim {
 
