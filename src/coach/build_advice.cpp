@@ -16,18 +16,6 @@ namespace {
 // cheaper Doll that fights nearly as well leaves money for repairs.
 constexpr std::array<double, 4> kBudgetShares = {1.0, 0.85, 0.7, 0.55};
 
-PartCount partsOf(const BuildPlan& plan) {
-  PartCount need;
-  ++need[{kKindMotor, plan.motor}];
-  ++need[{kKindFrame, plan.frame}];
-  ++need[{kKindHard, plan.hard}];
-  for (int16_t id : plan.boosters)
-    ++need[{kKindBooster, id}];
-  for (int16_t id : plan.protectors)
-    ++need[{kKindProtector, id}];
-  return need;
-}
-
 PartCount countOf(const std::vector<OwnedPart>& owned) {
   PartCount count;
   for (const OwnedPart& p : owned)

@@ -261,4 +261,16 @@ DollRef BuildPlanner::assemble(const BuildPlan& plan, int16_t skill, Prompter& p
   return d;
 }
 
+PartCount partsOf(const BuildPlan& plan) {
+  PartCount need;
+  ++need[{kKindMotor, plan.motor}];
+  ++need[{kKindFrame, plan.frame}];
+  ++need[{kKindHard, plan.hard}];
+  for (int16_t id : plan.boosters)
+    ++need[{kKindBooster, id}];
+  for (int16_t id : plan.protectors)
+    ++need[{kKindProtector, id}];
+  return need;
+}
+
 }  // namespace velko

@@ -73,4 +73,7 @@ class BuildPlanner {
   mutable std::map<std::tuple<int, int, bool>, std::vector<PatternShape>> patterns_;
 };
 
+// How many of each part (kind, ID) the plan mounts.
+PartCount partsOf(const BuildPlan& plan);
+
 }  // namespace velko

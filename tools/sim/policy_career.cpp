@@ -7,18 +7,6 @@
 
 namespace velko::sim {
 
-PartCount partsOf(const BuildPlan& plan) {
-  PartCount need;
-  ++need[{kKindMotor, plan.motor}];
-  ++need[{kKindFrame, plan.frame}];
-  ++need[{kKindHard, plan.hard}];
-  for (int16_t id : plan.boosters)
-    ++need[{kKindBooster, id}];
-  for (int16_t id : plan.protectors)
-    ++need[{kKindProtector, id}];
-  return need;
-}
-
 SensibleCareer PolicyCareer::play() {
   start();
   for (int month = 1; month <= kCareerMonths && !over(); ++month) {

@@ -41,6 +41,4 @@ class PolicyCareer : public CareerDriver {
   BuildPlan pending_;
 };
 
-PartCount partsOf(const BuildPlan& plan);
-
 }  // namespace velko::sim
