@@ -27,9 +27,11 @@ constexpr int kAskAgainAfter = 400;
 constexpr double kUpgradeGain = 0.05;
 // The pilot's automatic give-up; the coach is told of it, so its chances count a fight given
 // up as lost.
-constexpr AutoGiveUp kGiveUpLine = AutoGiveUp::Below40;
-// A class's champion moves up once the coach finds a Doll that wins this often there.
-constexpr double kMoveUpChance = 0.5;
+constexpr AutoGiveUp kGiveUpLine = AutoGiveUp::Below25;
+// The pilot enters a tournament only with a Doll the coach gives this chance of winning a bout;
+// with less it works the month, which pays about what a lost bout brings and breaks nothing. A
+// class's champion moves up once the coach finds a Doll that wins this often there.
+constexpr double kEnterChance = 0.6;
 
 bool whole(const doll& d) {
   return !d.Motor->name.empty() && !d.frame->name.empty() && !d.Hard->name.empty();
@@ -71,7 +73,7 @@ class CoachedRun : public PolicyCareer {
     const bool champion = record_.classes[aim].championships > 0;
     if (champion && aim + 1 < static_cast<int>(kDollClasses.size())) {
       const BuildAdvice up = advise(aim + 1);
-      if (!up.proposals.empty() && rateOf(up.proposals[0].measure) >= kMoveUpChance) {
+      if (!up.proposals.empty() && rateOf(up.proposals[0].measure) >= kEnterChance) {
         changeTo(up.proposals[0].plan);
         return;
       }
@@ -79,11 +81,7 @@ class CoachedRun : public PolicyCareer {
     const BuildAdvice advice = advise(aim);
     if (advice.proposals.empty()) return;
     const BuildProposal& best = advice.proposals[0];
-    if (isWhole && d.programed) {
-      const double now = rateOf(measureWins(d, classOpponents(registry_, aim), kFinalFightsEach,
-                                            kCoachSeed + 1, nullptr, kGiveUpLine));
-      if (rateOf(best.measure) < now + kUpgradeGain) return;
-    }
+    if (isWhole && d.programed && rateOf(best.measure) < chanceNow() + kUpgradeGain) return;
     changeTo(best.plan);
   }
 
@@ -96,6 +94,12 @@ class CoachedRun : public PolicyCareer {
     editor.Form_Load();
     editor.applyPatterns(editorPatterns(proposal.patterns));
     (void)editor.cmdRegist_Click();
+    chance_ = -1;
+  }
+
+  bool wantsToEnter() override {
+    if (chance_ < 0) chance_ = chanceNow();
+    return chance_ >= kEnterChance;
   }
 
   bool giveUpNow(FightSession& session) override {
@@ -105,6 +109,13 @@ class CoachedRun : public PolicyCareer {
   }
 
  private:
+  // Today's Doll against its class, measured as the coach measures its proposals.
+  double chanceNow() {
+    const doll& d = state_.playerDoll();
+    return rateOf(measureWins(d, classOpponents(registry_, classIndex(d.value)), kFinalFightsEach,
+                              kCoachSeed + 1, nullptr, kGiveUpLine));
+  }
+
   BuildAdvice advise(int classIndex) {
     BuildQuestion q = buildQuestion(state_.player(), planner_.tables(), classIndex, registry_);
     q.money = static_cast<int16_t>(std::max(0, q.money - kRepairReserve));
@@ -123,6 +134,7 @@ class CoachedRun : public PolicyCareer {
   const BuildPlanner& planner_;
   const std::vector<PracticeOpponent>& registry_;
   int askedAt_ = -kAskAgainAfter;
+  double chance_ = -1;  // the coach's chance for today's Doll and program; -1 once changed
 };
 
 // Runs the pattern with the most AP it can pay for; moves as the computer moves.

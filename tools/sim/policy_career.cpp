@@ -12,7 +12,7 @@ SensibleCareer PolicyCareer::play() {
   for (int month = 1; month <= kCareerMonths && !over(); ++month) {
     month_ = month;
     refit();
-    if (ready()) {
+    if (ready() && wantsToEnter()) {
       enterTournament();
     } else {
       game_.cmdWork_Click();

@@ -28,6 +28,8 @@ class PolicyCareer : public CareerDriver {
   // Buys and mounts `plan` (selling what it lacks), then registers the program.
   void changeTo(const BuildPlan& plan);
   bool ready() const;
+  // Asked when the Doll is ready: false works the month instead of entering.
+  virtual bool wantsToEnter() { return true; }
 
   SensibleCareer record_;
   int month_ = 0;
