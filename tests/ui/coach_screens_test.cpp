@@ -11,6 +11,8 @@
 #include "coach/coach_texts.h"
 #include "core/silent_prompter.h"
 #include "data/catalogue/catalogue.h"
+#include "lab/practice_opponents.h"
+#include "model/doll_class.h"
 #include "shop/starter_software.h"
 #include "support/qt_test_main.h"
 #include "support/screenshots.h"
@@ -33,10 +35,12 @@ class CoachScreensTest : public QObject {
   void initTestCase() { QApplication::setFont(QFont("Noto Sans CJK JP", 10)); }
 
   // A new pilot's purse: three Dolls with their trades, and buying one leaves the money the
-  // panel said, after one question naming every part.
+  // panel said, after one question naming every part. The chances count a fight the player's
+  // automatic give-up would end as lost.
   void suggestedDollsAreBoughtThroughTheShop() {
     FightGame game;
     game.state.player().Rl = 1300;
+    game.state.autoGiveUp = AutoGiveUp::Below60;
     game.state.playerDoll() = doll();
     Shop shop(game.state, game.services);
     ShopCoachPanel panel(game.state, game.services, 0);
@@ -49,6 +53,12 @@ class CoachScreensTest : public QObject {
     QVERIFY(settleAndSave(panel, "coach-shop.png"));
 
     const BuildProposal p = advice.proposals[0];
+    std::vector<PracticeOpponent> novices;
+    for (const PracticeOpponent& o : registryOpponents(game.services.folder))
+      if (o.doll->value <= kDollClasses[0].limit) novices.push_back(o);
+    QCOMPARE(p.measure.wins, measureWins(*p.doll, novices, kFinalFightsEach, kCoachSeed + 1,
+                                         nullptr, AutoGiveUp::Below60)
+                                 .wins);
     game.dialog.shown.clear();
     QVERIFY(shop.buyProposal(p));
     QCOMPARE(game.dialog.shown.size(), size_t{1});

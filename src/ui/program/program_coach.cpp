@@ -150,9 +150,12 @@ bool ProgramCoach::start() {
   cmdApply_->setEnabled(false);
   cmbClass_->setEnabled(false);
   summary_->setText(qtTrId("試合中…"));
-  run_->begin(kProgressSteps, [this, me, opponents] {
+  // A fight the player's automatic give-up would end counts as lost, as it would in play.
+  const AutoGiveUp giveUp = state_.autoGiveUp;
+  run_->begin(kProgressSteps, [this, me, opponents, giveUp] {
     auto proposal = std::make_shared<ProgramProposal>();
     CoachControl control;
+    control.giveUp = giveUp;
     control.cancel = run_->cancelFlag();
     control.progress = [this](int done, int total) {
       run_->report(total > 0 ? done * kProgressSteps / total : 0);

@@ -120,9 +120,12 @@ bool ShopCoachPanel::start() {
   summary_->setText(qtTrId("試合中…"));
   cmbClass_->setEnabled(false);
   const std::shared_ptr<const BuildPlanner> planner = planner_;
-  run_->begin(kProgressSteps, [this, planner, question] {
+  // A fight the player's automatic give-up would end counts as lost, as it would in play.
+  const AutoGiveUp giveUp = state_.autoGiveUp;
+  run_->begin(kProgressSteps, [this, planner, question, giveUp] {
     auto advice = std::make_shared<BuildAdvice>();
     CoachControl control;
+    control.giveUp = giveUp;
     control.cancel = run_->cancelFlag();
     control.progress = [this](int done, int total) {
       run_->report(total > 0 ? done * kProgressSteps / total : 0);
