@@ -79,6 +79,9 @@ TEST_F(SearchTest, TiesAffordabilityAndNothingToDo) {
   give(1, makePattern("乙", 7, {kKick}));
   give(2, makePattern("高い", 11, {kKick}));
   EXPECT_EQ(chosen(), "甲");  // equal AP: the lower number
+  // The pattern dialog marks the first row too, with no note to wait.
+  EXPECT_EQ(advisePattern(s, 1).row, 0);
+  EXPECT_EQ(advisePattern(s, 1).why.find("待つ"), std::string::npos);
   s.playAP = 11;
   EXPECT_EQ(chosen(), "高い");  // AP equal to the points fits
   s.playAP = 6;

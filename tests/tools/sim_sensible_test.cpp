@@ -10,15 +10,15 @@
 #include <stdexcept>
 
 #include "battle/headless_seams.h"
+#include "coach/build_planner.h"
+#include "coach/sensible_patterns.h"
 #include "data/catalogue/catalogue.h"
 #include "shop/shop_kinds.h"
-#include "coach/build_planner.h"
 #include "sim/career_report.h"
 #include "sim/ladder.h"
 #include "sim/novice_builds.h"
 #include "sim/registry_roster.h"
 #include "sim/roster_description.h"
-#include "coach/sensible_patterns.h"
 #include "sim/svg_chart.h"
 #include "tools/shipped_game.h"
 
@@ -69,6 +69,21 @@ TEST(SensiblePatterns, SixDistinctPatternsSizedToTheRollsAndTheMemory) {
       EXPECT_LE(cheapest, ap + 2);
       EXPECT_LE(dearest, ap + 12);
       EXPECT_GE(dearest, ap + 7);
+    }
+  }
+  // Every roll, with memory from plenty to less than any computer holds, keeps the patterns
+  // distinct (alike ones trade a blow).
+  for (const auto style : {PatternStyle::Striker, PatternStyle::Grappler}) {
+    for (int ap = 0; ap <= 12; ++ap) {
+      for (int memory : {200, 44, 30}) {
+        for (bool jumpPays : {true, false}) {
+          const auto plans = sensiblePatterns(costs, ap, memory, style, jumpPays);
+          std::set<std::vector<int16_t>> shapes;
+          for (const PatternPlan& p : plans)
+            shapes.insert(p.actions);
+          EXPECT_EQ(shapes.size(), plans.size()) << "ap " << ap << " memory " << memory;
+        }
+      }
     }
   }
   const auto grappler = sensiblePatterns(costs, 3, 200, PatternStyle::Grappler, false);
