@@ -3163,6 +3163,10 @@ Protectors: %7</translation>
         <source></source>
         <translation>The chances come from practice fights in which your Doll is piloted the way the computer pilots its Dolls</translation>
     </message>
+    <message id="自動ギブアップ（%1%）が降参する試合は負けと数えます">
+        <source></source>
+        <translation>A fight your automatic give-up (%1%) would end counts as lost</translation>
+    </message>
     <message id="勝率 --">
         <source></source>
         <translation>Win chance --</translation>

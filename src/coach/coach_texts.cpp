@@ -34,8 +34,14 @@ std::string tradeItems(const std::vector<PartTrade>& trades, bool sale) {
 
 }  // namespace
 
-std::string coachRuleLine() {
-  return shown("勝率は、あなたのDollをコンピュータと同じ考え方で操縦した練習試合の結果です");
+std::string coachRuleLine(AutoGiveUp giveUp) {
+  std::string line =
+      shown("勝率は、あなたのDollをコンピュータと同じ考え方で操縦した練習試合の結果です");
+  if (giveUp == AutoGiveUp::Off) return line;
+  line += "\n";
+  line += fill(shown("自動ギブアップ（%1%）が降参する試合は負けと数えます"),
+               {std::string(autoGiveUpWord(giveUp))});
+  return line;
 }
 
 std::string winChanceText(const WinMeasure& m) {

@@ -11,8 +11,9 @@
 
 namespace velko {
 
-// What the percentages mean: one line on every coach screen.
-std::string coachRuleLine();
+// What the percentages mean: one line on every coach screen, and, with the automatic give-up
+// on, that a fight it would have ended counts as lost.
+std::string coachRuleLine(AutoGiveUp giveUp = AutoGiveUp::Off);
 
 // "勝率 62%（95%の範囲 55% ～ 68%）", or "勝率 --" when nothing was fought.
 std::string winChanceText(const WinMeasure& m);

@@ -50,6 +50,7 @@ class CoachScreensTest : public QObject {
     const BuildAdvice& advice = panel.advice();
     QVERIFY(!advice.proposals.empty());
     QVERIFY(panel.proposalText(0)->text().contains("買う:"));
+    QVERIFY(panel.findChild<QLabel*>("lblRule")->text().contains("自動ギブアップ（60%）"));
     QVERIFY(settleAndSave(panel, "coach-shop.png"));
 
     const BuildProposal p = advice.proposals[0];

@@ -60,7 +60,7 @@ ProgramCoach::ProgramCoach(CareerState& state, CareerServices& services, int cla
   top->addWidget(run_->progress(), 1);
   connect(run_, &RunStrip::startPressed, this, [this] { start(); });
 
-  auto* rule = new QLabel(q(coachRuleLine()), this);
+  auto* rule = new QLabel(q(coachRuleLine(state_.autoGiveUp)), this);
   rule->setWordWrap(true);
   summary_ = new QLabel(this);
   summary_->setObjectName("lblSummary");

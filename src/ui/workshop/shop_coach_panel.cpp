@@ -46,7 +46,7 @@ ShopCoachPanel::ShopCoachPanel(CareerState& state, CareerServices& services, int
   top->addWidget(run_->progress(), 1);
   connect(run_, &RunStrip::startPressed, this, [this] { start(); });
 
-  auto* rule = new QLabel(q(coachRuleLine()), this);
+  auto* rule = new QLabel(q(coachRuleLine(state_.autoGiveUp)), this);
   rule->setObjectName("lblRule");
   rule->setWordWrap(true);
   summary_ = new QLabel(this);
