@@ -70,7 +70,7 @@ ProgramCoach::ProgramCoach(CareerState& state, CareerServices& services, int cla
   todayHeading_ = new QLabel(qtTrId("登録済みのプログラム"), this);
   proposedHeading_ = new QLabel(qtTrId("おすすめ"), this);
   for (QLabel* heading : {todayHeading_, proposedHeading_})
-    heading->setStyleSheet("font-weight: bold; color: #1d3550;");
+    heading->setStyleSheet("font-weight: bold; color: #ffb08f;");
   today_ = new QLabel(this);
   today_->setObjectName("lblToday");
   proposed_ = new QLabel(this);

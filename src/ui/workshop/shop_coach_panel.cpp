@@ -63,7 +63,7 @@ ShopCoachPanel::ShopCoachPanel(CareerState& state, CareerServices& services, int
     auto* row = new QHBoxLayout(box);
     auto* column = new QVBoxLayout;
     heading_[k] = new QLabel(box);
-    heading_[k]->setStyleSheet("font-weight: bold; color: #1d3550;");
+    heading_[k]->setStyleSheet("font-weight: bold; color: #ffb08f;");
     text_[k] = new QLabel(box);
     text_[k]->setObjectName(QString("lblProposal%1").arg(k));
     text_[k]->setWordWrap(true);
